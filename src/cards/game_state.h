@@ -1,0 +1,135 @@
+// The one shared state of the game. Every procedure of the game reads and writes
+// these variables by the names the game gives them. Arrays are indexed from 1 by
+// seat, slot, suit or value (index 0 holds nothing unless noted), so formulas read
+// as the game states them. Card points and deal scores are counted in thirds.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cards/card.h"
+
+namespace morvello {
+
+// State of the dealer choice, as the deck click and the names panel see it.
+enum class Phase {
+    None,                // no choice running: deck clicks are ignored
+    SceltaCartaro,       // the choice is running: deck clicks draw
+    SceltaCartaroAgain,  // names were confirmed during the choice: start it again
+    PersonalizePlayers,  // the names panel is open: deck clicks are ignored
+};
+
+// Enabled states and check marks of the menu items that carry game state.
+struct MenuState {
+    bool continueEnabled = false;
+    bool newGameEnabled = true;
+    bool replayEnabled = true;   // "Repeat the last hand"
+    bool replayChecked = false;  // the check mark is the replay request
+    bool personalizeEnabled = false;
+    bool allowDeclareEnabled = true;  // "&Allow all to declare"
+    bool scoreEnabled = true;         // "&Score"
+    bool playRateEnabled = true;
+};
+
+// A fixed 10-character text per seat and suit: character v is '*' while the seat
+// holds the card of value v. Index 0 of the text is unused, so holdMap[s][u][v].
+using HoldRow = std::array<char, 11>;
+
+struct GameState {
+    // --- cards and hands
+    std::array<std::array<Byte, 12>, 5> hands{};   // [seat][slot], slots 1..10; +100 once played
+    std::array<std::array<HoldRow, 5>, 5> holdMap{};  // [seat][suit][value]
+    std::array<int, 41> deck{};                    // card codes in dealing order, 1..40
+    std::array<int, 41> shufflePool{};             // scratch of the shuffle; entry 0 stays 0
+    std::array<bool, 41> jolly{};                  // card image tagged "jolly": an unplayed human card
+
+    // --- the trick
+    std::array<Byte, 5> tableCards{};   // card of each seat; strongest first once decided
+    std::array<Byte, 5> trickBySeat{};  // the decided trick's cards by seat
+    std::array<Byte, 11> seatOrder{};
+    std::array<Byte, 5> trickSignals{};  // 0 none, 1 Volo, 2 Busso, 3 Striscio
+    std::array<Byte, 5> partnerOf{0, 3, 4, 1, 2};
+
+    // --- turn and deal
+    Byte turnSeat = 0;
+    Byte leaderSeat = 0;
+    Byte dealerSeat = 0;
+    Byte cardToPlay = 0;
+    Byte chosenSlot = 0;
+    Byte cardsPlayed = 0;
+    Byte trickNumber = 0;
+    int dealNumber = 1;
+
+    // --- dealer choice
+    std::array<Byte, 5> drawValues{};
+    int drawCount = 0;
+    Phase phase = Phase::None;
+
+    // --- points, in thirds where a fraction can occur
+    std::array<int, 2> cardPoints{};  // thirds won in the deal by couple A, B
+    std::vector<int> dealScoreA{0};   // thirds, by deal number from 1; every deal of the match kept
+    std::vector<int> dealScoreB{0};
+    std::array<int, 2> matchTotal{};  // whole points
+    std::array<int, 2> targetPoints{21, 31};
+
+    // --- declarations
+    std::array<Byte, 5> declPoints{};
+    std::array<std::array<std::array<Byte, 5>, 4>, 5> topDealt{};  // [seat][value 1..3][suit]
+    std::array<std::array<Byte, 5>, 5> declSlots{};                // [seat][slot 1..4]
+
+    // --- computer players
+    Byte leadSuit = 0;                // carried from trick to trick, deal to deal, match to match
+    std::array<Byte, 5> returnSuit{};  // suit owed back after answering a knock
+    std::array<int, 5> suitTopCount{};
+
+    // --- human input
+    int inputLock = 100;  // 0: the human may play now; 100: hand clicks are ignored
+    int refusedPlay = 0;
+    int rightPressedCard = 0;
+
+    // --- commands waited for between deals
+    bool continueRequested = false;
+    bool newGameRequested = false;
+    bool quitRequested = false;  // ends the match loop (the headless runner's last match)
+    bool noReplayDeck = true;    // no deal dealt yet in this run of the program
+    MenuState menus;
+
+    // --- options (stored in config.qvr)
+    Byte playRate = 2;  // 1 Low, 2 Middle, 3 High
+    double rateFactor = 20;
+    std::array<std::string, 4> playerNames{"You", "Right", "Partner", "Left"};
+    Byte rustleChoice = 1;     // 0 No, 1 Yes
+    Byte musicChoice = 0;      // 0 none or one song, 101 sequential mode (in the file)
+    Byte allowAllDeclare = 1;  // 1 Yes, 2 No
+    Byte scoreOption = 0;      // 0 for 21 points, 1 for 31
+
+    // --- table geometry in table units (set when the window is first activated)
+    double centerX = 400;
+    double centerY = 300;
+    double cardWidth = 60;
+    double cardHeight = 94.25;
+};
+
+inline const std::array<std::string, 5> suitNames{"", "Denari", "Coppe", "Bastoni", "Spade"};
+inline const std::array<std::string, 3> valueNames{"aces", "two", "three"};
+
+// The score of the current deal for couple A or B, in thirds; grows the columns as
+// deals are added, so a match keeps every deal however many it takes.
+int& dealScore(GameState& g, int couple);
+
+// New game: resets the state of a match, keeping the dealer, the deck, the names
+// and the options.
+void Azzera(GameState& g);
+
+// Decides the dealer from drawValues: the seat with the single highest value, or
+// 0 on a tie for the highest. Leaves drawValues sorted.
+void ord_massimo(GameState& g);
+
+// The first slot of turnSeat's hand holding the unplayed card (suit, value); 0 if none.
+Byte Trovo_Carta(const GameState& g, int value, int suit);
+
+// Marks every unplayed card of every hand in holdMap, after clearing it.
+void rebuildHoldMap(GameState& g);
+
+}  // namespace morvello
