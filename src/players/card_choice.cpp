@@ -1,0 +1,25 @@
+#include "players/card_choice.h"
+
+#include "players/follow.h"
+#include "players/lead.h"
+
+namespace morvello {
+
+void scelgo_carta_da_giocare(GameState& g) {
+    const Byte t = g.turnSeat;
+    if (t == g.leaderSeat) {
+        Scelta_Primo_Turno(g);
+    } else {
+        Scelta_Turni_Successivi(g);
+    }
+    const Byte card = g.chosenSlot >= 1 && g.chosenSlot <= 10 ? g.hands[t][g.chosenSlot] : 0;
+    if (card < 1 || card > kCardCount) {
+        g.cardToPlay = 0;
+        return;
+    }
+    g.cardToPlay = card;
+    g.holdMap[t][Seme(card)][ValCarta(card)] = ' ';
+    g.hands[t][g.chosenSlot] = static_cast<Byte>(card + kPlayedMark);
+}
+
+}  // namespace morvello

@@ -1,0 +1,103 @@
+#include "scoring/declarations.h"
+
+#include <algorithm>
+
+namespace morvello {
+
+namespace {
+
+void recordTopCardsDealt(GameState& g, int seat) {
+    for (int slot = 1; slot <= 10; ++slot) {
+        int card = g.hands[seat][slot];
+        if (isPlayed(card)) card -= kPlayedMark;  // still a card the seat was dealt
+        if (card < 1 || card > kCardCount) continue;
+        const int value = ValCarta(card);
+        if (value <= 3) g.topDealt[seat][value][Seme(card)] = 1;
+    }
+}
+
+// Four of a value: slot v holds 8; three of them: slot v holds the lacking suit.
+void findValueDeclarations(GameState& g, int seat) {
+    for (int value = 1; value <= 3; ++value) {
+        int held = 0;
+        Byte lacking = 0;
+        for (Byte suit = 1; suit <= 4; ++suit) {
+            if (g.topDealt[seat][value][suit] == 1) {
+                ++held;
+            } else {
+                lacking = suit;
+            }
+        }
+        if (held == 4) {
+            g.declSlots[seat][value] = kFourOfAKind;
+            g.declPoints[seat] += 4;
+        } else if (held == 3) {
+            g.declSlots[seat][value] = lacking;
+            g.declPoints[seat] += 3;
+        }
+    }
+}
+
+// A Napoletana of suit s takes slot s, over a value record there; both score.
+void findNapoletane(GameState& g, int seat) {
+    for (int suit = 1; suit <= 4; ++suit) {
+        int held = 0;
+        for (int value = 1; value <= 3; ++value) held += g.topDealt[seat][value][suit];
+        if (held == 3) {
+            g.declSlots[seat][suit] = kNapoletana;
+            g.declPoints[seat] += 3;
+        }
+    }
+}
+
+// Appends the pieces as one line, padded with spaces or cut to the line width.
+template <typename... Pieces>
+void appendLine(AccusoCaption& caption, Pieces... pieces) {
+    char* const line = caption.chars.data() + caption.length;
+    int used = 0;
+    for (const std::string_view piece : {std::string_view(pieces)...}) {
+        const int room = kAccusoLineWidth - used;
+        const int take = std::min(room, static_cast<int>(piece.size()));
+        std::copy_n(piece.data(), take, line + used);
+        used += take;
+    }
+    std::fill(line + used, line + kAccusoLineWidth, ' ');
+    caption.length += kAccusoLineWidth;
+}
+
+std::string_view valueName(int slot) {
+    return slot >= 1 && slot <= 3 ? std::string_view(valueNames[slot - 1]) : std::string_view();
+}
+
+std::string_view suitName(int suit) {
+    return suit >= 1 && suit <= 4 ? std::string_view(suitNames[suit]) : std::string_view();
+}
+
+}  // namespace
+
+void esamino_accuso(GameState& g) {
+    g.topDealt = {};
+    g.declSlots = {};
+    for (int seat = 1; seat <= 4; ++seat) recordTopCardsDealt(g, seat);
+    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat);
+    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat);
+}
+
+AccusoCaption accusoCaption(const GameState& g, Byte seat) {
+    AccusoCaption caption;
+    const auto& slots = g.declSlots[seat];
+    caption.declares = slots[1] != 0 || slots[2] != 0 || slots[3] != 0 || slots[4] != 0;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const Byte code = slots[slot];
+        if (code == kFourOfAKind) {
+            appendLine(caption, "Four ", valueName(slot));
+        } else if (code >= 1 && code <= 4) {
+            appendLine(caption, "Buongioco ", "of ", valueName(slot), " (-", suitName(code), ")");
+        } else if (code == kNapoletana) {
+            appendLine(caption, "Napoletana with ", suitName(slot));
+        }
+    }
+    return caption;
+}
+
+}  // namespace morvello

@@ -1,0 +1,37 @@
+// Point declarations found in a freshly dealt hand: four aces, twos or threes
+// (4 points), three of them, "Buongioco" (3), and ace, two and three of one suit,
+// "Napoletana" (3). Every combination counts, even when they share cards.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "cards/game_state.h"
+
+namespace morvello {
+
+// Record codes in declSlots[seat][slot].
+inline constexpr Byte kFourOfAKind = 8;  // in slot v: all four cards of value v
+inline constexpr Byte kNapoletana = 7;   // in slot s: ace, two and three of suit s
+// 1..4 in slot v: Buongioco of value v, the code being the lacking suit.
+
+// Examines the four dealt hands: fills topDealt and declSlots (both cleared first)
+// and adds each seat's declaration points to declPoints.
+void esamino_accuso(GameState& g);
+
+inline constexpr int kAccusoLineWidth = 34;
+
+// The caption of a seat's declarations label: one 34-character line per record,
+// slots 1..4 in order. Holds its text inline, so building it never allocates.
+struct AccusoCaption {
+    bool declares = false;  // false when every slot is empty: the label stays hidden
+    int length = 0;
+    std::array<char, 4 * kAccusoLineWidth> chars{};
+
+    std::string_view text() const { return {chars.data(), static_cast<std::size_t>(length)}; }
+};
+
+// What dichiaro_accuso writes in the label of the seat.
+AccusoCaption accusoCaption(const GameState& g, Byte seat);
+
+}  // namespace morvello
