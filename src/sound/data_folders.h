@@ -1,0 +1,22 @@
+// Where the game finds its sound effects and songs: the folders "sounds" and
+// "music" beside the program, else those of the installed data folder.
+#pragma once
+
+#include <filesystem>
+
+namespace morvello {
+
+struct SoundFolders {
+    std::filesystem::path sounds;
+    std::filesystem::path music;
+};
+
+// programFolder is the folder of the running executable. A folder found in neither
+// place is given beside the program, so a failure names the place a player looks.
+SoundFolders findSoundFolders(const std::filesystem::path& programFolder,
+                              const std::filesystem::path& installedDataFolder);
+
+// The same, with the data folder the program was installed with.
+SoundFolders findSoundFolders(const std::filesystem::path& programFolder);
+
+}  // namespace morvello

@@ -1,0 +1,79 @@
+// Songs on SDL2_mixer. Opening a MIDI file loads the soundfont into a new
+// synthesiser, which takes tens of milliseconds, so songs are opened and started
+// on a thread of their own: the caller only leaves a request and returns. The
+// latest request wins; older ones still waiting are dropped.
+//
+// The end of a song is seen on the audio thread; it is handed to the owner through
+// the post function and reported there only if no newer request was made since, so
+// a song stopped or replaced on purpose never counts as ended.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <SDL_mixer.h>
+
+namespace morvello {
+
+// Runs a function on the owner's thread later; must be safe to call from any thread.
+using PostToOwner = std::function<void(std::function<void()>)>;
+
+class SdlMusic {
+  public:
+    explicit SdlMusic(PostToOwner post);  // needs an open mixer for its whole life
+    SdlMusic(const SdlMusic&) = delete;
+    SdlMusic& operator=(const SdlMusic&) = delete;
+    ~SdlMusic();
+
+    void setEndHandler(std::function<void()> handler);
+    void play(const std::filesystem::path& path);
+    void stop();
+
+    // Waits until every request made so far has been carried out.
+    void settle();
+    bool playing() const { return Mix_PlayingMusic() != 0; }
+
+  private:
+    struct Request {
+        std::uint64_t generation = 0;
+        std::optional<std::filesystem::path> song;  // none: stop
+    };
+    // What a posted end report needs; outlives this object if a report is late.
+    struct Owner {
+        std::uint64_t requested = 0;  // generation of the latest request
+        std::function<void()> onEnd;
+    };
+
+    void request(std::optional<std::filesystem::path> song);
+    void run();
+    void carryOut(const Request& r);
+    void closeSong();
+    void reportEnd();
+    static void musicFinished();
+
+    PostToOwner post_;
+    std::shared_ptr<Owner> owner_ = std::make_shared<Owner>();
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::optional<Request> pending_;
+    bool busy_ = false;
+    bool quit_ = false;
+
+    Mix_Music* song_ = nullptr;  // touched by the song thread only
+    std::atomic<bool> halting_{false};
+    std::atomic<std::uint64_t> playingGeneration_{0};
+    std::thread thread_;
+
+    static std::atomic<SdlMusic*> current_;
+};
+
+}  // namespace morvello

@@ -1,0 +1,126 @@
+#include "sound/sound_board.h"
+
+#include <utility>
+
+#include "sound/song_list.h"
+
+namespace morvello {
+
+SoundBoard::SoundBoard(GameState& g, AudioDevice& device, SoundFolders folders, Hooks hooks)
+    : g_(g), device_(device), folders_(std::move(folders)), hooks_(std::move(hooks)) {
+    device_.setSongEndHandler([this] { MMC1_Done(kNotifySuccessful); });
+}
+
+SoundBoard::~SoundBoard() {
+    device_.setSongEndHandler({});
+}
+
+void SoundBoard::startUp() {
+    buildMusicMenu();
+    restoreCheckMarks();
+    Apri_suono(kEffectsName);
+}
+
+void SoundBoard::buildMusicMenu() {
+    menu_.canzoni = listSongs(folders_.music);
+    changed();
+}
+
+void SoundBoard::restoreCheckMarks() {
+    if (g_.musicChoice == 0) menu_.nomusic = true;
+    if (g_.musicChoice == kMusicSequenceStored) {
+        menu_.all = true;
+        g_.musicChoice = 0;
+    }
+    if (g_.rustleChoice < menu_.menu_card_rustle.size()) {
+        menu_.menu_card_rustle[g_.rustleChoice] = true;
+    }
+    changed();
+}
+
+void SoundBoard::Apri_suono(const std::string& name) {
+    device_.openEffects(folders_.sounds / (name + ".wav"));
+}
+
+void SoundBoard::suona(int k) {
+    if (!menu_.menu_card_rustle[1]) return;
+    if (k < 0 || k + 1 >= static_cast<int>(soundMarks.size())) return;
+    device_.playEffect(soundMarks[static_cast<std::size_t>(k)],
+                       soundMarks[static_cast<std::size_t>(k + 1)]);
+}
+
+void SoundBoard::menu_card_rustle_Click(int index) {
+    if (index < 0 || index > 1) return;
+    hideInfo();
+    menu_.menu_card_rustle = {false, false};
+    menu_.menu_card_rustle[static_cast<std::size_t>(index)] = true;
+    g_.rustleChoice = static_cast<Byte>(index);
+    changed();
+    save();
+}
+
+void SoundBoard::menu_music_Click() {
+    hideInfo();
+}
+
+void SoundBoard::nomusic_Click() {
+    menu_.uncheckSongs();
+    menu_.nomusic = true;
+    menu_.all = false;
+    g_.musicChoice = 0;
+    changed();
+    save();
+    device_.stopSong();
+}
+
+void SoundBoard::canzoni_Click(int index) {
+    if (index < 1 || index > menu_.songCount()) return;
+    menu_.uncheckSongs();
+    menu_.song(index).checked = true;
+    menu_.nomusic = false;
+    menu_.all = false;
+    g_.musicChoice = 0;
+    changed();
+    playSongItem(index);
+    save();
+}
+
+void SoundBoard::all_Click() {
+    menu_.uncheckSongs();
+    menu_.nomusic = false;
+    menu_.all = true;
+    changed();
+    g_.musicChoice = kMusicSequenceStored;
+    save();
+    g_.musicChoice = 0;
+}
+
+void SoundBoard::MMC1_Done(int notifyCode) {
+    if (notifyCode != kNotifySuccessful || !menu_.all) return;
+    const int n = menu_.songCount();
+    if (n == 0) return;
+    if (g_.musicChoice >= n) g_.musicChoice = 0;
+    g_.musicChoice = static_cast<Byte>(g_.musicChoice + 1);
+    menu_.song(g_.musicChoice == 1 ? n : g_.musicChoice - 1).checked = false;
+    menu_.song(g_.musicChoice).checked = true;
+    changed();
+    playSongItem(g_.musicChoice);
+}
+
+void SoundBoard::playSongItem(int index) {
+    device_.playSong(menu_.song(index).file);
+}
+
+void SoundBoard::changed() const {
+    if (hooks_.menuChanged) hooks_.menuChanged();
+}
+
+void SoundBoard::save() const {
+    if (hooks_.saveConfig) hooks_.saveConfig();
+}
+
+void SoundBoard::hideInfo() const {
+    if (hooks_.hideInfoPanel) hooks_.hideInfoPanel();
+}
+
+}  // namespace morvello

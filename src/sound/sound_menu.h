@@ -1,0 +1,42 @@
+// The check marks of the Sounds and Music menus. The window mirrors this model
+// into its menu bar; the sound procedures read and write only the model.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace morvello {
+
+inline constexpr const char* kSoundsMenuCaption = "&Sounds         ";
+inline constexpr const char* kCardRustleCaption = "Card rustle";
+inline constexpr std::array<const char*, 2> kCardRustleItemCaptions{"No", "Yes"};
+inline constexpr const char* kMusicMenuCaption = "&Music        ";
+inline constexpr const char* kNoMusicCaption = "None";
+inline constexpr const char* kSequentialCaption = "SEQUENTIAL MODE";
+
+// One song item of the Music menu: its caption is the file name without ".mid".
+struct SongItem {
+    std::string caption;
+    std::filesystem::path file;
+    bool checked = false;
+};
+
+struct SoundMenu {
+    std::array<bool, 2> menu_card_rustle{};  // items 0 "No" and 1 "Yes"
+    bool nomusic = false;                    // "None"
+    bool all = false;                        // "SEQUENTIAL MODE"
+    std::vector<SongItem> canzoni;           // song items 1..n are entries 0..n-1
+
+    int songCount() const { return static_cast<int>(canzoni.size()); }
+    SongItem& song(int index) { return canzoni.at(static_cast<std::size_t>(index - 1)); }
+    const SongItem& song(int index) const {
+        return canzoni.at(static_cast<std::size_t>(index - 1));
+    }
+    void uncheckSongs() {
+        for (SongItem& s : canzoni) s.checked = false;
+    }
+};
+
+}  // namespace morvello
