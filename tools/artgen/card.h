@@ -1,0 +1,29 @@
+// Whole images: a card face by its code, the card backs and the title picture.
+#pragma once
+
+#include <string>
+
+#include "svg.h"
+
+namespace artgen {
+
+// A card is 60 x 94.25 table units; its drawings use four units to the table unit.
+inline constexpr double kCardW = 240;
+inline constexpr double kCardH = 377;
+inline constexpr Pt kCardCentre{kCardW / 2, kCardH / 2};
+
+// The face of the card with code 1..40: (suit - 1) * 10 + value.
+std::string cardFace(int code);
+// The card back, upright (dorsov) or turned a quarter (dorsoo).
+std::string cardBack(bool horizontal);
+// The word Morvello on a transparent ground, 400 x 120.
+std::string titlePicture();
+
+// The cream card with its rounded border; the parts of a face are drawn on it.
+void cardBlank(Svg& svg);
+// The pips of a card of value 1..7.
+void drawPips(Svg& svg, int suit, int value);
+// The court figure of value 8 (Fante), 9 (Cavallo) or 10 (Re).
+void drawCourt(Svg& svg, int suit, int value);
+
+}  // namespace artgen
