@@ -1,0 +1,99 @@
+#include "settings/config_format.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "cards/shuffle.h"
+#include "settings/field_reader.h"
+#include "settings/player_name.h"
+#include "settings/windows1252.h"
+
+namespace morvello {
+namespace {
+
+const GameState& freshState() {
+    static const GameState fresh;
+    return fresh;
+}
+
+bool inRange(std::int64_t value, int low, int high) {
+    return value >= low && value <= high;
+}
+
+Byte option(std::optional<std::int64_t> read, int low, int high, Byte fallback) {
+    return read && inRange(*read, low, high) ? static_cast<Byte>(*read) : fallback;
+}
+
+void readNames(FieldReader& in, GameState& g) {
+    for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
+        const auto field = in.stringField();
+        g.playerNames[i] = field ? utf8FromWindows1252(*field) : freshState().playerNames[i];
+    }
+}
+
+// A failing read keeps the entry's 0; a deck that is not whole is dropped.
+void readDeck(FieldReader& in, GameState& g) {
+    g.deck.fill(0);
+    for (int i = 1; i <= kCardCount; ++i) {
+        const auto card = in.numberField();
+        if (card && inRange(*card, std::numeric_limits<std::int16_t>::min(),
+                            std::numeric_limits<std::int16_t>::max())) {
+            g.deck[i] = static_cast<int>(*card);
+        }
+    }
+    if (!isFullDeck(g.deck)) g.deck.fill(0);
+}
+
+void writeNumber(std::string& out, int value) {
+    out += value < 0 ? '-' : ' ';
+    out += std::to_string(value < 0 ? -static_cast<long>(value) : value);
+    out += " \r\n";
+}
+
+void writeString(std::string& out, std::string_view utf8) {
+    out += windows1252FromUtf8(storableName(utf8));
+    out += "\r\n";
+}
+
+int storedOption(int value, int low, int high, int fallback) {
+    return inRange(value, low, high) ? value : fallback;
+}
+
+}  // namespace
+
+void parseConfig(std::string_view bytes, GameState& g) {
+    const GameState& fresh = freshState();
+    FieldReader in(bytes);
+    g.playRate = option(in.numberField(), 1, 3, fresh.playRate);
+    readNames(in, g);
+    g.rustleChoice = option(in.numberField(), 0, 1, fresh.rustleChoice);
+    g.musicChoice = option(in.numberField(), 0, 255, fresh.musicChoice);
+    g.allowAllDeclare = option(in.numberField(), 1, 2, fresh.allowAllDeclare);
+    g.scoreOption = option(in.numberField(), 0, 1, fresh.scoreOption);
+    readDeck(in, g);
+    g.dealerSeat = option(in.numberField(), 0, 4, 0);
+    g.rateFactor = g.playRate * 10.0;
+    g.noReplayDeck = true;
+}
+
+std::string formatConfig(const GameState& g) {
+    const GameState& fresh = freshState();
+    std::string out;
+    writeNumber(out, storedOption(g.playRate, 1, 3, fresh.playRate));
+    for (const std::string& name : g.playerNames) writeString(out, name);
+    writeNumber(out, storedOption(g.rustleChoice, 0, 1, fresh.rustleChoice));
+    writeNumber(out, g.musicChoice);
+    writeNumber(out, storedOption(g.allowAllDeclare, 1, 2, fresh.allowAllDeclare));
+    writeNumber(out, storedOption(g.scoreOption, 0, 1, fresh.scoreOption));
+    const bool wholeDeck = isFullDeck(g.deck);
+    for (int i = 1; i <= kCardCount; ++i) writeNumber(out, wholeDeck ? g.deck[i] : 0);
+    writeNumber(out, storedOption(g.dealerSeat, 0, 4, 0));
+    return out;
+}
+
+bool hasStoredDeck(const GameState& g) {
+    return isFullDeck(g.deck);
+}
+
+}  // namespace morvello

@@ -1,0 +1,35 @@
+// The bytes of config.qvr: 50 fields, one a line, CR LF, Windows-1252.
+//
+//   1 playRate   2..5 the names of seats 1..4   6 rustleChoice   7 musicChoice
+//   8 allowAllDeclare   9 scoreOption   10..49 deck entries 1..40   50 dealerSeat
+//
+// Numbers are written with a space (the sign position) before them and one after.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cards/game_state.h"
+
+namespace morvello {
+
+inline constexpr std::string_view kConfigFileName = "config.qvr";
+inline constexpr int kConfigLines = 50;
+
+// Set_Read on the file's bytes (empty when there is no file). Fields 1 to 9 that
+// are missing, unreadable or out of range take the values of a fresh GameState;
+// deck entries and the dealer that cannot be read stay 0. A deck that is not a
+// permutation of 1..40 is left empty, a dealer outside 0..4 becomes 0. Sets
+// rateFactor from playRate and noReplayDeck, since no deal has been dealt yet.
+void parseConfig(std::string_view bytes, GameState& g);
+
+// Set_Write's bytes. Every field reads back as written: names keep only what the
+// file can hold (storableName), options out of range are written as their
+// defaults, a deck that is not a permutation of 1..40 as zeros.
+std::string formatConfig(const GameState& g);
+
+// True when deck holds a deck to deal again: a permutation of 1..40. Without one,
+// a new deck is shuffled before the first dealer choice.
+bool hasStoredDeck(const GameState& g);
+
+}  // namespace morvello
