@@ -1,0 +1,97 @@
+#include "scoring/score_sheet.h"
+
+#include <algorithm>
+
+namespace morvello {
+namespace {
+
+constexpr double kLeft = 400 - 285;  // X0: the sheet is 570 x 500 units round the centre
+constexpr double kTop = 300 - 250;   // Y0
+constexpr double kColumnA = kLeft + 75;
+constexpr double kColumnB = kLeft + 350;
+constexpr double kMiddle = kLeft + 234;
+
+int points(int thirds) {
+    return thirds / 3;
+}
+
+int scoreOf(const std::vector<int>& column, int deal) {
+    return deal < static_cast<int>(column.size()) ? column[deal] : 0;
+}
+
+void drawFrame(Drawing& d, const GameState& g) {
+    d.fillRect(kLeft, kTop, kLeft + 570, kTop + 500, colours::lightGreen);
+    d.rect(kLeft, kTop, kLeft + 570, kTop + 500, colours::black);
+    d.rect(kLeft + 1, kTop + 1, kLeft + 569, kTop + 499, colours::red);
+    d.setColour(colours::blue);
+    d.moveTo(kColumnA, kTop + 5);
+    d.print(g.playerNames[0] + "-" + g.playerNames[2], false);
+    d.setX(kColumnB);
+    d.print(g.playerNames[1] + "-" + g.playerNames[3], true);
+    d.moveTo(kMiddle, kTop + 5);
+    d.setColour(colours::maroon);
+    d.setFontSize(12);
+    d.print("SCORES", true);
+    d.line(kLeft + 1, kTop + 28, kLeft + 569, kTop + 28, colours::black);
+    d.setFontSize(10);
+}
+
+void drawEarlierDeals(Drawing& d, const GameState& g) {
+    const int first = std::max(1, g.dealNumber - kSheetHistoryRows);
+    for (int i = first; i < g.dealNumber; ++i) {
+        d.setColour(colours::maroon);
+        d.setX(kMiddle);
+        d.print("^ Game" + formatScore(i), true);
+        d.setColour(colours::red);
+        d.setX(kColumnA);
+        d.print("Points = " + formatScore(points(scoreOf(g.dealScoreA, i))), false);
+        d.setX(kColumnB);
+        d.print("Points = " + formatScore(points(scoreOf(g.dealScoreB, i))), true);
+    }
+}
+
+void drawCurrentDeal(Drawing& d, const GameState& g) {
+    const bool lastTrickA = g.turnSeat % 2 == 1;
+    d.setX(kColumnA);
+    d.print("Points = " + formatScore(points(g.cardPoints[0])), false);
+    if (lastTrickA) d.print("+1 last hand", false);
+    d.print("+" + formatScore(g.declPoints[1] + g.declPoints[3]) + " decl.points", false);
+    d.setX(kColumnB);
+    d.print("Points = " + formatScore(points(g.cardPoints[1])), false);
+    if (!lastTrickA) d.print("+1 ult.mano", false);
+    d.print("+" + formatScore(g.declPoints[2] + g.declPoints[4]) + " decl.points", true);
+}
+
+void drawTotals(Drawing& d, const GameState& g) {
+    const double y = d.y();
+    d.line(kLeft + 1, y, kLeft + 569, y, colours::red);
+    d.setColour(colours::black);
+    d.moveTo(kColumnA, y + 2);
+    d.print("Total   = " + formatScore(g.matchTotal[0]), false);
+    d.setX(kColumnB);
+    d.print("Total   = " + formatScore(g.matchTotal[1]), true);
+}
+
+}  // namespace
+
+std::string formatScore(int value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::vector<DrawOp> scoreSheetDrawing(const GameState& g, bool gameOver) {
+    Drawing d;
+    d.setFontSize(10);
+    drawFrame(d, g);
+    drawEarlierDeals(d, g);
+    drawCurrentDeal(d, g);
+    drawTotals(d, g);
+    if (gameOver) {
+        d.setColour(colours::maroon);
+        d.setFontSize(16);
+        d.moveTo(290, 337.5);
+        d.print("GAME OVER", true);
+    }
+    return d.take();
+}
+
+}  // namespace morvello
