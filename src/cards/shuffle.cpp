@@ -6,16 +6,17 @@
 namespace morvello {
 
 void Mescola(GameState& g, ShuffleEngine& engine) {
+    // Drawing Int(u x 41) again and again until it names a card still in the pool
+    // picks each remaining card with the same chance; picking among the remaining
+    // cards directly gives the same uniform permutation with 40 draws.
     for (int i = 1; i <= kCardCount; ++i) g.shufflePool[i] = i;
     g.shufflePool[0] = 0;
-    for (int i = 1; i <= kCardCount; ++i) {
-        int r = 0;
-        do {
-            // u x 41 with u = x / 2^32, a uniform fraction in [0, 1).
-            r = static_cast<int>((static_cast<std::uint64_t>(engine()) * 41) >> 32);
-        } while (g.shufflePool[r] == 0);
+    for (int i = 1, remaining = kCardCount; i <= kCardCount; ++i, --remaining) {
+        // A place 1..remaining: u x remaining with u = x / 2^32 in [0, 1).
+        const int r = 1 + static_cast<int>((static_cast<std::uint64_t>(engine()) * remaining) >> 32);
         g.deck[i] = g.shufflePool[r];
-        g.shufflePool[r] = 0;
+        g.shufflePool[r] = g.shufflePool[remaining];
+        g.shufflePool[remaining] = 0;
     }
 }
 

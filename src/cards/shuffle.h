@@ -9,8 +9,8 @@ namespace morvello {
 
 using ShuffleEngine = std::mt19937;
 
-// Draws r = Int(u x 41) until it names a card still in the pool, for each of the
-// 40 places: a uniform permutation by rejection.
+// Fills the 40 places of deck one by one with a card drawn at random from those
+// still in the pool: a uniform permutation of 1..40.
 void Mescola(GameState& g, ShuffleEngine& engine);
 
 // An engine seeded from the time of day, as the game reseeds before every shuffle.

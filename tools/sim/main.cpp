@@ -1,1 +1,61 @@
-int main() { return 0; }
+// morvello-sim: plays whole matches with no window, through the same match
+// controller, rules, strategies and scoring as the game.
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cards/shuffle.h"
+#include "match/controller.h"
+#include "sim_options.h"
+#include "sim_table.h"
+
+using namespace morvello;
+
+namespace {
+
+// Where fresh decks come from: the deck file, line by line, or the seeded shuffle.
+std::function<bool(GameState&)> deckSource(const sim::SimOptions& options, ShuffleEngine& engine) {
+    if (options.decks) {
+        return [&decks = *options.decks, next = std::size_t{0}](GameState& g) mutable {
+            if (next == decks.size()) return false;
+            g.deck = decks[next++];
+            return true;
+        };
+    }
+    return [&engine](GameState& g) {
+        Mescola(g, engine);
+        return true;
+    };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const sim::ParseResult parsed = sim::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "morvello-sim: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    const sim::SimOptions& options = parsed.options;
+
+    GameState g;
+    g.scoreOption = options.target == 31 ? 1 : 0;
+    Form_Activate(g);
+    ShuffleEngine engine(options.seed);
+    long deals = 0;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        sim::SimTable table(g, options, stdout);
+        MainOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer)};
+        Task<> run = Main(g, table, std::move(mainOptions));
+        run.start();
+        run.rethrowIfFailed();
+        deals = table.dealsDealt();
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (options.bench)
+        std::printf("%ld deals in %.3f s: %.0f deals/s\n", deals, seconds, deals / seconds);
+    return 0;
+}

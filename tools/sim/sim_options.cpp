@@ -1,0 +1,132 @@
+#include "sim_options.h"
+
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "cards/shuffle.h"
+
+namespace morvello::sim {
+namespace {
+
+bool toNumber(const std::string& text, long& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+std::string readFile(const std::string& path, bool& ok) {
+    std::ifstream in(path, std::ios::binary);
+    ok = static_cast<bool>(in);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string parseReplays(const std::string& list, std::set<int>& replays) {
+    std::istringstream in(list);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        long n = 0;
+        if (!toNumber(item, n) || n < 1) return "--replay takes deal numbers separated by commas";
+        replays.insert(static_cast<int>(n));
+    }
+    return {};
+}
+
+std::uint32_t timeOfDaySeed() {
+    return static_cast<std::uint32_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// Applies one option with its value; returns an error or "".
+std::string applyOption(const std::string& flag, const std::string& value, SimOptions& o) {
+    long n = 0;
+    if (flag == "--decks") {
+        bool ok = false;
+        const std::string text = readFile(value, ok);
+        if (!ok) return "cannot read deck file " + value;
+        std::vector<Deck> decks;
+        if (std::string error = parseDecks(text, decks); !error.empty()) return error;
+        o.decks = std::move(decks);
+        return {};
+    }
+    if (flag == "--replay") return parseReplays(value, o.replays);
+    if (!toNumber(value, n)) return flag + " takes a whole number, not '" + value + "'";
+    if (flag == "--seed") {
+        if (n < 0 || n > 0xFFFFFFFFL) return "--seed takes a number from 0 to 4294967295";
+        o.seed = static_cast<std::uint32_t>(n);
+    } else if (flag == "--dealer") {
+        if (n < 0 || n > 4) return "--dealer takes a seat from 0 to 4";
+        o.dealer = static_cast<int>(n);
+    } else if (flag == "--target") {
+        if (n != 21 && n != 31) return "--target takes 21 or 31";
+        o.target = static_cast<int>(n);
+    } else if (flag == "--matches") {
+        if (n < 1) return "--matches takes a number of at least 1";
+        o.matches = n;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
+    std::istringstream lines(text);
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(lines, line)) {
+        ++lineNumber;
+        for (char& c : line) {
+            if (c == ',' || c == '\r' || c == '\t') c = ' ';
+        }
+        std::istringstream fields(line);
+        std::string field;
+        Deck deck{};
+        int count = 0;
+        bool good = true;
+        while (fields >> field) {
+            long code = 0;
+            if (++count > 40 || !toNumber(field, code)) {
+                good = false;
+                break;
+            }
+            deck[count] = static_cast<int>(code);
+        }
+        if (count == 0 && good) continue;  // a blank line
+        if (!good || count != 40 || !isFullDeck(deck))
+            return "deck file line " + std::to_string(lineNumber) +
+                   " is not a permutation of the cards 1..40";
+        decks.push_back(deck);
+    }
+    return {};
+}
+
+ParseResult parseOptions(const std::vector<std::string>& args) {
+    ParseResult result;
+    result.options.seed = timeOfDaySeed();
+    const std::set<std::string> valued{"--decks", "--seed", "--dealer", "--target", "--matches",
+                                       "--replay"};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& flag = args[i];
+        if (flag == "--trace") {
+            result.options.trace = true;
+        } else if (flag == "--bench") {
+            result.options.bench = true;
+        } else if (valued.count(flag)) {
+            if (i + 1 >= args.size()) {
+                result.error = flag + " needs a value";
+                return result;
+            }
+            result.error = applyOption(flag, args[++i], result.options);
+            if (!result.error.empty()) return result;
+        } else {
+            result.error = "unknown option '" + flag + "'";
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace morvello::sim

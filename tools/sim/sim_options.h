@@ -1,0 +1,37 @@
+// The command line of morvello-sim.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace morvello::sim {
+
+using Deck = std::array<int, 41>;  // codes in places 1..40
+
+struct SimOptions {
+    std::optional<std::vector<Deck>> decks;  // --decks: one fresh deck a deal
+    std::uint32_t seed = 0;                  // --seed, or the time of day
+    int dealer = 1;                          // --dealer 0..4
+    int target = 21;                         // --target 21|31
+    long matches = 1;                        // --matches
+    std::set<int> replays;                   // --replay deal numbers
+    bool trace = false;
+    bool bench = false;
+};
+
+struct ParseResult {
+    SimOptions options;
+    std::string error;  // empty when the command line is good
+};
+
+ParseResult parseOptions(const std::vector<std::string>& args);
+
+// One deck a line, 40 codes 1..40 separated by commas and/or spaces; blank lines
+// are skipped. Returns an error naming the first bad line.
+std::string parseDecks(const std::string& text, std::vector<Deck>& decks);
+
+}  // namespace morvello::sim
