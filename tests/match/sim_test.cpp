@@ -1,0 +1,161 @@
+// morvello-sim as its users run it: the command line, the trace, the deck file.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "sim_options.h"
+
+namespace morvello::sim {
+namespace {
+
+struct SimRun {
+    int exitCode = 0;
+    std::vector<std::string> out;
+    std::string err;
+};
+
+SimRun runSim(const std::string& args) {
+    const auto errFile = std::filesystem::temp_directory_path() / "morvello-sim-test.err";
+    const std::string command = std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string();
+    SimRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[8192];
+    std::string line;
+    while (fgets(buffer, sizeof buffer, pipe)) {
+        line += buffer;
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+            run.out.push_back(line);
+            line.clear();
+        }
+    }
+    run.exitCode = WEXITSTATUS(pclose(pipe));
+    std::ifstream err(errFile);
+    std::getline(err, run.err, '\0');
+    return run;
+}
+
+std::string event(const std::string& line) {
+    static const std::regex ev(R"re("ev":"([a-z]+)")re");
+    std::smatch m;
+    return std::regex_search(line, m, ev) ? m[1].str() : "";
+}
+
+int field(const std::string& line, const std::string& key) {
+    const std::regex re("\"" + key + "\":(-?[0-9]+)");
+    std::smatch m;
+    return std::regex_search(line, m, re) ? std::stoi(m[1]) : -1;
+}
+
+std::vector<std::string> eventsOf(const SimRun& run, const std::string& name) {
+    std::vector<std::string> lines;
+    for (const auto& l : run.out)
+        if (event(l) == name) lines.push_back(l);
+    return lines;
+}
+
+std::filesystem::path writeDecks(const std::vector<std::string>& lines) {
+    const auto path = std::filesystem::temp_directory_path() / "morvello-sim-test-decks.txt";
+    std::ofstream out(path);
+    for (const auto& l : lines) out << l << "\n";
+    return path;
+}
+
+std::string orderedDeck(bool commas) {
+    std::string deck;
+    for (int c = 40; c >= 1; --c) deck += std::to_string(c) + (c > 1 ? (commas ? "," : "  ") : "");
+    return deck;
+}
+
+TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
+    for (const std::string args : {"--frobnicate", "--target 25", "--dealer 5", "--matches 0",
+                                   "--seed", "--replay 2,x", "--decks /nonexistent/file"}) {
+        const SimRun run = runSim(args);
+        EXPECT_EQ(run.exitCode, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    }
+    const auto bad = writeDecks({orderedDeck(true), "1,2,3"});
+    const SimRun run = runSim("--trace --decks " + bad.string());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("line 2"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST(SimCommandLine, DeckLinesTakeCommasOrSpacesAndSkipBlankLines) {
+    std::vector<Deck> decks;
+    EXPECT_EQ(parseDecks(orderedDeck(true) + "\n\n" + orderedDeck(false) + "\r\n", decks), "");
+    ASSERT_EQ(decks.size(), 2u);
+    EXPECT_EQ(decks[0], decks[1]);
+    EXPECT_EQ(decks[0][1], 40);
+    decks.clear();
+    EXPECT_NE(parseDecks("1,1," + orderedDeck(true).substr(5), decks), "");
+}
+
+TEST(SimTrace, SameSeedSameTraceAndTheShapeOfAMatch) {
+    const SimRun a = runSim("--seed 99 --trace --target 31");
+    const SimRun b = runSim("--seed 99 --trace --target 31");
+    ASSERT_EQ(a.exitCode, 0);
+    EXPECT_EQ(a.out, b.out);
+    ASSERT_GE(a.out.size(), 3u);
+    EXPECT_EQ(a.out[0], R"({"ev":"match","n":1})");
+    EXPECT_EQ(a.out[1], R"({"ev":"dealer","seat":1})");
+    EXPECT_EQ(event(a.out.back()), "gameover");
+    const auto deals = eventsOf(a, "deal");
+    EXPECT_EQ(eventsOf(a, "play").size(), 40 * deals.size());
+    EXPECT_EQ(eventsOf(a, "trick").size(), 10 * deals.size());
+    EXPECT_EQ(eventsOf(a, "result").size(), deals.size());
+    for (const auto& line : a.out) {
+        EXPECT_EQ(line.front(), '{');
+        EXPECT_EQ(line.back(), '}');
+    }
+}
+
+TEST(SimTrace, DeckFileRunsStopAtTheShuffleThatNeedsAnotherLine) {
+    const auto decks = writeDecks({orderedDeck(true), "", orderedDeck(false)});
+    const SimRun run = runSim("--trace --dealer 0 --matches 5 --decks " + decks.string());
+    EXPECT_EQ(run.exitCode, 0);
+    const auto deals = eventsOf(run, "deal");
+    ASSERT_EQ(deals.size(), 2u);
+    EXPECT_EQ(field(deals[0], "dealer"), 0);
+    EXPECT_NE(deals[0].find("\"deck\":[40,39,38"), std::string::npos);
+    // Dealer 0: seat 1 receives the first packet, 40..31, ordered 3, 2, ace, king, ...
+    EXPECT_NE(deals[0].find("\"hands\":[[33,32,31,40,39,38,37,36,35,34]"), std::string::npos);
+    EXPECT_EQ(field(eventsOf(run, "play")[0], "seat"), 1);
+}
+
+TEST(SimTrace, ReplayedDealsAreDealtAgainOnce) {
+    const SimRun run = runSim("--seed 5 --trace --matches 3 --replay 2,3");
+    ASSERT_EQ(run.exitCode, 0);
+    std::vector<std::pair<int, bool>> deals;
+    for (const auto& line : eventsOf(run, "deal"))
+        deals.emplace_back(field(line, "n"), line.find("\"replay\":true") != std::string::npos);
+    int replays = 0;
+    for (std::size_t i = 1; i < deals.size(); ++i) {
+        if (!deals[i].second) continue;
+        ++replays;
+        EXPECT_EQ(deals[i].first, deals[i - 1].first);  // the same deal number again
+        EXPECT_FALSE(deals[i - 1].second);              // never replayed twice
+        EXPECT_TRUE(deals[i].first == 2 || deals[i].first == 3);
+    }
+    EXPECT_GT(replays, 0);
+    EXPECT_EQ(eventsOf(run, "gameover").size(), 3u);
+    EXPECT_EQ(eventsOf(run, "match").size(), 3u);
+    EXPECT_GE(eventsOf(run, "draw").size(), 8u);  // matches 2 and 3 draw for the dealer
+}
+
+TEST(SimTrace, BenchPrintsItsFigureLast) {
+    const SimRun run = runSim("--seed 1 --matches 3 --bench");
+    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_FALSE(run.out.empty());
+    EXPECT_TRUE(std::regex_match(run.out.back(), std::regex(R"([0-9]+ deals in [0-9.]+ s: [0-9]+ deals/s)")))
+        << run.out.back();
+}
+
+}  // namespace
+}  // namespace morvello::sim
