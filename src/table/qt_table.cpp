@@ -168,6 +168,12 @@ Task<> QtTable::message(QString text) {
 }
 
 Wait<> QtTable::showMessage(const std::string& text) {
+    if (autoDraw_) {
+        // The dealer choice's "Repeat, please" is answered as well.
+        QTimer::singleShot(0, &context_, [this] {
+            if (message_) message_->accept();
+        });
+    }
     return message(QString::fromStdString(text));
 }
 

@@ -11,7 +11,7 @@
 #include "table/table_scene.h"
 #include "table/waits.h"
 
-class QMessageBox;
+#include <QMessageBox>
 
 namespace morvello {
 
@@ -22,8 +22,10 @@ class QtTable final : public Table {
 
     // Multiplies every delay and animation; 0 completes them at once (tests).
     void setDelayScale(double scale) { delayScale_ = scale; }
-    // Draws the dealer choice's cards by itself (benchmarks).
+    // Draws the dealer choice's cards and answers its messages by itself (benchmarks).
     void setAutoDraw(bool on) { autoDraw_ = on; }
+    // Called whenever the controller starts waiting for the human's card.
+    std::function<void()> onHumanTurn;
 
     // ---- Table: waits
     Wait<> ritardo(double units) override;

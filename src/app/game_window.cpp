@@ -1,0 +1,330 @@
+#include "app/game_window.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTime>
+#include <cstdio>
+
+#include "help/help_texts.h"
+#include "match/commands.h"
+
+namespace morvello {
+namespace {
+
+constexpr QSize kDesignTableArea(1024, 779);
+constexpr QSize kSmallestWindow(829, 624);  // 12432 x 9360 twips
+constexpr int kWindowChrome = 60;           // title bar, frame and menu bar, roughly
+
+QAction* checkable(QMenu* menu, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setCheckable(true);
+    return action;
+}
+
+}  // namespace
+
+bool screenLargeEnough(QSize available) {
+    return available.width() >= kSmallestWindow.width() &&
+           available.height() >= kSmallestWindow.height();
+}
+
+QSize GameWindow::openingTableArea(QSize available) {
+    const QSize room(available.width() - 16, available.height() - kWindowChrome);
+    if (room.width() >= kDesignTableArea.width() && room.height() >= kDesignTableArea.height())
+        return kDesignTableArea;
+    const int width = std::min(room.width(), room.height() * 4 / 3);
+    return QSize(width, width * 3 / 4);
+}
+
+GameWindow::GameWindow(WindowOptions options)
+    : options_(std::move(options)),
+      scene_(QSizeF(g_.cardWidth, g_.cardHeight)),
+      view_(new TableView(&scene_, this)),
+      table_(g_, scene_, *this),
+      names_(g_, scene_, table_) {
+    setWindowTitle("Velquist - Morvello");
+    setCentralWidget(view_);
+    table_.setDelayScale(options_.delayScale);
+    table_.setAutoDraw(options_.autoDraw);
+    if (options_.printHumanTurn) {
+        table_.onHumanTurn = [] {
+            std::printf("human turn\n");
+            std::fflush(stdout);
+        };
+    }
+    view_->viewport()->installEventFilter(this);
+    if (options_.sound) {
+        sound_ =
+            makeSoundBoard(g_, SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
+                                                [this] { table_.hideAbout(); }});
+    }
+    buildMenus();
+    QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+}
+
+GameWindow::~GameWindow() {
+    root_.reset();
+    clock_.stop();
+}
+
+// ---- start-up
+
+void GameWindow::Form_Load() {
+    g_.targetPoints = {21, 31};
+    table_.parkAllCards(kParkedForDeal);
+    scene_.rules().setText(QString::fromStdString(withLineBreaks(rulesText())));
+    scene_.about().setText(QString::fromStdString(withLineBreaks(aboutText())));
+    if (options_.store) options_.store->Set_Read(g_);
+    g_.rateFactor = g_.playRate * 10;
+    if (sound_) sound_->startUp();
+    rebuildSongItems();
+    updateMenus();
+    Timer3_Timer();
+    clock_.start(1000);
+}
+
+void GameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void GameWindow::Form_Activate() {
+    morvello::Form_Activate(g_);
+    root_ = Main(g_, table_, options_.main);
+    root_.start();
+}
+
+void GameWindow::Timer3_Timer() {
+    scene_.setClockText(QLocale::system().toString(QTime::currentTime(), "HH:mm:ss"));
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!painted_ && event->type() == QEvent::Paint && watched == view_->viewport()) {
+        painted_ = true;
+        if (options_.printFirstPaint) {
+            std::printf("painted %lld\n",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- ending
+
+void GameWindow::endProgram() {
+    root_.reset();
+    clock_.stop();
+    QApplication::quit();
+}
+
+void GameWindow::menu_quit_Click() {
+    endProgram();
+    close();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    endProgram();
+    event->accept();
+}
+
+// ---- menus
+
+void GameWindow::buildMenus() {
+    buildGameMenu();
+    buildOptionsMenu();
+    buildSoundsMenu();
+    menus_.about = menuBar()->addAction("&Info          ");
+    connect(menus_.about, &QAction::triggered, this, [this] { table_.menu_about_Click(); });
+    menus_.help = menuBar()->addAction("&Help            ");
+    connect(menus_.help, &QAction::triggered, this, [this] { help_Click(); });
+    menus_.quit = menuBar()->addAction("Quit");
+    connect(menus_.quit, &QAction::triggered, this, [this] { menu_quit_Click(); });
+}
+
+void GameWindow::buildGameMenu() {
+    QMenu* game = menuBar()->addMenu("&Game");
+    menus_.replay = checkable(game, "Repeat the last hand");
+    connect(menus_.replay, &QAction::triggered, this, [this] { menu_replay_Click(); });
+    menus_.newGame = game->addAction("New Game");
+    connect(menus_.newGame, &QAction::triggered, this, [this] { menu_NewGame_Click(); });
+    menus_.continueItem = game->addAction("Continue");
+    connect(menus_.continueItem, &QAction::triggered, this, [this] { continue_Click(); });
+    menus_.rules = game->addAction("&Game rules");
+    connect(menus_.rules, &QAction::triggered, this, [this] { table_.menu_rules_Click(); });
+}
+
+void GameWindow::buildOptionsMenu() {
+    QMenu* options = menuBar()->addMenu("&Options       ");
+    menus_.playRate = options->addMenu("&Play rate");
+    const char* rates[] = {"Low", "Middle", "High"};
+    for (int i = 1; i <= 3; ++i) {
+        menus_.velocita[i] = checkable(menus_.playRate, rates[i - 1]);
+        connect(menus_.velocita[i], &QAction::triggered, this,
+                [this, i] { velocita_gioco_Click(i); });
+    }
+    menus_.personalize = options->addAction("&Personalize Playersi");
+    connect(menus_.personalize, &QAction::triggered, this,
+            [this] { names_.personalize_players_Click(); });
+    menus_.call = options->addMenu("&Allow all to declare");
+    const char* answers[] = {"Yes", "No"};
+    for (int i = 1; i <= 2; ++i) {
+        menus_.callYes[i] = checkable(menus_.call, answers[i - 1]);
+        connect(menus_.callYes[i], &QAction::triggered, this,
+                [this, i] { menu_call_yes_Click(i); });
+    }
+    menus_.score = options->addMenu("&Score");
+    const char* targets[] = {"21 points", "31 points"};
+    for (int i = 0; i <= 1; ++i) {
+        menus_.punti[i] = checkable(menus_.score, targets[i]);
+        connect(menus_.punti[i], &QAction::triggered, this, [this, i] { menu_punti_Click(i); });
+    }
+}
+
+void GameWindow::buildSoundsMenu() {
+    QMenu* sounds = menuBar()->addMenu(kSoundsMenuCaption);
+    QMenu* rustle = sounds->addMenu(kCardRustleCaption);
+    for (int i = 0; i <= 1; ++i) {
+        menus_.rustle[i] = checkable(rustle, kCardRustleItemCaptions[i]);
+        connect(menus_.rustle[i], &QAction::triggered, this, [this, i] {
+            if (sound_) sound_->menu_card_rustle_Click(i);
+            updateMenus();
+        });
+    }
+    menus_.music = sounds->addMenu(kMusicMenuCaption);
+    connect(menus_.music, &QMenu::aboutToShow, this, [this] {
+        if (sound_) sound_->menu_music_Click();
+    });
+    menus_.noMusic = checkable(menus_.music, kNoMusicCaption);
+    connect(menus_.noMusic, &QAction::triggered, this, [this] {
+        if (sound_) sound_->nomusic_Click();
+        updateMenus();
+    });
+    menus_.allSongs = checkable(menus_.music, kSequentialCaption);
+    connect(menus_.allSongs, &QAction::triggered, this, [this] {
+        if (sound_) sound_->all_Click();
+        updateMenus();
+    });
+}
+
+void GameWindow::rebuildSongItems() {
+    for (QAction* song : menus_.songs) delete song;
+    menus_.songs.clear();
+    if (!sound_) return;
+    const SoundMenu& model = sound_->menu();
+    for (int index = 1; index <= model.songCount(); ++index) {
+        QAction* song = checkable(menus_.music, QString::fromStdString(model.song(index).caption));
+        connect(song, &QAction::triggered, this, [this, index] {
+            sound_->canzoni_Click(index);
+            updateMenus();
+        });
+        menus_.songs.push_back(song);
+    }
+}
+
+void GameWindow::updateMenus() {
+    const MenuState& m = g_.menus;
+    menus_.continueItem->setEnabled(m.continueEnabled);
+    menus_.newGame->setEnabled(m.newGameEnabled);
+    menus_.replay->setEnabled(m.replayEnabled);
+    menus_.replay->setChecked(m.replayChecked);
+    menus_.personalize->setEnabled(m.personalizeEnabled);
+    menus_.call->setEnabled(m.allowDeclareEnabled);
+    menus_.score->setEnabled(m.scoreEnabled);
+    menus_.playRate->setEnabled(m.playRateEnabled);
+    for (int i = 1; i <= 3; ++i) menus_.velocita[i]->setChecked(g_.playRate == i);
+    for (int i = 1; i <= 2; ++i) menus_.callYes[i]->setChecked(g_.allowAllDeclare == i);
+    for (int i = 0; i <= 1; ++i) menus_.punti[i]->setChecked(g_.scoreOption == i);
+    if (!sound_) return;
+    const SoundMenu& model = sound_->menu();
+    if (static_cast<int>(menus_.songs.size()) != model.songCount()) rebuildSongItems();
+    for (int i = 0; i <= 1; ++i) menus_.rustle[i]->setChecked(model.menu_card_rustle[i]);
+    menus_.noMusic->setChecked(model.nomusic);
+    menus_.allSongs->setChecked(model.all);
+    for (int index = 1; index <= model.songCount(); ++index)
+        menus_.songs[static_cast<std::size_t>(index - 1)]->setChecked(model.song(index).checked);
+}
+
+// ---- handlers
+
+void GameWindow::openMessage(const QString& title, const QString& text,
+                             std::function<void()> done) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (done) connect(box, &QDialog::finished, this, [done = std::move(done)](int) { done(); });
+    box->open();
+}
+
+void GameWindow::menu_replay_Click() {
+    switch (morvello::menu_replay_Click(g_)) {
+        case ReplayAnswer::Refused:
+            updateMenus();
+            openMessage("Morvello", QString::fromStdString(kNoHandMessage), nullptr);
+            break;
+        case ReplayAnswer::Confirm:
+            updateMenus();
+            openMessage("Morvello", QString::fromStdString(kReplayMessage), [this] {
+                confirmReplay(g_);
+                updateMenus();
+                table_.commandGiven();
+            });
+            break;
+        case ReplayAnswer::Nothing:
+            updateMenus();
+            break;
+    }
+}
+
+void GameWindow::menu_NewGame_Click() {
+    morvello::menu_NewGame_Click(g_);
+    updateMenus();
+    table_.commandGiven();
+}
+
+void GameWindow::continue_Click() {
+    morvello::continue_Click(g_, table_);
+    updateMenus();
+    table_.commandGiven();
+}
+
+void GameWindow::velocita_gioco_Click(int index) {
+    g_.playRate = static_cast<Byte>(index);
+    g_.rateFactor = index * 10;
+    updateMenus();
+    saveConfig();
+}
+
+void GameWindow::menu_call_yes_Click(int index) {
+    g_.allowAllDeclare = static_cast<Byte>(index);
+    updateMenus();
+    saveConfig();
+}
+
+void GameWindow::menu_punti_Click(int index) {
+    g_.scoreOption = static_cast<Byte>(index);
+    updateMenus();
+    saveConfig();
+}
+
+void GameWindow::help_Click() {
+    openMessage(kHelpTitle, QString::fromStdString(withLineBreaks(declarationsHelp())), nullptr);
+}
+
+// ---- the table's host
+
+void GameWindow::playSound(int segment) {
+    if (sound_) sound_->suona(segment);
+}
+
+void GameWindow::saveConfig() {
+    if (options_.store) options_.store->Set_Write(g_);
+}
+
+}  // namespace morvello

@@ -1,0 +1,128 @@
+// The game window "Velquist - Morvello": the table, the menus and their
+// handlers, the clock, start-up and the match controller's root task.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/sound_port.h"
+#include "match/controller.h"
+#include "match/task.h"
+#include "settings/config_store.h"
+#include "table/names_panel.h"
+#include "table/qt_table.h"
+#include "table/table_scene.h"
+#include "table/table_view.h"
+
+class QAction;
+class QMenu;
+
+namespace morvello {
+
+struct WindowOptions {
+    double delayScale = 1;             // 0: every delay and animation completes at once
+    bool autoDraw = false;             // the dealer choice draws by itself
+    bool printFirstPaint = false;      // prints "painted <ms since the epoch>" on the first paint
+    bool printHumanTurn = false;       // prints "human turn" when the human is first asked to play
+    std::optional<ConfigStore> store;  // none: nothing is read or saved
+    bool sound = true;                 // false: silent, with an empty Music menu
+    MainOptions main;
+};
+
+// The menu items whose captions, check marks and enabled states the game sets.
+struct GameMenus {
+    QAction* replay = nullptr;
+    QAction* newGame = nullptr;
+    QAction* continueItem = nullptr;
+    QAction* rules = nullptr;
+    QMenu* playRate = nullptr;
+    std::array<QAction*, 4> velocita{};  // items 1..3
+    QAction* personalize = nullptr;
+    QMenu* call = nullptr;
+    std::array<QAction*, 3> callYes{};  // items 1..2
+    QMenu* score = nullptr;
+    std::array<QAction*, 2> punti{};
+    std::array<QAction*, 2> rustle{};
+    QMenu* music = nullptr;
+    QAction* noMusic = nullptr;
+    QAction* allSongs = nullptr;
+    std::vector<QAction*> songs;
+    QAction* about = nullptr;
+    QAction* help = nullptr;
+    QAction* quit = nullptr;
+};
+
+class GameWindow : public QMainWindow, private TableHost {
+  public:
+    explicit GameWindow(WindowOptions options);
+    ~GameWindow() override;
+
+    // Form_Load: reads the configuration and shows it in the menus.
+    void Form_Load();
+
+    GameState& state() { return g_; }
+    TableScene& scene() { return scene_; }
+    TableView& view() { return *view_; }
+    QtTable& table() { return table_; }
+    NamesPanel& namesPanel() { return names_; }
+    const GameMenus& menus() const { return menus_; }
+    bool matchRunning() const { return root_.valid() && !root_.done(); }
+
+    // The size the window opens at: a table area of 1024 x 779 pixels, or the
+    // largest 4:3 area that fits the screen's free area.
+    static QSize openingTableArea(QSize available);
+
+    // The menu handlers.
+    void menu_replay_Click();
+    void menu_NewGame_Click();
+    void continue_Click();
+    void velocita_gioco_Click(int index);
+    void menu_call_yes_Click(int index);
+    void menu_punti_Click(int index);
+    void help_Click();
+    void menu_quit_Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // TableHost
+    void updateMenus() override;
+    void playSound(int segment) override;
+    void saveConfig() override;
+    QWidget* dialogParent() override { return this; }
+
+    void buildMenus();
+    void buildGameMenu();
+    void buildOptionsMenu();
+    void buildSoundsMenu();
+    void rebuildSongItems();
+    void Form_Activate();
+    void Timer3_Timer();
+    void openMessage(const QString& title, const QString& text, std::function<void()> done);
+    void endProgram();
+
+    WindowOptions options_;
+    GameState g_;
+    TableScene scene_;
+    TableView* view_;
+    QtTable table_;
+    NamesPanel names_;
+    std::unique_ptr<SoundPort> sound_;
+    GameMenus menus_;
+    QTimer clock_;
+    bool activated_ = false;
+    bool painted_ = false;
+    Task<> root_;  // destroyed first: the controller never outlives the table
+};
+
+// Form_Load's screen check: the window needs 12432 x 9360 twips (829 x 624 pixels).
+bool screenLargeEnough(QSize available);
+
+}  // namespace morvello

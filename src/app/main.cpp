@@ -1,0 +1,55 @@
+// morvello: the game window.
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <cstdlib>
+
+#include "app/game_window.h"
+
+namespace {
+
+bool envFlag(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value && std::string(value) != "0";
+}
+
+// Test and benchmark hooks; a player never sets them.
+morvello::WindowOptions optionsFromEnvironment() {
+    morvello::WindowOptions options;
+    if (const char* scale = std::getenv("MORVELLO_DELAY_SCALE"))
+        options.delayScale = std::atof(scale);
+    options.autoDraw = envFlag("MORVELLO_AUTODRAW");
+    options.printFirstPaint = envFlag("MORVELLO_PRINT_EVENTS");
+    options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
+    options.sound = !envFlag("MORVELLO_SILENT");
+    options.store = morvello::ConfigStore::forThisProgram();
+    return options;
+}
+
+int refuseSmallScreen(QApplication& app) {
+    QMessageBox box(QMessageBox::NoIcon, "Morvello",
+                    "Too low screen resolution for this program. Please increase the screen "
+                    "resolution",
+                    QMessageBox::Ok);
+    QObject::connect(&box, &QDialog::finished, &app, &QApplication::quit);
+    box.open();
+    return app.exec() == 0 ? EXIT_FAILURE : EXIT_FAILURE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Morvello");
+    const QScreen* screen = QApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);
+
+    morvello::GameWindow window(optionsFromEnvironment());
+    window.Form_Load();
+    const QSize area = morvello::GameWindow::openingTableArea(available);
+    window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,35 @@
+// The window's way to the card sounds, the music and the Sounds menu's model.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "cards/game_state.h"
+#include "sound/sound_menu.h"
+
+namespace morvello {
+
+class SoundPort {
+  public:
+    struct Hooks {
+        std::function<void()> saveConfig;     // Set_Write
+        std::function<void()> menuChanged;    // check marks or song items changed
+        std::function<void()> hideInfoPanel;  // the sound menus hide the information panel
+    };
+
+    virtual ~SoundPort() = default;
+    // Builds the Music menu, restores the check marks, opens the effects file.
+    virtual void startUp() = 0;
+    virtual void suona(int segment) = 0;
+    virtual void menu_card_rustle_Click(int index) = 0;
+    virtual void menu_music_Click() = 0;
+    virtual void nomusic_Click() = 0;
+    virtual void all_Click() = 0;
+    virtual void canzoni_Click(int index) = 0;
+    virtual const SoundMenu& menu() const = 0;
+};
+
+// The game's sound board on the machine's audio output (silent without one).
+std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks);
+
+}  // namespace morvello
