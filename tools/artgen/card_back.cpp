@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "card.h"
 #include "palette.h"
@@ -10,48 +11,58 @@
 namespace artgen {
 namespace {
 
-struct Box {
-    double x0, y0, x1, y1;
-};
-
-// The part of the segment a-b inside the box (Liang-Barsky), if any.
-std::optional<std::pair<Pt, Pt>> clip(Pt a, Pt b, const Box& box) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - box.x0, box.x1 - a.x, a.y - box.y0, box.y1 - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
+// The part of a convex polygon inside the box (Sutherland-Hodgman, one side at a time).
+std::vector<Pt> clipPolygon(std::vector<Pt> poly, const Box& box) {
+    auto cut = [&poly](auto inside, auto cross) {
+        std::vector<Pt> out;
+        for (size_t i = 0; i < poly.size(); ++i) {
+            const Pt a = poly[i], b = poly[(i + 1) % poly.size()];
+            if (inside(a)) out.push_back(a);
+            if (inside(a) != inside(b)) out.push_back(cross(a, b));
         }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 >= t1) return std::nullopt;
-    return std::make_pair(lerp(a, b, t0), lerp(a, b, t1));
+        poly = std::move(out);
+    };
+    auto atX = [](double x) {
+        return [x](Pt a, Pt b) { return lerp(a, b, (x - a.x) / (b.x - a.x)); };
+    };
+    auto atY = [](double y) {
+        return [y](Pt a, Pt b) { return lerp(a, b, (y - a.y) / (b.y - a.y)); };
+    };
+    cut([&](Pt p) { return p.x >= box.x0; }, atX(box.x0));
+    cut([&](Pt p) { return p.x <= box.x1; }, atX(box.x1));
+    cut([&](Pt p) { return p.y >= box.y0; }, atY(box.y0));
+    cut([&](Pt p) { return p.y <= box.y1; }, atY(box.y1));
+    return poly;
 }
 
-// Two families of diagonals, a dot where they cross.
+// A gold lattice: red diamonds on a gold ground, a small pale diamond where the
+// gold lines cross. Every diamond is a small separate shape, which draws fast.
 void lattice(Svg& svg, const Box& box) {
-    const double step = 24, rise = 1.6;  // a diamond twice as tall as it is wide
-    const double h = box.y1 - box.y0;
-    Path lines;
-    for (double x = box.x0 - h / rise; x <= box.x1 + h / rise; x += step) {
-        for (int dir = -1; dir <= 1; dir += 2) {
-            const Pt a{x, box.y0}, b{x + dir * h / rise, box.y1};
-            if (auto seg = clip(a, b, box)) lines.M(seg->first).L(seg->second);
+    const double halfW = 12, halfH = 19.2, gap = 1.5;  // a cell's half sizes, the gold line
+    svg.rect(box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0, 0, fillOnly(ink::kGold));
+    // one shape per row: Qt fills a shape by its bounding box, so small ones are cheaper
+    int row = 0;
+    for (double y = box.y0; y <= box.y1 + halfH; y += halfH, ++row) {
+        Path cells, crossings;
+        for (double x = box.x0 + (row % 2 ? halfW : 0); x <= box.x1 + halfW; x += 2 * halfW) {
+            const double w = halfW - gap * 1.2, h = halfH - gap * 1.9;
+            const auto cell = clipPolygon({{x, y - h}, {x + w, y}, {x, y + h}, {x - w, y}}, box);
+            if (cell.size() >= 3) {
+                cells.M(cell[0]);
+                for (size_t i = 1; i < cell.size(); ++i) cells.L(cell[i]);
+                cells.Z();
+            }
+            const double cx = x + halfW, cy = y;  // the crossing to the cell's right
+            if (cx > box.x0 + 4 && cx < box.x1 - 4 && cy > box.y0 + 4 && cy < box.y1 - 4) {
+                crossings.M({cx, cy - 3.6})
+                    .L({cx + 2.6, cy})
+                    .L({cx, cy + 3.6})
+                    .L({cx - 2.6, cy})
+                    .Z();
+            }
         }
-    }
-    svg.path(lines, strokeOnly(ink::kGold, 1.6));
-    for (double y = box.y0 + step * rise / 2; y < box.y1; y += step * rise / 2) {
-        const int row = static_cast<int>(std::lround((y - box.y0) / (step * rise / 2)));
-        for (double x = box.x0 + (row % 2 ? step / 2 : 0); x <= box.x1 + 0.01; x += step) {
-            if (x > box.x0 + 3 && x < box.x1 - 3) svg.circle({x, y}, 2.4, fillOnly(ink::kPaleGold));
-        }
+        if (!cells.d().empty()) svg.path(cells, fillOnly(ink::kRed));
+        if (!crossings.d().empty()) svg.path(crossings, fillOnly(ink::kPaleGold));
     }
 }
 

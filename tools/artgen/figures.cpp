@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "card.h"
+#include "geometry.h"
 #include "palette.h"
 #include "suits.h"
 
@@ -199,10 +200,10 @@ void shoe(Svg& svg, Pt ankle, double dir) {
 
 // Ermine: white fur with black tails.
 void ermineSpots(Svg& svg, std::initializer_list<Pt> at) {
-    for (const Pt& p : at) {
-        svg.path(Path().M({p.x, p.y - 2.5}).L({p.x - 1.6, p.y + 2}).L({p.x + 1.6, p.y + 2}).Z(),
-                 fillOnly(ink::kLine));
-    }
+    Path tails;
+    for (const Pt& p : at)
+        tails.M({p.x, p.y - 2.5}).L({p.x - 1.6, p.y + 2}).L({p.x + 1.6, p.y + 2}).Z();
+    svg.path(tails, fillOnly(ink::kLine));
 }
 
 // --- what the hands hold ----------------------------------------------------
@@ -291,132 +292,144 @@ void knave(Svg& svg, int suit) {
     }
 }
 
+// A leg of the horse: upper leg, cannon and a dark hoof.
+void horseLeg(Svg& svg, Pt top, Pt joint, Pt fetlock, const char* coat) {
+    outlinedStroke(svg, {top, joint}, 16, coat, kLineW);
+    outlinedStroke(svg, {joint, fetlock}, 10, coat, kLineW);
+    const Pt d = unit(fetlock - joint);
+    const Pt side = normal(d) * 6;
+    svg.polygon({fetlock - side, fetlock + side, fetlock + side * 1.1 + d * 9,
+                 fetlock - side * 1.1 + d * 9},
+                fig(ink::kLine));
+}
+
+// The horse, walking to the left with a foreleg raised, in a caparison.
 void horse(Svg& svg, const char* coat, const char* mane, const Dress& d) {
-    // far legs, darker, behind the body
-    leg(svg, {104, 256}, {90, 284}, {80, 300}, mane, 12);  // raised foreleg
-    leg(svg, {170, 256}, {186, 290}, {182, 330}, mane, 12);
-    // tail
+    // far legs and tail behind the body
+    horseLeg(svg, {104, 252}, {100, 292}, {98, 326}, mane);
+    horseLeg(svg, {180, 248}, {196, 284}, {190, 322}, mane);
     svg.path(Path()
-                 .M({182, 222})
-                 .C({206, 226}, {212, 272}, {200, 306})
-                 .C({196, 292}, {186, 262}, {176, 240})
+                 .M({190, 212})
+                 .C({214, 222}, {218, 268}, {204, 300})
+                 .C({200, 284}, {194, 256}, {184, 236})
                  .Z(),
              fig(mane));
+    svg.path(Path().M({196, 232}).Q({206, 262}, {202, 290}), strokeOnly(ink::kLine, 1));
     // body
     svg.path(Path()
-                 .M({84, 228})
-                 .C({92, 206}, {150, 204}, {178, 212})
-                 .C({198, 220}, {196, 254}, {180, 262})
-                 .C({160, 272}, {112, 274}, {94, 262})
-                 .C({80, 254}, {78, 240}, {84, 228})
+                 .M({72, 222})
+                 .C({78, 200}, {110, 196}, {140, 204})
+                 .C({160, 200}, {190, 196}, {196, 220})
+                 .C({200, 240}, {192, 258}, {178, 262})
+                 .C({150, 270}, {110, 270}, {90, 262})
+                 .C({74, 256}, {68, 240}, {72, 222})
                  .Z(),
              fig(coat));
     // near legs
-    leg(svg, {96, 258}, {76, 282}, {80, 306}, coat, 13);
-    svg.path(Path().M({74, 303}).L({86, 307}).L({84, 316}).L({72, 312}).Z(), fig(ink::kLine));
-    leg(svg, {112, 262}, {108, 298}, {108, 332}, coat, 13);
-    leg(svg, {162, 258}, {172, 296}, {166, 332}, coat, 13);
-    svg.rect(100, 330, 16, 7, 1, fig(ink::kLine));
-    svg.rect(158, 330, 16, 7, 1, fig(ink::kLine));
-    svg.rect(176, 328, 14, 6, 1, fig(ink::kLine));
-    // neck and head
+    horseLeg(svg, {86, 250}, {66, 276}, {76, 298}, coat);
+    horseLeg(svg, {166, 252}, {178, 290}, {170, 326}, coat);
+    // neck, head and ear
     svg.path(Path()
-                 .M({82, 240})
-                 .C({70, 214}, {60, 190}, {58, 170})
-                 .L({84, 150})
-                 .C({96, 178}, {110, 202}, {124, 212})
+                 .M({74, 242})
+                 .C({62, 222}, {54, 198}, {50, 176})
+                 .L({72, 134})
+                 .C({90, 150}, {104, 180}, {118, 206})
                  .Z(),
              fig(coat));
+    svg.path(Path().M({66, 130}).L({70, 110}).L({78, 132}).Z(), fig(coat));
     svg.path(Path()
-                 .M({84, 148})
-                 .C({74, 140}, {58, 148}, {46, 166})
-                 .C({38, 178}, {34, 190}, {42, 196})
-                 .C({50, 201}, {60, 194}, {66, 186})
-                 .L({72, 180})
+                 .M({76, 138})
+                 .C({66, 124}, {50, 132}, {40, 148})
+                 .C({32, 162}, {22, 176}, {26, 186})
+                 .C({30, 196}, {44, 196}, {50, 186})
+                 .C({54, 178}, {58, 174}, {62, 170})
                  .Z(),
              fig(coat));
-    svg.path(Path().M({78, 146}).L({80, 130}).L({88, 146}).Z(), fig(coat));
-    svg.circle({64, 164}, 2.6, fillOnly(ink::kLine));
-    svg.circle({44, 188}, 1.8, fillOnly(ink::kLine));
-    // mane along the neck
-    svg.path(Path()
-                 .M({84, 146})
-                 .C({96, 170}, {108, 196}, {124, 210})
-                 .C({116, 212}, {108, 206}, {102, 200})
-                 .C({100, 192}, {92, 188}, {94, 182})
-                 .C({88, 176}, {84, 170}, {86, 164})
-                 .C({80, 160}, {78, 152}, {84, 146})
-                 .Z(),
-             fig(mane));
+    svg.circle({56, 148}, 2.8, fillOnly(ink::kLine));
+    svg.path(Path().M({52, 144}).Q({56, 141}, {61, 145}), strokeOnly(ink::kLine, 1));
+    svg.path(Path().M({30, 182}).Q({33, 178}, {36, 182}), strokeOnly(ink::kLine, 1.4));
+    svg.path(Path().M({28, 190}).Q({36, 192}, {42, 188}), strokeOnly(ink::kLine, 1));
+    // mane along the crest, and the forelock
+    Path m;
+    m.M({70, 132});
+    const Pt crest[] = {{80, 146}, {90, 160}, {98, 174}, {106, 188}, {114, 202}};
+    Pt prev{70, 132};
+    for (const Pt& p : crest) {
+        m.Q(lerp(prev, p, 0.5) + Pt{12, -2}, p);
+        prev = p;
+    }
+    m.C({106, 198}, {90, 176}, {78, 156}).C({74, 150}, {70, 142}, {70, 132}).Z();
+    svg.path(m, fig(mane));
+    svg.path(Path().M({70, 132}).Q({58, 134}, {56, 142}).Q({64, 140}, {70, 138}).Z(), fig(mane));
     // bridle
-    svg.polyline({{44, 184}, {60, 172}, {80, 150}}, strokeOnly(ink::kDarkRed, 3));
-    svg.polyline({{50, 190}, {58, 176}}, strokeOnly(ink::kDarkRed, 3));
-    // caparison with a gold fringe
-    svg.path(Path()
-                 .M({110, 210})
-                 .C({130, 205}, {160, 206}, {176, 212})
-                 .L({176, 252})
-                 .Q({168, 260}, {160, 254})
-                 .Q({150, 262}, {140, 256})
-                 .Q({130, 264}, {120, 256})
-                 .Q({112, 262}, {106, 252})
-                 .Z(),
-             fig(d.skirt));
-    svg.path(Path()
-                 .M({108, 250})
-                 .Q({112, 260}, {120, 254})
-                 .Q({130, 262}, {140, 254})
-                 .Q({150, 260}, {160, 252})
-                 .Q({168, 258}, {176, 250}),
-             strokeOnly(ink::kGold, 3));
+    svg.polyline({{30, 184}, {46, 170}, {68, 138}}, strokeOnly(ink::kDarkRed, 3));
+    svg.polyline({{36, 190}, {44, 172}}, strokeOnly(ink::kDarkRed, 3));
+    svg.circle({44, 178}, 2.4, fig(ink::kGold));
+    // caparison with a scalloped, fringed hem
+    Path cap;
+    cap.M({106, 202}).C({130, 198}, {160, 200}, {180, 204}).L({182, 250});
+    double x = 182;
+    bool down = true;
+    while (x > 108) {
+        const double nx = x - 12;
+        cap.Q({x - 6, down ? 262.0 : 250.0}, {nx, 250});
+        x = nx;
+        down = !down;
+    }
+    cap.L({104, 248}).Z();
+    svg.path(cap, fig(d.skirt));
+    svg.path(Path().M({108, 240}).L({180, 240}), strokeOnly(ink::kGold, 3));
+    for (int i = 0; i < 6; ++i) svg.circle({116 + i * 12.0, 222}, 2.2, fillOnly(ink::kPaleGold));
 }
 
 void rider(Svg& svg, int suit) {
     const Dress d = dressOf(suit, 9);
     const char* coats[] = {"#f4efe4", "#b5652c", "#8a5a2e", "#c9c6be"};
     const char* manes[] = {"#b8b0a0", "#6b3416", "#3c2413", "#7f7c76"};
-    groundShadow(svg, {132, 336}, 64);
+    groundShadow(svg, {134, 330}, 70);
     // cape streaming behind the rider
     svg.path(Path()
-                 .M({142, 150})
-                 .C({168, 160}, {186, 186}, {196, 214})
-                 .Q({180, 210}, {166, 218})
-                 .L({144, 190})
+                 .M({150, 150})
+                 .C({176, 160}, {196, 186}, {206, 212})
+                 .Q({190, 208}, {176, 216})
+                 .L({154, 190})
                  .Z(),
              fig(d.cape));
     horse(svg, coats[suit - 1], manes[suit - 1], d);
     // rider: thigh, boot, torso, head
-    const Pt head{130, 122};
+    const Pt head{140, 122};
     const double r = 14;
-    svg.path(Path().M({118, 208}).L({148, 208}).L({150, 226}).Q({134, 232}, {116, 224}).Z(),
+    svg.path(Path().M({126, 200}).L({158, 200}).L({160, 218}).Q({142, 224}, {124, 216}).Z(),
              fig(d.skirt));
-    leg(svg, {134, 214}, {112, 232}, {114, 268}, d.hoseL, 15);
+    leg(svg, {142, 208}, {120, 228}, {122, 262}, d.hoseL, 15);
     svg.path(Path()
-                 .M({106, 254})
-                 .L({122, 254})
-                 .L({122, 272})
-                 .C({130, 274}, {130, 282}, {122, 282})
-                 .L({106, 280})
+                 .M({113, 248})
+                 .L({130, 248})
+                 .L({130, 266})
+                 .C({139, 268}, {139, 277}, {130, 277})
+                 .L({113, 275})
                  .Z(),
              fig(ink::kDarkWood));
-    svg.path(Path().M({116, 232}).L({116, 284}), strokeOnly(ink::kGold, 2));
-    svg.path(Path().M({116, 146}).Q({132, 140}, {146, 146}).L({148, 212}).L({116, 212}).Z(),
+    svg.path(Path().M({122, 226}).L({122, 280}), strokeOnly(ink::kGold, 2));
+    svg.path(Path().M({114, 279}).L({134, 279}), strokeOnly(ink::kGold, 3));
+    svg.path(Path().M({126, 146}).Q({142, 140}, {156, 146}).L({158, 204}).L({126, 204}).Z(),
              fig(d.coat));
-    svg.path(Path().M({131, 146}).L({131, 210}), strokeOnly(ink::kGold, 3));
-    svg.rect(116, 196, 32, 8, 2, fig(ink::kDarkWood));
-    svg.rect(126, 138, 10, 8, 0, fig(ink::kSkin));
-    svg.ellipse({131, 146}, 15, 4.5, fig(ink::kWhite));
+    svg.path(Path().M({141, 146}).L({141, 202}), strokeOnly(ink::kGold, 3));
+    for (int i = 0; i < 3; ++i) svg.circle({141, 158 + i * 13.0}, 2, fig(ink::kPaleGold));
+    svg.rect(126, 190, 32, 8, 2, fig(ink::kDarkWood));
+    svg.rect(136, 138, 10, 8, 0, fig(ink::kSkin));
+    svg.ellipse({141, 146}, 15, 4.5, fig(ink::kWhite));
     hair(svg, head, r, 5, ink::kHair);
     face(svg, head, r, false);
     fringe(svg, head, r, ink::kHair);
     plumedCap(svg, head, r, d, false);
     // the rein hand and the raised hand with the symbol
-    arm(svg, {118, 154}, {108, 182}, {96, 190}, d.sleeve, 12);
-    svg.polyline({{44, 186}, {70, 196}, {94, 190}}, strokeOnly(ink::kDarkRed, 2));
-    hand(svg, {95, 190}, 5.5);
-    const Pt grip{170, 116};
-    arm(svg, {144, 154}, {166, 146}, grip, d.sleeve, 12);
-    heldRaised(svg, suit, grip + Pt{4, 0});
+    arm(svg, {128, 154}, {116, 182}, {104, 190}, d.sleeve, 12);
+    svg.polyline({{32, 186}, {66, 198}, {102, 190}}, strokeOnly(ink::kDarkRed, 2));
+    hand(svg, {103, 190}, 5.5);
+    const Pt grip{178, 114};
+    arm(svg, {154, 154}, {176, 146}, grip, d.sleeve, 12);
+    heldRaised(svg, suit, grip + Pt{2, 0});
     hand(svg, grip, 6);
 }
 

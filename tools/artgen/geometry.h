@@ -2,7 +2,10 @@
 // spine along which long shapes (clubs, blades, limbs) are laid out.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "svg.h"
 
@@ -54,5 +57,30 @@ struct Spine {
         return std::atan2(d.x, -d.y) * 180.0 / kPi;
     }
 };
+
+struct Box {
+    double x0, y0, x1, y1;
+};
+
+// The part of the segment a-b inside the box (Liang-Barsky), if any.
+inline std::optional<std::pair<Pt, Pt>> clip(Pt a, Pt b, const Box& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - box.x0, box.x1 - a.x, a.y - box.y0, box.y1 - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 >= t1) return std::nullopt;
+    return std::make_pair(lerp(a, b, t0), lerp(a, b, t1));
+}
 
 }  // namespace artgen

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "card.h"
+#include "geometry.h"
 #include "palette.h"
 #include "suits.h"
 
@@ -26,9 +27,11 @@ std::vector<Pt> roundPipPlaces(int suit, int value) {
         case 6:
             return {{kLeft, top},     {kRight, top},   {kLeft, centre},
                     {kRight, centre}, {kLeft, bottom}, {kRight, bottom}};
-        default:
-            return {{kLeft, top},     {kRight, top},   {kMid, 139},     {kLeft, centre},
-                    {kRight, centre}, {kLeft, bottom}, {kRight, bottom}};
+        default: {
+            const double l = suit == kCoppe ? 77 : kLeft, r = kCardW - l;  // cups are wider
+            return {{l, top},    {r, top},    {kMid, 139}, {l, centre},
+                    {r, centre}, {l, bottom}, {r, bottom}};
+        }
     }
 }
 
@@ -50,21 +53,27 @@ struct LongPip {
 };
 
 std::vector<LongPip> longPipPlaces(int suit, int value) {
-    std::vector<LongPip> out;
+    // Parallel diagonals a fixed step apart, cut to the art's box: they weave a
+    // lattice of diamonds, mirrored left to right.
+    const Box box{54, 38, kCardW - 54, 340};
+    const Pt diagonal = unit(Pt{box.x1 - box.x0, box.y0 - box.y1});
+    const Pt across = normal(diagonal);
     const int perSide = value / 2;
-    const double spread = perSide == 1 ? 0 : perSide == 2 ? 32 : 40;
-    const double slant = perSide == 3 ? 32 : 40;  // half the sideways run of a diagonal
-    const double bow = suit == kSpade ? 40 : 0;
+    const double step = perSide == 3 ? 38 : 44;
+    const double bow = suit == kSpade ? 34 : 0;
+    std::vector<LongPip> out;
     for (int i = 0; i < perSide; ++i) {
-        const double o = perSide == 1 ? 0 : -spread + 2 * spread * i / (perSide - 1);
-        const Pt a{kMid - slant + o, 344}, b{kMid + slant + o, 34};
-        const Pt bend = lerp(a, b, 0.5) + Pt{-0.95, -0.3} * bow;
+        const double o = (i - (perSide - 1) / 2.0) * step;
+        const Pt through = kCardCentre + across * o;
+        const auto seg = clip(through - diagonal * 400, through + diagonal * 400, box);
+        if (!seg) continue;
+        const Pt a = seg->first, b = seg->second;
+        const Pt bend = lerp(a, b, 0.5) + across * (-bow * length(b - a) / 300);
         out.push_back({{a, bend, b}, false});
-        const Pt ma{kCardW - a.x, a.y}, mb{kCardW - b.x, b.y};
-        const Pt mbend{kCardW - bend.x, bend.y};
-        out.push_back({{ma, mbend, mb}, false});
+        out.push_back(
+            {{{kCardW - a.x, a.y}, {kCardW - bend.x, bend.y}, {kCardW - b.x, b.y}}, false});
     }
-    if (value % 2 == 1) out.push_back({Spine::straight({kMid, 350}, {kMid, 28}), true});
+    if (value % 2 == 1) out.push_back({Spine::straight({kMid, 348}, {kMid, 30}), true});
     return out;
 }
 

@@ -38,8 +38,9 @@ void coin(Svg& svg, Pt c, double r) {
     svg.circle({0, 0}, 50, outlined(ink::kGold, ink::kLine, ow));
     svg.circle({0, 0}, 41, strokeOnly(ink::kOchre, 4));
     if (r >= 18) {
-        for (int i = 0; i < 24; ++i)
-            svg.circle(polar(45.5, i * 15.0), 1.9, fillOnly(ink::kDarkRed));
+        Path beads;
+        for (int i = 0; i < 24; ++i) dot(beads, polar(45.5, i * 15.0), 1.9);
+        svg.path(beads, fillOnly(ink::kDarkRed));
     }
     svg.circle({0, 0}, 32, outlined(ink::kRed, ink::kLine, ow * 0.8));
     coinRosette(svg, ow);

@@ -65,6 +65,9 @@ struct Place {
     bool flipX = false;
 };
 
+// Adds a small round dot to a path, so many dots make one shape.
+void dot(Path& p, Pt c, double r);
+
 class Svg {
   public:
     Svg(double width, double height);
