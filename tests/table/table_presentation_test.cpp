@@ -1,0 +1,203 @@
+// What the window's table shows: names, painted backs, labels, the names panel
+// and the view that keeps the table's proportions.
+#include <gtest/gtest.h>
+
+#include <QGraphicsProxyWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "match/seat_geometry.h"
+#include "table/names_panel.h"
+#include "table_fixture.h"
+
+namespace morvello {
+namespace {
+
+using testing::TableFixture;
+using Kind = DrawOp::Kind;
+
+std::vector<DrawOp> textsIn(const std::vector<DrawOp>& ops) {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : ops)
+        if (op.kind == Kind::Text) out.push_back(op);
+    return out;
+}
+
+TEST(TableNames, PlayerToMoveIsWhiteAndSideNamesRunDownTheEdge) {
+    TableFixture f;
+    f.g.playerNames = {"Me", "Bo", "Pa", "Lu"};
+    f.g.turnSeat = 3;
+    f.table.drawNames();
+    const auto texts = textsIn(f.scene.surface().ops());
+    ASSERT_EQ(texts.size(), 2u + 2u + 2u);
+    EXPECT_EQ(texts[0].text, "Me");
+    EXPECT_EQ(texts[0].colour, colours::nameGreen);
+    EXPECT_DOUBLE_EQ(texts[0].x1, 400 - 30);
+    EXPECT_DOUBLE_EQ(texts[0].y1, 600 - 16);
+    EXPECT_EQ(texts[1].text, "Pa");
+    EXPECT_EQ(texts[1].colour, colours::white);
+    EXPECT_DOUBLE_EQ(texts[1].y1, 6);
+    // Seat 2: character k at (2 cx - H - 25, cy - 50 + k (10 + 5)).
+    EXPECT_EQ(texts[2].text, "B");
+    EXPECT_DOUBLE_EQ(texts[2].x1, 800 - 94.25 - 25);
+    EXPECT_DOUBLE_EQ(texts[2].y1, 300 - 50 + 15);
+    EXPECT_EQ(texts[3].text, "o");
+    EXPECT_DOUBLE_EQ(texts[3].y1, 300 - 50 + 30);
+    EXPECT_DOUBLE_EQ(texts[4].x1, 94.25 + 20);
+
+    // Every turn writes the names again in place: the drawing does not grow.
+    f.g.turnSeat = 0;
+    f.table.drawNames();
+    const auto again = textsIn(f.scene.surface().ops());
+    ASSERT_EQ(again.size(), texts.size());
+    for (const DrawOp& op : again) EXPECT_EQ(op.colour, colours::nameGreen);
+}
+
+TEST(TableBacks, RepaintLeavesAHalfCardGapWhereACardWasPlayed) {
+    TableFixture f;
+    for (int slot = 1; slot <= 10; ++slot) {
+        f.g.hands[3][slot] = static_cast<Byte>(slot);
+        f.table.paintBack(3, slot);
+    }
+    f.g.hands[3][5] += 100;
+    f.scene.surface().clear();
+    f.table.repaintBacks(3);
+    const auto& ops = f.scene.surface().ops();
+    ASSERT_EQ(ops.size(), 1u + 9u);
+    EXPECT_EQ(ops[0].kind, Kind::FillRect);
+    EXPECT_EQ(ops[0].colour, colours::table);
+    EXPECT_DOUBLE_EQ(ops[0].x1, 400 - 2.8 * 60);
+    EXPECT_DOUBLE_EQ(ops[0].y2, 94.25 + 26);
+    EXPECT_DOUBLE_EQ(ops[4].x1, 400 - 2.8 * 60 + 3 * 30);  // slot 4
+    EXPECT_DOUBLE_EQ(ops[5].x1, 400 - 2.8 * 60 + 5 * 30);  // slot 6, after the gap
+    EXPECT_EQ(ops[5].picture, BackPicture::Vertical);
+
+    f.g.hands[2] = {0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0};
+    f.table.repaintBacks(2);
+    const DrawOp& side = f.scene.surface().ops().back();
+    EXPECT_EQ(side.picture, BackPicture::Horizontal);
+    EXPECT_DOUBLE_EQ(side.x1, 800 - 94.25 - 5);
+    EXPECT_DOUBLE_EQ(side.x2 - side.x1, 94.25);  // H wide, W high
+    EXPECT_DOUBLE_EQ(side.y2 - side.y1, 60);
+}
+
+TEST(TableLabels, DeclarationsStandOneToALineBesideTheirSeat) {
+    TableFixture f;
+    std::string caption = "Napoletana with Coppe";
+    caption.resize(34, ' ');
+    caption += "Four two";
+    caption.resize(68, ' ');
+    f.table.showDeclaration(3, caption);
+    TextPanel& label = f.scene.declaration(3);
+    EXPECT_TRUE(label.isVisible());
+    EXPECT_EQ(label.text(), "Napoletana with Coppe\nFour two");
+    EXPECT_DOUBLE_EQ(label.width(), 120);
+    EXPECT_EQ(label.pos(), QPointF(400 - 60, 94.25 + 30));
+
+    f.table.showDeclaration(2, caption);
+    const TextPanel& right = f.scene.declaration(2);
+    EXPECT_EQ(right.pos(), QPointF(800 - 94.25 - 30 - 120, 300 - right.height() / 2));
+    f.table.hideDeclarations();
+    EXPECT_FALSE(label.isVisible());
+    EXPECT_FALSE(right.isVisible());
+}
+
+TEST(TableView, TableKeepsItsProportionsCentredInAnyWindow) {
+    TableFixture f;
+    struct Case {
+        QSize size;
+        double scale;
+        QPoint origin;
+    };
+    for (const Case& c : {Case{{1600, 600}, 1.0, {400, 0}}, Case{{400, 900}, 0.5, {0, 300}},
+                          Case{{1024, 768}, 1.28, {0, 0}}}) {
+        f.view.resize(c.size);
+        EXPECT_DOUBLE_EQ(f.view.tableScale(), c.scale) << c.size.width();
+        EXPECT_DOUBLE_EQ(f.view.transform().m22(), c.scale);
+        EXPECT_EQ(f.view.mapFromScene(QPointF(0, 0)), c.origin) << c.size.width();
+        const QPoint far = f.view.mapFromScene(QPointF(800, 600));
+        EXPECT_EQ(far, c.origin + QPoint(int(800 * c.scale), int(600 * c.scale)));
+        EXPECT_EQ(f.scene.sceneRect(), QRectF(0, 0, 800, 600));
+    }
+    // Cards parked beyond the table never show in the margins.
+    f.view.resize(2400, 300);
+    f.table.placeCard(9, kParkedAfterTrick);
+    const QPoint parked = f.view.mapFromScene(QPointF(1530, 1540));
+    EXPECT_EQ(f.view.itemAt(parked), nullptr);
+}
+
+struct NamesFixture : TableFixture {
+    NamesFixture() : panel(g, scene, table) {
+        g.playerNames = {"Me", "Bo", "Pa", "Lu"};
+        g.phase = Phase::SceltaCartaro;
+        panel.personalize_players_Click();
+    }
+    NamesPanel panel;
+};
+
+TEST(NamesPanelTest, OpensInTheTopLeftCornerWithTheNames) {
+    NamesFixture f;
+    EXPECT_EQ(f.g.phase, Phase::PersonalizePlayers);
+    const double h = f.scene.nameBoxItem(1).size().height();
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(f.scene.nameBoxItem(i).isVisible());
+        EXPECT_EQ(f.scene.nameBoxItem(i).pos(), QPointF(74, 32 + (i - 1) * h));
+        EXPECT_EQ(f.scene.nameBox(i).text().toStdString(), f.g.playerNames[i - 1]);
+    }
+    EXPECT_EQ(f.scene.namesOkItem().pos(), QPointF(74, 32 + 4 * h + 5));
+    const auto& ops = f.scene.surface().ops();
+    ASSERT_GE(ops.size(), 7u);
+    EXPECT_EQ(ops[0].kind, Kind::FillRect);
+    EXPECT_EQ(ops[0].colour, colours::lightYellow);
+    EXPECT_EQ(ops[1].text, "  Names of the Players");
+    EXPECT_DOUBLE_EQ(ops[1].fontSize, 8);
+    EXPECT_EQ(ops[2].kind, Kind::Rect);
+    EXPECT_EQ(ops[2].colour, colours::yellow);
+    EXPECT_EQ(ops[3].text, "Player1 (you)");
+    EXPECT_EQ(ops[3].colour, colours::white);
+    EXPECT_DOUBLE_EQ(ops[3].y1, 33);
+    EXPECT_EQ(ops[6].text, "Player4");
+}
+
+TEST(NamesPanelTest, BoxesRefuseWhatTheFileOrTheTableCannotHold) {
+    NamesFixture f;
+    QLineEdit& box = f.scene.nameBox(2);
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClicks(&box, "Rita, \"x\"");
+    EXPECT_EQ(box.text(), "Rita x");
+    EXPECT_EQ(f.g.playerNames[1], "Rita x");  // taken at every keystroke
+    box.clear();
+    QTest::keyClicks(&box, "WWWWWWWWWWWWWWWWWWWW");
+    EXPECT_LT(box.text().size(), 20);
+    EXPECT_TRUE(isAcceptableName(box.text()));
+
+    EXPECT_TRUE(isAcceptableName(QString::fromUtf8("Niccolò €")));
+    EXPECT_FALSE(isAcceptableName(QString::fromUtf8("Łukasz")));
+    EXPECT_FALSE(isAcceptableName("a,b"));
+    EXPECT_FALSE(isAcceptableName("iiiiiiiiiiiiiiiii"));  // too long to run down a side edge
+}
+
+TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {
+    NamesFixture f;
+    bool restarted = false;
+    auto wait = [&]() -> Task<> {
+        co_await f.table.waitForDeckClick();
+        restarted = true;
+    };
+    Task<> task = wait();
+    task.start();
+    f.scene.nameBox(3).setText("Zed");
+    QTest::mouseClick(&f.scene.namesOk(), Qt::LeftButton);
+    EXPECT_EQ(f.host.saves, 1);
+    EXPECT_EQ(f.g.playerNames[2], "Zed");
+    EXPECT_EQ(f.g.phase, Phase::SceltaCartaroAgain);
+    EXPECT_TRUE(restarted);
+    EXPECT_TRUE(f.scene.surface().ops().empty());
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.scene.nameBoxItem(i).isVisible());
+    EXPECT_FALSE(f.scene.namesOkItem().isVisible());
+}
+
+}  // namespace
+}  // namespace morvello
