@@ -27,7 +27,7 @@ bool anyFileExists(const char* pathList) {
 
 SdlAudio::SdlAudio(PostToOwner post, AudioFormat format) : format_(format) {
     if (!openMixer()) return;
-    chooseSoundFont();
+    songsPlayable_ = chooseSoundFont();
     music_ = std::make_unique<SdlMusic>(std::move(post));
 }
 
@@ -58,14 +58,22 @@ bool SdlAudio::openMixer() {
     return true;
 }
 
-void SdlAudio::chooseSoundFont() {
-    if (anyFileExists(Mix_GetSoundFonts())) return;
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(kFallbackSoundFont, ec)) {
-        Mix_SetSoundFonts(kFallbackSoundFont);
-        return;
+bool SdlAudio::chooseSoundFont() const {
+    std::vector<std::filesystem::path> candidates = format_.soundFonts;
+    if (candidates.empty()) {
+        if (anyFileExists(Mix_GetSoundFonts())) return true;
+        candidates.emplace_back(kFallbackSoundFont);
     }
-    soundLog("no General MIDI soundfont found: songs will not play");
+    std::error_code ec;
+    for (const std::filesystem::path& font : candidates) {
+        if (std::filesystem::is_regular_file(font, ec)) {
+            Mix_SetSoundFonts(font.string().c_str());
+            return true;
+        }
+    }
+    soundLog("no General MIDI soundfont found, songs will not play: looked for " +
+             candidates.front().string());
+    return false;
 }
 
 bool SdlAudio::openEffects(const std::filesystem::path& path) {
@@ -77,7 +85,7 @@ void SdlAudio::playEffect(int fromMs, int toMs) {
 }
 
 void SdlAudio::playSong(const std::filesystem::path& path) {
-    if (isOpen()) music_->play(path);
+    if (isOpen() && songsPlayable_) music_->play(path);
 }
 
 void SdlAudio::stopSong() {

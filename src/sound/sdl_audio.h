@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "sound/audio_device.h"
 #include "sound/sdl_effects.h"
@@ -18,6 +19,9 @@ inline constexpr const char* kFallbackSoundFont = "/usr/share/sounds/sf2/TimGM6m
 struct AudioFormat {
     int rate = 44100;
     int bufferFrames = 512;  // the mixer's buffer: a card sound is heard within one
+    // Where to find the General MIDI soundfont, in order. Empty: SDL2_mixer's own
+    // choice, then kFallbackSoundFont.
+    std::vector<std::filesystem::path> soundFonts;
 };
 
 class SdlAudio final : public AudioDevice {
@@ -44,9 +48,10 @@ class SdlAudio final : public AudioDevice {
 
   private:
     bool openMixer();
-    static void chooseSoundFont();
+    bool chooseSoundFont() const;
 
     AudioFormat format_;
+    bool songsPlayable_ = false;  // a soundfont was found
     SdlEffects effects_;
     std::unique_ptr<SdlMusic> music_;
 };

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "sound/midi_check.h"
 #include "sound/sound_log.h"
 
 namespace morvello {
@@ -72,6 +73,10 @@ void SdlMusic::run() {
 void SdlMusic::carryOut(const Request& r) {
     closeSong();
     if (!r.song) return;
+    if (const std::string problem = midiFileProblem(*r.song); !problem.empty()) {
+        soundLog("cannot play the song " + r.song->string() + ": " + problem);
+        return;
+    }
     song_ = Mix_LoadMUS(r.song->string().c_str());
     if (song_ == nullptr) {
         soundLog("cannot play the song " + r.song->string() + ": " + Mix_GetError());
