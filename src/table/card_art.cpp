@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace morvello {

@@ -336,7 +336,7 @@ void horse(Svg& svg, const char* coat, const char* mane, const Dress& d) {
                  .C({90, 150}, {104, 180}, {118, 206})
                  .Z(),
              fig(coat));
-    svg.path(Path().M({66, 130}).L({70, 110}).L({78, 132}).Z(), fig(coat));
+    svg.path(Path().M({65, 131}).Q({66, 120}, {71, 114}).Q({76, 124}, {77, 133}).Z(), fig(coat));
     svg.path(Path()
                  .M({76, 138})
                  .C({66, 124}, {50, 132}, {40, 148})

@@ -126,9 +126,9 @@ void ace(Svg& svg, int suit) {
             leafSprig(svg, {140, 230}, 60, 40);
             break;
         default:
-            sword(svg, {{120, 356}, {112, 190}, {120, 28}}, 28);
-            leafSprig(svg, {112, 282}, -100, 34);
-            leafSprig(svg, {128, 282}, 100, 34);
+            leafSprig(svg, {113, 262}, -35, 40);
+            leafSprig(svg, {127, 262}, 35, 40);
+            sword(svg, {{120, 356}, {112, 190}, {120, 28}}, 28);  // in front of the laurel
             break;
     }
 }

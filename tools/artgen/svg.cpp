@@ -9,11 +9,15 @@ namespace artgen {
 
 std::string num(double v) {
     long tenths = std::lround(v * 10.0);
-    std::string sign = tenths < 0 ? "-" : "";
+    const bool negative = tenths < 0;
     tenths = std::labs(tenths);
-    std::string out = sign + std::to_string(tenths / 10);
-    if (tenths % 10 != 0) out += "." + std::to_string(tenths % 10);
-    return out;
+    char buf[32];
+    if (tenths % 10 == 0) {
+        std::snprintf(buf, sizeof buf, "%s%ld", negative ? "-" : "", tenths / 10);
+    } else {
+        std::snprintf(buf, sizeof buf, "%s%ld.%ld", negative ? "-" : "", tenths / 10, tenths % 10);
+    }
+    return buf;
 }
 
 Path& Path::cmd(char c, std::initializer_list<Pt> pts) {
@@ -46,8 +50,17 @@ Path& Path::Z() {
 
 Path& Path::A(double rx, double ry, double rotation, bool large, bool sweep, Pt p) {
     if (!d_.empty()) d_ += ' ';
-    d_ += "A" + num(rx) + ',' + num(ry) + ' ' + num(rotation) + ' ' + (large ? "1" : "0") + ' ' +
-          (sweep ? "1" : "0") + ' ' + num(p.x) + ',' + num(p.y);
+    d_ += 'A';
+    d_ += num(rx);
+    d_ += ',';
+    d_ += num(ry);
+    d_ += ' ';
+    d_ += num(rotation);
+    d_ += large ? " 1 " : " 0 ";
+    d_ += sweep ? "1 " : "0 ";
+    d_ += num(p.x);
+    d_ += ',';
+    d_ += num(p.y);
     return *this;
 }
 
