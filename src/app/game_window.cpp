@@ -36,7 +36,7 @@ QSize GameWindow::openingTableArea(QSize available) {
     const QSize room(available.width() - 16, available.height() - kWindowChrome);
     if (room.width() >= kDesignTableArea.width() && room.height() >= kDesignTableArea.height())
         return kDesignTableArea;
-    const int width = std::min(room.width(), room.height() * 4 / 3);
+    const int width = std::min(room.width(), room.height() * 4 / 3) / 4 * 4;
     return QSize(width, width * 3 / 4);
 }
 
