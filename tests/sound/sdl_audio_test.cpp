@@ -118,6 +118,33 @@ TEST_F(RealAudioTest, APlayedSegmentIsHeardWholeAndNothingElse) {
     }
 }
 
+TEST_F(RealAudioTest, TheProgramFindsItsSoundsAndSongsBesideIt) {
+    const auto program = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    const SoundFolders folders = findSoundFolders(program);
+    EXPECT_EQ(folders.sounds, program / "sounds");
+    EXPECT_EQ(folders.music, program / "music");
+
+    SdlAudio audio(owner.poster());
+    OutputMeter meter;
+    meter.attach();
+    GameState g;
+    SoundBoard board(g, audio, folders, {});
+    board.startUp();
+    std::vector<std::string> songs;
+    for (const SongItem& s : board.menu().canzoni) songs.push_back(s.caption);
+    EXPECT_EQ(songs,
+              (std::vector<std::string>{"Barcarola di Posillipo", "Serenata del tavolo verde",
+                                        "Tarantella del mazzo"}));
+    board.canzoni_Click(3);
+    audio.settleSongs();
+    EXPECT_TRUE(audio.songPlaying());
+    board.suona(kCardSound);
+    EXPECT_TRUE(meter.waitForSound());
+    board.nomusic_Click();
+    audio.settleSongs();
+    meter.detach();
+}
+
 TEST_F(RealAudioTest, CardRustleNoKeepsTheTableSilent) {
     SdlAudio audio(owner.poster());
     OutputMeter meter;

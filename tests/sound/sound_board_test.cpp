@@ -233,3 +233,28 @@ TEST_F(SoundBoardTest, OpeningTheMusicMenuHidesTheInformationPanel) {
 
 }  // namespace
 }  // namespace morvello
+
+namespace morvello {
+namespace {
+
+TEST(SoundFolders, BesideTheProgramFirstThenTheInstalledDataFolder) {
+    testing::TempFolder folder;
+    const auto program = folder.path() / "bin";
+    const auto data = folder.path() / "share";
+    std::filesystem::create_directories(program / "music");
+    std::filesystem::create_directories(data / "sounds");
+    std::filesystem::create_directories(data / "music");
+
+    const SoundFolders found = findSoundFolders(program, data);
+    EXPECT_EQ(found.sounds, data / "sounds");
+    EXPECT_EQ(found.music, program / "music");
+
+    const SoundFolders nowhere =
+        findSoundFolders(folder.path() / "elsewhere", folder.path() / "none");
+    EXPECT_EQ(nowhere.sounds, folder.path() / "elsewhere" / "sounds")
+        << "named where a player looks";
+    EXPECT_EQ(nowhere.music, folder.path() / "elsewhere" / "music");
+}
+
+}  // namespace
+}  // namespace morvello
