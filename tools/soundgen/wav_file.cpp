@@ -6,7 +6,7 @@ namespace morvello::soundgen {
 namespace {
 
 void putText(std::vector<std::uint8_t>& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    for (const char c : text) out.push_back(static_cast<std::uint8_t>(c));
 }
 
 void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
