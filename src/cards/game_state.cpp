@@ -53,10 +53,12 @@ void ord_massimo(GameState& g) {
 Byte Trovo_Carta(const GameState& g, int value, int suit) {
     const int wanted = cardCode(suit, value);
     const auto& hand = g.hands[g.turnSeat];
-    for (int s = 1; s <= 10; ++s) {
-        if (!isPlayed(hand[s]) && hand[s] == wanted) return static_cast<Byte>(s);
-    }
-    return 0;
+    if (isPlayed(wanted)) return 0;  // no unplayed entry can equal it
+    // From the last slot down, keeping the lowest match: no early exit to mispredict
+    // in the computer players' every choice.
+    int found = 0;
+    for (int s = 10; s >= 1; --s) found = hand[s] == wanted ? s : found;
+    return static_cast<Byte>(found);
 }
 
 void rebuildHoldMap(GameState& g) {

@@ -1,6 +1,6 @@
 #include "match/trick.h"
 
-#include <utility>
+#include <array>
 
 namespace morvello {
 
@@ -10,28 +10,24 @@ int rankOf(int card) {
     return rankPosition(ValCarta(card));
 }
 
-// Bubble passes over positions 2..4, strongest rank first; equal ranks stay put.
+// Orders the trick strongest rank first as repeated passes of adjacent swaps
+// would, which never swap equal ranks: each card goes after every stronger card
+// and after the cards of equal rank from lower seats.
 void sortTableByRank(GameState& g) {
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int i = 2; i <= 4; ++i) {
-            if (rankOf(g.tableCards[i]) < rankOf(g.tableCards[i - 1])) {
-                std::swap(g.tableCards[i], g.tableCards[i - 1]);
-                std::swap(g.seatOrder[i], g.seatOrder[i - 1]);
-                swapped = true;
-            }
-        }
+    std::array<int, 5> rank{};
+    for (int i = 1; i <= 4; ++i) rank[i] = rankOf(g.trickBySeat[i]);
+    for (int i = 1; i <= 4; ++i) {
+        int place = 1;
+        for (int j = 1; j <= 4; ++j) place += (rank[j] < rank[i]) + (j < i && rank[j] == rank[i]);
+        g.tableCards[place] = g.trickBySeat[i];
+        g.seatOrder[place] = static_cast<Byte>(i);
     }
 }
 
 }  // namespace
 
 void DETERMINO_TURNO(GameState& g) {
-    for (int i = 1; i <= 4; ++i) {
-        g.trickBySeat[i] = g.tableCards[i];
-        g.seatOrder[i] = static_cast<Byte>(i);
-    }
+    for (int i = 1; i <= 4; ++i) g.trickBySeat[i] = g.tableCards[i];
     const Byte suitLed = Seme(g.tableCards[g.leaderSeat]);
     sortTableByRank(g);
     for (int i = 1; i <= 4; ++i) {

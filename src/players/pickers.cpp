@@ -1,6 +1,7 @@
 #include "players/pickers.h"
 
 #include <array>
+#include <bit>
 
 #include "players/queries.h"
 
@@ -8,71 +9,66 @@ namespace morvello {
 
 namespace {
 
-inline constexpr std::array<Byte, 10> kLowOrder = {4, 5, 6, 7, 8, 9, 10, 2, 3, 1};
-inline constexpr std::array<Byte, 10> kHighOrder = {1, 2, 3, 10, 9, 8, 7, 6, 5, 4};
+// Held values as bits (see heldValues): the top cards, and the small cards 4 to king.
+constexpr unsigned bit(int value) {
+    return 1U << value;
+}
+constexpr unsigned kAce = bit(1), kTwo = bit(2), kThree = bit(3);
+constexpr unsigned kSmallCards = bit(4) | bit(5) | bit(6) | bit(7) | bit(8) | bit(9) | bit(10);
 
-// The top cards of a suit as bits: ace 1, two 2, three 4.
-constexpr int kAce = 1, kTwo = 2, kThree = 4;
-
-// For each pass of the small cards, the top cards a suit must not guard.
-inline constexpr std::array<int, 8> kForbiddenGuards = {
+// For each pass over the small cards, the top cards a suit must not hold.
+constexpr std::array<unsigned, 8> kForbiddenTops = {
     kAce | kTwo | kThree, kAce | kThree, kAce | kTwo, kTwo | kThree, kAce, kTwo, kThree, 0};
 
-struct SuitLow {
-    int guards = 0;     // top cards held in the suit
-    Byte smallest = 0;  // lowest of 4..king held, 0 when none
-};
-
-SuitLow lookAtSuit(const GameState& g, Byte suit) {
-    SuitLow s;
-    s.guards =
-        (Cè(g, suit, 1) ? kAce : 0) | (Cè(g, suit, 2) ? kTwo : 0) | (Cè(g, suit, 3) ? kThree : 0);
-    for (Byte value = 4; value <= 10 && s.smallest == 0; ++value) {
-        if (Cè(g, suit, value)) s.smallest = value;
-    }
-    return s;
+// First held value in the order 4, 5, 6, 7, knave, horse, king, 2, 3, ace.
+int lowestValue(unsigned held) {
+    if (held & kSmallCards) return std::countr_zero(held & kSmallCards);
+    if (held & kTwo) return 2;
+    if (held & kThree) return 3;
+    return 1;
 }
 
-void pickInOrder(GameState& g, Byte suit, const std::array<Byte, 10>& order) {
-    g.chosenSlot = 0;
-    if (Quante(g, suit) == 0) return;
-    for (const Byte value : order) {
-        if (Cè(g, suit, value)) {
-            g.chosenSlot = Trovo_Carta(g, value, suit);
-            return;
-        }
-    }
+// First held value in the order ace, 2, 3, king, horse, knave, 7, 6, 5, 4.
+int highestValue(unsigned held) {
+    if (held & kAce) return 1;
+    if (held & kTwo) return 2;
+    if (held & kThree) return 3;
+    return std::bit_width(held) - 1;
+}
+
+void choose(GameState& g, int value, Byte suit) {
+    g.chosenSlot = Trovo_Carta(g, value, suit);
 }
 
 }  // namespace
 
 void Scelgo_una_minore(GameState& g) {
-    std::array<SuitLow, 5> suits{};
-    for (Byte suit = 1; suit <= 4; ++suit) suits[suit] = lookAtSuit(g, suit);
-    for (const int forbidden : kForbiddenGuards) {
+    std::array<unsigned, 5> held{};
+    for (Byte suit = 1; suit <= 4; ++suit) held[suit] = heldValues(g, suit);
+    for (const unsigned forbidden : kForbiddenTops) {
         for (Byte suit = 1; suit <= 4; ++suit) {
-            if (suits[suit].smallest != 0 && (suits[suit].guards & forbidden) == 0) {
-                g.chosenSlot = Trovo_Carta(g, suits[suit].smallest, suit);
-                return;
+            if ((held[suit] & kSmallCards) != 0 && (held[suit] & forbidden) == 0) {
+                return choose(g, std::countr_zero(held[suit] & kSmallCards), suit);
             }
         }
     }
     for (const int value : {2, 3, 1}) {
         for (Byte suit = 1; suit <= 4; ++suit) {
-            if (Cè(g, suit, value)) {
-                g.chosenSlot = Trovo_Carta(g, value, suit);
-                return;
-            }
+            if (held[suit] & bit(value)) return choose(g, value, suit);
         }
     }
 }
 
 void Scelgo_la_minore(GameState& g, Byte suit) {
-    pickInOrder(g, suit, kLowOrder);
+    g.chosenSlot = 0;
+    const unsigned held = heldValues(g, suit);
+    if (held != 0) choose(g, lowestValue(held), suit);
 }
 
 void Scelgo_la_Maggiore(GameState& g, Byte suit) {
-    pickInOrder(g, suit, kHighOrder);
+    g.chosenSlot = 0;
+    const unsigned held = heldValues(g, suit);
+    if (held != 0) choose(g, highestValue(held), suit);
 }
 
 }  // namespace morvello

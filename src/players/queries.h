@@ -6,6 +6,15 @@
 
 namespace morvello {
 
+// The values of the suit turnSeat holds, as bits 1..10 (bit v for value v).
+inline unsigned heldValues(const GameState& g, Byte suit) {
+    const HoldRow& row = g.holdMap[g.turnSeat][suit];
+    unsigned values = 0;
+    for (int value = 1; value <= 10; ++value)
+        values |= static_cast<unsigned>(row[value] == '*') << value;
+    return values;
+}
+
 // How many cards of the suit turnSeat holds: the '*' marks of its holdMap row.
 inline Byte Quante(const GameState& g, Byte suit) {
     const HoldRow& row = g.holdMap[g.turnSeat][suit];

@@ -1,49 +1,65 @@
 #include "scoring/declarations.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace morvello {
 
 namespace {
 
-void recordTopCardsDealt(GameState& g, int seat) {
+// The aces, twos and threes a seat was dealt, as one bit per card: bit
+// (value - 1) * 4 + (suit - 1), so each value's four suits are one nibble.
+using TopCards = unsigned;
+
+constexpr std::array<TopCards, kCardCount + 1> kTopCardBit = [] {
+    std::array<TopCards, kCardCount + 1> bits{};
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 3; ++value)
+            bits[cardCode(suit, value)] = 1U << ((value - 1) * 4 + suit - 1);
+    }
+    return bits;
+}();
+
+constexpr bool dealt(TopCards top, int value, int suit) {
+    return (top >> ((value - 1) * 4 + suit - 1)) & 1U;
+}
+
+TopCards topCardsDealt(const GameState& g, int seat) {
+    TopCards top = 0;
     for (int slot = 1; slot <= 10; ++slot) {
         int card = g.hands[seat][slot];
         if (isPlayed(card)) card -= kPlayedMark;  // still a card the seat was dealt
-        if (card < 1 || card > kCardCount) continue;
-        const int value = ValCarta(card);
-        if (value <= 3) g.topDealt[seat][value][Seme(card)] = 1;
+        if (card >= 1 && card <= kCardCount) top |= kTopCardBit[card];
+    }
+    return top;
+}
+
+void recordTopCardsDealt(GameState& g, int seat, TopCards top) {
+    for (int value = 1; value <= 3; ++value) {
+        for (int suit = 1; suit <= 4; ++suit)
+            g.topDealt[seat][value][suit] = dealt(top, value, suit) ? 1 : 0;
     }
 }
 
 // Four of a value: slot v holds 8; three of them: slot v holds the lacking suit.
-void findValueDeclarations(GameState& g, int seat) {
+void findValueDeclarations(GameState& g, int seat, TopCards top) {
     for (int value = 1; value <= 3; ++value) {
-        int held = 0;
-        Byte lacking = 0;
-        for (Byte suit = 1; suit <= 4; ++suit) {
-            if (g.topDealt[seat][value][suit] == 1) {
-                ++held;
-            } else {
-                lacking = suit;
-            }
-        }
+        const unsigned suits = (top >> ((value - 1) * 4)) & 0xFU;
+        const int held = std::popcount(suits);
         if (held == 4) {
             g.declSlots[seat][value] = kFourOfAKind;
             g.declPoints[seat] += 4;
         } else if (held == 3) {
-            g.declSlots[seat][value] = lacking;
+            g.declSlots[seat][value] = static_cast<Byte>(std::countr_one(suits) + 1);
             g.declPoints[seat] += 3;
         }
     }
 }
 
 // A Napoletana of suit s takes slot s, over a value record there; both score.
-void findNapoletane(GameState& g, int seat) {
+void findNapoletane(GameState& g, int seat, TopCards top) {
     for (int suit = 1; suit <= 4; ++suit) {
-        int held = 0;
-        for (int value = 1; value <= 3; ++value) held += g.topDealt[seat][value][suit];
-        if (held == 3) {
+        if (dealt(top, 1, suit) && dealt(top, 2, suit) && dealt(top, 3, suit)) {
             g.declSlots[seat][suit] = kNapoletana;
             g.declPoints[seat] += 3;
         }
@@ -78,9 +94,13 @@ std::string_view suitName(int suit) {
 void esamino_accuso(GameState& g) {
     g.topDealt = {};
     g.declSlots = {};
-    for (int seat = 1; seat <= 4; ++seat) recordTopCardsDealt(g, seat);
-    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat);
-    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat);
+    std::array<TopCards, 5> top{};
+    for (int seat = 1; seat <= 4; ++seat) {
+        top[seat] = topCardsDealt(g, seat);
+        recordTopCardsDealt(g, seat, top[seat]);
+    }
+    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat, top[seat]);
+    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat, top[seat]);
 }
 
 AccusoCaption accusoCaption(const GameState& g, Byte seat) {
