@@ -6,8 +6,15 @@ namespace morvello {
 
 namespace {
 
-int rankOf(int card) {
-    return rankPosition(ValCarta(card));
+// Rank positions by table entry (an empty place, 0, reads as a king).
+constexpr std::array<Byte, 256> kRankOfEntry = [] {
+    std::array<Byte, 256> ranks{};
+    for (int entry = 0; entry < 256; ++entry) ranks[entry] = rankPosition(ValCarta(entry));
+    return ranks;
+}();
+
+int rankOf(Byte card) {
+    return kRankOfEntry[card];
 }
 
 // Orders the trick strongest rank first as repeated passes of adjacent swaps
@@ -18,6 +25,7 @@ void sortTableByRank(GameState& g) {
     for (int i = 1; i <= 4; ++i) rank[i] = rankOf(g.trickBySeat[i]);
     for (int i = 1; i <= 4; ++i) {
         int place = 1;
+#pragma GCC unroll 4
         for (int j = 1; j <= 4; ++j) place += (rank[j] < rank[i]) + (j < i && rank[j] == rank[i]);
         g.tableCards[place] = g.trickBySeat[i];
         g.seatOrder[place] = static_cast<Byte>(i);

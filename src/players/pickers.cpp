@@ -20,6 +20,15 @@ constexpr unsigned kSmallCards = bit(4) | bit(5) | bit(6) | bit(7) | bit(8) | bi
 constexpr std::array<unsigned, 8> kForbiddenTops = {
     kAce | kTwo | kThree, kAce | kThree, kAce | kTwo, kTwo | kThree, kAce, kTwo, kThree, 0};
 
+// The first of those passes a suit's small cards qualify in, by the top cards held.
+constexpr std::array<int, 16> kPassByTops = [] {
+    std::array<int, 16> passes{};
+    for (unsigned tops = 0; tops < 16; tops += 2) {
+        while ((kForbiddenTops[passes[tops]] & tops) != 0) ++passes[tops];
+    }
+    return passes;
+}();
+
 // First held value in the order 4, 5, 6, 7, knave, horse, king, 2, 3, ace.
 int lowestValue(unsigned held) {
     if (held & kSmallCards) return std::countr_zero(held & kSmallCards);
@@ -36,21 +45,27 @@ int highestValue(unsigned held) {
     return std::bit_width(held) - 1;
 }
 
+constexpr int kNoSmallCard = 1000;
+
 void choose(GameState& g, int value, Byte suit) {
     g.chosenSlot = Trovo_Carta(g, value, suit);
 }
 
 }  // namespace
 
+// A small card of the suit qualifying in the earliest pass, the lower suit on a
+// tie; then the 2s, the 3s and the aces, by suit.
 void Scelgo_una_minore(GameState& g) {
     std::array<unsigned, 5> held{};
-    for (Byte suit = 1; suit <= 4; ++suit) held[suit] = heldValues(g, suit);
-    for (const unsigned forbidden : kForbiddenTops) {
-        for (Byte suit = 1; suit <= 4; ++suit) {
-            if ((held[suit] & kSmallCards) != 0 && (held[suit] & forbidden) == 0) {
-                return choose(g, std::countr_zero(held[suit] & kSmallCards), suit);
-            }
-        }
+    int best = kNoSmallCard;
+    for (Byte suit = 1; suit <= 4; ++suit) {
+        held[suit] = heldValues(g, suit);
+        const int order = kPassByTops[held[suit] & (kAce | kTwo | kThree)] * 8 + suit;
+        best = (held[suit] & kSmallCards) != 0 && order < best ? order : best;
+    }
+    if (best != kNoSmallCard) {
+        const Byte suit = static_cast<Byte>(best % 8);
+        return choose(g, std::countr_zero(held[suit] & kSmallCards), suit);
     }
     for (const int value : {2, 3, 1}) {
         for (Byte suit = 1; suit <= 4; ++suit) {
