@@ -9,7 +9,8 @@ namespace morvello {
 // The lead of turnSeat. Tries, in order: leading back a suit owed after answering
 // a knock; three top cards of a suit; two; one; else the least valuable card.
 // Sets chosenSlot and may set trickSignals[turnSeat], clear returnSuit[turnSeat]
-// and move leadSuit to the suit of the rule that fired.
+// and move leadSuit to the suit of the rule that fired (the suits are examined in
+// leadSuit itself, so when no rule fires it is left on Spade, the last examined).
 void Scelta_Primo_Turno(GameState& g);
 
 // The holding signal of turnSeat for the suit, counted while the card chosen is
