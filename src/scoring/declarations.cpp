@@ -59,7 +59,9 @@ void findValueDeclarations(GameState& g, int seat, TopCards top) {
 // A Napoletana of suit s takes slot s, over a value record there; both score.
 void findNapoletane(GameState& g, int seat, TopCards top) {
     for (int suit = 1; suit <= 4; ++suit) {
-        if (dealt(top, 1, suit) && dealt(top, 2, suit) && dealt(top, 3, suit)) {
+        const TopCards napoletana = kTopCardBit[cardCode(suit, 1)] |
+                                    kTopCardBit[cardCode(suit, 2)] | kTopCardBit[cardCode(suit, 3)];
+        if ((top & napoletana) == napoletana) {
             g.declSlots[seat][suit] = kNapoletana;
             g.declPoints[seat] += 3;
         }
