@@ -2,7 +2,6 @@
 // trick, the declaration labels.
 #include <gtest/gtest.h>
 
-#include <map>
 
 #include "recording_table.h"
 
@@ -112,27 +111,6 @@ TEST(CardMovement, EveryCardOfATrickEndsParkedAndPlaysWithoutSignalDoNotPause) {
             const auto lines = table.linesOf(i);
             EXPECT_EQ(std::count(lines.begin(), lines.end(), "ritardo 0.5"), 0);
         }
-    }
-}
-
-TEST(CardMovement, ComputerCardsAreShownAtTheirSeatsThenOnTheTable) {
-    GameState g;
-    PlayLog table(g);
-    table.computerAtSeatOne = true;
-    playOneDeal(g, table, shuffled(8), 3);
-    const std::map<int, std::pair<std::string, std::string>> places = {
-        {2, {"508,252.875", "403,202.75"}},
-        {3, {"220,122.25", "337,202.75"}},
-        {4, {"232,252.875", "337,303"}},
-    };
-    for (std::size_t i = 0; i < table.plays.size(); ++i) {
-        const auto& p = table.plays[i];
-        if (p.seat == 1) continue;
-        const auto lines = table.linesOf(i);
-        const std::string c = "place " + std::to_string(p.card) + " ";
-        EXPECT_EQ(lines.at(0), c + places.at(p.seat).first);
-        EXPECT_EQ(lines.at(1), "sound 0");
-        EXPECT_NE(std::find(lines.begin(), lines.end(), c + places.at(p.seat).second), lines.end());
     }
 }
 

@@ -59,18 +59,6 @@ TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
     EXPECT_EQ(g.phase, Phase::None);
 }
 
-TEST(DealerChoice, DrawsAreLaidAtTheDrawingSeatsSide) {
-    GameState g;
-    g.deck = deckStarting({1, 5, 9, 8});
-    DrawTable table(g);
-    chooseDealer(g, table);
-    EXPECT_TRUE(table.logged("place 1 730,252.875"));      // seat 2, right
-    EXPECT_TRUE(table.logged("place 5 370,18.85"));        // seat 3, top
-    EXPECT_TRUE(table.logged("place 9 15,252.875"));       // seat 4, left
-    EXPECT_TRUE(table.logged("place 8 370,486.9"));        // seat 1, bottom
-    EXPECT_EQ(g.dealerSeat, 4);
-}
-
 TEST(DealerChoice, TenTiedCyclesEndWithNoDealerAndNeverDrawPastTheDeck) {
     GameState g;
     // Each group of four draws holds one value in all four suits: every cycle ties.

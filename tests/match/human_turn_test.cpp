@@ -60,19 +60,6 @@ TEST(HumanTurn, WithoutTheLeadSuitAnyCardIsAccepted) {
     EXPECT_TRUE(isLegalPlay(g, C(1)));
 }
 
-TEST(HumanTurn, AcceptedCardLeavesTheHandAndSounds) {
-    GameState g;
-    RecordingTable table(g);
-    g.hands[1] = {0, C(1), S(2), D(2), 0, 0, 0, 0, 0, 0, 0, 0};
-    g.jolly[S(2)] = true;
-    playHumanCard(g, table, S(2));
-    EXPECT_EQ(g.cardToPlay, S(2));
-    EXPECT_EQ(g.chosenSlot, 2);
-    EXPECT_EQ(g.hands[1][2], S(2) + kPlayedMark);
-    EXPECT_FALSE(g.jolly[S(2)]);
-    EXPECT_EQ(table.log, std::vector<std::string>{"sound 0"});
-}
-
 // Counts the human's signal choices and what the partner saw of the knock.
 class KnockTable : public RecordingTable {
 public:
