@@ -57,11 +57,6 @@ GameWindow::GameWindow(WindowOptions options)
         };
     }
     view_->viewport()->installEventFilter(this);
-    if (options_.sound) {
-        sound_ =
-            makeSoundBoard(g_, SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
-                                                [this] { table_.hideAbout(); }});
-    }
     buildMenus();
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 }
@@ -76,12 +71,8 @@ GameWindow::~GameWindow() {
 void GameWindow::Form_Load() {
     g_.targetPoints = {21, 31};
     table_.parkAllCards(kParkedForDeal);
-    scene_.rules().setText(QString::fromStdString(withLineBreaks(rulesText())));
-    scene_.about().setText(QString::fromStdString(withLineBreaks(aboutText())));
     if (options_.store) options_.store->Set_Read(g_);
     g_.rateFactor = g_.playRate * 10;
-    if (sound_) sound_->startUp();
-    rebuildSongItems();
     updateMenus();
     Timer3_Timer();
     clock_.start(1000);
@@ -107,6 +98,7 @@ void GameWindow::Timer3_Timer() {
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!painted_ && event->type() == QEvent::Paint && watched == view_->viewport()) {
         painted_ = true;
+        QTimer::singleShot(0, this, [this] { afterFirstPaint(); });
         if (options_.printFirstPaint) {
             std::printf("painted %lld\n",
                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
@@ -114,6 +106,30 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// What the first sight of the table need not wait for: the panels' texts, the
+// effects file and the Music menu.
+void GameWindow::afterFirstPaint() {
+    fillPanels();
+    startSound();
+}
+
+void GameWindow::fillPanels() {
+    if (!scene_.rules().text().isEmpty()) return;
+    scene_.rules().setText(QString::fromStdString(withLineBreaks(rulesText())));
+    scene_.about().setText(QString::fromStdString(withLineBreaks(aboutText())));
+}
+
+void GameWindow::startSound() {
+    if (!options_.sound || sound_) return;
+    sound_ =
+        makeSoundBoard(g_, SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
+                                            [this] { table_.hideAbout(); }});
+    if (!sound_) return;
+    sound_->startUp();
+    rebuildSongItems();
+    updateMenus();
 }
 
 // ---- ending
@@ -141,7 +157,10 @@ void GameWindow::buildMenus() {
     buildOptionsMenu();
     buildSoundsMenu();
     menus_.about = menuBar()->addAction("&Info          ");
-    connect(menus_.about, &QAction::triggered, this, [this] { table_.menu_about_Click(); });
+    connect(menus_.about, &QAction::triggered, this, [this] {
+        fillPanels();
+        table_.menu_about_Click();
+    });
     menus_.help = menuBar()->addAction("&Help            ");
     connect(menus_.help, &QAction::triggered, this, [this] { help_Click(); });
     menus_.quit = menuBar()->addAction("Quit");
@@ -157,7 +176,10 @@ void GameWindow::buildGameMenu() {
     menus_.continueItem = game->addAction("Continue");
     connect(menus_.continueItem, &QAction::triggered, this, [this] { continue_Click(); });
     menus_.rules = game->addAction("&Game rules");
-    connect(menus_.rules, &QAction::triggered, this, [this] { table_.menu_rules_Click(); });
+    connect(menus_.rules, &QAction::triggered, this, [this] {
+        fillPanels();
+        table_.menu_rules_Click();
+    });
 }
 
 void GameWindow::buildOptionsMenu() {

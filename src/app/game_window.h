@@ -104,6 +104,9 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildSoundsMenu();
     void rebuildSongItems();
     void Form_Activate();
+    void afterFirstPaint();
+    void fillPanels();
+    void startSound();
     void Timer3_Timer();
     void openMessage(const QString& title, const QString& text, std::function<void()> done);
     void endProgram();

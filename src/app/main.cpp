@@ -40,6 +40,8 @@ int refuseSmallScreen(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The audio library must not take over SIGINT and SIGTERM: they end the game.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Morvello");
     const QScreen* screen = QApplication::primaryScreen();

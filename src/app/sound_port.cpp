@@ -1,49 +1,20 @@
 #include "app/sound_port.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
-#include <QPointer>
-
-#include "sound/sdl_audio.h"
-#include "sound/sound_board.h"
+#include <QLibrary>
+#include <cstdio>
 
 namespace morvello {
-namespace {
-
-class BoardPort final : public SoundPort {
-  public:
-    BoardPort(GameState& g, Hooks hooks)
-        : audio_(postToWindow()),
-          board_(g, audio_, findSoundFolders(QCoreApplication::applicationDirPath().toStdString()),
-                 SoundBoard::Hooks{std::move(hooks.saveConfig), std::move(hooks.menuChanged),
-                                   std::move(hooks.hideInfoPanel)}) {}
-
-    void startUp() override { board_.startUp(); }
-    void suona(int segment) override { board_.suona(segment); }
-    void menu_card_rustle_Click(int index) override { board_.menu_card_rustle_Click(index); }
-    void menu_music_Click() override { board_.menu_music_Click(); }
-    void nomusic_Click() override { board_.nomusic_Click(); }
-    void all_Click() override { board_.all_Click(); }
-    void canzoni_Click(int index) override { board_.canzoni_Click(index); }
-    const SoundMenu& menu() const override { return board_.menu(); }
-
-  private:
-    // The end of a song is reported on the audio thread: it is handed to the window's.
-    static PostToOwner postToWindow() {
-        return [](std::function<void()> call) {
-            QCoreApplication* app = QCoreApplication::instance();
-            if (app) QMetaObject::invokeMethod(app, std::move(call), Qt::QueuedConnection);
-        };
-    }
-
-    SdlAudio audio_;
-    SoundBoard board_;
-};
-
-}  // namespace
 
 std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks) {
-    return std::make_unique<BoardPort>(g, std::move(hooks));
+    using Factory = SoundPort* (*)(GameState*, SoundPort::Hooks*);
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" + kSoundModuleName);
+    auto make = reinterpret_cast<Factory>(module.resolve("morvello_make_sound_board"));
+    if (!make) {
+        std::fprintf(stderr, "morvello: no sound (%s)\n", qPrintable(module.errorString()));
+        return nullptr;
+    }
+    return std::unique_ptr<SoundPort>(make(&g, &hooks));
 }
 
 }  // namespace morvello

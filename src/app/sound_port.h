@@ -29,7 +29,11 @@ class SoundPort {
     virtual const SoundMenu& menu() const = 0;
 };
 
-// The game's sound board on the machine's audio output (silent without one).
+// The module beside the program that holds the sound board.
+inline constexpr const char* kSoundModuleName = "morvello_sound_board.so";
+
+// The game's sound board on the machine's audio output, from its module; none
+// when the module cannot be loaded (the game then plays silent).
 std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks);
 
 }  // namespace morvello

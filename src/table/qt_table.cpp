@@ -193,6 +193,7 @@ Task<Byte> QtTable::humanCard() {
 }
 
 Wait<Byte> QtTable::waitForHumanCard() {
+    if (onHumanTurn) onHumanTurn();
     return humanCard();
 }
 

@@ -58,6 +58,9 @@ TableSurface::TableSurface() {
     setFlag(ItemClipsChildrenToShape);
     setFlag(ItemUsesExtendedStyleOption);
     setZValue(-1);
+    // Drawn once per change at the screen's resolution: a moving card or the ticking
+    // clock only copies the felt back from the cache.
+    setCacheMode(DeviceCoordinateCache);
 }
 
 void TableSurface::append(const std::vector<DrawOp>& ops) {

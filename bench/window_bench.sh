@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The game window's start-up time, idle CPU and memory, under Xvfb.
+#
+#   bench/window_bench.sh [build-folder]      (default build/window-bench, Release)
+#
+# Reports, in one X server run:
+#   - cold start to the first painted window, morvello beside empty-window (an empty
+#     Qt 6 QMainWindow built by the same CMake): median of 9 interleaved runs each;
+#   - CPU of morvello over 10 s while it waits for the human's card (music off);
+#   - its resident memory then, after the first deal.
+# The programs print "painted <ms>" on their first paint and morvello prints
+# "human turn" when it waits for a card (MORVELLO_PRINT_EVENTS); the dealer choice
+# draws by itself (MORVELLO_AUTODRAW) and delays run at a tenth (MORVELLO_DELAY_SCALE).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/window-bench}
+
+if [ "${MORVELLO_BENCH_INSIDE:-}" != 1 ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVELLO_TESTS=OFF >/dev/null
+    cmake --build "$build" --target morvello empty-window >/dev/null
+    export MORVELLO_BENCH_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+fi
+
+# The game runs from a scratch folder, so its config.qvr is not the build's.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp "$build/src/app/morvello" "$build/src/app/morvello_sound_board.so" "$scratch/"
+cp -r "$build/src/app/sounds" "$build/src/app/music" "$scratch/" 2>/dev/null || true
+empty="$build/bench/window/empty-window"
+export XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+now_ms() { date +%s%3N; }
+
+stop() {
+    kill "$1" 2>/dev/null || true
+    for _ in $(seq 1 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.01; done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# Milliseconds from exec to the program's first paint.
+start_time() {
+    local out="$scratch/out.$$" start painted pid
+    start=$(now_ms)
+    MORVELLO_PRINT_EVENTS=1 "$@" >"$out" 2>/dev/null &
+    pid=$!
+    for _ in $(seq 1 1000); do
+        painted=$(sed -n 's/^painted //p' "$out")
+        [ -n "$painted" ] && break
+        sleep 0.01
+    done
+    stop "$pid"
+    echo $((painted - start))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+empty_times=() game_times=()
+for _ in 1 2 3 4 5 6 7 8 9; do
+    empty_times+=("$(start_time "$empty")")
+    game_times+=("$(start_time "$scratch/morvello")")
+done
+empty_ms=$(printf '%s\n' "${empty_times[@]}" | median)
+game_ms=$(printf '%s\n' "${game_times[@]}" | median)
+echo "start to first paint: empty-window ${empty_ms} ms, morvello ${game_ms} ms" \
+     "(ratio $(awk -v a="$game_ms" -v b="$empty_ms" 'BEGIN {printf "%.2f", a / b}'); runs: empty ${empty_times[*]}, game ${game_times[*]})"
+
+# Idle CPU and memory while the game waits for the human's card: with the sound
+# board (its audio thread included) and silent (MORVELLO_SILENT: the window alone).
+hz=$(getconf CLK_TCK)
+idle_run() {
+    local label=$1 silent=$2 out="$scratch/idle.out" pid t0 t1 w0 w1 rss_kb
+    MORVELLO_SILENT=$silent MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0.1 \
+        "$scratch/morvello" >"$out" 2>/dev/null &
+    pid=$!
+    for _ in $(seq 1 6000); do
+        grep -q "human turn" "$out" && break
+        sleep 0.01
+    done
+    if ! grep -q "human turn" "$out"; then
+        echo "morvello never reached the human's turn" >&2
+        stop "$pid"
+        return 1
+    fi
+    sleep 1
+    t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(now_ms)
+    sleep 10
+    t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w1=$(now_ms)
+    rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+    stop "$pid"
+    awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" 'BEGIN {
+        printf "%s: CPU waiting for the human'"'"'s card %.2f %% of one core over %.1f s (%d ticks of %d ms); resident memory after the first deal %.1f MB\n",
+               l, 100 * t / hz / (ms / 1000), ms / 1000, t, 1000 / hz, kb / 1024 }'
+}
+idle_run "sound board on, music off" 0
+idle_run "silent (window alone)" 1
