@@ -1,259 +1,210 @@
 // The sound procedures over a recording device: card sounds, the music states and
-// the check marks the window shows.
+// the check marks the window shows; and where the sound files are found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "fake_audio_device.h"
 #include "sound/sound_board.h"
 #include "temp_folder.h"
 
 namespace morvello {
 namespace {
 
-using testing::FakeAudioDevice;
 using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+// An audio device that only records what it is asked to do. A song "ends" when the
+// test calls onEnd, as the real device reports a song that played to its end.
+struct FakeAudioDevice final : AudioDevice {
+    bool openEffects(const std::filesystem::path&) override { return true; }
+    void playEffect(int fromMs, int toMs) override { effects.emplace_back(fromMs, toMs); }
+    void playSong(const std::filesystem::path& path) override {
+        songs.push_back(path.filename().string());
+    }
+    void stopSong() override { ++stops; }
+    void setSongEndHandler(std::function<void()> handler) override { onEnd = std::move(handler); }
+
+    std::vector<std::pair<int, int>> effects;
+    Names songs;  // file names, in the order they were started
+    int stops = 0;
+    std::function<void()> onEnd;
+};
 
 class SoundBoardTest : public ::testing::Test {
   protected:
-    // A music folder holding songs named as given, the board started up on it.
-    void startWith(const std::vector<std::string>& files) {
-        for (const std::string& f : files) folder.write("music/" + f, "MThd");
-        board.startUp();
+    // A new board started up with the stored choices on a music folder of its own
+    // holding songs named as given.
+    SoundBoard& startWith(const Names& files, int stored = 0, int rustle = 1) {
+        board.reset();
+        const std::string music = "music" + std::to_string(++boards);
+        for (const std::string& f : files) folder.write(music + "/" + f, "MThd");
+        g = GameState{};
+        g.musicChoice = static_cast<Byte>(stored);
+        g.rustleChoice = static_cast<Byte>(rustle);
+        device = FakeAudioDevice{};
+        board.emplace(g, device, SoundFolders{folder.path() / "sounds", folder.path() / music},
+                      SoundBoard::Hooks{[this] { saves.push_back(g.musicChoice); },
+                                        [this] { ++menuChanges; }, [this] { ++infoHidden; }});
+        board->startUp();
         saves.clear();
         menuChanges = 0;
+        return *board;
     }
 
-    // The captions of the checked song items.
-    std::vector<std::string> checkedSongs() const {
-        std::vector<std::string> out;
-        for (const SongItem& s : board.menu().canzoni) {
-            if (s.checked) out.push_back(s.caption);
-        }
-        return out;
+    // The Music menu's check marks ("None", "SEQUENTIAL MODE", the checked songs),
+    // then "=" and musicChoice.
+    std::string music() const {
+        const SoundMenu& m = board->menu();
+        std::string out = std::string(m.nomusic ? "None " : "") + (m.all ? "SEQUENTIAL MODE " : "");
+        for (const SongItem& s : m.canzoni) out += s.checked ? s.caption + " " : "";
+        return out + "= " + std::to_string(g.musicChoice);
     }
 
     TempFolder folder;
+    int boards = 0;
     GameState g;
     FakeAudioDevice device;
     std::vector<int> saves;  // musicChoice at each save
     int menuChanges = 0;
     int infoHidden = 0;
-    SoundBoard board{g, device, SoundFolders{folder.path() / "sounds", folder.path() / "music"},
-                     SoundBoard::Hooks{[this] { saves.push_back(g.musicChoice); },
-                                       [this] { ++menuChanges; }, [this] { ++infoHidden; }}};
+    std::optional<SoundBoard> board;
 };
 
-TEST_F(SoundBoardTest, StartUpListsTheSongsByNameAndOpensTheEffects) {
-    folder.write("music/readme.txt", "");
-    folder.write("music/old.MID.bak", "");
-    startWith({"tarantella.mid", "Barcarola.mid", "serenata.MID"});
+TEST_F(SoundBoardTest, TheMusicMenuListsTheMidiFilesByNameOrLogsThatThereAreNone) {
+    struct Case {
+        std::string folder;
+        Names files, captions;
+    };
+    for (const Case& c :
+         {Case{"missing", {}, {}}, Case{"empty", {}, {}},
+          Case{"songs",
+               {"tarantella.mid", "Barcarola.mid", "serenata.MID", "readme.txt", "old.MID.bak"},
+               {"Barcarola", "serenata", "tarantella"}}}) {
+        SCOPED_TRACE(c.folder);
+        if (c.folder != "missing") std::filesystem::create_directories(folder.path() / c.folder);
+        for (const std::string& f : c.files) folder.write(c.folder + "/" + f, "MThd");
+        FakeAudioDevice quiet;
+        SoundBoard fresh(g, quiet, {folder.path(), folder.path() / c.folder}, {});
+        ::testing::internal::CaptureStderr();
+        fresh.buildMusicMenu();
+        const std::string log = ::testing::internal::GetCapturedStderr();
+        Names captions;
+        for (const SongItem& s : fresh.menu().canzoni) captions.push_back(s.caption);
+        EXPECT_EQ(captions, c.captions);
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), c.captions.empty() ? 1 : 0) << log;
 
-    std::vector<std::string> captions;
-    for (const SongItem& s : board.menu().canzoni) captions.push_back(s.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Barcarola", "serenata", "tarantella"}));
-    EXPECT_EQ(device.effectsFile, folder.path() / "sounds" / "complessivo.wav");
-    EXPECT_TRUE(device.songs.empty()) << "no music starts at start-up";
+        fresh.canzoni_Click(fresh.menu().songCount() + 1);  // no such item
+        fresh.all_Click();
+        if (c.captions.empty()) fresh.MMC1_Done(kNotifySuccessful);  // nothing to play
+        EXPECT_TRUE(quiet.songs.empty());
+    }
 }
 
 TEST_F(SoundBoardTest, StartUpCheckMarksFollowTheStoredChoices) {
     struct Case {
-        int stored;
-        bool none, sequential;
-        int after;
+        int stored, rustle;
+        std::string music;
     };
-    for (const Case c : {Case{0, true, false, 0}, Case{101, false, true, 0},
-                         Case{2, false, false, 2}, Case{7, false, false, 7}}) {
+    for (const Case& c : {Case{0, 0, "None = 0"}, Case{101, 1, "SEQUENTIAL MODE = 0"},
+                          Case{2, 0, "= 2"}, Case{7, 1, "= 7"}}) {
         SCOPED_TRACE(c.stored);
-        GameState state;
-        FakeAudioDevice silent;
-        SoundBoard fresh(state, silent, {folder.path() / "sounds", folder.path() / "music"}, {});
-        state.musicChoice = static_cast<Byte>(c.stored);
-        state.rustleChoice = 0;
-        fresh.restoreCheckMarks();
-        EXPECT_EQ(fresh.menu().nomusic, c.none);
-        EXPECT_EQ(fresh.menu().all, c.sequential);
-        EXPECT_EQ(state.musicChoice, c.after);
-        EXPECT_EQ(fresh.menu().menu_card_rustle, (std::array<bool, 2>{true, false}));
-        EXPECT_TRUE(silent.songs.empty());
+        startWith({"a.mid", "b.mid"}, c.stored, c.rustle);
+        EXPECT_EQ(music(), c.music);
+        EXPECT_EQ(board->menu().menu_card_rustle, (std::array{c.rustle == 0, c.rustle == 1}));
+        EXPECT_TRUE(device.songs.empty()) << "no music starts at start-up";
     }
-}
-
-TEST_F(SoundBoardTest, MissingOrEmptyMusicFolderGivesNoSongsAndOneLogLine) {
-    ::testing::internal::CaptureStderr();
-    board.buildMusicMenu();
-    const std::string log = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(board.menu().songCount(), 0);
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
-
-    board.all_Click();
-    board.MMC1_Done(kNotifySuccessful);  // nothing to play: the sequence stays silent
-    board.canzoni_Click(1);              // no such item
-    EXPECT_TRUE(device.songs.empty());
-}
-
-TEST_F(SoundBoardTest, EachSoundPlaysItsRangeWhileCardRustleIsOn) {
-    startWith({});
-    for (int k = 0; k <= 4; ++k) board.suona(k);
-    EXPECT_EQ(device.effects,
-              (std::vector<std::pair<int, int>>{
-                  {0, 160}, {160, 2320}, {2320, 2500}, {2500, 3180}, {3180, 4000}}));
 }
 
 TEST_F(SoundBoardTest, CardRustleNoSilencesEverySoundAndIsSaved) {
-    startWith({});
-    board.menu_card_rustle_Click(0);
-    for (int k = 0; k <= 4; ++k) board.suona(k);
-    EXPECT_TRUE(device.effects.empty());
-    EXPECT_EQ(g.rustleChoice, 0);
-    EXPECT_EQ(board.menu().menu_card_rustle, (std::array<bool, 2>{true, false}));
-    EXPECT_EQ(saves.size(), 1u);
-    EXPECT_EQ(infoHidden, 1);
-    EXPECT_GT(menuChanges, 0);
-
-    board.menu_card_rustle_Click(1);
-    board.suona(kKnockSound);
-    EXPECT_EQ(device.effects, (std::vector<std::pair<int, int>>{{2320, 2500}}));
-    EXPECT_EQ(g.rustleChoice, 1);
+    SoundBoard& b = startWith({});
+    for (const int choice : {0, 1}) {
+        b.menu_card_rustle_Click(choice);
+        for (int k = 0; k <= 4; ++k) b.suona(k);
+        EXPECT_EQ(g.rustleChoice, choice);
+        EXPECT_EQ(b.menu().menu_card_rustle, (std::array{choice == 0, choice == 1}));
+    }
+    EXPECT_EQ(device.effects, (std::vector<std::pair<int, int>>{
+                                  {0, 160}, {160, 2320}, {2320, 2500}, {2500, 3180}, {3180, 4000}}))
+        << "each sound in its range, and only after Yes";
     EXPECT_EQ(saves.size(), 2u);
+    EXPECT_EQ(infoHidden, 2);
+    EXPECT_GT(menuChanges, 0);
 }
 
-TEST_F(SoundBoardTest, AChosenSongPlaysOnceAndNothingFollows) {
-    startWith({"a.mid", "b.mid", "c.mid"});
-    board.canzoni_Click(2);
-    EXPECT_EQ(device.songs, (std::vector<std::string>{"b.mid"}));
-    EXPECT_EQ(checkedSongs(), (std::vector<std::string>{"b"}));
-    EXPECT_FALSE(board.menu().nomusic);
-    EXPECT_FALSE(board.menu().all);
+TEST_F(SoundBoardTest, TheSequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
+    struct Case {
+        int songs;
+        std::vector<int> played;  // the chosen song, then the sequence
+    };
+    for (const Case& c : {Case{5, {3, 1, 2, 3, 4, 5, 1, 2}}, Case{1, {1, 1, 1, 1}}}) {
+        SCOPED_TRACE(c.songs);
+        Names files;
+        for (int i = 1; i <= c.songs; ++i) files.push_back(std::to_string(i) + ".mid");
+        SoundBoard& b = startWith(files);
+        b.canzoni_Click(c.played[0]);
+        b.all_Click();
+        EXPECT_EQ(music(), "SEQUENTIAL MODE = 0");
+        Names played{files[std::size_t(c.played[0] - 1)]};
+        for (std::size_t i = 1; i < c.played.size(); ++i) {
+            device.onEnd();
+            const std::string n = std::to_string(c.played[i]);
+            EXPECT_EQ(music(), "SEQUENTIAL MODE " + n + " = " + n);
+            played.push_back(n + ".mid");
+        }
+        EXPECT_EQ(device.songs, played);
+        EXPECT_EQ(saves, (std::vector<int>{0, 101})) << "the sequence saves nothing as it goes";
+    }
+}
+
+TEST_F(SoundBoardTest, AChosenSongPlaysOnceAndLeavesTheSequence) {
+    SoundBoard& b = startWith({"a.mid", "b.mid", "c.mid"}, kMusicSequenceStored);
+    b.canzoni_Click(2);  // a stored sequence waits for a song: choosing one leaves it
+    EXPECT_EQ(music(), "b = 0");
     EXPECT_EQ(saves, (std::vector<int>{0}));
+    device.onEnd();
+    EXPECT_EQ(device.songs, Names{"b.mid"}) << "a song followed the chosen one";
+    EXPECT_EQ(music(), "b = 0");
 
-    device.finishSong();
-    EXPECT_EQ(device.songs.size(), 1u);
-    EXPECT_EQ(checkedSongs(), (std::vector<std::string>{"b"}));
+    b.canzoni_Click(1);
+    b.all_Click();
+    device.onEnd();  // the sequence begins with song 1
+    b.canzoni_Click(3);
+    EXPECT_EQ(music(), "c = 0");
+    device.onEnd();
+    EXPECT_EQ(device.songs, (Names{"b.mid", "a.mid", "a.mid", "c.mid"}));
 }
 
-TEST_F(SoundBoardTest, NoneStopsTheSongAndStoresZero) {
-    startWith({"a.mid", "b.mid"});
-    board.canzoni_Click(1);
-    board.all_Click();
-    board.nomusic_Click();
+TEST_F(SoundBoardTest, OnlyASuccessfulEndMovesTheSequenceAndNoneStopsIt) {
+    SoundBoard& b = startWith({"a.mid", "b.mid"});
+    b.canzoni_Click(1);
+    b.all_Click();
+    for (int code : {0, 2, 4, 8}) b.MMC1_Done(code);
+    EXPECT_EQ(music(), "SEQUENTIAL MODE = 0");
+
+    b.nomusic_Click();
     EXPECT_EQ(device.stops, 1);
-    EXPECT_TRUE(board.menu().nomusic);
-    EXPECT_FALSE(board.menu().all);
-    EXPECT_TRUE(checkedSongs().empty());
+    EXPECT_EQ(music(), "None = 0");
     EXPECT_EQ(saves.back(), 0);
-
-    board.MMC1_Done(kNotifySuccessful);  // a late end report of the stopped song
-    EXPECT_EQ(device.songs.size(), 1u);
+    b.MMC1_Done(kNotifySuccessful);  // a late end report of the stopped song
+    EXPECT_EQ(device.songs, Names{"a.mid"});
 }
 
-TEST_F(SoundBoardTest, SequentialModeIsSavedAs101AndStartsNothing) {
-    startWith({"a.mid", "b.mid"});
-    board.all_Click();
-    EXPECT_EQ(saves, (std::vector<int>{101}));
-    EXPECT_EQ(g.musicChoice, 0);
-    EXPECT_TRUE(board.menu().all);
-    EXPECT_FALSE(board.menu().nomusic);
-    EXPECT_TRUE(device.songs.empty());
-}
-
-TEST_F(SoundBoardTest, SequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
-    startWith({"1.mid", "2.mid", "3.mid", "4.mid", "5.mid"});
-    board.canzoni_Click(3);
-    board.all_Click();
-    EXPECT_TRUE(checkedSongs().empty());
-
-    std::vector<int> choices;
-    for (int i = 0; i < 7; ++i) {
-        device.finishSong();
-        choices.push_back(g.musicChoice);
-        EXPECT_EQ(checkedSongs(), std::vector<std::string>{std::to_string(g.musicChoice)});
+TEST(SoundFolders, BesideTheProgramFirstThenTheInstalledDataFolderElseBesideIt) {
+    TempFolder folder;
+    const auto bin = folder.path() / "bin";
+    const auto share = folder.path() / "share";
+    for (const auto& made : {bin / "music", share / "sounds", share / "music"}) {
+        std::filesystem::create_directories(made);
     }
-    EXPECT_EQ(choices, (std::vector<int>{1, 2, 3, 4, 5, 1, 2}));
-    EXPECT_EQ(device.songs, (std::vector<std::string>{"3.mid", "1.mid", "2.mid", "3.mid", "4.mid",
-                                                      "5.mid", "1.mid", "2.mid"}));
-    EXPECT_EQ(saves, (std::vector<int>{0, 101})) << "the sequence saves nothing as it goes";
-}
-
-TEST_F(SoundBoardTest, ASingleSongRepeatsInSequence) {
-    startWith({"only.mid"});
-    board.canzoni_Click(1);
-    board.all_Click();
-    for (int i = 0; i < 3; ++i) {
-        device.finishSong();
-        EXPECT_EQ(g.musicChoice, 1);
-        EXPECT_EQ(checkedSongs(), std::vector<std::string>{"only"});
-    }
-    EXPECT_EQ(device.songs.size(), 4u);
-}
-
-TEST_F(SoundBoardTest, ChoosingASongLeavesTheSequence) {
-    startWith({"a.mid", "b.mid", "c.mid"});
-    board.canzoni_Click(1);
-    board.all_Click();
-    device.finishSong();  // the sequence begins with song 1
-    board.canzoni_Click(3);
-    EXPECT_FALSE(board.menu().all);
-    EXPECT_EQ(g.musicChoice, 0);
-    EXPECT_EQ(checkedSongs(), std::vector<std::string>{"c"});
-
-    device.finishSong();
-    EXPECT_EQ(device.songs, (std::vector<std::string>{"a.mid", "a.mid", "c.mid"}));
-}
-
-TEST_F(SoundBoardTest, OnlyASuccessfulEndMovesTheSequence) {
-    startWith({"a.mid", "b.mid"});
-    board.canzoni_Click(1);
-    board.all_Click();
-    for (int code : {0, 2, 4, 8}) board.MMC1_Done(code);
-    EXPECT_EQ(device.songs.size(), 1u);
-    EXPECT_EQ(g.musicChoice, 0);
-}
-
-TEST_F(SoundBoardTest, StoredSequenceWaitsForAChosenSongWhichLeavesIt) {
-    folder.write("music/a.mid", "MThd");
-    folder.write("music/b.mid", "MThd");
-    g.musicChoice = 101;
-    board.startUp();
-    EXPECT_TRUE(board.menu().all);
-    EXPECT_TRUE(device.songs.empty());
-
-    board.canzoni_Click(2);
-    EXPECT_FALSE(board.menu().all);
-    device.finishSong();
-    EXPECT_EQ(device.songs, std::vector<std::string>{"b.mid"});
-}
-
-TEST_F(SoundBoardTest, OpeningTheMusicMenuHidesTheInformationPanel) {
-    board.menu_music_Click();
-    EXPECT_EQ(infoHidden, 1);
-}
-
-}  // namespace
-}  // namespace morvello
-
-namespace morvello {
-namespace {
-
-TEST(SoundFolders, BesideTheProgramFirstThenTheInstalledDataFolder) {
-    testing::TempFolder folder;
-    const auto program = folder.path() / "bin";
-    const auto data = folder.path() / "share";
-    std::filesystem::create_directories(program / "music");
-    std::filesystem::create_directories(data / "sounds");
-    std::filesystem::create_directories(data / "music");
-
-    const SoundFolders found = findSoundFolders(program, data);
-    EXPECT_EQ(found.sounds, data / "sounds");
-    EXPECT_EQ(found.music, program / "music");
-
-    const SoundFolders nowhere =
-        findSoundFolders(folder.path() / "elsewhere", folder.path() / "none");
-    EXPECT_EQ(nowhere.sounds, folder.path() / "elsewhere" / "sounds")
+    const SoundFolders found = findSoundFolders(bin, share);
+    EXPECT_EQ(std::pair(found.sounds, found.music), std::pair(share / "sounds", bin / "music"));
+    const SoundFolders nowhere = findSoundFolders(folder.path() / "elsewhere", share / "none");
+    EXPECT_EQ(std::pair(nowhere.sounds, nowhere.music),
+              std::pair(folder.path() / "elsewhere/sounds", folder.path() / "elsewhere/music"))
         << "named where a player looks";
-    EXPECT_EQ(nowhere.music, folder.path() / "elsewhere" / "music");
 }
 
 }  // namespace
