@@ -1,0 +1,85 @@
+// The Sounds and Music menus of the game window, with the real sound board on
+// SDL's dummy audio driver: check marks, what is saved, and what a stored choice
+// shows at the next start.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_window.h"
+#include "qt_app.h"
+
+namespace morvello {
+namespace {
+
+class WindowSounds : public ::testing::Test {
+  protected:
+    WindowSounds() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+    // A window on the folder's config.qvr, once its Music menu is built.
+    std::unique_ptr<GameWindow> openWindow() {
+        WindowOptions options;
+        options.delayScale = 0;
+        options.store.emplace(dir_.path(), dir_.filePath("user"));
+        auto window = std::make_unique<GameWindow>(std::move(options));
+        window->Form_Load();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->menus().songs.empty(); }));
+        return window;
+    }
+
+    GameState stored() {
+        GameState reread;
+        ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread);
+        return reread;
+    }
+
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+};
+
+TEST_F(WindowSounds, ChoicesMoveTheCheckMarksAndAreSavedAtOnce) {
+    auto window = openWindow();
+    const GameMenus& m = window->menus();
+    ASSERT_GE(m.songs.size(), 3u);  // the songs shipped beside the program
+    EXPECT_TRUE(m.noMusic->isChecked());
+    EXPECT_TRUE(m.rustle[1]->isChecked());
+
+    m.rustle[0]->trigger();
+    EXPECT_TRUE(m.rustle[0]->isChecked());
+    EXPECT_FALSE(m.rustle[1]->isChecked());
+    EXPECT_EQ(stored().rustleChoice, 0);
+
+    m.allSongs->trigger();
+    EXPECT_TRUE(m.allSongs->isChecked());
+    EXPECT_FALSE(m.noMusic->isChecked());
+    EXPECT_EQ(stored().musicChoice, 101);  // the file records the sequential mode
+    EXPECT_EQ(window->state().musicChoice, 0);
+
+    m.songs[1]->trigger();  // a song leaves the sequential mode
+    EXPECT_TRUE(m.songs[1]->isChecked());
+    EXPECT_FALSE(m.allSongs->isChecked());
+    EXPECT_EQ(stored().musicChoice, 0);
+
+    m.noMusic->trigger();
+    EXPECT_TRUE(m.noMusic->isChecked());
+    EXPECT_FALSE(m.songs[1]->isChecked());
+}
+
+TEST_F(WindowSounds, StoredSequentialModeIsCheckedAtTheNextStart) {
+    {
+        auto first = openWindow();
+        first->menus().rustle[0]->trigger();
+        first->menus().allSongs->trigger();  // saved last: a later save would store 0
+    }
+    auto window = openWindow();
+    EXPECT_TRUE(window->menus().allSongs->isChecked());
+    EXPECT_FALSE(window->menus().noMusic->isChecked());
+    EXPECT_TRUE(window->menus().rustle[0]->isChecked());
+    EXPECT_EQ(window->state().musicChoice, 0);  // nothing plays until a song is chosen
+}
+
+}  // namespace
+}  // namespace morvello
