@@ -1,14 +1,26 @@
 // The SDL2_mixer device and the sound procedures over it, heard through SDL's disk
-// driver (the mixed output written to a file).
+// driver: it writes the mixed output to a file, a post-mix hook counts it as it is
+// produced, and the "owner's thread" is the test's own, draining what the audio
+// layer posts to it.
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <cstdlib>
-#include <optional>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <mutex>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "audio_capture.h"
 #include "midi_file.h"
 #include "song_text.h"
 #include "sound/sdl_audio.h"
@@ -18,7 +30,95 @@
 namespace morvello {
 namespace {
 
-using namespace testing;
+using testing::TempFolder;
+
+// A generous bound for waits on produced output; reaching it fails the test.
+constexpr std::chrono::seconds kOutputCap{60};
+
+// The 16-bit samples of a file after its header: a wave file as the sound generator
+// writes it has 44 bytes of header, the disk driver's stereo output none.
+std::vector<std::int16_t> readSamples(const std::filesystem::path& file, std::size_t header) {
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<char> b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::int16_t> samples(b.size() > header ? (b.size() - header) / 2 : 0);
+    if (!samples.empty()) std::memcpy(samples.data(), &b[header], samples.size() * 2);
+    return samples;
+}
+
+// Functions posted to the owner's thread, run when the test drains them.
+class OwnerQueue {
+  public:
+    PostToOwner poster() {
+        return [this](std::function<void()> f) {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(f));
+            posted_.notify_all();
+        };
+    }
+    // Waits for the next posted function and runs it; false if none came.
+    bool runNext() {
+        std::unique_lock lock(mutex_);
+        if (!posted_.wait_for(lock, kOutputCap, [this] { return !queue_.empty(); })) return false;
+        const std::function<void()> next = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        next();
+        return true;
+    }
+    std::size_t waiting() {
+        std::lock_guard lock(mutex_);
+        return queue_.size();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::deque<std::function<void()>> queue_;
+};
+
+// Counts the frames the open mixer produces, and the loud ones, for its whole life:
+// declare it after the device so that it goes before the mixer closes.
+class OutputMeter {
+  public:
+    OutputMeter() { Mix_SetPostMix(&OutputMeter::postMix, this); }
+    ~OutputMeter() { Mix_SetPostMix(nullptr, nullptr); }
+
+    std::int64_t loudFrames() {
+        std::lock_guard lock(mutex_);
+        return loud_;
+    }
+    // Waits until the mixer has produced count more frames than now.
+    bool waitForFrames(std::int64_t count) {
+        std::unique_lock lock(mutex_);
+        const std::int64_t target = frames_ + count;
+        return produced_.wait_for(lock, kOutputCap, [&] { return frames_ >= target; });
+    }
+    // Waits until some loud output has been produced.
+    bool waitForSound() {
+        std::unique_lock lock(mutex_);
+        return produced_.wait_for(lock, kOutputCap, [&] { return loud_ > 0; });
+    }
+
+  private:
+    static void postMix(void* self, Uint8* stream, int len) {
+        auto* meter = static_cast<OutputMeter*>(self);
+        std::int64_t loud = 0;
+        for (int i = 0; i + 1 < len; i += 4) {
+            std::int16_t left = 0;
+            std::memcpy(&left, stream + i, 2);
+            loud += left > 64 || left < -64;
+        }
+        std::lock_guard lock(meter->mutex_);
+        meter->frames_ += len / 4;
+        meter->loud_ += loud;
+        meter->produced_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable produced_;
+    std::int64_t frames_ = 0;
+    std::int64_t loud_ = 0;
+};
 
 const std::filesystem::path kEffects = MORVELLO_SOURCE_DIR "/assets/sounds/complessivo.wav";
 const std::string kShortSong = "tempo 240\npart Piano program 0\nC5 e E5 e\n";
@@ -35,13 +135,14 @@ int loggedLines(const std::string& log) {
     return count;
 }
 
-// The sound procedures over the real device.
+// The sound procedures over the real device, and what it plays.
 struct Table {
-    Table(OwnerQueue& owner, SoundFolders folders, AudioFormat format = {})
-        : audio(owner.poster(), std::move(format)), board(g, audio, std::move(folders), {}) {}
+    Table(OwnerQueue& owner, SoundFolders folders)
+        : audio(owner.poster()), board(g, audio, std::move(folders), {}) {}
     SdlAudio audio;
     GameState g;
     SoundBoard board;
+    OutputMeter meter;
 };
 
 class RealAudioTest : public ::testing::Test {
@@ -55,9 +156,12 @@ class RealAudioTest : public ::testing::Test {
 
     std::filesystem::path output() const { return folder.path() / "output.raw"; }
 
-    void song(const std::string& name, const std::string& text = kShortSong) const {
-        const auto bytes = songgen::encodeMidi(songgen::parseSong(text));
-        folder.write("music/" + name, std::string(bytes.begin(), bytes.end()));
+    // Writes a short song to the music folder; returns its bytes.
+    std::string song(const std::string& name) const {
+        const auto midi = songgen::encodeMidi(songgen::parseSong(kShortSong));
+        const std::string bytes(midi.begin(), midi.end());
+        folder.write("music/" + name, bytes);
+        return bytes;
     }
 
     SoundFolders folders() const { return {kEffects.parent_path(), folder.path() / "music"}; }
@@ -119,110 +223,111 @@ TEST_F(RealAudioTest, APlayedSegmentIsHeardWholeAndNothingElse) {
     }
 }
 
-TEST_F(RealAudioTest, CardRustleNoKeepsTheTableSilent) {
-    Table t(owner, folders());
-    OutputMeter meter;
-    t.g.rustleChoice = 0;
-    t.board.startUp();
-    for (int k = 0; k <= 4; ++k) t.board.suona(k);
-    ASSERT_TRUE(meter.waitForFrames(framesOf(4000) + 4096));
-    EXPECT_EQ(meter.loudFrames(), 0);
-
-    t.board.menu_card_rustle_Click(1);
-    t.board.suona(kTieSound);
-    EXPECT_TRUE(meter.waitForSound());
+TEST_F(RealAudioTest, CardRustleNoAndAMissingEffectsFileKeepTheTableSilent) {
+    song("good.mid");
+    for (const bool missing : {false, true}) {
+        SCOPED_TRACE(missing ? "a missing effects file" : "Card rustle No");
+        Table t(owner, {missing ? folder.path() : kEffects.parent_path(), folder.path() / "music"});
+        t.g.rustleChoice = missing ? 1 : 0;
+        ::testing::internal::CaptureStderr();
+        t.board.startUp();
+        const std::string log = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(loggedLines(log), missing ? 1 : 0) << log;
+        EXPECT_EQ(log.find("complessivo.wav") != std::string::npos, missing) << log;
+        for (int k = 0; k <= 4; ++k) t.board.suona(k);
+        ASSERT_TRUE(t.meter.waitForFrames(framesOf(4000) + 4096));
+        EXPECT_EQ(t.meter.loudFrames(), 0);
+        t.board.menu_card_rustle_Click(1);
+        t.board.suona(kTieSound);
+        if (!missing) {
+            EXPECT_TRUE(t.meter.waitForSound());
+        }
+    }
 }
 
-TEST_F(RealAudioTest, TheSequenceMovesOnAtEachSongEndAndWraps) {
-    song("a.mid");
+TEST_F(RealAudioTest, TheSequenceMovesOnAtEachSongEndAndBrokenSongsAreLoggedOnceAndSilent) {
+    const std::string good = song("a.mid");
     song("b.mid");
+    std::string noTracks = good.substr(0, 14);
+    noTracks[10] = noTracks[11] = 0;
+    const std::vector<std::string> broken{"just some words, not a song", "MThd this is not a song",
+                                          good.substr(0, good.size() - 5), noTracks};
+    for (std::size_t i = 0; i < broken.size(); ++i) {
+        folder.write("music/broken-" + std::to_string(i) + ".mid", broken[i]);
+    }
     Table t(owner, folders());
     t.board.startUp();
     t.board.canzoni_Click(2);
     t.board.all_Click();
-    std::vector<int> playing;
-    for (int i = 0; i < 3; ++i) {
+    for (int next = 1; next <= 2; ++next) {
         ASSERT_TRUE(owner.runNext()) << "no song ended";
-        playing.push_back(t.g.musicChoice);
+        EXPECT_EQ(t.g.musicChoice, next);
     }
-    EXPECT_EQ(playing, (std::vector<int>{1, 2, 1}));
+    // the sequence moves on to the first broken song, the others are chosen
+    for (int k = 3; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        ::testing::internal::CaptureStderr();
+        if (k == 3) {
+            EXPECT_TRUE(owner.runNext()) << "no song ended";
+        } else {
+            t.board.canzoni_Click(k);
+        }
+        t.audio.settleSongs();
+        const std::string log = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(loggedLines(log), 1) << log;
+        EXPECT_FALSE(t.audio.songPlaying());
+        EXPECT_EQ(t.g.musicChoice, k == 3 ? 3 : 0);
+    }
+    EXPECT_EQ(owner.waiting(), 0u) << "a broken song ended";
+    t.board.canzoni_Click(1);
+    EXPECT_TRUE(owner.runNext()) << "a good song never ended";
 }
 
 TEST_F(RealAudioTest, ASongFromBesideTheProgramStopsAtNoneOrAnotherSongWithoutAnEnd) {
     const auto program = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    const auto where = [](const SoundFolders& f) { return std::pair(f.sounds, f.music); };
     const SoundFolders beside = findSoundFolders(program);
-    EXPECT_EQ(beside.sounds, program / "sounds");
-    EXPECT_EQ(beside.music, program / "music");
+    EXPECT_EQ(where(beside), std::pair(program / "sounds", program / "music"));
+    EXPECT_EQ(where(findSoundFolders(folder.path(), program)), where(beside))
+        << "else in the installed data folder";
+    EXPECT_EQ(where(findSoundFolders(folder.path(), folder.path() / "none")),
+              std::pair(folder.path() / "sounds", folder.path() / "music"))
+        << "else named where a player looks";
     Table t(owner, beside);
-    OutputMeter meter;
     t.board.startUp();
     t.board.canzoni_Click(1);
     t.audio.settleSongs();
     t.board.canzoni_Click(2);
     t.audio.settleSongs();
     EXPECT_TRUE(t.audio.songPlaying());
-    ASSERT_TRUE(meter.waitForSound());
+    ASSERT_TRUE(t.meter.waitForSound());
 
     t.board.nomusic_Click();
     t.audio.settleSongs();
     EXPECT_FALSE(t.audio.songPlaying());
-    const std::int64_t loud = meter.loudFrames();
-    ASSERT_TRUE(meter.waitForFrames(framesOf(500)));
-    EXPECT_EQ(meter.loudFrames(), loud) << "music after None";
+    const std::int64_t loud = t.meter.loudFrames();
+    ASSERT_TRUE(t.meter.waitForFrames(framesOf(500)));
+    EXPECT_EQ(t.meter.loudFrames(), loud) << "music after None";
     EXPECT_EQ(owner.waiting(), 0u) << "a stopped or replaced song reported an end";
 }
 
-TEST_F(RealAudioTest, AMissingEffectsFileAndABrokenSongAreLoggedOnceAndTheGameGoesOn) {
-    folder.write("music/broken.mid", "MThd this is not a song");
+TEST_F(RealAudioTest, WithoutAnAudioDeviceTheGamePlaysSilentlyAfterOneLogLine) {
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     song("good.mid");
-    Table t(owner, {folder.path() / "sounds", folder.path() / "music"});
-    OutputMeter meter;
     ::testing::internal::CaptureStderr();
-    t.board.startUp();
-    std::string log = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(loggedLines(log), 1) << log;
-    EXPECT_NE(log.find("complessivo.wav"), std::string::npos) << log;
-    for (int k = 0; k <= 4; ++k) t.board.suona(k);
-    ASSERT_TRUE(meter.waitForFrames(framesOf(300)));
-    EXPECT_EQ(meter.loudFrames(), 0);
-
-    t.board.all_Click();
-    ::testing::internal::CaptureStderr();
-    t.board.canzoni_Click(1);
-    t.audio.settleSongs();
-    log = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(loggedLines(log), 1) << log;
-    EXPECT_FALSE(t.audio.songPlaying());
-    t.board.canzoni_Click(2);
-    EXPECT_TRUE(owner.runNext()) << "the good song never ended";
-}
-
-TEST_F(RealAudioTest, WithoutASoundFontOrAnAudioDeviceTheGameGoesOnAfterOneLogLine) {
-    song("good.mid");
-    for (const bool device : {true, false}) {
-        SCOPED_TRACE(device ? "no soundfont" : "no audio device");
-        if (!device) ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        ::testing::internal::CaptureStderr();
-        {
-            Table t(owner, folders(), {.soundFonts = {folder.path() / "missing.sf2"}});
-            EXPECT_EQ(t.audio.isOpen(), device);
-            std::optional<OutputMeter> meter;
-            if (device) meter.emplace();
-            t.board.startUp();
-            t.board.canzoni_Click(1);
-            t.board.all_Click();
-            t.audio.settleSongs();
-            EXPECT_FALSE(t.audio.songPlaying());
-            t.board.nomusic_Click();
-            t.board.suona(kCardSound);  // the card sounds go on
-            if (meter) {
-                EXPECT_TRUE(meter->waitForSound());
-            }
-        }
-        const std::string log = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(loggedLines(log), 1) << log;
-        EXPECT_EQ(owner.waiting(), 0u);
+    {
+        Table t(owner, folders());
+        EXPECT_FALSE(t.audio.isOpen());
+        t.board.startUp();
+        t.board.suona(kCardSound);
+        t.board.canzoni_Click(1);
+        t.board.all_Click();
+        t.board.nomusic_Click();
+        t.audio.settleSongs();
     }
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(loggedLines(log), 1) << log;
+    EXPECT_EQ(owner.waiting(), 0u);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // A folder of its own for one test, removed afterwards.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,10 +12,6 @@ namespace morvello::testing {
 class TempFolder {
   public:
     TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("morvello-sound-" + std::string(info->test_suite_name()) + "-" + info->name() +
-                 "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -38,7 +32,10 @@ class TempFolder {
     }
 
   private:
-    std::filesystem::path path_;
+    static inline int made_ = 0;
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("morvello-sound-" + std::to_string(::getpid()) + "-" + std::to_string(++made_));
 };
 
 }  // namespace morvello::testing
