@@ -12,9 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <mutex>
 #include <sstream>
@@ -32,8 +30,12 @@ namespace {
 
 using testing::TempFolder;
 
-// A generous bound for waits on produced output; reaching it fails the test.
-constexpr std::chrono::seconds kOutputCap{60};
+const std::filesystem::path kEffects = MORVELLO_SOURCE_DIR "/assets/sounds/complessivo.wav";
+const std::string kShortSong = "tempo 240\npart Piano program 0\nC5 e E5 e\n";
+// A generous bound for every wait; reaching it fails the test.
+constexpr std::chrono::seconds kCap{60};
+
+const auto framesOf = [](int ms) { return std::int64_t{ms} * 44100 / 1000; };
 
 // The 16-bit samples of a file after its header: a wave file as the sound generator
 // writes it has 44 bytes of header, the disk driver's stereo output none.
@@ -45,88 +47,6 @@ std::vector<std::int16_t> readSamples(const std::filesystem::path& file, std::si
     return samples;
 }
 
-// Functions posted to the owner's thread, run when the test drains them.
-class OwnerQueue {
-  public:
-    PostToOwner poster() {
-        return [this](std::function<void()> f) {
-            std::lock_guard lock(mutex_);
-            queue_.push_back(std::move(f));
-            posted_.notify_all();
-        };
-    }
-    // Waits for the next posted function and runs it; false if none came.
-    bool runNext() {
-        std::unique_lock lock(mutex_);
-        if (!posted_.wait_for(lock, kOutputCap, [this] { return !queue_.empty(); })) return false;
-        const std::function<void()> next = std::move(queue_.front());
-        queue_.pop_front();
-        lock.unlock();
-        next();
-        return true;
-    }
-    std::size_t waiting() {
-        std::lock_guard lock(mutex_);
-        return queue_.size();
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> queue_;
-};
-
-// Counts the frames the open mixer produces, and the loud ones, for its whole life:
-// declare it after the device so that it goes before the mixer closes.
-class OutputMeter {
-  public:
-    OutputMeter() { Mix_SetPostMix(&OutputMeter::postMix, this); }
-    ~OutputMeter() { Mix_SetPostMix(nullptr, nullptr); }
-
-    std::int64_t loudFrames() {
-        std::lock_guard lock(mutex_);
-        return loud_;
-    }
-    // Waits until the mixer has produced count more frames than now.
-    bool waitForFrames(std::int64_t count) {
-        std::unique_lock lock(mutex_);
-        const std::int64_t target = frames_ + count;
-        return produced_.wait_for(lock, kOutputCap, [&] { return frames_ >= target; });
-    }
-    // Waits until some loud output has been produced.
-    bool waitForSound() {
-        std::unique_lock lock(mutex_);
-        return produced_.wait_for(lock, kOutputCap, [&] { return loud_ > 0; });
-    }
-
-  private:
-    static void postMix(void* self, Uint8* stream, int len) {
-        auto* meter = static_cast<OutputMeter*>(self);
-        std::int64_t loud = 0;
-        for (int i = 0; i + 1 < len; i += 4) {
-            std::int16_t left = 0;
-            std::memcpy(&left, stream + i, 2);
-            loud += left > 64 || left < -64;
-        }
-        std::lock_guard lock(meter->mutex_);
-        meter->frames_ += len / 4;
-        meter->loud_ += loud;
-        meter->produced_.notify_all();
-    }
-
-    std::mutex mutex_;
-    std::condition_variable produced_;
-    std::int64_t frames_ = 0;
-    std::int64_t loud_ = 0;
-};
-
-const std::filesystem::path kEffects = MORVELLO_SOURCE_DIR "/assets/sounds/complessivo.wav";
-const std::string kShortSong = "tempo 240\npart Piano program 0\nC5 e E5 e\n";
-
-std::int64_t framesOf(int ms) {
-    return std::int64_t{ms} * 44100 / 1000;
-}
-
 // The lines logged, less the disk driver's own notice that it is in use.
 int loggedLines(const std::string& log) {
     std::istringstream in(log);
@@ -135,14 +55,78 @@ int loggedLines(const std::string& log) {
     return count;
 }
 
-// The sound procedures over the real device, and what it plays.
+// What the test learns from the device: the frames the mixer produced and the loud
+// ones, and the functions posted to the owner's thread, which the test runs.
+class Heard {
+  public:
+    PostToOwner poster() {
+        return [this](std::function<void()> f) {
+            std::lock_guard lock(mutex_);
+            posted_.push_back(std::move(f));
+            changed_.notify_all();
+        };
+    }
+    static void postMix(void* self, Uint8* stream, int len) {
+        auto* heard = static_cast<Heard*>(self);
+        std::lock_guard lock(heard->mutex_);
+        for (int i = 0; i + 1 < len; i += 4) {
+            std::int16_t left = 0;
+            std::memcpy(&left, stream + i, 2);
+            heard->loud_ += left > 64 || left < -64;
+        }
+        heard->frames_ += len / 4;
+        heard->changed_.notify_all();
+    }
+
+    // Waits for the next posted function and runs it; false if none came.
+    bool runNext() {
+        std::unique_lock lock(mutex_);
+        if (!changed_.wait_for(lock, kCap, [&] { return !posted_.empty(); })) return false;
+        const std::function<void()> next = std::move(posted_.front());
+        posted_.pop_front();
+        lock.unlock();
+        next();
+        return true;
+    }
+    // Waits until the mixer has produced count more frames than now.
+    bool waitForFrames(std::int64_t count) {
+        std::unique_lock lock(mutex_);
+        const std::int64_t target = frames_ + count;
+        return changed_.wait_for(lock, kCap, [&] { return frames_ >= target; });
+    }
+    bool waitForSound() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, kCap, [&] { return loud_ > 0; });
+    }
+    std::int64_t loudFrames() {
+        std::lock_guard lock(mutex_);
+        return loud_;
+    }
+    std::size_t waiting() {
+        std::lock_guard lock(mutex_);
+        return posted_.size();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::function<void()>> posted_;
+    std::int64_t frames_ = 0;
+    std::int64_t loud_ = 0;
+};
+
+// The sound procedures over the real device, and what is heard of it.
 struct Table {
-    Table(OwnerQueue& owner, SoundFolders folders)
-        : audio(owner.poster()), board(g, audio, std::move(folders), {}) {}
+    explicit Table(SoundFolders folders)
+        : audio(heard.poster()), board(g, audio, std::move(folders), {}) {
+        Mix_SetPostMix(&Heard::postMix, &heard);
+    }
+    ~Table() { Mix_SetPostMix(nullptr, nullptr); }  // before the mixer closes
+
+    Heard heard;  // outlives the device, which may post to it
     SdlAudio audio;
     GameState g;
     SoundBoard board;
-    OutputMeter meter;
 };
 
 class RealAudioTest : public ::testing::Test {
@@ -167,7 +151,6 @@ class RealAudioTest : public ::testing::Test {
     SoundFolders folders() const { return {kEffects.parent_path(), folder.path() / "music"}; }
 
     TempFolder folder;
-    OwnerQueue owner;  // outlives every device of a test
 };
 
 // How many frames of the stereo output differ from the segment placed at start
@@ -192,23 +175,27 @@ int mismatches(const std::vector<std::int16_t>& out, const std::vector<std::int1
     return count;
 }
 
-TEST_F(RealAudioTest, APlayedSegmentIsHeardWholeAndNothingElse) {
+TEST_F(RealAudioTest, CardRustleNoSilencesEachSoundAndAfterYesItIsHeardWholeAndAlone) {
+    song("a.mid");
     const std::vector<std::int16_t> wave = readSamples(kEffects, 44);
     ASSERT_EQ(wave.size(), std::size_t(framesOf(4000)));
     const auto loud = [](std::int16_t s) { return s > 1000 || s < -1000; };
-    for (std::size_t k = 0; k + 1 < soundMarks.size(); ++k) {
-        SCOPED_TRACE("segment " + std::to_string(k));
+    for (int k = kCardSound; k <= kTieSound; ++k) {
+        SCOPED_TRACE("sound " + std::to_string(k));
         std::filesystem::remove(output());
         const std::vector<std::int16_t> segment(wave.begin() + framesOf(soundMarks[k]),
                                                 wave.begin() + framesOf(soundMarks[k + 1]));
         {
-            SdlAudio audio(owner.poster());
-            ASSERT_TRUE(audio.isOpen());
-            OutputMeter meter;
-            ASSERT_TRUE(audio.openEffects(kEffects));
-            ASSERT_TRUE(meter.waitForFrames(2048));
-            audio.playEffect(soundMarks[k], soundMarks[k + 1]);
-            ASSERT_TRUE(meter.waitForFrames(std::int64_t(segment.size()) + 4096));
+            Table t(folders());
+            ASSERT_TRUE(t.audio.isOpen());
+            t.g.rustleChoice = 0;
+            t.board.startUp();
+            ASSERT_TRUE(t.heard.waitForFrames(2048));
+            t.board.suona(k);  // not heard
+            ASSERT_TRUE(t.heard.waitForFrames(std::int64_t(segment.size()) + 4096));
+            t.board.menu_card_rustle_Click(1);
+            t.board.suona(k);
+            ASSERT_TRUE(t.heard.waitForFrames(std::int64_t(segment.size()) + 4096));
         }
         const std::vector<std::int16_t> out = readSamples(output(), 0);  // stereo frames
         std::int64_t firstLoud = 0;
@@ -217,32 +204,24 @@ TEST_F(RealAudioTest, APlayedSegmentIsHeardWholeAndNothingElse) {
         const std::int64_t start =
             firstLoud - (std::find_if(segment.begin(), segment.end(), loud) - segment.begin());
         int fewest = mismatches(out, segment, start);
-        for (const int off : {-2, -1, 1, 2})
+        for (const int off : {-2, -1, 1, 2}) {
             fewest = std::min(fewest, mismatches(out, segment, start + off));
-        EXPECT_EQ(fewest, 0) << "the output is not the segment alone";
+        }
+        EXPECT_EQ(fewest, 0) << "the output is not the sound alone";
     }
 }
 
-TEST_F(RealAudioTest, CardRustleNoAndAMissingEffectsFileKeepTheTableSilent) {
+TEST_F(RealAudioTest, AMissingEffectsFileIsLoggedOnceAndTheCardsAreSilent) {
     song("good.mid");
-    for (const bool missing : {false, true}) {
-        SCOPED_TRACE(missing ? "a missing effects file" : "Card rustle No");
-        Table t(owner, {missing ? folder.path() : kEffects.parent_path(), folder.path() / "music"});
-        t.g.rustleChoice = missing ? 1 : 0;
-        ::testing::internal::CaptureStderr();
-        t.board.startUp();
-        const std::string log = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(loggedLines(log), missing ? 1 : 0) << log;
-        EXPECT_EQ(log.find("complessivo.wav") != std::string::npos, missing) << log;
-        for (int k = 0; k <= 4; ++k) t.board.suona(k);
-        ASSERT_TRUE(t.meter.waitForFrames(framesOf(4000) + 4096));
-        EXPECT_EQ(t.meter.loudFrames(), 0);
-        t.board.menu_card_rustle_Click(1);
-        t.board.suona(kTieSound);
-        if (!missing) {
-            EXPECT_TRUE(t.meter.waitForSound());
-        }
-    }
+    Table t({folder.path(), folder.path() / "music"});
+    ::testing::internal::CaptureStderr();
+    t.board.startUp();
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(loggedLines(log), 1) << log;
+    EXPECT_NE(log.find("complessivo.wav"), std::string::npos) << log;
+    for (int k = 0; k <= 4; ++k) t.board.suona(k);
+    ASSERT_TRUE(t.heard.waitForFrames(framesOf(4000) + 4096));
+    EXPECT_EQ(t.heard.loudFrames(), 0);
 }
 
 TEST_F(RealAudioTest, TheSequenceMovesOnAtEachSongEndAndBrokenSongsAreLoggedOnceAndSilent) {
@@ -255,79 +234,65 @@ TEST_F(RealAudioTest, TheSequenceMovesOnAtEachSongEndAndBrokenSongsAreLoggedOnce
     for (std::size_t i = 0; i < broken.size(); ++i) {
         folder.write("music/broken-" + std::to_string(i) + ".mid", broken[i]);
     }
-    Table t(owner, folders());
+    Table t(folders());
     t.board.startUp();
     t.board.canzoni_Click(2);
     t.board.all_Click();
     for (int next = 1; next <= 2; ++next) {
-        ASSERT_TRUE(owner.runNext()) << "no song ended";
+        ASSERT_TRUE(t.heard.runNext()) << "no song ended";
         EXPECT_EQ(t.g.musicChoice, next);
     }
-    // the sequence moves on to the first broken song, the others are chosen
     for (int k = 3; k <= 6; ++k) {
         SCOPED_TRACE(k);
         ::testing::internal::CaptureStderr();
-        if (k == 3) {
-            EXPECT_TRUE(owner.runNext()) << "no song ended";
-        } else {
-            t.board.canzoni_Click(k);
-        }
+        t.board.canzoni_Click(k);
         t.audio.settleSongs();
         const std::string log = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(loggedLines(log), 1) << log;
         EXPECT_FALSE(t.audio.songPlaying());
-        EXPECT_EQ(t.g.musicChoice, k == 3 ? 3 : 0);
     }
-    EXPECT_EQ(owner.waiting(), 0u) << "a broken song ended";
+    EXPECT_EQ(t.heard.waiting(), 0u) << "a broken song ended";
     t.board.canzoni_Click(1);
-    EXPECT_TRUE(owner.runNext()) << "a good song never ended";
+    EXPECT_TRUE(t.heard.runNext()) << "a good song never ended";
 }
 
 TEST_F(RealAudioTest, ASongFromBesideTheProgramStopsAtNoneOrAnotherSongWithoutAnEnd) {
     const auto program = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    const auto where = [](const SoundFolders& f) { return std::pair(f.sounds, f.music); };
     const SoundFolders beside = findSoundFolders(program);
-    EXPECT_EQ(where(beside), std::pair(program / "sounds", program / "music"));
-    EXPECT_EQ(where(findSoundFolders(folder.path(), program)), where(beside))
-        << "else in the installed data folder";
-    EXPECT_EQ(where(findSoundFolders(folder.path(), folder.path() / "none")),
-              std::pair(folder.path() / "sounds", folder.path() / "music"))
-        << "else named where a player looks";
-    Table t(owner, beside);
+    EXPECT_EQ(beside.sounds, program / "sounds");
+    EXPECT_EQ(beside.music, program / "music");
+    Table t(beside);
     t.board.startUp();
     t.board.canzoni_Click(1);
     t.audio.settleSongs();
     t.board.canzoni_Click(2);
     t.audio.settleSongs();
     EXPECT_TRUE(t.audio.songPlaying());
-    ASSERT_TRUE(t.meter.waitForSound());
+    ASSERT_TRUE(t.heard.waitForSound());
 
     t.board.nomusic_Click();
     t.audio.settleSongs();
     EXPECT_FALSE(t.audio.songPlaying());
-    const std::int64_t loud = t.meter.loudFrames();
-    ASSERT_TRUE(t.meter.waitForFrames(framesOf(500)));
-    EXPECT_EQ(t.meter.loudFrames(), loud) << "music after None";
-    EXPECT_EQ(owner.waiting(), 0u) << "a stopped or replaced song reported an end";
+    const std::int64_t loud = t.heard.loudFrames();
+    ASSERT_TRUE(t.heard.waitForFrames(framesOf(500)));
+    EXPECT_EQ(t.heard.loudFrames(), loud) << "music after None";
+    EXPECT_EQ(t.heard.waiting(), 0u) << "a stopped or replaced song reported an end";
 }
 
 TEST_F(RealAudioTest, WithoutAnAudioDeviceTheGamePlaysSilentlyAfterOneLogLine) {
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     song("good.mid");
     ::testing::internal::CaptureStderr();
-    {
-        Table t(owner, folders());
-        EXPECT_FALSE(t.audio.isOpen());
-        t.board.startUp();
-        t.board.suona(kCardSound);
-        t.board.canzoni_Click(1);
-        t.board.all_Click();
-        t.board.nomusic_Click();
-        t.audio.settleSongs();
-    }
+    Table t(folders());
+    t.board.startUp();
+    t.board.suona(kCardSound);
+    t.board.canzoni_Click(1);
+    t.board.nomusic_Click();
+    t.audio.settleSongs();
     const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(t.audio.isOpen());
     EXPECT_EQ(loggedLines(log), 1) << log;
-    EXPECT_EQ(owner.waiting(), 0u);
+    EXPECT_EQ(t.heard.waiting(), 0u);
 }
 
 }  // namespace

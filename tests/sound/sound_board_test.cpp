@@ -40,7 +40,6 @@ struct Board {
         g.musicChoice = static_cast<Byte>(stored);
         g.rustleChoice = static_cast<Byte>(rustle);
         board.startUp();
-        menuChanges = 0;
     }
 
     // The Music menu's check marks ("None", "SEQUENTIAL MODE", the checked songs),
@@ -56,62 +55,42 @@ struct Board {
     GameState g;
     FakeAudioDevice device;
     std::vector<int> saves;  // musicChoice at each save
-    int menuChanges = 0;
-    int infoHidden = 0;
     SoundBoard board{g,
                      device,
                      {folder.path() / "sounds", folder.path() / "music"},
-                     {[this] { saves.push_back(g.musicChoice); }, [this] { ++menuChanges; },
-                      [this] { ++infoHidden; }}};
+                     {[this] { saves.push_back(g.musicChoice); }, {}, {}}};
 };
 
-TEST(SoundBoard, TheMusicMenuListsTheMidiFilesByNameOrLogsThatThereAreNone) {
-    for (const auto& [files, captions] : std::vector<std::pair<Names, Names>>{
-             {{}, {}},
-             {{"readme.txt", "old.MID.bak"}, {}},
-             {{"tarantella.mid", "Barcarola.mid", "serenata.MID", "readme.txt"},
-              {"Barcarola", "serenata", "tarantella"}}}) {
-        SCOPED_TRACE(files.size());
-        ::testing::internal::CaptureStderr();
-        Board b(files);
-        const std::string log = ::testing::internal::GetCapturedStderr();
-        Names shown;
-        for (const SongItem& s : b.board.menu().canzoni) shown.push_back(s.caption);
-        EXPECT_EQ(shown, captions);
-        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), captions.empty() ? 1 : 0) << log;
-
-        b.board.canzoni_Click(b.board.menu().songCount() + 1);  // no such item
-        b.board.all_Click();
-        if (captions.empty()) b.board.MMC1_Done(kNotifySuccessful);  // nothing to play
-        EXPECT_TRUE(b.device.songs.empty());
-    }
-}
-
-TEST(SoundBoard, StartUpCheckMarksFollowTheStoredChoices) {
+TEST(SoundBoard, StartUpListsTheSongsByNameAndRestoresTheCheckMarks) {
     struct Case {
+        Names files, captions;
         int stored, rustle;
         std::string music;
     };
-    for (const Case& c : {Case{0, 0, "None = 0"}, Case{101, 1, "SEQUENTIAL MODE = 0"},
-                          Case{2, 0, "= 2"}, Case{7, 1, "= 7"}}) {
+    for (const Case& c : {Case{{}, {}, 0, 0, "None = 0"},
+                          Case{{"readme.txt", "old.MID.bak"}, {}, 101, 1, "SEQUENTIAL MODE = 0"},
+                          Case{{"tarantella.mid", "Barcarola.mid", "serenata.MID", "readme.txt"},
+                               {"Barcarola", "serenata", "tarantella"},
+                               2,
+                               0,
+                               "= 2"},
+                          Case{{"a.mid"}, {"a"}, 7, 1, "= 7"}}) {
         SCOPED_TRACE(c.stored);
-        const Board b({"a.mid", "b.mid"}, c.stored, c.rustle);
+        ::testing::internal::CaptureStderr();
+        Board b(c.files, c.stored, c.rustle);
+        const std::string log = ::testing::internal::GetCapturedStderr();
+        Names shown;
+        for (const SongItem& s : b.board.menu().canzoni) shown.push_back(s.caption);
+        EXPECT_EQ(shown, c.captions);
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), c.captions.empty() ? 1 : 0) << log;
         EXPECT_EQ(b.music(), c.music);
         EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{c.rustle == 0, c.rustle == 1}));
-        EXPECT_TRUE(b.device.songs.empty()) << "no music starts at start-up";
-    }
-}
 
-TEST(SoundBoard, CardRustleNoSilencesEverySoundAndIsSaved) {
-    Board b({});
-    b.board.menu_card_rustle_Click(0);
-    for (int k = 0; k <= 4; ++k) b.board.suona(k);
-    EXPECT_TRUE(b.device.effects.empty());
-    EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{true, false}));
-    EXPECT_EQ(b.saves.size(), 1u);
-    EXPECT_EQ(b.g.rustleChoice, 0);
-    EXPECT_EQ(b.infoHidden, 1);
-    EXPECT_GT(b.menuChanges, 0);
+        b.board.canzoni_Click(b.board.menu().songCount() + 1);  // no such item
+        b.board.all_Click();
+        if (c.captions.empty()) b.board.MMC1_Done(kNotifySuccessful);  // nothing to play
+        EXPECT_TRUE(b.device.songs.empty()) << "no music starts at start-up or without a song";
+    }
 }
 
 TEST(SoundBoard, TheSequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
@@ -137,7 +116,7 @@ TEST(SoundBoard, TheSequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
     }
 }
 
-TEST(SoundBoard, AChosenSongPlaysOnceAndLeavesTheSequence) {
+TEST(SoundBoard, AChosenSongPlaysOnceAndLeavesTheSequenceAndNoneStopsIt) {
     Board b({"a.mid", "b.mid", "c.mid"}, kMusicSequenceStored);
     b.board.canzoni_Click(2);  // a stored sequence waits for a song: choosing one leaves it
     EXPECT_EQ(b.music(), "b = 0");
@@ -153,20 +132,14 @@ TEST(SoundBoard, AChosenSongPlaysOnceAndLeavesTheSequence) {
     EXPECT_EQ(b.music(), "c = 0");
     b.device.onEnd();
     EXPECT_EQ(b.device.songs, (Names{"b.mid", "a.mid", "a.mid", "c.mid"}));
-}
 
-TEST(SoundBoard, OnlyASuccessfulEndMovesTheSequenceAndNoneStopsIt) {
-    Board b({"a.mid", "b.mid"});
-    b.board.canzoni_Click(1);
     b.board.all_Click();
-    for (int code : {0, 2, 4, 8}) b.board.MMC1_Done(code);
-    EXPECT_EQ(b.music(), "SEQUENTIAL MODE = 0");
     b.board.nomusic_Click();
     EXPECT_EQ(b.device.stops, 1);
     EXPECT_EQ(b.music(), "None = 0");
     EXPECT_EQ(b.saves.back(), 0);
-    b.board.MMC1_Done(kNotifySuccessful);  // a late end report of the stopped song
-    EXPECT_EQ(b.device.songs, Names{"a.mid"});
+    b.device.onEnd();  // a late end report of the stopped song
+    EXPECT_EQ(b.device.songs.size(), 4u);
 }
 
 }  // namespace
