@@ -178,6 +178,7 @@ TEST_F(RealAudioTest, CardRustleNoSilencesEachSoundAndAfterYesItIsHeardWholeAndA
         std::filesystem::remove(output());
         const std::vector<std::int16_t> segment(wave.begin() + framesOf(soundMarks[k]),
                                                 wave.begin() + framesOf(soundMarks[k + 1]));
+        ASSERT_NE(std::find_if(segment.begin(), segment.end(), loud), segment.end()) << "silent";
         {
             Table t(folders());
             ASSERT_TRUE(t.audio.isOpen());

@@ -1,5 +1,5 @@
 // The sound procedures over a recording device: the music states and the check
-// marks the window shows.
+// marks the window shows; and where the sound files are found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -66,12 +66,8 @@ TEST(SoundBoard, StartUpListsTheSongsByNameAndRestoresTheCheckMarks) {
         std::string music;
     };
     for (const Case& c : {Case{{}, {}, 0, 0, "None = 0"},
-                          Case{{"readme.txt", "old.MID.bak"}, {}, 101, 1, "SEQUENTIAL MODE = 0"},
-                          Case{{"tarantella.mid", "Barcarola.mid", "serenata.MID", "readme.txt"},
-                               {"Barcarola", "serenata", "tarantella"},
-                               2,
-                               0,
-                               "= 2"},
+                          Case{{"x.txt", "old.MID.bak"}, {}, 101, 1, "SEQUENTIAL MODE = 0"},
+                          Case{{"t.mid", "A.mid", "Z.MID", "x.txt"}, {"A", "t", "Z"}, 2, 0, "= 2"},
                           Case{{"a.mid"}, {"a"}, 7, 1, "= 7"}}) {
         SCOPED_TRACE(c.stored);
         ::testing::internal::CaptureStderr();
@@ -83,6 +79,10 @@ TEST(SoundBoard, StartUpListsTheSongsByNameAndRestoresTheCheckMarks) {
         EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), c.captions.empty() ? 1 : 0) << log;
         EXPECT_EQ(b.music(), c.music);
         EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{c.rustle == 0, c.rustle == 1}));
+        b.board.menu_card_rustle_Click(1 - c.rustle);  // saved for the next start-up
+        EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{c.rustle == 1, c.rustle == 0}));
+        EXPECT_EQ(b.g.rustleChoice, 1 - c.rustle);
+        EXPECT_EQ(b.saves.size(), 1u);
 
         b.board.canzoni_Click(b.board.menu().songCount() + 1);  // no such item
         b.board.all_Click();
@@ -136,6 +136,19 @@ TEST(SoundBoard, AChosenSongPlaysOnceAndLeavesTheSequenceAndNoneStopsIt) {
     EXPECT_EQ(b.saves.back(), 0);
     b.device.onEnd();  // a late end report of the stopped song
     EXPECT_EQ(b.device.calls, (Names{"b.mid", "a.mid", "a.mid", "c.mid", "stop"}));
+}
+
+TEST(SoundFolders, BesideTheProgramFirstThenTheInstalledDataFolderElseBesideIt) {
+    TempFolder folder;
+    const std::filesystem::path& p = folder.path();
+    for (const char* made : {"bin/music", "share/sounds", "share/music"}) {
+        std::filesystem::create_directories(p / made);
+    }
+    const auto where = [](const SoundFolders& f) { return std::pair(f.sounds, f.music); };
+    EXPECT_EQ(where(findSoundFolders(p / "bin", p / "share")),
+              std::pair(p / "share/sounds", p / "bin/music"));
+    EXPECT_EQ(where(findSoundFolders(p, p / "none")), std::pair(p / "sounds", p / "music"))
+        << "named where a player looks";
 }
 
 }  // namespace
