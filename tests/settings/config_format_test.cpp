@@ -2,14 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include "cards/shuffle.h"
-#include "config_lines.h"
+#include <functional>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config_samples.h"
 
 namespace morvello {
 namespace {
 
+// The stored game's file with lines replaced ("3:text" puts text on line 3) and
+// cut after keptLines lines.
+std::string damaged(const std::vector<std::string>& edits, std::size_t keptLines) {
+    std::vector<std::string> lines;
+    std::istringstream in(formatConfig(played()));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);  // with its CR
+    for (const std::string& edit : edits) {
+        const std::size_t colon = edit.find(':');
+        lines.at(std::stoi(edit.substr(0, colon)) - 1) = edit.substr(colon + 1) + '\r';
+    }
+    lines.resize(keptLines);
+    std::string file;
+    for (const std::string& line : lines) file += line + '\n';
+    return file;
+}
+
 GameState parsed(std::string_view bytes) {
-    GameState g;
+    GameState g = played();
+    g.noReplayDeck = false;
     parseConfig(bytes, g);
     return g;
 }
@@ -22,50 +44,68 @@ TEST(ConfigFormat, WriterStoresOnlyWhatReadsBack) {
     g.rustleChoice = 9;
     g.dealerSeat = 6;
     g.deck[1] = 5;  // a deck that is not whole
-    g.playerNames = {"Rossi, Mario", " \"Bo\"", "Line\r\nBreak", "\u4E2D\u6587"};
+    g.playerNames = {"Rossi, Mario", "\t \"Bo\"", "Line\r\nBreak", "  Jos\u00E9 \u4E2D\u6587"};
+    GameState expected;
+    expected.playerNames = {"Rossi Mario", "Bo", "LineBreak", "Jos\u00E9 "};
     const GameState back = parsed(formatConfig(g));
-    EXPECT_EQ(back.playRate, 2);
-    EXPECT_EQ(back.allowAllDeclare, 1);
-    EXPECT_EQ(back.scoreOption, 0);
-    EXPECT_EQ(back.rustleChoice, 1);
-    EXPECT_EQ(back.dealerSeat, 0);
-    EXPECT_EQ(back.deck, GameState{}.deck);
-    EXPECT_EQ(back.playerNames, (std::array<std::string, 4>{"Rossi Mario", "Bo", "LineBreak", ""}));
+    expectStoredFieldsEqual(back, expected);
     EXPECT_EQ(formatConfig(back), formatConfig(g));
+    expectStoredFieldsEqual(parsed(""), GameState{});
 }
 
-TEST(ConfigFormat, DeckThatIsNotAPermutationIsDropped) {
-    GameState g;
-    std::mt19937 engine(7);
-    Mescola(g, engine);
-    g.dealerSeat = 3;
-    std::vector<std::string> lines = splitLines(formatConfig(g));
-    ASSERT_TRUE(hasStoredDeck(parsed(joinLines(lines))));
-    lines[9] = " 41 ";
-    const GameState back = parsed(joinLines(lines));
-    EXPECT_FALSE(hasStoredDeck(back));
-    EXPECT_EQ(back.deck, GameState{}.deck);
-    EXPECT_EQ(back.dealerSeat, g.dealerSeat);
-}
-
-TEST(ConfigFormat, DeckEntriesBeyondSixteenBitsFailAndKeepZero) {
-    std::vector<std::string> lines = splitLines(formatConfig(GameState{}));
-    for (int card = 1; card <= 40; ++card) lines[8 + card] = " " + std::to_string(card) + " ";
-    ASSERT_TRUE(hasStoredDeck(parsed(joinLines(lines))));
-    lines[9] = " 65537 ";  // would wrap to 1 in a 16-bit variable
-    lines[49] = " 2 ";
-    const GameState g = parsed(joinLines(lines));
-    EXPECT_FALSE(hasStoredDeck(g));
-    EXPECT_EQ(g.dealerSeat, 2);
-}
-
-TEST(ConfigFormat, ReadingSetsRateFactorAndNoReplayDeck) {
-    GameState g;
-    g.noReplayDeck = false;
-    parseConfig(" 3 \r\n", g);
-    EXPECT_EQ(g.playRate, 3);
-    EXPECT_EQ(g.rateFactor, 30);
-    EXPECT_TRUE(g.noReplayDeck);
+// How the game read from a damaged file differs from the stored one.
+TEST(ConfigFormat, DamagedLinesGiveDefaultsAndACommaShiftsLaterFields) {
+    const struct {
+        const char* what;
+        std::vector<std::string> edits;
+        std::function<void(GameState&)> differs;
+        std::size_t keptLines = kConfigLines;
+    } cases[] = {
+        {"a comma in a name shifts every later field",
+         {"3:Ro,ssi"},
+         [](GameState& g) {
+             g.playerNames = {"Anna", "Ro", "ssi", "Carla  "};
+             g.rustleChoice = 1;                              // line 5, a name: the default
+             g.musicChoice = 0;                               // line 6
+             g.allowAllDeclare = 1;                           // line 7 holds 101: out of range
+             g.scoreOption = 0;                               // line 8 holds 2: out of range
+             std::iota(g.deck.begin() + 1, g.deck.end(), 1);  // line 9, then lines 10..48
+             g.dealerSeat = 1;                                // line 49; line 50 is never read
+         }},
+        {"quoted names end at the closing quote",
+         {"2:  \"Rossi, Mario\"", "3:\"Bianchi\" after the quote", "4:\"Verdi, Anna", "5:\"\""},
+         [](GameState& g) {
+             g.playerNames = {"Rossi, Mario", "Bianchi", "Verdi, Anna", ""};
+         }},
+        {"a file ending after line 9 has no deck and no dealer",
+         {},
+         [](GameState& g) {
+             g.deck = {};
+             g.dealerSeat = 0;
+         },
+         9},
+        {"out of range: the defaults; a deck entry beyond 16 bits does not wrap to 2",
+         {"1: 0 ", "6: 2 ", "7: -1 ", "8: 0 ", "9: 2 ", "10: 65538 ", "50: 5 "},
+         [](GameState& g) {
+             g = GameState{};
+             g.playerNames = played().playerNames;
+         }},
+        {"unreadable: the defaults; the rest of a number's line is ignored",
+         {"1: 1 fast", "2:", "6:fast", "7:fast", "8:", "9: 99999999999999999999 ", "11:x", "50:x"},
+         [](GameState& g) {
+             g = GameState{};
+             g.playRate = 1;
+             g.rateFactor = 10;
+             g.playerNames = played().playerNames;
+             g.playerNames[0] = "";
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameState expected = played();
+        c.differs(expected);
+        expectStoredFieldsEqual(parsed(damaged(c.edits, c.keptLines)), expected);
+    }
 }
 
 }  // namespace
