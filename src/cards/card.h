@@ -23,11 +23,17 @@ constexpr Byte ValCarta(int card) {
 }
 
 // Suit 1..4 of a code 1..40; Seme(0) is 0, a played entry gives its suit plus 10.
-constexpr Byte Seme(int card) { return static_cast<Byte>(card / 10 + 1 - (card % 10 == 0 ? 1 : 0)); }
+constexpr Byte Seme(int card) {
+    return static_cast<Byte>(card / 10 + 1 - (card % 10 == 0 ? 1 : 0));
+}
 
-constexpr Byte cardCode(int suit, int value) { return static_cast<Byte>((suit - 1) * 10 + value); }
+constexpr Byte cardCode(int suit, int value) {
+    return static_cast<Byte>((suit - 1) * 10 + value);
+}
 
-constexpr bool isPlayed(int handEntry) { return handEntry > kPlayedMark; }
+constexpr bool isPlayed(int handEntry) {
+    return handEntry > kPlayedMark;
+}
 
 // The strength order as the game keeps it: the 1-based place where the value's
 // decimal text first occurs in this literal. Lower is stronger; "10" lands on 4.
@@ -37,8 +43,8 @@ namespace detail {
 constexpr std::array<Byte, 11> makeRankPositions() {
     std::array<Byte, 11> positions{};
     for (int value = 1; value <= 10; ++value) {
-        const char text[3] = {value == 10 ? '1' : static_cast<char>('0' + value), value == 10 ? '0' : '\0',
-                              '\0'};
+        const char text[3] = {value == 10 ? '1' : static_cast<char>('0' + value),
+                              value == 10 ? '0' : '\0', '\0'};
         const std::string_view needle(text, value == 10 ? 2 : 1);
         positions[value] = static_cast<Byte>(kRankLiteral.find(needle) + 1);
     }
@@ -49,17 +55,25 @@ constexpr std::array<Byte, 11> makeRankPositions() {
 inline constexpr std::array<Byte, 11> kRankPositions = detail::makeRankPositions();
 
 // Rank position of a value 1..10 (3 -> 1, 2 -> 2, ace -> 3, king -> 4, ... 4 -> 11).
-constexpr Byte rankPosition(int value) { return kRankPositions[value]; }
+constexpr Byte rankPosition(int value) {
+    return kRankPositions[value];
+}
 
 // Card points in thirds by value: ace 3; 2, 3, knave, horse, king 1; 4..7 nothing.
 inline constexpr std::array<Byte, 11> kCardThirds = {0, 3, 1, 1, 0, 0, 0, 0, 1, 1, 1};
 
-constexpr int cardThirds(int card) { return kCardThirds[ValCarta(card)]; }
+constexpr int cardThirds(int card) {
+    return kCardThirds[ValCarta(card)];
+}
 
 // Seats: 1 human (bottom), 2 right, 3 partner (top), 4 left. Play passes to n + 1.
-constexpr Byte nextSeat(int seat) { return static_cast<Byte>(seat >= 4 ? 1 : seat + 1); }
+constexpr Byte nextSeat(int seat) {
+    return static_cast<Byte>(seat >= 4 ? 1 : seat + 1);
+}
 
 // Couple A (index 0) is seats 1 and 3, couple B (index 1) seats 2 and 4.
-constexpr int coupleOf(int seat) { return seat % 2 == 1 ? 0 : 1; }
+constexpr int coupleOf(int seat) {
+    return seat % 2 == 1 ? 0 : 1;
+}
 
 }  // namespace morvello

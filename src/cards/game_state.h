@@ -38,11 +38,11 @@ using HoldRow = std::array<char, 11>;
 
 struct GameState {
     // --- cards and hands
-    std::array<std::array<Byte, 12>, 5> hands{};   // [seat][slot], slots 1..10; +100 once played
+    std::array<std::array<Byte, 12>, 5> hands{};      // [seat][slot], slots 1..10; +100 once played
     std::array<std::array<HoldRow, 5>, 5> holdMap{};  // [seat][suit][value]
-    std::array<int, 41> deck{};                    // card codes in dealing order, 1..40
-    std::array<int, 41> shufflePool{};             // scratch of the shuffle; entry 0 stays 0
-    std::array<bool, 41> jolly{};                  // card image tagged "jolly": an unplayed human card
+    std::array<int, 41> deck{};                       // card codes in dealing order, 1..40
+    std::array<int, 41> shufflePool{};                // scratch of the shuffle; entry 0 stays 0
+    std::array<bool, 41> jolly{};  // card image tagged "jolly": an unplayed human card
 
     // --- the trick
     std::array<Byte, 5> tableCards{};   // card of each seat; strongest first once decided
@@ -79,7 +79,7 @@ struct GameState {
     std::array<std::array<Byte, 5>, 5> declSlots{};                // [seat][slot 1..4]
 
     // --- computer players
-    Byte leadSuit = 0;                // carried from trick to trick, deal to deal, match to match
+    Byte leadSuit = 0;                 // carried from trick to trick, deal to deal, match to match
     std::array<Byte, 5> returnSuit{};  // suit owed back after answering a knock
     std::array<int, 5> suitTopCount{};
 

@@ -12,7 +12,9 @@ constexpr std::array<Byte, 141> makeOrderKeys() {
 }
 constexpr std::array<Byte, 141> kOrderKeys = makeOrderKeys();
 
-int orderKey(int entry) { return kOrderKeys[entry]; }
+int orderKey(int entry) {
+    return kOrderKeys[entry];
+}
 
 }  // namespace
 

@@ -13,7 +13,8 @@ void Mescola(GameState& g, ShuffleEngine& engine) {
     g.shufflePool[0] = 0;
     for (int i = 1, remaining = kCardCount; i <= kCardCount; ++i, --remaining) {
         // A place 1..remaining: u x remaining with u = x / 2^32 in [0, 1).
-        const int r = 1 + static_cast<int>((static_cast<std::uint64_t>(engine()) * remaining) >> 32);
+        const int r =
+            1 + static_cast<int>((static_cast<std::uint64_t>(engine()) * remaining) >> 32);
         g.deck[i] = g.shufflePool[r];
         g.shufflePool[r] = g.shufflePool[remaining];
         g.shufflePool[remaining] = 0;

@@ -10,8 +10,7 @@ namespace morvello {
 namespace {
 
 bool humanChoosesSignal(const GameState& g, const Table& table) {
-    return g.turnSeat == 1 && !table.seatOneIsComputer() && g.leaderSeat == 1 &&
-           g.trickNumber < 10;
+    return g.turnSeat == 1 && !table.seatOneIsComputer() && g.leaderSeat == 1 && g.trickNumber < 10;
 }
 
 // Unit steps towards each seat, from the angle seat x 1.570796 radians: down for

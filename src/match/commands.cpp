@@ -7,7 +7,9 @@ void continue_Click(GameState& g, Table& table) {
     table.showDeck(true);
 }
 
-void menu_NewGame_Click(GameState& g) { g.newGameRequested = true; }
+void menu_NewGame_Click(GameState& g) {
+    g.newGameRequested = true;
+}
 
 ReplayAnswer menu_replay_Click(const GameState& g) {
     if (g.noReplayDeck) return ReplayAnswer::Refused;
@@ -15,6 +17,8 @@ ReplayAnswer menu_replay_Click(const GameState& g) {
     return ReplayAnswer::Nothing;
 }
 
-void confirmReplay(GameState& g) { g.menus.replayChecked = true; }
+void confirmReplay(GameState& g) {
+    g.menus.replayChecked = true;
+}
 
 }  // namespace morvello

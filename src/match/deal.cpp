@@ -7,7 +7,9 @@ namespace morvello {
 namespace {
 
 // The first packet goes to the seat after the dealer; with no dealer, to seat 1.
-Byte firstPacketSeat(Byte dealer) { return dealer >= 1 && dealer <= 3 ? dealer + 1 : 1; }
+Byte firstPacketSeat(Byte dealer) {
+    return dealer >= 1 && dealer <= 3 ? dealer + 1 : 1;
+}
 
 void showDealtCard(GameState& g, Table& table, Byte seat, int slot, Byte card) {
     if (seat != 1) {

@@ -13,8 +13,12 @@ namespace morvello::frame_pool {
 #if defined(__SANITIZE_ADDRESS__)
 // Under AddressSanitizer every frame goes back to the heap, so a frame used after
 // its coroutine was destroyed is reported.
-inline void* allocate(std::size_t size) { return ::operator new(size); }
-inline void release(void* frame, std::size_t) noexcept { ::operator delete(frame); }
+inline void* allocate(std::size_t size) {
+    return ::operator new(size);
+}
+inline void release(void* frame, std::size_t) noexcept {
+    ::operator delete(frame);
+}
 #else
 namespace detail {
 inline constexpr std::size_t kGrain = 64;
@@ -24,7 +28,9 @@ struct FreeFrame {
 };
 // Free frames stay listed until the program ends.
 inline std::array<FreeFrame*, kBuckets> heads{};
-inline std::size_t bucketOf(std::size_t size) { return (size + kGrain - 1) / kGrain; }
+inline std::size_t bucketOf(std::size_t size) {
+    return (size + kGrain - 1) / kGrain;
+}
 }  // namespace detail
 
 inline void* allocate(std::size_t size) {
@@ -35,7 +41,7 @@ inline void* allocate(std::size_t size) {
         heads[bucket] = frame->next;
         return frame;
     }
-    return ::operator new(bucket * kGrain);
+    return ::operator new(bucket* kGrain);
 }
 
 inline void release(void* frame, std::size_t size) noexcept {

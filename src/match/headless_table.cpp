@@ -24,7 +24,9 @@ Wait<Byte> HeadlessTable::waitForHumanCard() {
     return humanCard ? humanCard(g_) : firstLegalCard(g_);
 }
 
-Wait<int> HeadlessTable::waitForSignalChoice() { return signalChoice ? signalChoice(g_) : -1; }
+Wait<int> HeadlessTable::waitForSignalChoice() {
+    return signalChoice ? signalChoice(g_) : -1;
+}
 
 Wait<> HeadlessTable::waitForCommand() {
     if (command) {

@@ -12,7 +12,7 @@
 namespace morvello {
 
 class HeadlessTable : public Table {
-public:
+  public:
     explicit HeadlessTable(GameState& g) : g_(g) {}
 
     // The human's card when seat 1 is played by a person: default, the first
@@ -57,7 +57,7 @@ public:
     void saveConfig() override {}
     bool seatOneIsComputer() const override { return computerAtSeatOne; }
 
-protected:
+  protected:
     GameState& g_;
 };
 

@@ -3,7 +3,9 @@
 namespace morvello {
 namespace {
 
-int leadSuitOf(const GameState& g) { return Seme(g.tableCards[g.leaderSeat]); }
+int leadSuitOf(const GameState& g) {
+    return Seme(g.tableCards[g.leaderSeat]);
+}
 
 }  // namespace
 
@@ -18,7 +20,9 @@ bool isLegalPlay(const GameState& g, Byte card) {
     return true;
 }
 
-std::string refusalMessage(const GameState& g) { return "You have " + suitNames[leadSuitOf(g)]; }
+std::string refusalMessage(const GameState& g) {
+    return "You have " + suitNames[leadSuitOf(g)];
+}
 
 void playHumanCard(GameState& g, Table& table, Byte card) {
     for (int slot = 1; slot <= 10; ++slot) {

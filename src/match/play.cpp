@@ -10,7 +10,9 @@
 namespace morvello {
 namespace {
 
-bool inSecondTrick(const GameState& g) { return g.cardsPlayed >= 5 && g.cardsPlayed <= 8; }
+bool inSecondTrick(const GameState& g) {
+    return g.cardsPlayed >= 5 && g.cardsPlayed <= 8;
+}
 
 // Shows the declarations of turnSeat in its label, if it has any.
 void dichiaro_accuso(const GameState& g, Table& table) {

@@ -21,9 +21,12 @@ inline Point humanSlot(const GameState& g, int slot) {
 inline Point backSlot(const GameState& g, int seat, int slot) {
     const double along = (slot - 1) * g.cardWidth / 2;
     switch (seat) {
-        case 2: return {2 * g.centerX - g.cardHeight - 5, g.centerY - 2.6 * g.cardWidth + along};
-        case 3: return {g.centerX - 2.8 * g.cardWidth + along, 25};
-        default: return {5, g.centerY - 2.6 * g.cardWidth + along};
+        case 2:
+            return {2 * g.centerX - g.cardHeight - 5, g.centerY - 2.6 * g.cardWidth + along};
+        case 3:
+            return {g.centerX - 2.8 * g.cardWidth + along, 25};
+        default:
+            return {5, g.centerY - 2.6 * g.cardWidth + along};
     }
 }
 
@@ -31,10 +34,14 @@ inline Point backSlot(const GameState& g, int seat, int slot) {
 inline Point startPosition(const GameState& g, int seat) {
     const double w = g.cardWidth, h = g.cardHeight;
     switch (seat) {
-        case 1: return {g.centerX + 2 * w, humanSlot(g, 1).y - h - 3};
-        case 2: return {g.centerX + 1.8 * w, g.centerY - h / 2};
-        case 3: return {g.centerX - 3 * w, h + 28};
-        default: return {g.centerX - 2.8 * w, g.centerY - h / 2};
+        case 1:
+            return {g.centerX + 2 * w, humanSlot(g, 1).y - h - 3};
+        case 2:
+            return {g.centerX + 1.8 * w, g.centerY - h / 2};
+        case 3:
+            return {g.centerX - 3 * w, h + 28};
+        default:
+            return {g.centerX - 2.8 * w, g.centerY - h / 2};
     }
 }
 
@@ -42,10 +49,14 @@ inline Point startPosition(const GameState& g, int seat) {
 inline Point tablePosition(const GameState& g, int seat) {
     const double w = g.cardWidth, h = g.cardHeight;
     switch (seat) {
-        case 1: return {g.centerX + 3, g.centerY + 3};
-        case 2: return {g.centerX + 3, g.centerY - h - 3};
-        case 3: return {g.centerX - w - 3, g.centerY - h - 3};
-        default: return {g.centerX - w - 3, g.centerY + 3};
+        case 1:
+            return {g.centerX + 3, g.centerY + 3};
+        case 2:
+            return {g.centerX + 3, g.centerY - h - 3};
+        case 3:
+            return {g.centerX - w - 3, g.centerY - h - 3};
+        default:
+            return {g.centerX - w - 3, g.centerY + 3};
     }
 }
 
@@ -53,10 +64,14 @@ inline Point tablePosition(const GameState& g, int seat) {
 inline Point drawPosition(const GameState& g, int seat) {
     const double w = g.cardWidth, h = g.cardHeight;
     switch (seat) {
-        case 1: return {g.centerX - w / 2, 2 * g.centerY - 1.2 * h};
-        case 2: return {2 * g.centerX - w - 10, g.centerY - h / 2};
-        case 3: return {g.centerX - w / 2, 0.2 * h};
-        default: return {15, g.centerY - h / 2};
+        case 1:
+            return {g.centerX - w / 2, 2 * g.centerY - 1.2 * h};
+        case 2:
+            return {2 * g.centerX - w - 10, g.centerY - h / 2};
+        case 3:
+            return {g.centerX - w / 2, 0.2 * h};
+        default:
+            return {15, g.centerY - h / 2};
     }
 }
 

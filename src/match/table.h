@@ -24,7 +24,7 @@ inline constexpr Point kParkedForDeal{2500, 2500};
 inline constexpr Point kParkedAfterTrick{1500, 1500};
 
 class Table {
-public:
+  public:
     virtual ~Table() = default;
 
     // ---- waits
@@ -56,10 +56,10 @@ public:
     virtual Wait<> waitWhileRulesShown() = 0;
 
     // ---- presentation
-    virtual void clearDrawing() = 0;            // names, painted backs, score sheet
-    virtual void drawNames() = 0;               // the four names, turnSeat's in white
+    virtual void clearDrawing() = 0;                  // names, painted backs, score sheet
+    virtual void drawNames() = 0;                     // the four names, turnSeat's in white
     virtual void paintBack(Byte seat, int slot) = 0;  // a back of a computer hand at its slot
-    virtual void repaintBacks(Byte seat) = 0;   // the seat's band with backs of held slots only
+    virtual void repaintBacks(Byte seat) = 0;  // the seat's band with backs of held slots only
     virtual void drawScoreSheet(bool gameOver) = 0;
     virtual void placeCard(Byte card, Point topLeft) = 0;  // card image, face up
     virtual void bringToFront(Byte card) = 0;
@@ -69,9 +69,9 @@ public:
     virtual void showTitle(bool shown) = 0;      // the title picture
     virtual void showDeclaration(Byte seat, const std::string& caption) = 0;
     virtual void hideDeclarations() = 0;
-    virtual void updateMenus() = 0;              // mirror state.menus into the menus
-    virtual void playSound(int segment) = 0;     // 0 card, 1 fling, 2 knock, 3 creep, 4 tie
-    virtual void saveConfig() = 0;               // Set_Write
+    virtual void updateMenus() = 0;           // mirror state.menus into the menus
+    virtual void playSound(int segment) = 0;  // 0 card, 1 fling, 2 knock, 3 creep, 4 tie
+    virtual void saveConfig() = 0;            // Set_Write
     virtual bool seatOneIsComputer() const { return false; }
 
     // ---- what happened, for traces and tests (the window ignores them)

@@ -70,7 +70,7 @@ struct Promise<void> : PromiseBase {
 
 template <class T>
 class [[nodiscard]] Task {
-public:
+  public:
     using promise_type = detail::Promise<T>;
     using Handle = std::coroutine_handle<promise_type>;
 
@@ -122,7 +122,7 @@ public:
         if constexpr (!std::is_void_v<T>) return std::move(*p.value);
     }
 
-private:
+  private:
     Handle handle_;
 };
 
@@ -141,7 +141,7 @@ inline Task<void> Promise<void>::get_return_object() noexcept {
 // later (the window: a timer, a click, an animation).
 template <class T = void>
 class [[nodiscard]] Wait {
-public:
+  public:
     Wait(T value) : value_(std::move(value)) {}  // NOLINT: a ready result converts
     Wait(Task<T> task) : task_(std::move(task)) {}
 
@@ -149,14 +149,14 @@ public:
     bool await_suspend(std::coroutine_handle<> parent) { return task_.await_suspend(parent); }
     T await_resume() { return task_.valid() ? task_.await_resume() : std::move(*value_); }
 
-private:
+  private:
     std::optional<T> value_;
     Task<T> task_;
 };
 
 template <>
 class [[nodiscard]] Wait<void> {
-public:
+  public:
     Wait() = default;  // done at once
     Wait(Task<void> task) : task_(std::move(task)) {}
 
@@ -166,7 +166,7 @@ public:
         if (task_.valid()) task_.await_resume();
     }
 
-private:
+  private:
     Task<void> task_;
 };
 

@@ -3,7 +3,9 @@
 namespace morvello {
 namespace {
 
-int wholeThirds(int thirds) { return thirds - thirds % 3; }
+int wholeThirds(int thirds) {
+    return thirds - thirds % 3;
+}
 
 }  // namespace
 
@@ -25,6 +27,8 @@ bool isMatchOver(const GameState& g) {
     return reached && g.matchTotal[0] != g.matchTotal[1];
 }
 
-int leadingCouple(const GameState& g) { return g.matchTotal[0] > g.matchTotal[1] ? 0 : 1; }
+int leadingCouple(const GameState& g) {
+    return g.matchTotal[0] > g.matchTotal[1] ? 0 : 1;
+}
 
 }  // namespace morvello

@@ -57,13 +57,13 @@ TEST(Hands, PlayedCardsAreNeverFound) {
 TEST(Hands, SortedBySuitThenStrength) {
     GameState g;
     const Byte dealt[10] = {cardCode(4, 7), cardCode(2, 5), cardCode(2, 10), cardCode(4, 1),
-                            cardCode(2, 3), cardCode(1, 4), cardCode(1, 2), cardCode(3, 8),
+                            cardCode(2, 3), cardCode(1, 4), cardCode(1, 2),  cardCode(3, 8),
                             cardCode(3, 9), cardCode(1, 1)};
     for (int i = 0; i < 10; ++i) g.hands[1][i + 1] = dealt[i];
     sortHand(g, 1);
-    const Byte expected[10] = {cardCode(1, 2), cardCode(1, 1), cardCode(1, 4), cardCode(2, 3),
+    const Byte expected[10] = {cardCode(1, 2),  cardCode(1, 1), cardCode(1, 4), cardCode(2, 3),
                                cardCode(2, 10), cardCode(2, 5), cardCode(3, 9), cardCode(3, 8),
-                               cardCode(4, 1), cardCode(4, 7)};
+                               cardCode(4, 1),  cardCode(4, 7)};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(g.hands[1][i + 1], expected[i]) << "slot " << i + 1;
 }
 

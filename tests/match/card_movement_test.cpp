@@ -2,7 +2,6 @@
 // trick, the declaration labels.
 #include <gtest/gtest.h>
 
-
 #include "recording_table.h"
 
 namespace morvello {
@@ -13,7 +12,7 @@ using testing::RecordingTable;
 
 // Remembers every play with the seat's signal and whether it led.
 class PlayLog : public RecordingTable {
-public:
+  public:
     using RecordingTable::RecordingTable;
     struct Play {
         int seat, card, signal, trick;
@@ -22,8 +21,8 @@ public:
     };
     std::vector<Play> plays;
     void onPlay(Byte seat, Byte card) override {
-        plays.push_back({seat, card, g_.trickSignals[seat], g_.trickNumber, seat == g_.leaderSeat,
-                         log.size()});
+        plays.push_back(
+            {seat, card, g_.trickSignals[seat], g_.trickNumber, seat == g_.leaderSeat, log.size()});
     }
     // The log lines between this play and the next.
     std::vector<std::string> linesOf(std::size_t i) const {
@@ -51,10 +50,14 @@ std::string expectedStep(int card, int signal, int seat) {
     if (signal == 2) return "step " + c + "0.3,0 x1 1ms";
     if (signal == 3) return "step " + c + "0.3,0 x34 1ms";
     switch (seat) {
-        case 1: return "step " + c + "0,-3 x14 1ms";
-        case 3: return "step " + c + "0,3 x14 1ms";
-        case 2: return "step " + c + "-4,0 x8 4ms";
-        default: return "step " + c + "4,0 x8 4ms";
+        case 1:
+            return "step " + c + "0,-3 x14 1ms";
+        case 3:
+            return "step " + c + "0,3 x14 1ms";
+        case 2:
+            return "step " + c + "-4,0 x8 4ms";
+        default:
+            return "step " + c + "4,0 x8 4ms";
     }
 }
 
@@ -81,10 +84,12 @@ void checkSignalsShown(Byte allowAllDeclare) {
             } else {
                 ++shown;
                 EXPECT_GE(steps, 1);
-                EXPECT_EQ(std::count(lines.begin(), lines.end(), expectedStep(p.card, p.signal, p.seat)),
-                          p.signal == 2 ? 1 : 1);
-                EXPECT_EQ(countPrefix(lines, "sound " + std::to_string(p.signal == 1 ? 1 : p.signal)),
-                          p.signal == 2 ? 2 : 1);
+                EXPECT_EQ(
+                    std::count(lines.begin(), lines.end(), expectedStep(p.card, p.signal, p.seat)),
+                    p.signal == 2 ? 1 : 1);
+                EXPECT_EQ(
+                    countPrefix(lines, "sound " + std::to_string(p.signal == 1 ? 1 : p.signal)),
+                    p.signal == 2 ? 2 : 1);
             }
             // A play with a signal pauses half a unit once on the table, shown or not.
             EXPECT_EQ(std::count(lines.begin(), lines.end(), "ritardo 0.5"), 1);
@@ -94,9 +99,13 @@ void checkSignalsShown(Byte allowAllDeclare) {
     EXPECT_GT(hidden, 0);
 }
 
-TEST(PlaySignals, EverySeatsSignalMovesItsCardTheRightWay) { checkSignalsShown(1); }
+TEST(PlaySignals, EverySeatsSignalMovesItsCardTheRightWay) {
+    checkSignalsShown(1);
+}
 
-TEST(PlaySignals, WithOnlyTheLeaderDeclaringFollowersShowNoVoloOrStriscio) { checkSignalsShown(2); }
+TEST(PlaySignals, WithOnlyTheLeaderDeclaringFollowersShowNoVoloOrStriscio) {
+    checkSignalsShown(2);
+}
 
 TEST(CardMovement, EveryCardOfATrickEndsParkedAndPlaysWithoutSignalDoNotPause) {
     GameState g;

@@ -9,7 +9,7 @@ namespace {
 using testing::RecordingTable;
 
 class DrawTable : public RecordingTable {
-public:
+  public:
     using RecordingTable::RecordingTable;
     std::vector<std::pair<int, int>> draws;  // (seat, card)
     int ties = 0;
@@ -50,7 +50,8 @@ TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
     EXPECT_EQ(table.ties, 1);
     EXPECT_EQ(table.messages, std::vector<std::string>{"Repeat, please"});
     EXPECT_TRUE(table.logged("sound 4"));
-    for (int card : {7, 10, 20, 2}) EXPECT_TRUE(table.logged("place " + std::to_string(card) + " 1500,1500"));
+    for (int card : {7, 10, 20, 2})
+        EXPECT_TRUE(table.logged("place " + std::to_string(card) + " 1500,1500"));
     ASSERT_EQ(table.draws.size(), 8u);
     EXPECT_EQ(table.draws[4], std::make_pair(2, 1));  // seat 2 draws deck(5)
     EXPECT_EQ(table.draws[7], std::make_pair(1, 8));

@@ -11,10 +11,18 @@ using testing::deckDealing;
 using testing::playOneDeal;
 using testing::RecordingTable;
 
-constexpr int D(int v) { return cardCode(1, v); }  // Denari
-constexpr int C(int v) { return cardCode(2, v); }  // Coppe
-constexpr int B(int v) { return cardCode(3, v); }  // Bastoni
-constexpr int S(int v) { return cardCode(4, v); }  // Spade
+constexpr int D(int v) {
+    return cardCode(1, v);
+}  // Denari
+constexpr int C(int v) {
+    return cardCode(2, v);
+}  // Coppe
+constexpr int B(int v) {
+    return cardCode(3, v);
+}  // Bastoni
+constexpr int S(int v) {
+    return cardCode(4, v);
+}  // Spade
 
 // Seat 4 holds every Denari but the 4 and leads the ace of Denari; the human
 // holds the 4 of Denari among Coppe and Spade.
@@ -62,7 +70,7 @@ TEST(HumanTurn, WithoutTheLeadSuitAnyCardIsAccepted) {
 
 // Counts the human's signal choices and what the partner saw of the knock.
 class KnockTable : public RecordingTable {
-public:
+  public:
     using RecordingTable::RecordingTable;
     int choices = 0;
     std::vector<int> knockWhenPartnerPlayed;
@@ -98,9 +106,10 @@ TEST(HumanTurn, SeatTwoFollowsTheHumanWithoutATurnStart) {
     playOneDeal(g, table, deckDealing(4, kDenariLed), 4);  // the human leads trick 1
     // The human's card reaches the table, a pause, then seat 2's card is shown
     // with no names redrawn in between.
-    const auto humanOnTable = std::find_if(table.log.begin(), table.log.end(), [](const std::string& l) {
-        return l.rfind("place ", 0) == 0 && l.find(" 403,303") != std::string::npos;
-    });
+    const auto humanOnTable =
+        std::find_if(table.log.begin(), table.log.end(), [](const std::string& l) {
+            return l.rfind("place ", 0) == 0 && l.find(" 403,303") != std::string::npos;
+        });
     ASSERT_NE(humanOnTable, table.log.end());
     EXPECT_EQ(*(humanOnTable + 1), "ritardo 1");
     EXPECT_EQ((humanOnTable + 2)->rfind("place ", 0), 0u);

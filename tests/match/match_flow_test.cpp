@@ -13,7 +13,7 @@ using testing::RecordingTable;
 
 // Records each deal as the runner sees it.
 class DealLog : public RecordingTable {
-public:
+  public:
     using RecordingTable::RecordingTable;
     struct Deal {
         int number, dealer;
@@ -40,11 +40,12 @@ void play(GameState& g, HeadlessTable& table, std::function<void(GameState&)> co
     table.computerAtSeatOne = true;
     table.command = std::move(command);
     ShuffleEngine engine(seed);
-    Task<> run = Main(g, table, MainOptions{[&](GameState& s) {
-                                                Mescola(s, engine);
-                                                return true;
-                                            },
-                                            Byte{2}});
+    Task<> run = Main(g, table,
+                      MainOptions{[&](GameState& s) {
+                                      Mescola(s, engine);
+                                      return true;
+                                  },
+                                  Byte{2}});
     run.start();
     run.rethrowIfFailed();
 }
@@ -94,8 +95,10 @@ TEST(MatchFlow, NewGameStartsAFreshMatchWithADealerChoice) {
     DealLog table(g);
     int commands = 0;
     play(g, table, [&](GameState& s) {
-        if (++commands == 1) continue_Click(s, table);
-        else if (commands == 2) menu_NewGame_Click(s);
+        if (++commands == 1)
+            continue_Click(s, table);
+        else if (commands == 2)
+            menu_NewGame_Click(s);
         else {
             EXPECT_EQ(s.dealNumber, 1);
         }
@@ -140,9 +143,9 @@ TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {
 
 TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
     GameState g;
-    g.turnSeat = 4;  // won the tenth trick
+    g.turnSeat = 4;                // won the tenth trick
     dealScore(g, 0) = 17 + 3 * 7;  // 5 2/3 card points and declarations of 3 + 4
-    dealScore(g, 1) = 15;         // 5 card points
+    dealScore(g, 1) = 15;          // 5 card points
     g.cardPoints = {17, 15};
     settleDeal(g);
     EXPECT_EQ(g.cardPoints, (std::array<int, 2>{15, 15}));

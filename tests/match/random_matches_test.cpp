@@ -26,7 +26,7 @@ int declarationPoints(const std::array<Byte, 12>& hand) {
 
 // Checks every event against an independent account of the deal and the match.
 class InvariantTable : public HeadlessTable {
-public:
+  public:
     InvariantTable(GameState& g, std::mt19937& random) : HeadlessTable(g), random_(random) {
         computerAtSeatOne = true;
         command = [this](GameState& s) { chooseCommand(s); };
@@ -106,12 +106,13 @@ public:
         EXPECT_EQ(winner, a > b ? 0 : 1);
     }
 
-private:
+  private:
     int strongestOfLeadSuit() const {
         const int lead = Seme(trickCards_[0].second);
         std::pair<Byte, Byte> best = trickCards_[0];
         for (const auto& play : trickCards_)
-            if (Seme(play.second) == lead && rankPosition(ValCarta(play.second)) < rankPosition(ValCarta(best.second)))
+            if (Seme(play.second) == lead &&
+                rankPosition(ValCarta(play.second)) < rankPosition(ValCarta(best.second)))
                 best = play;
         return best.first;
     }

@@ -14,7 +14,7 @@
 namespace morvello::testing {
 
 class RecordingTable : public HeadlessTable {
-public:
+  public:
     using HeadlessTable::HeadlessTable;
 
     std::vector<std::string> log;  // "ritardo 1", "step 12 4,0 x8 4ms", "sound 0", ...
@@ -62,7 +62,8 @@ public:
 
 // A deck that deals `hands[seat - 1]` to each seat when `dealer` deals: the
 // first packet goes to the seat after the dealer.
-inline std::array<int, 41> deckDealing(int dealer, const std::array<std::array<int, 10>, 4>& hands) {
+inline std::array<int, 41> deckDealing(int dealer,
+                                       const std::array<std::array<int, 10>, 4>& hands) {
     std::array<int, 41> deck{};
     int seat = dealer >= 1 && dealer <= 3 ? dealer + 1 : 1;
     for (int packet = 0; packet < 4; ++packet, seat = nextSeat(seat)) {

@@ -21,7 +21,8 @@ struct SimRun {
 
 SimRun runSim(const std::string& args) {
     const auto errFile = std::filesystem::temp_directory_path() / "morvello-sim-test.err";
-    const std::string command = std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string();
+    const std::string command =
+        std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string();
     SimRun run;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[8192];
@@ -153,7 +154,8 @@ TEST(SimTrace, BenchPrintsItsFigureLast) {
     const SimRun run = runSim("--seed 1 --matches 3 --bench");
     ASSERT_EQ(run.exitCode, 0);
     ASSERT_FALSE(run.out.empty());
-    EXPECT_TRUE(std::regex_match(run.out.back(), std::regex(R"([0-9]+ deals in [0-9.]+ s: [0-9]+ deals/s)")))
+    EXPECT_TRUE(std::regex_match(run.out.back(),
+                                 std::regex(R"([0-9]+ deals in [0-9.]+ s: [0-9]+ deals/s)")))
         << run.out.back();
 }
 

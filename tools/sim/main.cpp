@@ -32,7 +32,8 @@ std::function<bool(GameState&)> deckSource(const sim::SimOptions& options, Shuff
 }  // namespace
 
 int main(int argc, char** argv) {
-    const sim::ParseResult parsed = sim::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const sim::ParseResult parsed =
+        sim::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "morvello-sim: %s\n", parsed.error.c_str());
         return 2;

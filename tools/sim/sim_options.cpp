@@ -36,8 +36,7 @@ std::string parseReplays(const std::string& list, std::set<int>& replays) {
 }
 
 std::uint32_t timeOfDaySeed() {
-    return static_cast<std::uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 // Applies one option with its value; returns an error or "".
@@ -106,8 +105,8 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     result.options.seed = timeOfDaySeed();
-    const std::set<std::string> valued{"--decks", "--seed", "--dealer", "--target", "--matches",
-                                       "--replay"};
+    const std::set<std::string> valued{"--decks",  "--seed",    "--dealer",
+                                       "--target", "--matches", "--replay"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (flag == "--trace") {

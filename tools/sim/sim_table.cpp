@@ -29,7 +29,9 @@ SimTable::SimTable(GameState& g, const SimOptions& options, std::FILE* out)
     command = [this](GameState& state) { chooseCommand(state); };
 }
 
-SimTable::~SimTable() { flush(); }
+SimTable::~SimTable() {
+    flush();
+}
 
 void SimTable::chooseCommand(GameState& g) {
     if (matchJustOver_) {
@@ -124,8 +126,7 @@ void SimTable::onPlay(Byte seat, Byte card) {
 void SimTable::onTrick(Byte winner, int thirds) {
     if (!options_.trace) return;
     line_ = "{\"ev\":\"trick\",\"trick\":" + std::to_string(g_.trickNumber - 1) +
-            ",\"winner\":" + std::to_string(winner) + ",\"thirds\":" + std::to_string(thirds) +
-            "}";
+            ",\"winner\":" + std::to_string(winner) + ",\"thirds\":" + std::to_string(thirds) + "}";
     emit();
 }
 

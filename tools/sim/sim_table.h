@@ -12,7 +12,7 @@
 namespace morvello::sim {
 
 class SimTable : public HeadlessTable {
-public:
+  public:
     SimTable(GameState& g, const SimOptions& options, std::FILE* out);
     ~SimTable() override;
 
@@ -29,7 +29,7 @@ public:
     void onResult(int lastTrickCouple) override;
     void onGameOver(int winnerCouple, int totalA, int totalB) override;
 
-private:
+  private:
     void chooseCommand(GameState& g);
     void emit();  // ends the event line being built
     void flush();
