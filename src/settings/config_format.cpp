@@ -92,8 +92,4 @@ std::string formatConfig(const GameState& g) {
     return out;
 }
 
-bool hasStoredDeck(const GameState& g) {
-    return isFullDeck(g.deck);
-}
-
 }  // namespace morvello

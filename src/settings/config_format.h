@@ -28,8 +28,4 @@ void parseConfig(std::string_view bytes, GameState& g);
 // defaults, a deck that is not a permutation of 1..40 as zeros.
 std::string formatConfig(const GameState& g);
 
-// True when deck holds a deck to deal again: a permutation of 1..40. Without one,
-// a new deck is shuffled before the first dealer choice.
-bool hasStoredDeck(const GameState& g);
-
 }  // namespace morvello
