@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cards/shuffle.h"
-#include "match/trick.h"
+#include "rules/trick.h"
 #include "players/card_choice.h"
-#include "scoring/declarations.h"
+#include "rules/declarations.h"
 
 namespace morvello {
 namespace {

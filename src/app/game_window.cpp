@@ -42,10 +42,12 @@ QSize GameWindow::openingTableArea(QSize available) {
 
 GameWindow::GameWindow(WindowOptions options)
     : options_(std::move(options)),
-      scene_(QSizeF(g_.cardWidth, g_.cardHeight)),
-      view_(new TableView(&scene_, this)),
-      table_(g_, scene_, *this),
-      names_(g_, scene_, table_) {
+      scene_(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
+      view_(new ScaledView(&scene_, this)),
+      table_(scene_, *this),
+      match_(table_, table_, options_.main),
+      names_(match_, scene_, table_) {
+    table_.watch(match_.state());
     setWindowTitle("Velquist - Morvello");
     setCentralWidget(view_);
     table_.setDelayScale(options_.delayScale);
@@ -69,10 +71,8 @@ GameWindow::~GameWindow() {
 // ---- start-up
 
 void GameWindow::Form_Load() {
-    g_.targetPoints = {21, 31};
-    table_.parkAllCards(kParkedForDeal);
-    if (options_.store) options_.store->Set_Read(g_);
-    g_.rateFactor = g_.playRate * 10;
+    table_.parkAllCards();
+    if (options_.store) options_.store->Set_Read(match_.stateBeforeStart());
     updateMenus();
     Timer3_Timer();
     clock_.start(1000);
@@ -86,8 +86,7 @@ void GameWindow::showEvent(QShowEvent* event) {
 }
 
 void GameWindow::Form_Activate() {
-    morvello::Form_Activate(g_);
-    root_ = Main(g_, table_, options_.main);
+    root_ = match_.Main();
     root_.start();
 }
 
@@ -124,7 +123,7 @@ void GameWindow::fillPanels() {
 void GameWindow::startSound() {
     if (!options_.sound || sound_) return;
     sound_ =
-        makeSoundBoard(g_, SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
+        makeSoundBoard(match_.soundChoices(), SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
                                             [this] { table_.hideAbout(); }});
     if (!sound_) return;
     sound_->startUp();
@@ -251,7 +250,8 @@ void GameWindow::rebuildSongItems() {
 }
 
 void GameWindow::updateMenus() {
-    const MenuState& m = g_.menus;
+    const GameState& g = match_.state();
+    const MenuState& m = g.menus;
     menus_.continueItem->setEnabled(m.continueEnabled);
     menus_.newGame->setEnabled(m.newGameEnabled);
     menus_.replay->setEnabled(m.replayEnabled);
@@ -260,9 +260,9 @@ void GameWindow::updateMenus() {
     menus_.call->setEnabled(m.allowDeclareEnabled);
     menus_.score->setEnabled(m.scoreEnabled);
     menus_.playRate->setEnabled(m.playRateEnabled);
-    for (int i = 1; i <= 3; ++i) menus_.velocita[i]->setChecked(g_.playRate == i);
-    for (int i = 1; i <= 2; ++i) menus_.callYes[i]->setChecked(g_.allowAllDeclare == i);
-    for (int i = 0; i <= 1; ++i) menus_.punti[i]->setChecked(g_.scoreOption == i);
+    for (int i = 1; i <= 3; ++i) menus_.velocita[i]->setChecked(g.playRate == i);
+    for (int i = 1; i <= 2; ++i) menus_.callYes[i]->setChecked(g.allowAllDeclare == i);
+    for (int i = 0; i <= 1; ++i) menus_.punti[i]->setChecked(g.scoreOption == i);
     if (!sound_) return;
     const SoundMenu& model = sound_->menu();
     if (static_cast<int>(menus_.songs.size()) != model.songCount()) rebuildSongItems();
@@ -285,18 +285,15 @@ void GameWindow::openMessage(const QString& title, const QString& text,
 }
 
 void GameWindow::menu_replay_Click() {
-    switch (morvello::menu_replay_Click(g_)) {
+    switch (match_.menu_replay_Click()) {
         case ReplayAnswer::Refused:
             updateMenus();
             openMessage("Morvello", QString::fromStdString(kNoHandMessage), nullptr);
             break;
         case ReplayAnswer::Confirm:
             updateMenus();
-            openMessage("Morvello", QString::fromStdString(kReplayMessage), [this] {
-                confirmReplay(g_);
-                updateMenus();
-                table_.commandGiven();
-            });
+            openMessage("Morvello", QString::fromStdString(kReplayMessage),
+                        [this] { table_.commandGiven(Command::Replay); });
             break;
         case ReplayAnswer::Nothing:
             updateMenus();
@@ -304,35 +301,26 @@ void GameWindow::menu_replay_Click() {
     }
 }
 
+// A command the controller is not waiting for (New Game during a deal) changes
+// nothing; the menus show the state again.
 void GameWindow::menu_NewGame_Click() {
-    morvello::menu_NewGame_Click(g_);
-    updateMenus();
-    table_.commandGiven();
+    if (!table_.commandGiven(Command::NewGame)) updateMenus();
 }
 
 void GameWindow::continue_Click() {
-    morvello::continue_Click(g_, table_);
-    updateMenus();
-    table_.commandGiven();
+    if (!table_.commandGiven(Command::Continue)) updateMenus();
 }
 
 void GameWindow::velocita_gioco_Click(int index) {
-    g_.playRate = static_cast<Byte>(index);
-    g_.rateFactor = index * 10;
-    updateMenus();
-    saveConfig();
+    match_.velocita_gioco_Click(index);
 }
 
 void GameWindow::menu_call_yes_Click(int index) {
-    g_.allowAllDeclare = static_cast<Byte>(index);
-    updateMenus();
-    saveConfig();
+    match_.menu_call_yes_Click(index);
 }
 
 void GameWindow::menu_punti_Click(int index) {
-    g_.scoreOption = static_cast<Byte>(index);
-    updateMenus();
-    saveConfig();
+    match_.menu_punti_Click(index);
 }
 
 void GameWindow::help_Click() {
@@ -341,12 +329,13 @@ void GameWindow::help_Click() {
 
 // ---- the table's host
 
-void GameWindow::playSound(int segment) {
-    if (sound_) sound_->suona(segment);
+// The sound board's segments come in the order of the game's sounds.
+void GameWindow::playSound(Sound sound) {
+    if (sound_) sound_->suona(static_cast<int>(sound));
 }
 
-void GameWindow::saveConfig() {
-    if (options_.store) options_.store->Set_Write(g_);
+void GameWindow::saveConfig(const GameState& g) {
+    if (options_.store) options_.store->Set_Write(g);
 }
 
 }  // namespace morvello

@@ -11,12 +11,12 @@
 
 #include "app/sound_port.h"
 #include "match/controller.h"
-#include "match/task.h"
+#include "task/task.h"
 #include "settings/config_store.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
 #include "table/table_scene.h"
-#include "table/table_view.h"
+#include "table/scaled_view.h"
 
 class QAction;
 class QMenu;
@@ -64,9 +64,10 @@ class GameWindow : public QMainWindow, private TableHost {
     // Form_Load: reads the configuration and shows it in the menus.
     void Form_Load();
 
-    GameState& state() { return g_; }
+    const GameState& state() const { return match_.state(); }
+    Match& match() { return match_; }
     TableScene& scene() { return scene_; }
-    TableView& view() { return *view_; }
+    ScaledView& view() { return *view_; }
     QtTable& table() { return table_; }
     NamesPanel& namesPanel() { return names_; }
     const GameMenus& menus() const { return menus_; }
@@ -93,10 +94,14 @@ class GameWindow : public QMainWindow, private TableHost {
 
   private:
     // TableHost
-    void updateMenus() override;
-    void playSound(int segment) override;
-    void saveConfig() override;
+    void updateMenus(const MenuState&) override { updateMenus(); }
+    void playSound(Sound sound) override;
+    void saveConfig(const GameState& g) override;
+    void lateSignalChoice(int item) override { match_.List1_Click(item); }
     QWidget* dialogParent() override { return this; }
+
+    void updateMenus();
+    void saveConfig() { saveConfig(match_.state()); }
 
     void buildMenus();
     void buildGameMenu();
@@ -112,10 +117,10 @@ class GameWindow : public QMainWindow, private TableHost {
     void endProgram();
 
     WindowOptions options_;
-    GameState g_;
     TableScene scene_;
-    TableView* view_;
+    ScaledView* view_;
     QtTable table_;
+    Match match_;
     NamesPanel names_;
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;

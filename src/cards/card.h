@@ -15,6 +15,7 @@ using Byte = std::uint8_t;
 
 inline constexpr int kPlayedMark = 100;  // added to a hand entry once its card is played
 inline constexpr int kCardCount = 40;
+inline constexpr int kTricksPerDeal = 10;
 
 // Card value 1..10; a remainder of 0 reads as 10, so ValCarta(0) is 10 (a king).
 constexpr Byte ValCarta(int card) {

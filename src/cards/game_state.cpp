@@ -1,6 +1,5 @@
 #include "cards/game_state.h"
 
-#include <bit>
 #include <utility>
 
 namespace morvello {
@@ -53,14 +52,11 @@ void ord_massimo(GameState& g) {
 
 Byte Trovo_Carta(const GameState& g, int value, int suit) {
     const int wanted = cardCode(suit, value);
-    if (isPlayed(wanted)) return 0;  // no unplayed entry can equal it
-    // The matching slots as bits, then the lowest: no early exit to mispredict in
-    // the computer players' every choice.
     const auto& hand = g.hands[g.turnSeat];
-    unsigned matches = 0;
-#pragma GCC unroll 10
-    for (int s = 1; s <= 10; ++s) matches |= static_cast<unsigned>(hand[s] == wanted) << s;
-    return static_cast<Byte>(matches == 0 ? 0 : std::countr_zero(matches));
+    for (Byte slot = 1; slot <= 10; ++slot) {
+        if (hand[slot] == wanted) return slot;  // a played entry is above 100: never equal
+    }
+    return 0;
 }
 
 void rebuildHoldMap(GameState& g) {
@@ -69,9 +65,15 @@ void rebuildHoldMap(GameState& g) {
         for (int slot = 1; slot <= 10; ++slot) {
             const int card = g.hands[seat][slot];
             if (card < 1 || card > kCardCount) continue;
-            g.holdMap[seat][Seme(card)][ValCarta(card)] = '*';
+            markHeld(g, static_cast<Byte>(seat), static_cast<Byte>(card));
         }
     }
+}
+
+void playFromSlot(GameState& g, Byte seat, Byte slot) {
+    const Byte card = g.hands[seat][slot];
+    markGone(g, seat, card);
+    g.hands[seat][slot] = static_cast<Byte>(card + kPlayedMark);
 }
 
 }  // namespace morvello

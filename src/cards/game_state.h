@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ enum class Phase {
     PersonalizePlayers,  // the names panel is open: deck clicks are ignored
 };
 
+// "&Allow all to declare": Yes, every player shows Volo and Striscio; No, only
+// the leader of a trick.
+inline constexpr Byte kAllDeclare = 1;
+inline constexpr Byte kOnlyLeaderDeclares = 2;
+
 // Enabled states and check marks of the menu items that carry game state.
 struct MenuState {
     bool continueEnabled = false;
@@ -32,17 +38,25 @@ struct MenuState {
     bool playRateEnabled = true;
 };
 
-// A fixed 10-character text per seat and suit: character v is '*' while the seat
-// holds the card of value v. Index 0 of the text is unused, so holdMap[s][u][v].
-using HoldRow = std::array<char, 11>;
+// The values of one suit a seat holds: bit v is set while the seat holds the card
+// of value v (bits 1..10).
+using SuitMask = std::uint16_t;
+
+constexpr SuitMask valueBit(int value) {
+    return static_cast<SuitMask>(1U << value);
+}
+
+// Card codes in dealing order, places 1..40 (place 0 unused).
+using Deck = std::array<int, 41>;
+
+// A hand: card codes in slots 1..10 (entry + 100 once played; slot 0 and 11 unused).
+using Hand = std::array<Byte, 12>;
 
 struct GameState {
     // --- cards and hands
-    std::array<std::array<Byte, 12>, 5> hands{};      // [seat][slot], slots 1..10; +100 once played
-    std::array<std::array<HoldRow, 5>, 5> holdMap{};  // [seat][suit][value]
-    std::array<int, 41> deck{};                       // card codes in dealing order, 1..40
-    std::array<int, 41> shufflePool{};                // scratch of the shuffle; entry 0 stays 0
-    std::array<bool, 41> jolly{};  // card image tagged "jolly": an unplayed human card
+    std::array<Hand, 5> hands{};  // [seat][slot], slots 1..10; +100 once played
+    std::array<std::array<SuitMask, 5>, 5> holdMap{};  // [seat][suit]: the values held
+    Deck deck{};                                       // card codes in dealing order, 1..40
 
     // --- the trick
     std::array<Byte, 5> tableCards{};   // card of each seat; strongest first once decided
@@ -84,9 +98,7 @@ struct GameState {
     std::array<int, 5> suitTopCount{};
 
     // --- human input
-    int inputLock = 100;  // 0: the human may play now; 100: hand clicks are ignored
-    int refusedPlay = 0;
-    int rightPressedCard = 0;
+    int refusedPlay = 0;  // 1 after the must-follow-suit message, 0 after an accepted card
 
     // --- commands waited for between deals
     bool continueRequested = false;
@@ -97,18 +109,11 @@ struct GameState {
 
     // --- options (stored in config.qvr)
     Byte playRate = 2;  // 1 Low, 2 Middle, 3 High
-    double rateFactor = 20;
     std::array<std::string, 4> playerNames{"You", "Right", "Partner", "Left"};
     Byte rustleChoice = 1;     // 0 No, 1 Yes
     Byte musicChoice = 0;      // 0 none or one song, 101 sequential mode (in the file)
-    Byte allowAllDeclare = 1;  // 1 Yes, 2 No
+    Byte allowAllDeclare = kAllDeclare;  // "&Allow all to declare"
     Byte scoreOption = 0;      // 0 for 21 points, 1 for 31
-
-    // --- table geometry in table units (set when the window is first activated)
-    double centerX = 400;
-    double centerY = 300;
-    double cardWidth = 60;
-    double cardHeight = 94.25;
 };
 
 inline const std::array<std::string, 5> suitNames{"", "Denari", "Coppe", "Bastoni", "Spade"};
@@ -131,5 +136,16 @@ Byte Trovo_Carta(const GameState& g, int value, int suit);
 
 // Marks every unplayed card of every hand in holdMap, after clearing it.
 void rebuildHoldMap(GameState& g);
+
+// holdMap's marks for one card: taken into a hand, or gone from it.
+inline void markHeld(GameState& g, Byte seat, Byte card) {
+    g.holdMap[seat][Seme(card)] |= valueBit(ValCarta(card));
+}
+inline void markGone(GameState& g, Byte seat, Byte card) {
+    g.holdMap[seat][Seme(card)] &= static_cast<SuitMask>(~valueBit(ValCarta(card)));
+}
+
+// Takes the card in the slot out of the seat's hand: the played mark and holdMap.
+void playFromSlot(GameState& g, Byte seat, Byte slot);
 
 }  // namespace morvello

@@ -5,19 +5,18 @@
 
 namespace morvello {
 
-void Mescola(GameState& g, ShuffleEngine& engine) {
-    // Drawing Int(u x 41) again and again until it names a card still in the pool
-    // picks each remaining card with the same chance; picking among the remaining
-    // cards directly gives the same uniform permutation with 40 draws.
-    for (int i = 1; i <= kCardCount; ++i) g.shufflePool[i] = i;
-    g.shufflePool[0] = 0;
+void Mescola(Deck& deck, ShuffleEngine& engine) {
+    // Each place takes one of the cards still in the pool, each with the same
+    // chance: a uniform permutation in 40 draws.
+    std::array<int, kCardCount + 1> pool{};
+    for (int i = 1; i <= kCardCount; ++i) pool[i] = i;
     for (int i = 1, remaining = kCardCount; i <= kCardCount; ++i, --remaining) {
         // A place 1..remaining: u x remaining with u = x / 2^32 in [0, 1).
         const int r =
             1 + static_cast<int>((static_cast<std::uint64_t>(engine()) * remaining) >> 32);
-        g.deck[i] = g.shufflePool[r];
-        g.shufflePool[r] = g.shufflePool[remaining];
-        g.shufflePool[remaining] = 0;
+        deck[i] = pool[r];
+        pool[r] = pool[remaining];
+        pool[remaining] = 0;
     }
 }
 
@@ -28,7 +27,7 @@ ShuffleEngine timeOfDayEngine() {
     return ShuffleEngine(static_cast<ShuffleEngine::result_type>(sinceMidnight.count()));
 }
 
-bool isFullDeck(const std::array<int, 41>& deck) {
+bool isFullDeck(const Deck& deck) {
     std::array<bool, 41> seen{};
     for (int i = 1; i <= kCardCount; ++i) {
         const int card = deck[i];

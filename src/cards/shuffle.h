@@ -11,12 +11,12 @@ using ShuffleEngine = std::mt19937;
 
 // Fills the 40 places of deck one by one with a card drawn at random from those
 // still in the pool: a uniform permutation of 1..40.
-void Mescola(GameState& g, ShuffleEngine& engine);
+void Mescola(Deck& deck, ShuffleEngine& engine);
 
 // An engine seeded from the time of day, as the game reseeds before every shuffle.
 ShuffleEngine timeOfDayEngine();
 
 // True when deck holds a permutation of 1..40.
-bool isFullDeck(const std::array<int, 41>& deck);
+bool isFullDeck(const Deck& deck);
 
 }  // namespace morvello

@@ -2,23 +2,32 @@
 
 namespace morvello {
 
-void continue_Click(GameState& g, Table& table) {
-    g.continueRequested = true;
-    table.showDeck(true);
-}
-
-void menu_NewGame_Click(GameState& g) {
-    g.newGameRequested = true;
-}
-
 ReplayAnswer menu_replay_Click(const GameState& g) {
     if (g.noReplayDeck) return ReplayAnswer::Refused;
     if (g.dealNumber > 1) return ReplayAnswer::Confirm;
     return ReplayAnswer::Nothing;
 }
 
-void confirmReplay(GameState& g) {
-    g.menus.replayChecked = true;
+void applyCommand(GameState& g, MatchIo& io, Command command) {
+    switch (command) {
+        case Command::Continue:
+            if (!g.menus.continueEnabled) return;
+            g.continueRequested = true;
+            io.view.showDeck(true);
+            break;
+        case Command::NewGame:
+            if (!g.menus.newGameEnabled) return;
+            g.newGameRequested = true;
+            break;
+        case Command::Replay:
+            if (!g.menus.replayEnabled || menu_replay_Click(g) != ReplayAnswer::Confirm) return;
+            g.menus.replayChecked = true;
+            break;
+        case Command::Quit:
+            g.quitRequested = true;
+            break;
+    }
+    io.view.updateMenus(g.menus);
 }
 
 }  // namespace morvello

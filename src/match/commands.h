@@ -4,7 +4,8 @@
 #include <string>
 
 #include "cards/game_state.h"
-#include "match/table.h"
+#include "match/player_input.h"
+#include "match/procedures.h"
 
 namespace morvello {
 
@@ -13,17 +14,15 @@ inline const std::string kReplayMessage =
     "The final score will report the points of repeated hand\n"
     "These will take the place of the previous one";
 
-// "Continue": the next deal follows; the deck is shown again.
-void continue_Click(GameState& g, Table& table);
-
-// "New Game": a new match starts with a new dealer choice.
-void menu_NewGame_Click(GameState& g);
-
 // "Repeat the last hand": what the player is told first. Refused shows
 // kNoHandMessage and changes nothing; Confirm shows kReplayMessage and then
-// checks the item (confirmReplay); Nothing happens on the first deal of a match.
+// gives Command::Replay; Nothing happens on the first deal of a match.
 enum class ReplayAnswer { Refused, Confirm, Nothing };
 ReplayAnswer menu_replay_Click(const GameState& g);
-void confirmReplay(GameState& g);
+
+// Applies a command given while the match loop waits between deals: Continue
+// (the deck is shown again), New Game, Repeat the last hand (its check mark is
+// the request) or Quit. A command whose menu item is disabled does nothing.
+void applyCommand(GameState& g, MatchIo& io, Command command);
 
 }  // namespace morvello

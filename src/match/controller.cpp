@@ -3,36 +3,36 @@
 // New Game, over and over.
 #include "match/controller.h"
 
+#include "cards/play_signal.h"
 #include "cards/shuffle.h"
-#include "match/procedures.h"
-#include "match/seat_geometry.h"
 
 namespace morvello {
 namespace {
 
 enum class Next { NewMatch, Replay, NextDeal };
 
-bool shuffleFromTimeOfDay(GameState& g) {
+bool shuffleFromTimeOfDay(Deck& deck) {
     ShuffleEngine engine = timeOfDayEngine();
-    Mescola(g, engine);
+    Mescola(deck, engine);
     return true;
 }
 
-// A first start, or a stored deck that is not a whole deck: the draws need cards.
+// A first start, or a stored deck that is not a whole deck (the configuration
+// file had none, or a damaged one): the dealer choice draws from a fresh shuffle.
 void ensureDrawableDeck(GameState& g) {
-    if (!isFullDeck(g.deck)) shuffleFromTimeOfDay(g);
+    if (!isFullDeck(g.deck)) shuffleFromTimeOfDay(g.deck);
 }
 
-Task<> startUpPause(GameState& g, Table& table) {
+Task<> startUpPause(GameState& g, MatchIo& io) {
     g.menus.personalizeEnabled = false;
     g.dealNumber = 1;
     g.menus.continueEnabled = false;
-    table.updateMenus();
-    table.showTitle(true);
-    co_await table.ritardo(2);
-    table.showTitle(false);
+    io.view.updateMenus(g.menus);
+    io.view.showTitle(true);
+    co_await io.view.ritardo(2);
+    io.view.showTitle(false);
     g.menus.personalizeEnabled = true;
-    table.updateMenus();
+    io.view.updateMenus(g.menus);
 }
 
 bool commandGiven(const GameState& g) {
@@ -51,69 +51,67 @@ void takeBackDeal(GameState& g) {
 
 }  // namespace
 
-void Form_Activate(GameState& g) {
-    g.centerX = 400;
-    g.centerY = 300;
-    g.cardWidth = 60;
-    g.cardHeight = 94.25;
-}
-
-void gioco_imposta(GameState& g, Table& table) {
+void gioco_imposta(GameState& g, MatchIo& io) {
     g.holdMap = {};
-    table.clearDrawing();
+    io.view.clearDrawing();
     g.partnerOf = {0, 3, 4, 1, 2};
-    table.drawNames();
-    g.jolly = {};
-    table.parkAllCards(kParkedForDeal);
-    table.showDeck(true);
+    io.view.drawNames(g.playerNames, g.turnSeat);
+    io.view.parkAllCards();
+    io.view.showDeck(true);
 }
 
-Task<> Main(GameState& g, Table& table, MainOptions options) {
-    if (!options.newDeck) options.newDeck = shuffleFromTimeOfDay;
-    co_await startUpPause(g, table);
+Match::Match(TableView& view, PlayerInput& input, MainOptions options)
+    : options_(std::move(options)), io_{view, input, events_, options_.computerAtSeatOne} {
+    if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
+}
+
+Task<> Match::Main() {
+    GameState& g = g_;
+    MatchIo& io = io_;
+    co_await startUpPause(g, io);
     Next next = Next::NewMatch;
     bool firstMatch = true;
     for (;;) {
         if (next != Next::NextDeal) {
             const bool newMatch = next == Next::NewMatch;
-            if (newMatch) table.onMatchStart();
-            gioco_imposta(g, table);
-            if (newMatch && firstMatch && options.firstDealer) {
-                g.dealerSeat = *options.firstDealer;
+            if (newMatch) io.events.onMatchStart(g);
+            gioco_imposta(g, io);
+            if (newMatch && firstMatch && options_.firstDealer) {
+                g.dealerSeat = *options_.firstDealer;
                 g.turnSeat = nextSeat(g.dealerSeat);
             } else {
                 if (!g.menus.replayChecked) ensureDrawableDeck(g);
-                co_await Scelta_Cartaro(g, table);
+                co_await Scelta_Cartaro(g, io);
             }
-            if (newMatch) table.onDealer(g.dealerSeat);
+            if (newMatch) io.events.onDealer(g, g.dealerSeat);
             firstMatch = false;
         }
         const bool replay = g.menus.replayChecked;
         if (!replay) {
             g.turnSeat = nextSeat(g.dealerSeat);
             g.leaderSeat = g.turnSeat;
-            if (!options.newDeck(g)) co_return;
-            table.saveConfig();
+            if (!options_.newDeck(g.deck)) co_return;
+            io.view.saveConfig(g);
         }
         g.menus.replayEnabled = false;
         g.menus.replayChecked = false;
-        table.updateMenus();
-        co_await daicarte(g, table);
+        io.view.updateMenus(g.menus);
+        co_await daicarte(g, io);
         rebuildHoldMap(g);
         g.noReplayDeck = false;
-        table.onDeal(replay);
-        co_await gioco(g, table);
-        risultato(g, table);
+        io.events.onDeal(g, replay);
+        co_await gioco(g, io);
+        risultato(g, io);
         g.menus.newGameEnabled = true;
-        table.updateMenus();
-        while (!commandGiven(g)) co_await table.waitForCommand();
+        io.view.updateMenus(g.menus);
+        while (!commandGiven(g)) applyCommand(g, io, co_await io.input.command());
         if (g.quitRequested) co_return;
         if (g.menus.replayEnabled && g.menus.replayChecked) {
-            table.clearDrawing();
+            io.view.clearDrawing();
             takeBackDeal(g);
             next = Next::Replay;
         } else if (g.continueRequested) {
-            table.clearDrawing();
+            io.view.clearDrawing();
             g.dealerSeat = nextSeat(g.dealerSeat);
             ++g.dealNumber;
             next = Next::NextDeal;
@@ -122,6 +120,46 @@ Task<> Main(GameState& g, Table& table, MainOptions options) {
             next = Next::NewMatch;
         }
     }
+}
+
+// ---- options
+
+void Match::velocita_gioco_Click(int rate) {
+    g_.playRate = static_cast<Byte>(rate);
+    io_.view.updateMenus(g_.menus);
+    io_.view.saveConfig(g_);
+}
+
+void Match::menu_call_yes_Click(int index) {
+    g_.allowAllDeclare = static_cast<Byte>(index);
+    io_.view.updateMenus(g_.menus);
+    io_.view.saveConfig(g_);
+}
+
+void Match::menu_punti_Click(int index) {
+    g_.scoreOption = static_cast<Byte>(index);
+    io_.view.updateMenus(g_.menus);
+    io_.view.saveConfig(g_);
+}
+
+// ---- names
+
+void Match::personalize_players_Click() {
+    g_.phase = Phase::PersonalizePlayers;
+}
+
+void Match::TxtPlayer_Change(int index, const std::string& name) {
+    g_.playerNames[static_cast<std::size_t>(index - 1)] = name;
+}
+
+void Match::CMDNames_Click() {
+    io_.view.saveConfig(g_);
+    g_.phase = Phase::SceltaCartaroAgain;
+}
+
+void Match::List1_Click(int item) {
+    if (item < kNoSignal || item > kStriscio) return;
+    g_.trickSignals[1] = static_cast<Byte>(item);
 }
 
 }  // namespace morvello

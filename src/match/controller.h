@@ -1,11 +1,18 @@
-// The match controller: the life of the game as one script with waits.
+// The match controller: the life of the game as one script with waits. It is
+// the only writer of the game state: the table is handed what it shows, the
+// player's input comes back through the controller's waits and commands, and
+// listeners are told what happened.
 #pragma once
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "cards/game_state.h"
-#include "match/table.h"
+#include "match/commands.h"
+#include "match/match_observers.h"
+#include "match/procedures.h"
+#include "task/task.h"
 
 namespace morvello {
 
@@ -13,16 +20,57 @@ struct MainOptions {
     // Fills deck with the next fresh deck; returns false when there is none, which
     // ends Main (the headless runner's deck file ran out). Default: Mescola seeded
     // from the time of day.
-    std::function<bool(GameState&)> newDeck;
+    std::function<bool(Deck&)> newDeck;
     // The dealer of the first match, skipping its dealer choice (headless runner).
     std::optional<Byte> firstDealer;
+    // Seat 1 plays by the computer strategy, through the computer's turns.
+    bool computerAtSeatOne = false;
 };
 
-// Form_Activate: the table geometry, before Main starts.
-void Form_Activate(GameState& g);
+class Match {
+  public:
+    Match(TableView& view, PlayerInput& input, MainOptions options = {});
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
 
-// Runs matches until quitRequested is set after a command, or newDeck runs out.
-// The window never sets quitRequested: it destroys the task to quit.
-Task<> Main(GameState& g, Table& table, MainOptions options = {});
+    void addObserver(MatchObserver& observer) { events_.add(observer); }
+
+    const GameState& state() const { return g_; }
+    // The state before Main starts: the stored configuration is read into it, and
+    // tests set positions up in it.
+    GameState& stateBeforeStart() { return g_; }
+
+    // Runs matches until a Quit command, or until newDeck runs out. The window
+    // quits by destroying the task.
+    Task<> Main();
+
+    // The state the sound board keeps its two choices in (Card rustle and the
+    // music), which config.qvr stores with the rest; the game never reads them.
+    GameState& soundChoices() { return g_; }
+
+    // ---- the Options menu: each stores the choice, sets the menus and saves.
+    void velocita_gioco_Click(int rate);
+    void menu_call_yes_Click(int index);
+    void menu_punti_Click(int index);
+
+    // ---- the names panel
+    void personalize_players_Click();
+    void TxtPlayer_Change(int index, const std::string& name);
+    // OK: saved; a dealer choice under way starts again once the deck input says so.
+    void CMDNames_Click();
+
+    // ---- "Repeat the last hand": what the player is told before the command.
+    ReplayAnswer menu_replay_Click() const { return morvello::menu_replay_Click(g_); }
+
+    // A signal picked from the list opened again after the wait for it was over:
+    // it replaces the human's signal of the trick, unshown.
+    void List1_Click(int item);
+
+  private:
+    GameState g_;
+    MatchObservers events_;
+    MainOptions options_;
+    MatchIo io_;
+};
 
 }  // namespace morvello

@@ -1,7 +1,6 @@
 // The deal: packets of ten consecutive cards of deck, shown arriving one by one.
 #include "cards/hand_order.h"
 #include "match/procedures.h"
-#include "match/seat_geometry.h"
 
 namespace morvello {
 namespace {
@@ -11,59 +10,38 @@ Byte firstPacketSeat(Byte dealer) {
     return dealer >= 1 && dealer <= 3 ? dealer + 1 : 1;
 }
 
-void showDealtCard(GameState& g, Table& table, Byte seat, int slot, Byte card) {
-    if (seat != 1) {
-        table.paintBack(seat, slot);
-        return;
-    }
-    table.placeCard(card, humanSlot(g, slot));
-    g.jolly[card] = true;
-    table.bringToFront(card);
-}
-
 }  // namespace
 
-Task<> daicarte(GameState& g, Table& table) {
+Task<> daicarte(GameState& g, MatchIo& io) {
     g.menus.allowDeclareEnabled = false;
     g.menus.scoreEnabled = false;
-    table.updateMenus();
-    g.inputLock = 100;
+    io.view.updateMenus(g.menus);
     Byte seat = firstPacketSeat(g.dealerSeat);
-    if (seat == 1) co_await table.ritardo(1);
+    if (seat == 1) co_await io.view.ritardo(1);
     for (int k = 1; k <= kCardCount; k += 10) {
-        if (k > 1) co_await table.ritardo(1);
+        if (k > 1) co_await io.view.ritardo(1);
         for (int slot = 1; slot <= 10; ++slot) {
             const Byte card = static_cast<Byte>(g.deck[k + slot - 1]);
-            showDealtCard(g, table, seat, slot, card);
+            io.view.dealCard(seat, slot, card);
             g.hands[seat][slot] = card;
-            g.holdMap[seat][Seme(card)][ValCarta(card)] = '*';
-            table.playSound(0);
-            co_await table.ritardo(0.2);
+            markHeld(g, seat, card);
+            io.view.playSound(Sound::Card);
+            co_await io.view.ritardo(0.2);
         }
-        co_await OrdMieCarte(g, table, seat);
+        co_await OrdMieCarte(g, io, seat);
         seat = nextSeat(seat);
     }
-    table.showDeck(false);
-    co_await table.ritardo(2);
+    io.view.showDeck(false);
+    co_await io.view.ritardo(2);
     g.menus.playRateEnabled = true;
-    table.updateMenus();
+    io.view.updateMenus(g.menus);
 }
 
-void layOutHumanHand(GameState& g, Table& table) {
-    for (int slot = 1; slot <= 10; ++slot) {
-        const int card = g.hands[1][slot];
-        if (isPlayed(card) || card == 0) continue;
-        table.bringToFront(static_cast<Byte>(card));
-        table.placeCard(static_cast<Byte>(card), humanSlot(g, slot));
-    }
-}
-
-Task<> OrdMieCarte(GameState& g, Table& table, Byte seat) {
-    g.inputLock = 100;
-    if (g.rightPressedCard == 0) sortHand(g, seat);
-    if (seat != 1) co_return;
-    layOutHumanHand(g, table);
-    co_await table.ritardo(1);
+Wait<> OrdMieCarte(GameState& g, MatchIo& io, Byte seat) {
+    sortHand(g, seat);
+    if (seat != 1) return {};
+    io.view.layOutHand(g.hands[1]);
+    return io.view.ritardo(1);
 }
 
 }  // namespace morvello

@@ -1,20 +1,19 @@
 // risultato: the deal is settled, the score sheet drawn, and the Game menu set
 // for what may follow.
 #include "match/procedures.h"
-#include "scoring/settlement.h"
+#include "rules/settlement.h"
 
 namespace morvello {
 
-void risultato(GameState& g, Table& table) {
+void risultato(GameState& g, MatchIo& io) {
     settleDeal(g);
-    table.onResult(coupleOf(g.turnSeat));
+    io.events.onResult(g, coupleOf(g.turnSeat));
     g.continueRequested = false;
     g.newGameRequested = false;
-    g.inputLock = 0;
     const bool over = isMatchOver(g);
-    table.drawScoreSheet(over);
+    io.view.drawScoreSheet(g, over);
     if (over) {
-        table.onGameOver(leadingCouple(g), g.matchTotal[0], g.matchTotal[1]);
+        io.events.onGameOver(g, leadingCouple(g), g.matchTotal[0], g.matchTotal[1]);
         g.menus.newGameEnabled = true;
         g.menus.allowDeclareEnabled = true;
         g.menus.scoreEnabled = true;
@@ -24,7 +23,7 @@ void risultato(GameState& g, Table& table) {
         g.menus.continueEnabled = true;
         g.menus.replayEnabled = true;
     }
-    table.updateMenus();
+    io.view.updateMenus(g.menus);
 }
 
 }  // namespace morvello

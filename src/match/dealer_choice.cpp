@@ -1,24 +1,23 @@
 // The dealer choice: the human clicks the deck once for each seat, in the order
 // 2, 3, 4, 1; the single highest card deals, a tie draws four more cards.
 #include "match/procedures.h"
-#include "match/seat_geometry.h"
 
 namespace morvello {
 namespace {
 
-void startChoice(GameState& g, Table& table) {
-    table.drawNames();
-    table.showDeck(true);
+void startChoice(GameState& g, MatchIo& io) {
+    io.view.drawNames(g.playerNames, g.turnSeat);
+    io.view.showDeck(true);
     g.menus.personalizeEnabled = true;
     g.menus.newGameEnabled = false;
     g.menus.continueEnabled = false;
-    table.updateMenus();
+    io.view.updateMenus(g.menus);
     g.phase = Phase::SceltaCartaro;
     g.drawCount = 0;
     g.turnSeat = 2;
 }
 
-// What ended the wait for a deck click.
+// What the choice does next, once the deck or the state has spoken.
 enum class DeckEvent { Draw, Repeat, Restart };
 
 DeckEvent deckEvent(const GameState& g) {
@@ -28,68 +27,66 @@ DeckEvent deckEvent(const GameState& g) {
 }
 
 // dorsov_Click: the next card of deck, face up on the drawing seat's side.
-void drawCard(GameState& g, Table& table) {
+void drawCard(GameState& g, MatchIo& io) {
     g.cardToPlay = static_cast<Byte>(g.deck[g.drawCount]);
-    table.placeCard(g.cardToPlay, drawPosition(g, g.turnSeat));
-    table.bringToFront(g.cardToPlay);
+    io.view.showDrawnCard(g.turnSeat, g.cardToPlay);
 }
 
-Task<> repeatTie(GameState& g, Table& table) {
-    table.playSound(4);
-    table.onTie();
-    co_await table.showMessage("Repeat, please");
+Task<> repeatTie(GameState& g, MatchIo& io) {
+    io.view.playSound(Sound::Tie);
+    io.events.onTie(g);
+    co_await io.view.showMessage("Repeat, please");
     for (int i = g.drawCount - 3; i <= g.drawCount; ++i)
-        table.placeCard(static_cast<Byte>(g.deck[i]), kParkedAfterTrick);
+        io.view.parkCard(static_cast<Byte>(g.deck[i]), Parking::AfterTrick);
     g.turnSeat = 2;
 }
 
-Task<> finishChoice(GameState& g, Table& table) {
+Task<> finishChoice(GameState& g, MatchIo& io) {
     g.phase = Phase::None;
-    g.inputLock = 100;
     g.turnSeat = nextSeat(g.dealerSeat);
-    co_await table.ritardo(1);
-    table.parkAllCards(kParkedForDeal);
+    co_await io.view.ritardo(1);
+    io.view.parkAllCards();
 }
 
 }  // namespace
 
-Task<> Scelta_Cartaro(GameState& g, Table& table) {
-    startChoice(g, table);
+Task<> Scelta_Cartaro(GameState& g, MatchIo& io) {
+    startChoice(g, io);
     for (;;) {
         g.cardToPlay = 0;
         if (++g.drawCount > kCardCount) break;  // ten tied cycles: no dealer
         DeckEvent event = deckEvent(g);
         while (event == DeckEvent::Draw && g.cardToPlay == 0) {
-            co_await table.waitForDeckClick();
+            const DeckInput input = co_await io.input.deckInput();
             event = deckEvent(g);
-            if (event == DeckEvent::Draw) drawCard(g, table);
+            if (event == DeckEvent::Draw && input == DeckInput::Draw) drawCard(g, io);
         }
         if (event == DeckEvent::Repeat) {
             g.turnSeat = nextSeat(g.dealerSeat);
             g.leaderSeat = g.turnSeat;
-            table.clearDrawing();
-            table.drawNames();
+            io.view.clearDrawing();
+            io.view.drawNames(g.playerNames, g.turnSeat);
             break;
         }
         if (event == DeckEvent::Restart) {
-            table.clearDrawing();
-            startChoice(g, table);
+            io.view.clearDrawing();
+            startChoice(g, io);
             continue;
         }
         g.menus.personalizeEnabled = false;
-        table.updateMenus();
-        table.playSound(0);
+        io.view.updateMenus(g.menus);
+        io.view.playSound(Sound::Card);
         g.drawValues[g.turnSeat] = ValCarta(g.cardToPlay);
-        table.onDraw(g.turnSeat, g.cardToPlay);
+        io.events.onDraw(g, g.turnSeat, g.cardToPlay);
         if (g.turnSeat != 1) {
             g.turnSeat = nextSeat(g.turnSeat);
             continue;
         }
         ord_massimo(g);
         if (g.dealerSeat != 0) break;
-        co_await repeatTie(g, table);
+        co_await repeatTie(g, io);
     }
-    co_await finishChoice(g, table);
+    co_await finishChoice(g, io);
 }
 
 }  // namespace morvello

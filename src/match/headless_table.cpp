@@ -1,8 +1,6 @@
 #include "match/headless_table.h"
 
-#include "match/commands.h"
-#include "match/human_input.h"
-#include "scoring/settlement.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 
@@ -20,25 +18,17 @@ Wait<> HeadlessTable::showMessage(const std::string& text) {
     return {};
 }
 
-Wait<Byte> HeadlessTable::waitForHumanCard() {
-    return humanCard ? humanCard(g_) : firstLegalCard(g_);
+Wait<Byte> HeadlessTable::humanCard() {
+    return chooseCard ? chooseCard(state()) : firstLegalCard(state());
 }
 
-Wait<int> HeadlessTable::waitForSignalChoice() {
-    return signalChoice ? signalChoice(g_) : -1;
+Wait<int> HeadlessTable::signalChoice() {
+    return chooseSignal ? chooseSignal(state()) : kNoSignalChosen;
 }
 
-Wait<> HeadlessTable::waitForCommand() {
-    if (command) {
-        command(g_);
-    } else if (g_.menus.continueEnabled) {
-        continue_Click(g_, *this);
-    } else {
-        menu_NewGame_Click(g_);
-    }
-    if (!g_.continueRequested && !g_.newGameRequested && !g_.menus.replayChecked)
-        g_.quitRequested = true;
-    return {};
+Wait<Command> HeadlessTable::command() {
+    if (chooseCommand) return chooseCommand(state());
+    return state().menus.continueEnabled ? Command::Continue : Command::NewGame;
 }
 
 }  // namespace morvello

@@ -7,58 +7,60 @@
 #include <string>
 #include <vector>
 
-#include "match/table.h"
+#include "match/player_input.h"
+#include "match/table_view.h"
 
 namespace morvello {
 
-class HeadlessTable : public Table {
+class HeadlessTable : public TableView, public PlayerInput {
   public:
-    explicit HeadlessTable(GameState& g) : g_(g) {}
+    // The match whose state the policies read (set before the match starts).
+    void watch(const GameState& g) { g_ = &g; }
 
     // The human's card when seat 1 is played by a person: default, the first
     // legal card of the hand in slot order.
-    std::function<Byte(GameState&)> humanCard;
-    // The human's signal after a lead: default -1 (go on without one).
-    std::function<int(GameState&)> signalChoice;
-    // Sets the command flags after a deal: default Continue, or New Game once the
-    // match is over. A policy that sets nothing ends the run (quitRequested).
-    std::function<void(GameState&)> command;
-    // Seat 1 is played by the computer strategy, through the computer's turns.
-    bool computerAtSeatOne = false;
+    std::function<Byte(const GameState&)> chooseCard;
+    // The human's signal after a lead: default kNoSignalChosen (go on without one).
+    std::function<int(const GameState&)> chooseSignal;
+    // The command after a deal: default Continue, or New Game once the match is
+    // over. The policy gives only commands whose menu item is enabled.
+    std::function<Command(const GameState&)> chooseCommand;
 
     std::vector<std::string> messages;  // every message shown, in order
 
+    // ---- TableView
     Wait<> ritardo(double) override { return {}; }
-    Wait<> slideCard(Byte, Point) override { return {}; }
-    Wait<> squeezeCard(Byte, Point) override { return {}; }
-    Wait<> stepCard(Byte, double, double, int, int) override { return {}; }
     Wait<> showMessage(const std::string& text) override;
-    Wait<> waitForDeckClick() override { return {}; }
-    Wait<Byte> waitForHumanCard() override;
-    Wait<int> waitForSignalChoice() override;
-    Wait<> waitForCommand() override;
-    Wait<> waitWhileRulesShown() override { return {}; }
-
+    Wait<> cardToTable(Byte, Byte, Byte, bool) override { return {}; }
+    Wait<> gatherTrick(const GatheredTrick&) override { return {}; }
     void clearDrawing() override {}
-    void drawNames() override {}
-    void paintBack(Byte, int) override {}
-    void repaintBacks(Byte) override {}
-    void drawScoreSheet(bool) override {}
-    void placeCard(Byte, Point) override {}
-    void bringToFront(Byte) override {}
-    void sendToBack(Byte) override {}
-    void parkAllCards(Point) override {}
-    void showDeck(bool) override {}
+    void drawNames(const std::array<std::string, 4>&, Byte) override {}
     void showTitle(bool) override {}
-    void showDeclaration(Byte, const std::string&) override {}
+    void showDeck(bool) override {}
+    void parkAllCards() override {}
+    void parkCard(Byte, Parking) override {}
+    void showDrawnCard(Byte, Byte) override {}
+    void dealCard(Byte, int, Byte) override {}
+    void layOutHand(const Hand&) override {}
+    void cardToStart(Byte, Byte, const Hand&) override {}
+    void showDeclaration(Byte, std::string_view) override {}
     void hideDeclarations() override {}
-    void updateMenus() override {}
-    void playSound(int) override {}
-    void saveConfig() override {}
-    bool seatOneIsComputer() const override { return computerAtSeatOne; }
+    void drawScoreSheet(const GameState&, bool) override {}
+    void updateMenus(const MenuState&) override {}
+    void playSound(Sound) override {}
+    void saveConfig(const GameState&) override {}
+
+    // ---- PlayerInput
+    Wait<DeckInput> deckInput() override { return DeckInput::Draw; }
+    Wait<Byte> humanCard() override;
+    Wait<int> signalChoice() override;
+    Wait<Command> command() override;
 
   protected:
-    GameState& g_;
+    const GameState& state() const { return *g_; }
+
+  private:
+    const GameState* g_ = nullptr;
 };
 
 // The first card of the human's hand, in slot order, that may be played now.

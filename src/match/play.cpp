@@ -1,11 +1,11 @@
 // gioco: the ten tricks of one deal, turn by turn.
 #include <string>
 
-#include "match/human_input.h"
 #include "match/procedures.h"
-#include "match/trick.h"
 #include "players/card_choice.h"
-#include "scoring/declarations.h"
+#include "rules/declarations.h"
+#include "rules/play_rules.h"
+#include "rules/trick.h"
 
 namespace morvello {
 namespace {
@@ -15,9 +15,9 @@ bool inSecondTrick(const GameState& g) {
 }
 
 // Shows the declarations of turnSeat in its label, if it has any.
-void dichiaro_accuso(const GameState& g, Table& table) {
+void dichiaro_accuso(const GameState& g, MatchIo& io) {
     const AccusoCaption caption = accusoCaption(g, g.turnSeat);
-    if (caption.declares) table.showDeclaration(g.turnSeat, std::string(caption.text()));
+    if (caption.declares) io.view.showDeclaration(g.turnSeat, caption.text());
 }
 
 void creditDeclarations(GameState& g) {
@@ -25,45 +25,43 @@ void creditDeclarations(GameState& g) {
     dealScore(g, 1) += 3 * (g.declPoints[2] + g.declPoints[4]);
 }
 
-// The human's turn: waits for a legal click; an illegal card is refused with
-// the lead suit's name and the human clicks again.
-Task<> humanPlays(GameState& g, Table& table) {
-    g.inputLock = 0;
+// The human's turn: waits for a legal card; an illegal one is refused with the
+// lead suit's name and the human clicks again. The card sounds when accepted.
+Task<> humanPlays(GameState& g, MatchIo& io) {
     g.cardToPlay = 0;
     ++g.cardsPlayed;
-    if (inSecondTrick(g)) dichiaro_accuso(g, table);
+    if (inSecondTrick(g)) dichiaro_accuso(g, io);
     for (;;) {
-        const Byte card = co_await table.waitForHumanCard();
-        if (card < 1 || card > kCardCount || !g.jolly[card]) continue;
+        const Byte card = co_await io.input.humanCard();
+        if (!holdsUnplayed(g, 1, card)) continue;
         if (isLegalPlay(g, card)) {
-            playHumanCard(g, table, card);
+            playHumanCard(g, card);
+            io.view.playSound(Sound::Card);
             break;
         }
-        co_await table.showMessage(refusalMessage(g));
+        co_await io.view.showMessage(refusalMessage(g));
         g.refusedPlay = 1;
     }
-    g.inputLock = 100;
     g.tableCards[g.turnSeat] = g.cardToPlay;
-    table.onPlay(g.turnSeat, g.cardToPlay);
-    co_await muovo_carta_da_giocare(g, table);
+    io.events.onPlay(g, g.turnSeat, g.cardToPlay);
+    co_await muovo_carta_da_giocare(g, io);
 }
 
 // A computer seat's card: chosen by its strategy and marked played.
-void computerChooses(GameState& g, Table& table) {
+void computerChooses(GameState& g, MatchIo& io) {
     ++g.cardsPlayed;
-    g.inputLock = 100;
-    if (inSecondTrick(g)) dichiaro_accuso(g, table);
+    if (inSecondTrick(g)) dichiaro_accuso(g, io);
     scelgo_carta_da_giocare(g);
     g.tableCards[g.turnSeat] = g.cardToPlay;
-    table.onPlay(g.turnSeat, g.cardToPlay);
+    io.events.onPlay(g, g.turnSeat, g.cardToPlay);
 }
 
 // The trick's winner leads next; the trick's points go to the winner's couple.
-void decideTrick(GameState& g, Table& table) {
+void decideTrick(GameState& g, MatchIo& io) {
     ++g.trickNumber;
     DETERMINO_TURNO(g);
     const int thirds = attribuisco_punteggio(g);
-    table.onTrick(g.turnSeat, thirds);
+    io.events.onTrick(g, g.turnSeat, thirds);
 }
 
 void clearTrick(GameState& g) {
@@ -71,55 +69,58 @@ void clearTrick(GameState& g) {
     g.tableCards = {};
 }
 
-}  // namespace
-
-Task<> gioco(GameState& g, Table& table) {
+void startDeal(GameState& g, MatchIo& io) {
     g.trickBySeat = {};
     g.tableCards = {};
     g.declPoints = {};
     g.cardPoints = {};
     esamino_accuso(g);
     creditDeclarations(g);
-    table.onDeclarations();
+    io.events.onDeclarations(g);
     g.cardsPlayed = 0;
     g.trickNumber = 1;
     g.leaderSeat = g.turnSeat;
+}
 
-    const bool humanAtSeatOne = !table.seatOneIsComputer();
+}  // namespace
+
+Task<> gioco(GameState& g, MatchIo& io) {
+    startDeal(g, io);
+    const bool humanAtSeatOne = !io.computerAtSeatOne;
     bool turnStart = true;
     while (g.cardsPlayed < kCardCount) {
         if (turnStart) {
-            table.drawNames();
-            if (g.trickNumber == 3) table.hideDeclarations();
+            io.view.drawNames(g.playerNames, g.turnSeat);
+            if (g.trickNumber == 3) io.view.hideDeclarations();
         }
         turnStart = true;
         if (g.turnSeat == 1 && humanAtSeatOne) {
-            co_await humanPlays(g, table);
+            co_await humanPlays(g, io);
             if (g.cardsPlayed % 4 == 0) {
-                decideTrick(g, table);
-                co_await muovo_carte_prese(g, table);
+                decideTrick(g, io);
+                co_await muovo_carte_prese(g, io);
                 clearTrick(g);  // the next turn starts at once
                 continue;
             }
             // Seat 2 plays next, without the turn start: the names stay as they are.
-            co_await table.ritardo(1);
+            co_await io.view.ritardo(1);
             g.turnSeat = 2;
             turnStart = false;
             continue;
         }
-        computerChooses(g, table);
-        co_await muovo_carta_da_giocare(g, table);
+        computerChooses(g, io);
+        co_await muovo_carta_da_giocare(g, io);
         if (g.cardsPlayed % 4 == 0) {
-            decideTrick(g, table);
-            co_await muovo_carte_prese(g, table);
+            decideTrick(g, io);
+            co_await muovo_carte_prese(g, io);
             clearTrick(g);
-            if (g.cardsPlayed < kCardCount) co_await table.ritardo(1);
+            if (g.cardsPlayed < kCardCount) co_await io.view.ritardo(1);
             continue;
         }
         g.turnSeat = nextSeat(g.turnSeat);
-        if (g.turnSeat != 1) co_await table.ritardo(1);
+        if (g.turnSeat != 1) co_await io.view.ritardo(1);
     }
-    table.clearDrawing();
+    io.view.clearDrawing();
 }
 
 }  // namespace morvello

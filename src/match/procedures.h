@@ -1,44 +1,52 @@
 // The scripted procedures of a match, each awaited by the one above it:
 // Main -> Scelta_Cartaro, daicarte, gioco, risultato; gioco -> the card
-// movements; the card movements -> the signal movements.
+// movements. They read and write the game state; the table, the player and the
+// listeners are reached through MatchIo.
 #pragma once
 
 #include "cards/game_state.h"
-#include "match/table.h"
-#include "match/task.h"
+#include "match/match_observers.h"
+#include "match/player_input.h"
+#include "match/table_view.h"
+#include "task/task.h"
 
 namespace morvello {
 
+// What the controller talks to.
+struct MatchIo {
+    TableView& view;
+    PlayerInput& input;
+    MatchObserver& events;
+    bool computerAtSeatOne = false;  // seat 1 plays by the computer strategy (the runner)
+};
+
 // Resets the table before a dealer choice.
-void gioco_imposta(GameState& g, Table& table);
+void gioco_imposta(GameState& g, MatchIo& io);
 
 // The dealer choice: one deck click a seat, seats 2, 3, 4, 1; ties draw again.
-Task<> Scelta_Cartaro(GameState& g, Table& table);
+Task<> Scelta_Cartaro(GameState& g, MatchIo& io);
 
 // Deals deck in packets of ten, from the seat after the dealer.
-Task<> daicarte(GameState& g, Table& table);
+Task<> daicarte(GameState& g, MatchIo& io);
 
 // Orders a freshly dealt hand; for the human, lays the fan out and pauses.
-Task<> OrdMieCarte(GameState& g, Table& table, Byte seat);
-
-// Moves the human's held cards to their fan slots, a higher slot in front.
-void layOutHumanHand(GameState& g, Table& table);
+Wait<> OrdMieCarte(GameState& g, MatchIo& io, Byte seat);
 
 // Plays the ten tricks of a deal.
-Task<> gioco(GameState& g, Table& table);
+Task<> gioco(GameState& g, MatchIo& io);
 
 // Brings cardToPlay from turnSeat onto the table, with its play signal.
-Task<> muovo_carta_da_giocare(GameState& g, Table& table);
+Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io);
 
 // Gathers the decided trick onto the winner's card and slides it away.
-Task<> muovo_carte_prese(GameState& g, Table& table);
+Wait<> muovo_carte_prese(GameState& g, MatchIo& io);
 
-// The three play-signal movements of cardToPlay played by turnSeat.
-Task<> busso(GameState& g, Table& table);
-Task<> liscio(GameState& g, Table& table);
-Task<> striscio(GameState& g, Table& table);
+// The signal of turnSeat's card that the table shows: a knock unless on the last
+// trick or on a 3; a fling or creep unless on the last trick or, when only the
+// leader may declare, by a follower. kNoSignal when nothing is shown.
+Byte shownSignal(const GameState& g);
 
 // Settles the deal, draws the score sheet and sets the Game menu for what follows.
-void risultato(GameState& g, Table& table);
+void risultato(GameState& g, MatchIo& io);
 
 }  // namespace morvello

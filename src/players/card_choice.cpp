@@ -18,8 +18,7 @@ void scelgo_carta_da_giocare(GameState& g) {
         return;
     }
     g.cardToPlay = card;
-    g.holdMap[t][Seme(card)][ValCarta(card)] = ' ';
-    g.hands[t][g.chosenSlot] = static_cast<Byte>(card + kPlayedMark);
+    playFromSlot(g, t, g.chosenSlot);
 }
 
 }  // namespace morvello

@@ -1,9 +1,9 @@
 #include "players/follow.h"
 
-#include "match/trick.h"
+#include "rules/trick.h"
 #include "players/lead.h"
 #include "players/pickers.h"
-#include "players/play_signal.h"
+#include "cards/play_signal.h"
 #include "players/queries.h"
 
 namespace morvello {

@@ -73,7 +73,6 @@ void parseConfig(std::string_view bytes, GameState& g) {
     g.scoreOption = option(in.numberField(), 0, 1, fresh.scoreOption);
     readDeck(in, g);
     g.dealerSeat = option(in.numberField(), 0, 4, 0);
-    g.rateFactor = g.playRate * 10.0;
     g.noReplayDeck = true;
 }
 

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QSize>
 
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 
 class QPainter;
 class QRectF;

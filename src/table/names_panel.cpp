@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 #include "settings/player_name.h"
 #include "table/qt_table.h"
 #include "table/table_scene.h"
@@ -33,8 +33,8 @@ bool isAcceptableName(const QString& name) {
            tableTextWidth(name, 10) <= kMaxNameWidth;
 }
 
-NamesPanel::NamesPanel(GameState& g, TableScene& scene, QtTable& table)
-    : g_(g), scene_(scene), table_(table) {
+NamesPanel::NamesPanel(Match& match, TableScene& scene, QtTable& table)
+    : match_(match), scene_(scene), table_(table) {
     for (int i = 1; i <= 4; ++i) {
         QLineEdit& box = scene_.nameBox(i);
         box.setValidator(new NameValidator(&box));
@@ -46,7 +46,7 @@ NamesPanel::NamesPanel(GameState& g, TableScene& scene, QtTable& table)
 
 void NamesPanel::personalize_players_Click() {
     table_.clearDrawing();
-    g_.phase = Phase::PersonalizePlayers;
+    match_.personalize_players_Click();
     Drawing d;
     d.fillRect(0, 0, 158, 30, colours::lightYellow);
     d.setFontSize(8);
@@ -64,7 +64,7 @@ void NamesPanel::personalize_players_Click() {
         item.show();
         d.moveTo(5, top + 1);
         scene_.nameBox(i).setText(
-            QString::fromStdString(g_.playerNames[static_cast<std::size_t>(i - 1)]));
+            QString::fromStdString(match_.state().playerNames[static_cast<std::size_t>(i - 1)]));
         d.print(i == 1 ? "Player1 (you)" : "Player" + std::to_string(i), true);
     }
     QGraphicsProxyWidget& ok = scene_.namesOkItem();
@@ -74,16 +74,14 @@ void NamesPanel::personalize_players_Click() {
 }
 
 void NamesPanel::TxtPlayer_Change(int index) {
-    g_.playerNames[static_cast<std::size_t>(index - 1)] =
-        scene_.nameBox(index).text().toStdString();
+    match_.TxtPlayer_Change(index, scene_.nameBox(index).text().toStdString());
 }
 
 void NamesPanel::CMDNames_Click() {
-    table_.saveConfig();
+    match_.CMDNames_Click();
     for (int i = 1; i <= 4; ++i) scene_.nameBoxItem(i).hide();
     scene_.namesOkItem().hide();
     table_.clearDrawing();
-    g_.phase = Phase::SceltaCartaroAgain;
     table_.dealerChoiceChanged();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "cards/game_state.h"
+#include "match/controller.h"
 
 namespace morvello {
 
@@ -23,7 +23,7 @@ bool isAcceptableName(const QString& name);
 
 class NamesPanel {
   public:
-    NamesPanel(GameState& g, TableScene& scene, QtTable& table);
+    NamesPanel(Match& match, TableScene& scene, QtTable& table);
 
     void personalize_players_Click();
     void TxtPlayer_Change(int index);
@@ -31,7 +31,7 @@ class NamesPanel {
     bool shown() const;
 
   private:
-    GameState& g_;
+    Match& match_;
     TableScene& scene_;
     QtTable& table_;
 };

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "match/seat_geometry.h"
-#include "scoring/score_sheet.h"
+#include "cards/play_signal.h"
+#include "drawing/score_sheet.h"
+#include "match/pace.h"
+#include "rules/declarations.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -16,9 +19,29 @@ constexpr double kSlideUnits = 0.2;     // a 600-position slide lasts this much 
 constexpr double kSqueezeUnits = 0.45;  // the squeeze, eased so the card visibly turns
 constexpr int kShortestTickMs = 15;     // signal timers tick no faster than a desktop's timer
 constexpr int kSlidePositions = 600;
-constexpr double kListParked = 2500;
-constexpr double kListWaiting = 2600;
-constexpr double kListDismissed = 2800;
+
+// The signal movements, in table units per timer step and thresholds to reach.
+constexpr float kSlowStep = 0.3f;        // the knock's tap and the creep, per step
+constexpr float kKnockReach = 0.2f;      // how far the knock taps the card right
+constexpr float kCreepReach = 10;        // how far the creep edges it right
+constexpr float kFlingStepUpDown = 3;    // a fling from the bottom or top seat
+constexpr float kFlingReachUpDown = 40;
+constexpr float kFlingStepSideways = 4;  // a fling from a side seat
+constexpr float kFlingReachSideways = 30;
+constexpr int kSignalTickMs = 1;
+constexpr int kSidewaysFlingTickMs = 4;
+
+// How many timer steps of `perStep` units it takes to cover `distance`, counted
+// the way the timer moves the card.
+int stepsToCover(float distance, float perStep) {
+    float moved = 0;
+    int steps = 0;
+    while (moved < distance) {
+        moved += perStep;
+        ++steps;
+    }
+    return steps;
+}
 
 // A modal message on the window, ended by its OK button.
 class MessageAwaiter {
@@ -55,10 +78,10 @@ QPointF toScene(Point p) {
 }
 
 // The caption's 34-character declarations, one to a line.
-QString declarationLines(const std::string& caption) {
+QString declarationLines(std::string_view caption) {
     QStringList lines;
-    for (std::size_t at = 0; at < caption.size(); at += 34) {
-        QString line = QString::fromStdString(caption.substr(at, 34));
+    for (std::size_t at = 0; at < caption.size(); at += kAccusoLineWidth) {
+        QString line = QString::fromStdString(std::string(caption.substr(at, kAccusoLineWidth)));
         while (line.endsWith(' ')) line.chop(1);
         if (!line.isEmpty()) lines << line;
     }
@@ -67,9 +90,8 @@ QString declarationLines(const std::string& caption) {
 
 }  // namespace
 
-QtTable::QtTable(GameState& g, TableScene& scene, TableHost& host)
-    : g_(g), scene_(scene), host_(host) {
-    for (int code = 1; code <= 40; ++code) {
+QtTable::QtTable(TableScene& scene, TableHost& host) : scene_(scene), host_(host) {
+    for (int code = 1; code <= kCardCount; ++code) {
         CardItem& item = scene_.card(code);
         item.onPress = [this](int c, Qt::MouseButton b) { carta_MouseDown(c, b); };
         item.onRelease = [this](int c, Qt::MouseButton b) { carta_MouseUp(c, b); };
@@ -83,7 +105,7 @@ QtTable::QtTable(GameState& g, TableScene& scene, TableHost& host)
 }
 
 QtTable::~QtTable() {
-    for (int code = 1; code <= 40; ++code) {
+    for (int code = 1; code <= kCardCount; ++code) {
         scene_.card(code).onPress = nullptr;
         scene_.card(code).onRelease = nullptr;
     }
@@ -93,11 +115,10 @@ QtTable::~QtTable() {
     scene_.about().setOnPress(nullptr);
 }
 
-// ---- waits
+// ---- the leaf waits
 
 int QtTable::paceMs(double units) const {
-    const int ms = static_cast<int>(units * 30500 / g_.rateFactor);
-    return static_cast<int>(ms * delayScale_);
+    return static_cast<int>(ritardoMs(units, g_->playRate) * delayScale_);
 }
 
 Task<> QtTable::delay(int ms) {
@@ -118,6 +139,7 @@ Wait<> QtTable::ritardo(double units) {
     return delay(ms);
 }
 
+// A slide passes through 600 positions, from where the card lies to `to`.
 Wait<> QtTable::slideCard(Byte card, Point to) {
     CardItem& item = scene_.card(card);
     const QPointF from = item.pos(), delta = toScene(to) - from;
@@ -132,6 +154,8 @@ Wait<> QtTable::slideCard(Byte card, Point to) {
     });
 }
 
+// The slide on to `to` while the card's width shrinks by (600 - s) / 600 at each
+// step s, so it turns edge-on; afterwards its width is whole again.
 Wait<> QtTable::squeezeCard(Byte card, Point to) {
     CardItem& item = scene_.card(card);
     const QPointF from = item.pos(), delta = toScene(to) - from;
@@ -153,6 +177,7 @@ Wait<> QtTable::squeezeCard(Byte card, Point to) {
     });
 }
 
+// Moves a card `steps` times by (dx, dy), one step per timer tick.
 Wait<> QtTable::stepCard(Byte card, double dx, double dy, int steps, int intervalMs) {
     CardItem& item = scene_.card(card);
     auto step = [&item, dx, dy] { item.moveBy(dx, dy); };
@@ -177,50 +202,75 @@ Wait<> QtTable::showMessage(const std::string& text) {
     return message(QString::fromStdString(text));
 }
 
-Task<> QtTable::deckClick() {
-    co_await deck_.wait();
+// ---- a card to the table, with its signal
+
+// busso: the card taps right and back, a knock each way.
+Task<> QtTable::busso(Byte card) {
+    const int steps = stepsToCover(kKnockReach, kSlowStep);
+    host_.playSound(Sound::Knock);
+    co_await stepCard(card, kSlowStep, 0, steps, kSignalTickMs);
+    co_await ritardo(0.25);
+    host_.playSound(Sound::Knock);
+    co_await stepCard(card, -kSlowStep, 0, steps, kSignalTickMs);
+    co_await ritardo(1);
 }
 
-Wait<> QtTable::waitForDeckClick() {
-    if (autoDraw_) {
-        QTimer::singleShot(0, &context_, [this] { dorsov_Click(); });
+// liscio: the card is flung away from its player.
+Task<> QtTable::liscio(Byte seat, Byte card) {
+    host_.playSound(Sound::Fling);
+    if (seat == 1 || seat == 3) {
+        const float dy = seat == 1 ? -kFlingStepUpDown : kFlingStepUpDown;
+        co_await stepCard(card, 0, dy, stepsToCover(kFlingReachUpDown, kFlingStepUpDown),
+                          kSignalTickMs);
+    } else {
+        const float dx = seat == 2 ? -kFlingStepSideways : kFlingStepSideways;
+        co_await stepCard(card, dx, 0, stepsToCover(kFlingReachSideways, kFlingStepSideways),
+                          kSidewaysFlingTickMs);
     }
-    return deckClick();
+    co_await ritardo(1);
 }
 
-Task<Byte> QtTable::humanCard() {
-    co_return co_await humanCard_.wait();
+// striscio: the card creeps to the right.
+Task<> QtTable::striscio(Byte card) {
+    host_.playSound(Sound::Creep);
+    co_await stepCard(card, kSlowStep, 0, stepsToCover(kCreepReach, kSlowStep), kSignalTickMs);
+    co_await ritardo(1);
 }
 
-Wait<Byte> QtTable::waitForHumanCard() {
-    if (onHumanTurn) onHumanTurn();
-    return humanCard();
+Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter) {
+    if (signal == kBusso) co_await busso(card);
+    if (signal == kVolo) co_await liscio(seat, card);
+    if (signal == kStriscio) co_await striscio(card);
+    placeCard(card, tablePosition(geometry_, seat));
+    if (pauseAfter) co_await ritardo(0.5);
 }
 
-Task<int> QtTable::signalChoice() {
-    co_return co_await signal_.wait();
+Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
+    if (shownSignal != kNoSignal) return signalThenTable(seat, card, shownSignal, pauseAfter);
+    placeCard(card, tablePosition(geometry_, seat));
+    if (pauseAfter) return ritardo(0.5);
+    return {};
 }
 
-Wait<int> QtTable::waitForSignalChoice() {
-    parkSignalList(kListWaiting);
-    return signalChoice();
+// ---- a trick gathered
+
+Task<> QtTable::gathering(GatheredTrick trick) {
+    co_await ritardo(1);
+    const Point winnerPlace = tablePosition(geometry_, trick.winner);
+    if (rulesShown()) co_await rulesClosed();  // the trick stays while the player reads the rules
+    scene_.bringToFront(trick.winnerCard);
+    for (const Byte card : trick.strongestFirst) {
+        co_await slideCard(card, winnerPlace);
+        if (card != trick.winnerCard) placeCard(card, kParkedAfterTrick);
+    }
+    co_await ritardo(1);
+    co_await slideCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 2));
+    co_await squeezeCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 3));
+    placeCard(trick.winnerCard, kParkedAfterTrick);
 }
 
-Task<> QtTable::command() {
-    co_await command_.wait();
-}
-
-Wait<> QtTable::waitForCommand() {
-    return command();
-}
-
-Task<> QtTable::rulesClosed() {
-    co_await rules_.wait();
-}
-
-Wait<> QtTable::waitWhileRulesShown() {
-    if (!rulesShown()) return {};
-    return rulesClosed();
+Wait<> QtTable::gatherTrick(const GatheredTrick& trick) {
+    return gathering(trick);
 }
 
 // ---- presentation
@@ -229,65 +279,46 @@ void QtTable::clearDrawing() {
     scene_.surface().clear();
 }
 
-void QtTable::drawNames() {
-    // Posiziona_Players: the names at size 10, the player to move in white.
+// Posiziona_Players: the names at size 10, the player to move in white; the side
+// names one character a line.
+void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) {
+    const TableGeometry& t = geometry_;
     Drawing d;
-    d.setFontSize(10);
-    const double cx = g_.centerX, cy = g_.centerY, w = g_.cardWidth, h = g_.cardHeight;
-    auto colourOf = [this](int seat) {
-        return g_.turnSeat == seat ? colours::white : colours::nameGreen;
+    d.setFontSize(kNamesFontSize);
+    auto colourOf = [turnSeat](int seat) {
+        return turnSeat == seat ? colours::white : colours::nameGreen;
     };
     d.setColour(colourOf(1));
-    d.moveTo(cx - w / 2, 2 * cy - 16);
-    d.print(g_.playerNames[0], true);
+    d.moveTo(t.centerX - t.cardWidth / 2, 2 * t.centerY - 16);
+    d.print(names[0], true);
     d.setColour(colourOf(3));
-    d.moveTo(cx - w / 2, 6);
-    d.print(g_.playerNames[2], true);
+    d.moveTo(t.centerX - t.cardWidth / 2, 6);
+    d.print(names[2], true);
     auto vertical = [&](int seat, double x) {
         d.setColour(colourOf(seat));
-        const QString name =
-            QString::fromStdString(g_.playerNames[static_cast<std::size_t>(seat - 1)]);
-        const QList<uint> chars = name.toUcs4();
+        const QList<uint> chars =
+            QString::fromStdString(names[static_cast<std::size_t>(seat - 1)]).toUcs4();
         for (int k = 1; k <= chars.size(); ++k) {
-            d.moveTo(x, cy - 50 + k * (d.fontSize() + 5));
+            d.moveTo(x, t.centerY - kSideNameTop + k * (d.fontSize() + kSideNameLineGap));
             const char32_t c = chars[k - 1];
             d.print(QString::fromUcs4(&c, 1).toStdString(), true);
         }
     };
-    vertical(2, 2 * cx - h - 25);
-    vertical(4, h + 20);
+    vertical(2, 2 * t.centerX - t.cardHeight - 25);
+    vertical(4, t.cardHeight + 20);
     scene_.surface().replaceNames(d.ops());
 }
 
-void QtTable::paintBack(Byte seat, int slot) {
-    const Point at = backSlot(g_, seat, slot);
-    Drawing d;
-    if (seat == 3)
-        d.picture(BackPicture::Vertical, at.x, at.y, g_.cardWidth, g_.cardHeight);
-    else
-        d.picture(BackPicture::Horizontal, at.x, at.y, g_.cardHeight, g_.cardWidth);
-    scene_.surface().append(d.ops());
+void QtTable::showTitle(bool shown) {
+    PictureItem& title = scene_.title();
+    const QRectF box = title.boundingRect();
+    title.setPos(geometry_.centerX - box.width() / 2, geometry_.centerY - box.height() / 2);
+    title.setVisible(shown);
 }
 
-void QtTable::repaintBacks(Byte seat) {
-    const double cx = g_.centerX, cy = g_.centerY, w = g_.cardWidth, h = g_.cardHeight;
-    Drawing d;
-    if (seat == 3) {
-        const double x0 = cx - 2.8 * w;
-        d.fillRect(x0, 25, x0 + 5.5 * w, h + 26, colours::table);
-    } else {
-        const double x = seat == 4 ? 5 : 2 * cx - h - 5, y0 = cy - 2.6 * w;
-        d.fillRect(x, y0, x + h + 1, y0 + 5.5 * w + 1, colours::table);
-    }
-    scene_.surface().append(d.ops());
-    for (int slot = 1; slot <= 10; ++slot) {
-        const int code = g_.hands[seat][static_cast<std::size_t>(slot)];
-        if (code != 0 && !isPlayed(code)) paintBack(seat, slot);
-    }
-}
-
-void QtTable::drawScoreSheet(bool gameOver) {
-    scene_.surface().append(scoreSheetDrawing(g_, gameOver));
+void QtTable::showDeck(bool shown) {
+    scene_.deck().setPos(toScene(deckPosition(geometry_)));
+    scene_.deck().setVisible(shown);
 }
 
 void QtTable::placeCard(Byte card, Point topLeft) {
@@ -297,34 +328,69 @@ void QtTable::placeCard(Byte card, Point topLeft) {
     item.show();
 }
 
-void QtTable::bringToFront(Byte card) {
+void QtTable::parkAllCards() {
+    for (int code = 1; code <= kCardCount; ++code)
+        placeCard(static_cast<Byte>(code), kParkedForDeal);
+}
+
+void QtTable::parkCard(Byte card, Parking where) {
+    placeCard(card, where == Parking::ForDeal ? kParkedForDeal : kParkedAfterTrick);
+}
+
+void QtTable::showDrawnCard(Byte seat, Byte card) {
+    placeCard(card, drawPosition(geometry_, seat));
     scene_.bringToFront(card);
 }
 
-void QtTable::sendToBack(Byte card) {
+void QtTable::paintBack(Byte seat, int slot) {
+    const Point at = backSlot(geometry_, seat, slot);
+    const double w = geometry_.cardWidth, h = geometry_.cardHeight;
+    Drawing d;
+    if (seat == 3)
+        d.picture(BackPicture::Vertical, at.x, at.y, w, h);
+    else
+        d.picture(BackPicture::Horizontal, at.x, at.y, h, w);
+    scene_.surface().append(d.ops());
+}
+
+void QtTable::dealCard(Byte seat, int slot, Byte card) {
+    if (seat != 1) {
+        paintBack(seat, slot);
+        return;
+    }
+    placeCard(card, humanSlot(geometry_, slot));
+    scene_.bringToFront(card);
+}
+
+void QtTable::layOutHand(const Hand& hand) {
+    for (int slot = 1; slot <= 10; ++slot) {
+        const int card = hand[static_cast<std::size_t>(slot)];
+        if (card == 0 || isPlayed(card)) continue;
+        scene_.bringToFront(card);
+        placeCard(static_cast<Byte>(card), humanSlot(geometry_, slot));
+    }
+}
+
+// cancella_dorsov and cancella_dorsoo: the seat's band erased and its held
+// slots painted again, so a card played from the middle leaves a gap.
+void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);
+    placeCard(card, startPosition(geometry_, seat));
+    if (seat == 1) return;
+    const Band band = backBand(geometry_, seat);
+    Drawing d;
+    d.fillRect(band.from.x, band.from.y, band.to.x, band.to.y, colours::table);
+    scene_.surface().append(d.ops());
+    for (int slot = 1; slot <= 10; ++slot) {
+        const int code = hand[static_cast<std::size_t>(slot)];
+        if (code != 0 && !isPlayed(code)) paintBack(seat, slot);
+    }
 }
 
-void QtTable::parkAllCards(Point where) {
-    for (int code = 1; code <= 40; ++code) placeCard(static_cast<Byte>(code), where);
-}
-
-void QtTable::showDeck(bool shown) {
-    scene_.deck().setPos(toScene(deckPosition(g_)));
-    scene_.deck().setVisible(shown);
-}
-
-void QtTable::showTitle(bool shown) {
-    PictureItem& title = scene_.title();
-    const QRectF box = title.boundingRect();
-    title.setPos(g_.centerX - box.width() / 2, g_.centerY - box.height() / 2);
-    title.setVisible(shown);
-}
-
-void QtTable::showDeclaration(Byte seat, const std::string& caption) {
+void QtTable::showDeclaration(Byte seat, std::string_view caption) {
     TextPanel& label = scene_.declaration(seat);
     label.setText(declarationLines(caption));
-    const double cx = g_.centerX, cy = g_.centerY, c = g_.cardHeight;
+    const double cx = geometry_.centerX, cy = geometry_.centerY, c = geometry_.cardHeight;
     const double w = label.width(), h = label.height();
     switch (seat) {
         case 1:
@@ -347,11 +413,61 @@ void QtTable::hideDeclarations() {
     for (int seat = 1; seat <= 4; ++seat) scene_.declaration(seat).hide();
 }
 
+void QtTable::drawScoreSheet(const GameState& g, bool gameOver) {
+    scene_.surface().append(scoreSheetDrawing(g, gameOver));
+}
+
+// ---- the player's waits
+
+Task<DeckInput> QtTable::deckWait() {
+    co_return co_await deck_.wait();
+}
+
+Wait<DeckInput> QtTable::deckInput() {
+    if (autoDraw_) QTimer::singleShot(0, &context_, [this] { dorsov_Click(); });
+    return deckWait();
+}
+
+Task<Byte> QtTable::humanCardWait() {
+    co_return co_await humanCard_.wait();
+}
+
+Wait<Byte> QtTable::humanCard() {
+    if (onHumanTurn) onHumanTurn();
+    return humanCardWait();
+}
+
+Task<int> QtTable::signalWait() {
+    co_return co_await signal_.wait();
+}
+
+Wait<int> QtTable::signalChoice() {
+    parkSignalList(kListWaiting);
+    return signalWait();
+}
+
+Task<Command> QtTable::commandWait() {
+    co_return co_await command_.wait();
+}
+
+Wait<Command> QtTable::command() {
+    return commandWait();
+}
+
+Task<> QtTable::rulesClosed() {
+    co_await rules_.wait();
+}
+
 // ---- input
 
 void QtTable::dorsov_Click() {
-    if (g_.menus.replayChecked || g_.phase != Phase::SceltaCartaro) return;
-    deck_.deliver(0);
+    if (g_->menus.replayChecked || g_->phase != Phase::SceltaCartaro) return;
+    deck_.deliver(DeckInput::Draw);
+}
+
+// The card the human has just played, lying on the table.
+bool QtTable::isCardJustPlayed(int card) const {
+    return card == g_->cardToPlay && !holdsUnplayed(*g_, 1, static_cast<Byte>(card));
 }
 
 void QtTable::carta_MouseDown(int card, Qt::MouseButton button) {
@@ -359,46 +475,35 @@ void QtTable::carta_MouseDown(int card, Qt::MouseButton button) {
     hideAbout();
     const bool right = button == Qt::RightButton;
     if (right) {
-        g_.rightPressedCard = card;
+        rightPressedCard_ = card;
         scene_.bringToFront(card);
     }
-    const bool cardJustPlayed = card == g_.cardToPlay && !g_.jolly[static_cast<std::size_t>(card)];
-    if (right && cardJustPlayed && g_.leaderSeat == 1) {
+    const bool justPlayed = isCardJustPlayed(card);
+    if (right && justPlayed && g_->leaderSeat == 1) {
         // The signal list opens just right of the card.
         const QPointF at = scene_.card(card).pos();
-        scene_.signalListItem().setPos(at.x() + g_.cardWidth, at.y());
+        scene_.signalListItem().setPos(at.x() + geometry_.cardWidth, at.y());
         return;
     }
     if (button != Qt::LeftButton) return;
-    if (cardJustPlayed) {
+    if (justPlayed) {
         parkSignalList(kListDismissed);
-        signal_.deliver(-1);
+        signal_.deliver(kNoSignalChosen);
         return;
     }
-    if (!g_.jolly[static_cast<std::size_t>(card)] || g_.inputLock != 0) return;
-    humanCard_.deliver(static_cast<Byte>(card));
+    if (holdsUnplayed(*g_, 1, static_cast<Byte>(card))) humanCard_.deliver(static_cast<Byte>(card));
 }
 
 void QtTable::carta_MouseUp(int, Qt::MouseButton button) {
-    if (button != Qt::RightButton || g_.rightPressedCard == 0) return;
-    layOutHumanHand();
-    g_.rightPressedCard = 0;
-}
-
-void QtTable::layOutHumanHand() {
-    for (int slot = 1; slot <= 10; ++slot) {
-        const int code = g_.hands[1][static_cast<std::size_t>(slot)];
-        if (code == 0 || isPlayed(code)) continue;
-        scene_.bringToFront(code);
-        scene_.card(code).setPos(toScene(humanSlot(g_, slot)));
-    }
+    if (button != Qt::RightButton || rightPressedCard_ == 0) return;
+    layOutHand(g_->hands[1]);
+    rightPressedCard_ = 0;
 }
 
 void QtTable::List1_Click(int item) {
-    if (item < 0 || item > 3) return;
-    g_.trickSignals[1] = static_cast<Byte>(item);
+    if (item < kNoSignal || item > kStriscio) return;
     parkSignalList(kListParked);
-    signal_.deliver(item);
+    if (!signal_.deliver(item)) host_.lateSignalChoice(item);
 }
 
 void QtTable::parkSignalList(double x) {
@@ -412,13 +517,12 @@ void QtTable::Form_MouseDown() {
     hideAbout();
 }
 
-void QtTable::commandGiven() {
-    if (command_.deliver(0)) return;
-    if (g_.menus.replayChecked) deck_.deliver(0);
+bool QtTable::commandGiven(Command command) {
+    return command_.deliver(command);
 }
 
 void QtTable::dealerChoiceChanged() {
-    deck_.deliver(0);
+    deck_.deliver(DeckInput::LookAgain);
 }
 
 // ---- the rules and about panels

@@ -1,24 +1,32 @@
-// The match controller's table on the window: real timers, animations and clicks
-// on the table scene. The input handlers of the table's items and of the
-// window's menus come here and end the controller's waits.
+// The match controller's table on the window: what the controller hands over
+// is shown with real timers and animations on the table scene, and the
+// player's clicks end the controller's waits. It reads the game state, never
+// writes it.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
-#include "match/table.h"
+#include "match/player_input.h"
+#include "match/table_view.h"
+#include "table/table_geometry.h"
 #include "table/table_host.h"
 #include "table/table_scene.h"
 #include "table/waits.h"
 
-#include <QMessageBox>
-
 namespace morvello {
 
-class QtTable final : public Table {
+class QtTable final : public TableView, public PlayerInput {
   public:
-    QtTable(GameState& g, TableScene& scene, TableHost& host);
+    QtTable(TableScene& scene, TableHost& host);
     ~QtTable() override;
+
+    // The state whose view the input handlers read (the match's, before it starts).
+    void watch(const GameState& g) { g_ = &g; }
+
+    const TableGeometry& geometry() const { return geometry_; }
 
     // Multiplies every delay and animation; 0 completes them at once (tests).
     void setDelayScale(double scale) { delayScale_ = scale; }
@@ -27,35 +35,33 @@ class QtTable final : public Table {
     // Called whenever the controller starts waiting for the human's card.
     std::function<void()> onHumanTurn;
 
-    // ---- Table: waits
+    // ---- TableView
     Wait<> ritardo(double units) override;
-    Wait<> slideCard(Byte card, Point to) override;
-    Wait<> squeezeCard(Byte card, Point to) override;
-    Wait<> stepCard(Byte card, double dx, double dy, int steps, int intervalMs) override;
     Wait<> showMessage(const std::string& text) override;
-    Wait<> waitForDeckClick() override;
-    Wait<Byte> waitForHumanCard() override;
-    Wait<int> waitForSignalChoice() override;
-    Wait<> waitForCommand() override;
-    Wait<> waitWhileRulesShown() override;
-
-    // ---- Table: presentation
+    Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
+    Wait<> gatherTrick(const GatheredTrick& trick) override;
     void clearDrawing() override;
-    void drawNames() override;
-    void paintBack(Byte seat, int slot) override;
-    void repaintBacks(Byte seat) override;
-    void drawScoreSheet(bool gameOver) override;
-    void placeCard(Byte card, Point topLeft) override;
-    void bringToFront(Byte card) override;
-    void sendToBack(Byte card) override;
-    void parkAllCards(Point where) override;
-    void showDeck(bool shown) override;
+    void drawNames(const std::array<std::string, 4>& names, Byte turnSeat) override;
     void showTitle(bool shown) override;
-    void showDeclaration(Byte seat, const std::string& caption) override;
+    void showDeck(bool shown) override;
+    void parkAllCards() override;
+    void parkCard(Byte card, Parking where) override;
+    void showDrawnCard(Byte seat, Byte card) override;
+    void dealCard(Byte seat, int slot, Byte card) override;
+    void layOutHand(const Hand& hand) override;
+    void cardToStart(Byte seat, Byte card, const Hand& hand) override;
+    void showDeclaration(Byte seat, std::string_view caption) override;
     void hideDeclarations() override;
-    void updateMenus() override { host_.updateMenus(); }
-    void playSound(int segment) override { host_.playSound(segment); }
-    void saveConfig() override { host_.saveConfig(); }
+    void drawScoreSheet(const GameState& g, bool gameOver) override;
+    void updateMenus(const MenuState& menus) override { host_.updateMenus(menus); }
+    void playSound(Sound sound) override { host_.playSound(sound); }
+    void saveConfig(const GameState& g) override { host_.saveConfig(g); }
+
+    // ---- PlayerInput
+    Wait<DeckInput> deckInput() override;
+    Wait<Byte> humanCard() override;
+    Wait<int> signalChoice() override;
+    Wait<Command> command() override;
 
     // ---- input
     void dorsov_Click();
@@ -63,9 +69,9 @@ class QtTable final : public Table {
     void carta_MouseUp(int card, Qt::MouseButton button);
     void List1_Click(int item);
     void Form_MouseDown();
-    // Continue, New Game or the replay request was given (the state says which).
-    void commandGiven();
-    // The names were confirmed during the dealer choice: the choice starts again.
+    // A command of the Game menu; false when the controller was not waiting for one.
+    bool commandGiven(Command command);
+    // The dealer choice must look at the state again (the names were confirmed).
     void dealerChoiceChanged();
 
     // ---- the rules and about panels
@@ -85,28 +91,40 @@ class QtTable final : public Table {
 
   private:
     int paceMs(double units) const;
+    void placeCard(Byte card, Point topLeft);
+    void paintBack(Byte seat, int slot);
     void parkSignalList(double x);
-    void layOutHumanHand();
+    bool isCardJustPlayed(int card) const;
+    Wait<> slideCard(Byte card, Point to);
+    Wait<> squeezeCard(Byte card, Point to);
+    Wait<> stepCard(Byte card, double dx, double dy, int steps, int intervalMs);
+    Task<> busso(Byte card);
+    Task<> liscio(Byte seat, Byte card);
+    Task<> striscio(Byte card);
+    Task<> signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter);
+    Task<> gathering(GatheredTrick trick);
     Task<> delay(int ms);
     Task<> animate(int ms, std::function<void(double)> frame);
     Task<> ticks(int intervalMs, int count, std::function<void()> tick);
     Task<> message(QString text);
-    Task<> deckClick();
-    Task<Byte> humanCard();
-    Task<int> signalChoice();
-    Task<> command();
+    Task<DeckInput> deckWait();
+    Task<Byte> humanCardWait();
+    Task<int> signalWait();
+    Task<Command> commandWait();
     Task<> rulesClosed();
 
-    GameState& g_;
+    const GameState* g_ = nullptr;
     TableScene& scene_;
     TableHost& host_;
+    TableGeometry geometry_;
     QObject context_;  // owns the timers and animations of the waits
     double delayScale_ = 1;
     bool autoDraw_ = false;
-    InputSlot<int> deck_;
+    int rightPressedCard_ = 0;  // the card lifted by a right press, until its release
+    InputSlot<DeckInput> deck_;
     InputSlot<Byte> humanCard_;
     InputSlot<int> signal_;
-    InputSlot<int> command_;
+    InputSlot<Command> command_;
     InputSlot<int> rules_;
     QPointer<QMessageBox> message_;
 };

@@ -1,6 +1,9 @@
 // What the window's table needs from the window around it.
 #pragma once
 
+#include "cards/game_state.h"
+#include "match/table_view.h"
+
 class QWidget;
 
 namespace morvello {
@@ -8,10 +11,12 @@ namespace morvello {
 class TableHost {
   public:
     virtual ~TableHost() = default;
-    virtual void updateMenus() = 0;           // mirror the state's menus into the menu bar
-    virtual void playSound(int segment) = 0;  // suona
-    virtual void saveConfig() = 0;            // Set_Write
-    virtual QWidget* dialogParent() = 0;      // the window the messages belong to
+    virtual void updateMenus(const MenuState& menus) = 0;  // into the menu bar
+    virtual void playSound(Sound sound) = 0;               // suona
+    virtual void saveConfig(const GameState& g) = 0;       // Set_Write
+    // A signal picked from the list once the controller no longer waits for one.
+    virtual void lateSignalChoice(int item) = 0;
+    virtual QWidget* dialogParent() = 0;  // the window the messages belong to
 };
 
 }  // namespace morvello

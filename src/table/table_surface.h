@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 
 namespace morvello {
 

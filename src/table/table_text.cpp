@@ -4,7 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 
 namespace morvello {
 namespace {

@@ -18,8 +18,9 @@
 #include <array>
 
 #include "app/game_window.h"
+#include "rules/play_rules.h"
 #include "cards/shuffle.h"
-#include "match/seat_geometry.h"
+#include "table/table_geometry.h"
 #include "qt_app.h"
 
 namespace morvello {
@@ -37,8 +38,8 @@ WindowOptions testOptions(const QTemporaryDir& dir) {
     options.sound = false;
     options.store.emplace(dir.path(), dir.filePath("user"));
     auto engine = std::make_shared<ShuffleEngine>(20240611u);
-    options.main.newDeck = [engine](GameState& g) {
-        Mescola(g, *engine);
+    options.main.newDeck = [engine](Deck& deck) {
+        Mescola(deck, *engine);
         return true;
     };
     return options;
@@ -52,15 +53,17 @@ class WindowMatch : public ::testing::Test {
   protected:
     WindowMatch() : window_(testOptions(dir_)) {
         window_.Form_Load();
-        g().deck = orderedDeck();  // draws ace, 2, 3, 4: the human deals
-        g().scoreOption = 1;       // 31 points: a match of three deals at least
+        setUp().deck = orderedDeck();  // draws ace, 2, 3, 4: the human deals
+        setUp().scoreOption = 1;       // 31 points: a match of three deals at least
         window_.resize(1024, 800);
         window_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
         EXPECT_TRUE(QTest::qWaitFor([&] { return window_.matchRunning(); }));
     }
 
-    GameState& g() { return window_.state(); }
+    const GameState& g() { return window_.state(); }
+    GameState& setUp() { return window_.match().stateBeforeStart(); }
+    const TableGeometry& geo() { return window_.table().geometry(); }
     QtTable& table() { return window_.table(); }
     TableScene& scene() { return window_.scene(); }
     const GameMenus& menus() { return window_.menus(); }
@@ -69,12 +72,12 @@ class WindowMatch : public ::testing::Test {
         QTest::mouseClick(window_.view().viewport(), button, {}, window_.view().mapFromScene(at));
     }
     void clickCard(int code, Qt::MouseButton button = Qt::LeftButton) {
-        clickTable(scene().card(code).pos() + QPointF(g().cardWidth * 0.2, g().cardHeight * 0.5),
+        clickTable(scene().card(code).pos() + QPointF(geo().cardWidth * 0.2, geo().cardHeight * 0.5),
                    button);
     }
     void clickDeck() {
-        const Point deck = deckPosition(g());
-        clickTable(QPointF(deck.x + g().cardWidth / 2, deck.y + g().cardHeight / 2));
+        const Point deck = deckPosition(geo());
+        clickTable(QPointF(deck.x + geo().cardWidth / 2, deck.y + geo().cardHeight / 2));
     }
     void clickListItem(int row) {
         QListWidget& list = scene().signalList();
@@ -110,7 +113,7 @@ class WindowMatch : public ::testing::Test {
         EXPECT_TRUE(menus().personalize->isEnabled());
         EXPECT_FALSE(menus().continueItem->isEnabled());
         clickDeck();
-        const Point drawn = drawPosition(g(), 2);
+        const Point drawn = drawPosition(geo(), 2);
         EXPECT_EQ(scene().card(g().deck[1]).pos(), QPointF(drawn.x, drawn.y));
         EXPECT_FALSE(menus().personalize->isEnabled());
         for (int draw = 2; draw <= 4; ++draw) clickDeck();
@@ -165,14 +168,14 @@ class WindowMatch : public ::testing::Test {
             ASSERT_NE(box, nullptr);
             const int leadSuit = Seme(g().tableCards[g().leaderSeat]);
             EXPECT_EQ(box->text().toStdString(), "You have " + suitNames[leadSuit]);
-            EXPECT_TRUE(g().jolly[-choice]);
+            EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(-choice)));
             pressOk(box);
             ASSERT_TRUE(table().waitingForHumanCard());
-            EXPECT_TRUE(g().jolly[-choice]);
+            EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(-choice)));
             return;
         }
         clickCard(choice);
-        EXPECT_FALSE(g().jolly[choice]);
+        EXPECT_FALSE(holdsUnplayed(g(), 1, static_cast<Byte>(choice)));
     }
 
     void chooseSignal() {
@@ -183,7 +186,7 @@ class WindowMatch : public ::testing::Test {
         }
         knocked_ = true;
         clickCard(card, Qt::RightButton);
-        const QPointF beside = scene().card(card).pos() + QPointF(g().cardWidth, 0);
+        const QPointF beside = scene().card(card).pos() + QPointF(geo().cardWidth, 0);
         EXPECT_EQ(scene().signalListItem().pos(), beside);
         clickListItem(2);  // "Busso"
         EXPECT_EQ(scene().signalList().item(2)->text(), "Busso");
@@ -201,7 +204,7 @@ class WindowMatch : public ::testing::Test {
         for (int slot = 1; slot <= 10; ++slot) {
             const int code = g().hands[1][slot];
             if (isPlayed(code)) continue;
-            const Point at = humanSlot(g(), slot);
+            const Point at = humanSlot(geo(), slot);
             EXPECT_EQ(scene().card(code).pos(), QPointF(at.x, at.y));
         }
         if (!screenshotTaken_) {
@@ -277,7 +280,7 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     menus().velocita[3]->trigger();
     EXPECT_TRUE(menus().velocita[3]->isChecked());
     EXPECT_FALSE(menus().velocita[2]->isChecked());
-    EXPECT_DOUBLE_EQ(g().rateFactor, 30);
+    EXPECT_EQ(g().playRate, 3);
     ASSERT_TRUE(QFile::exists(file));
     menus().callYes[2]->trigger();
     EXPECT_TRUE(menus().callYes[2]->isChecked());

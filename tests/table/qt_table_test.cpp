@@ -8,7 +8,8 @@
 #include <QTest>
 #include <optional>
 
-#include "match/seat_geometry.h"
+#include "cards/play_signal.h"
+#include "table/table_geometry.h"
 #include "table_fixture.h"
 
 namespace morvello {
@@ -36,19 +37,18 @@ void click(TableFixture& f, QPointF scenePoint, Qt::MouseButton button = Qt::Lef
 
 // The visible left part of a card image.
 QPointF cardSpot(TableFixture& f, int code) {
-    return f.scene.card(code).pos() + QPointF(f.g.cardWidth * 0.2, f.g.cardHeight * 0.5);
+    return f.scene.card(code).pos() + QPointF(f.geo().cardWidth * 0.2, f.geo().cardHeight * 0.5);
 }
 
-// A human hand of ten cards laid out on its slots, every card playable.
+QPointF at(Point p) {
+    return {p.x, p.y};
+}
+
+// A human hand of ten cards laid out on its slots.
 void dealHumanHand(TableFixture& f) {
     const int hand[] = {3, 2, 1, 13, 17, 25, 24, 39, 38, 36};
-    for (int slot = 1; slot <= 10; ++slot) {
-        const int code = hand[slot - 1];
-        f.g.hands[1][slot] = static_cast<Byte>(code);
-        f.g.jolly[code] = true;
-        f.table.placeCard(static_cast<Byte>(code), humanSlot(f.g, slot));
-        f.table.bringToFront(static_cast<Byte>(code));
-    }
+    for (int slot = 1; slot <= 10; ++slot) f.g.hands[1][slot] = static_cast<Byte>(hand[slot - 1]);
+    f.table.layOutHand(f.g.hands[1]);
 }
 
 QPointF listItemCentre(TableFixture& f, int row) {
@@ -58,19 +58,19 @@ QPointF listItemCentre(TableFixture& f, int row) {
     return f.scene.signalListItem().mapToScene(QPointF(inList));
 }
 
-TEST(QtTableInput, HumanCardIsTakenOnlyWhileTheLockIsOpen) {
+TEST(QtTableInput, HandCardsAreTakenOnlyWhileTheControllerWaitsForOne) {
     TableFixture f;
     dealHumanHand(f);
+    click(f, cardSpot(f, 13));  // nobody waits: nothing happens
     std::optional<Byte> played;
-    Task<> task = capture(f.table.waitForHumanCard(), played);
+    Task<> task = capture(f.table.humanCard(), played);
     task.start();
     ASSERT_TRUE(f.table.waitingForHumanCard());
 
-    f.g.inputLock = 100;
+    f.g.hands[1][4] += kPlayedMark;  // a card already played is not taken
     click(f, cardSpot(f, 13));
     EXPECT_FALSE(played);
-
-    f.g.inputLock = 0;
+    f.g.hands[1][4] -= kPlayedMark;
     click(f, cardSpot(f, 13), Qt::RightButton);  // a peek, not a play
     EXPECT_FALSE(played);
     click(f, cardSpot(f, 13));
@@ -82,27 +82,21 @@ TEST(QtTableInput, HumanCardIsTakenOnlyWhileTheLockIsOpen) {
 TEST(QtTableInput, RightPressLiftsACardAndTheReleaseLaysTheFanOutAgain) {
     TableFixture f;
     dealHumanHand(f);
-    f.g.inputLock = 0;
     const QPoint spot = onView(f, cardSpot(f, 13));  // slot 4
     QTest::mousePress(f.view.viewport(), Qt::RightButton, {}, spot);
     EXPECT_GT(f.scene.card(13).zValue(), f.scene.card(36).zValue());
-    EXPECT_EQ(f.g.rightPressedCard, 13);
     QTest::mouseRelease(f.view.viewport(), Qt::RightButton, {}, spot);
     EXPECT_LT(f.scene.card(13).zValue(), f.scene.card(17).zValue());
     EXPECT_GT(f.scene.card(13).zValue(), f.scene.card(1).zValue());
-    EXPECT_EQ(f.scene.card(13).pos(), QPointF(humanSlot(f.g, 4).x, humanSlot(f.g, 4).y));
-    EXPECT_EQ(f.g.rightPressedCard, 0);
-    EXPECT_EQ(f.g.hands[1][4], 13);
-    EXPECT_EQ(f.g.inputLock, 0);
+    EXPECT_EQ(f.scene.card(13).pos(), at(humanSlot(f.geo(), 4)));
 }
 
 TEST(QtTableInput, DestroyedWaitTakesNoMoreClicks) {
     TableFixture f;
     dealHumanHand(f);
-    f.g.inputLock = 0;
     std::optional<Byte> played;
     {
-        Task<> task = capture(f.table.waitForHumanCard(), played);
+        Task<> task = capture(f.table.humanCard(), played);
         task.start();
     }
     EXPECT_FALSE(f.table.waitingForHumanCard());
@@ -110,111 +104,110 @@ TEST(QtTableInput, DestroyedWaitTakesNoMoreClicks) {
     EXPECT_FALSE(played);
 }
 
+// The human has led the 7 of Denari; it lies on the table.
 struct SignalFixture : TableFixture {
     SignalFixture() {
         g.leaderSeat = 1;
         g.cardToPlay = 17;
-        table.placeCard(17, tablePosition(g, 1));
+        g.hands[1][5] = 17 + kPlayedMark;
+        table.cardToStart(1, 17, g.hands[1]);
     }
 };
 
 TEST(QtTableSignals, RightClickOpensTheListBesideTheCardAndAChoiceEndsTheWait) {
     SignalFixture f;
     std::optional<int> choice;
-    Task<> task = capture(f.table.waitForSignalChoice(), choice);
+    Task<> task = capture(f.table.signalChoice(), choice);
     task.start();
     EXPECT_GE(f.scene.signalListItem().pos().x(), 800);  // waiting, off the table
 
     click(f, cardSpot(f, 17), Qt::RightButton);
     const QPointF card = f.scene.card(17).pos();
-    EXPECT_EQ(f.scene.signalListItem().pos(), card + QPointF(f.g.cardWidth, 0));
+    EXPECT_EQ(f.scene.signalListItem().pos(), card + QPointF(f.geo().cardWidth, 0));
     EXPECT_FALSE(choice);
 
-    click(f, listItemCentre(f, 2));
+    click(f, listItemCentre(f, kBusso));
     ASSERT_TRUE(choice);
-    EXPECT_EQ(*choice, 2);
-    EXPECT_EQ(f.g.trickSignals[1], 2);
-    EXPECT_DOUBLE_EQ(f.scene.signalListItem().pos().x(), 2500);
+    EXPECT_EQ(*choice, kBusso);
+    EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
 }
 
 TEST(QtTableSignals, LeftClickOnTheCardGoesOnWithoutASignal) {
     SignalFixture f;
     std::optional<int> choice;
-    Task<> task = capture(f.table.waitForSignalChoice(), choice);
+    Task<> task = capture(f.table.signalChoice(), choice);
     task.start();
     click(f, cardSpot(f, 17));
     ASSERT_TRUE(choice);
-    EXPECT_EQ(*choice, -1);
-    EXPECT_EQ(f.g.trickSignals[1], 0);
-    EXPECT_DOUBLE_EQ(f.scene.signalListItem().pos().x(), 2800);
+    EXPECT_EQ(*choice, kNoSignalChosen);
+    EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
 }
 
-TEST(QtTableSignals, ALaterChoiceInTheTrickOnlyReplacesTheHumansSignal) {
+TEST(QtTableSignals, ALaterChoiceInTheTrickGoesToTheControllerAsSuch) {
     SignalFixture f;
     click(f, cardSpot(f, 17), Qt::RightButton);
     EXPECT_LT(f.scene.signalListItem().pos().x(), 800);
-    click(f, listItemCentre(f, 1));
-    EXPECT_EQ(f.g.trickSignals[1], 1);
+    click(f, listItemCentre(f, kVolo));
+    EXPECT_EQ(f.host.lateSignals, std::vector<int>{kVolo});
     EXPECT_FALSE(f.table.waitingForSignal());
 
     f.g.leaderSeat = 2;  // not the human's lead: the card opens nothing
     click(f, cardSpot(f, 17), Qt::RightButton);
-    EXPECT_DOUBLE_EQ(f.scene.signalListItem().pos().x(), 2500);
+    EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
 }
 
 TEST(QtTableWaits, DeckClicksCountOnlyDuringTheDealerChoice) {
     TableFixture f;
     f.table.showDeck(true);
-    bool done = false;
-    Task<> task = finish(f.table.waitForDeckClick(), done);
+    std::optional<DeckInput> input;
+    Task<> task = capture(f.table.deckInput(), input);
     task.start();
-    const QPointF deck = QPointF(deckPosition(f.g).x, deckPosition(f.g).y) + QPointF(30, 40);
+    const QPointF deck = at(deckPosition(f.geo())) + QPointF(30, 40);
     f.g.phase = Phase::PersonalizePlayers;
     click(f, deck);
-    EXPECT_FALSE(done);
+    EXPECT_FALSE(input);
     f.g.phase = Phase::SceltaCartaro;
     f.g.menus.replayChecked = true;
     click(f, deck);
-    EXPECT_FALSE(done);
+    EXPECT_FALSE(input);
     f.g.menus.replayChecked = false;
     click(f, deck);
-    EXPECT_TRUE(done);
+    ASSERT_TRUE(input);
+    EXPECT_EQ(*input, DeckInput::Draw);
 }
 
-TEST(QtTableWaits, CommandsAndAReplayRequestEndTheirWaits) {
+TEST(QtTableWaits, CommandsAndConfirmedNamesEndTheirWaits) {
     TableFixture f;
-    bool command = false, deck = false;
-    Task<> commandTask = finish(f.table.waitForCommand(), command);
+    EXPECT_FALSE(f.table.commandGiven(Command::Continue));  // nobody waits for one
+    std::optional<Command> command;
+    Task<> commandTask = capture(f.table.command(), command);
     commandTask.start();
-    f.table.commandGiven();
-    EXPECT_TRUE(command);
+    EXPECT_TRUE(f.table.commandGiven(Command::NewGame));
+    EXPECT_EQ(command, Command::NewGame);
 
-    Task<> deckTask = finish(f.table.waitForDeckClick(), deck);
+    std::optional<DeckInput> deck;
+    Task<> deckTask = capture(f.table.deckInput(), deck);
     deckTask.start();
-    f.table.commandGiven();  // New Game during the choice changes nothing there
+    EXPECT_FALSE(f.table.commandGiven(Command::NewGame));  // no command during the choice
     EXPECT_FALSE(deck);
-    f.g.menus.replayChecked = true;
-    f.table.commandGiven();
-    EXPECT_TRUE(deck);
+    f.table.dealerChoiceChanged();
+    EXPECT_EQ(deck, DeckInput::LookAgain);
 }
 
 TEST(QtTableWaits, RulesPanelHoldsTheTrickUntilItIsClicked) {
     TableFixture f;
+    const GatheredTrick trick{1, 3, {3, 17, 25, 36}};
     bool done = false;
-    {
-        Task<> none = finish(f.table.waitWhileRulesShown(), done);
-        none.start();
-        EXPECT_TRUE(done);
-    }
-    done = false;
     f.table.menu_rules_Click();
     ASSERT_TRUE(f.table.rulesShown());
-    Task<> task = finish(f.table.waitWhileRulesShown(), done);
+    Task<> task = finish(f.table.gatherTrick(trick), done);
     task.start();
     EXPECT_FALSE(done);
     click(f, QPointF(100, 100));  // on the panel
     EXPECT_FALSE(f.table.rulesShown());
     EXPECT_TRUE(done);
+    for (const Byte card : trick.strongestFirst)
+        EXPECT_EQ(f.scene.card(card).pos(), at(kParkedAfterTrick));
 }
 
 TEST(QtTableWaits, InfoHidesTheRulesAndTogglesItself) {
@@ -258,46 +251,61 @@ TEST(QtTableWaits, QuittingDuringAMessageClosesIt) {
     EXPECT_FALSE(done);
 }
 
-TEST(QtTableTimers, PacedDelayAndSlidesFinishOnTheirTimers) {
+// A fast pace: the slides and signal steps still run on their timers.
+constexpr double kFastPace = 0.001;
+
+TEST(QtTableTimers, AGatheredTrickEndsParkedWithTheWinnersCardWholeAgain) {
     TableFixture f;
-    f.table.setDelayScale(1);
-    f.g.rateFactor = 30500;  // one unit lasts a millisecond
-    f.table.placeCard(5, {100, 100});
+    f.table.setDelayScale(kFastPace);
+    const GatheredTrick trick{2, 25, {3, 25, 17, 36}};
+    for (Byte seat = 1; seat <= 4; ++seat) f.table.cardToStart(seat, trick.strongestFirst[seat - 1], {});
     bool done = false;
-    auto script = [&]() -> Task<> {
-        co_await f.table.ritardo(2);
-        co_await f.table.slideCard(5, {700, 400});
-        co_await f.table.squeezeCard(5, {100, 100});
-        done = true;
-    };
-    Task<> task = script();
+    Task<> task = finish(f.table.gatherTrick(trick), done);
     task.start();
     EXPECT_FALSE(done);
     EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
-    // The last of the 600 positions is 599/600 of the way; the squeeze restores the width.
-    const double slidX = 100 + 600 * 599.0 / 600, slidY = 100 + 300 * 599.0 / 600;
-    const QPointF end = f.scene.card(5).pos();
-    EXPECT_NEAR(end.x(), slidX + (100 - slidX) * 599.0 / 600, 1e-9);
-    EXPECT_NEAR(end.y(), slidY + (100 - slidY) * 599.0 / 600, 1e-9);
-    EXPECT_DOUBLE_EQ(f.scene.card(5).widthFactor(), 1.0);
+    for (const Byte card : trick.strongestFirst)
+        EXPECT_EQ(f.scene.card(card).pos(), at(kParkedAfterTrick));
+    EXPECT_DOUBLE_EQ(f.scene.card(25).widthFactor(), 1.0);
 }
 
-TEST(QtTableTimers, SignalStepsMoveTheCardTickByTick) {
+TEST(QtTableTimers, EachSignalMovesTheCardItsOwnWayBeforeItLies) {
     TableFixture f;
-    f.table.setDelayScale(1);
-    f.table.placeCard(7, {400, 300});
-    bool done = false;
-    Task<> task = finish(f.table.stepCard(7, 0, -3, 14, 1), done);
-    task.start();
-    EXPECT_EQ(f.scene.card(7).pos(), QPointF(400, 300));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
-    EXPECT_EQ(f.scene.card(7).pos(), QPointF(400, 300 - 42));
+    // Slow enough that the card rests where its signal took it for the pause after.
+    f.table.setDelayScale(0.05);
+    struct Case {
+        Byte seat, signal;
+        QPointF moved;  // how far the card went from beside its player
+        std::vector<Sound> sounds;
+    };
+    for (const Case& c : {Case{1, kVolo, {0, -42}, {Sound::Fling}},
+                          Case{2, kVolo, {-32, 0}, {Sound::Fling}},
+                          Case{3, kVolo, {0, 42}, {Sound::Fling}},
+                          Case{4, kVolo, {32, 0}, {Sound::Fling}},
+                          Case{2, kStriscio, {0.3 * 34, 0}, {Sound::Creep}},
+                          Case{3, kBusso, {0, 0}, {Sound::Knock, Sound::Knock}}}) {
+        f.host.sounds.clear();
+        f.table.cardToStart(c.seat, 7, {});
+        const QPointF start = f.scene.card(7).pos();
+        bool done = false;
+        Task<> task = finish(f.table.cardToTable(c.seat, 7, c.signal, true), done);
+        task.start();
+        if (c.signal != kBusso) {
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                const QPointF moved = f.scene.card(7).pos() - start;
+                return std::abs(moved.x() - c.moved.x()) < 1e-3 &&
+                       std::abs(moved.y() - c.moved.y()) < 1e-3;
+            }, 20000)) << int(c.seat) << " " << int(c.signal);
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
+        EXPECT_EQ(f.scene.card(7).pos(), at(tablePosition(f.geo(), c.seat)));
+        EXPECT_EQ(f.host.sounds, c.sounds) << int(c.seat) << " " << int(c.signal);
+    }
 }
 
 TEST(QtTableTimers, DestroyingAWaitStopsItsTimer) {
     TableFixture f;
-    f.table.setDelayScale(1);
-    f.g.rateFactor = 30500;
+    f.table.setDelayScale(kFastPace);
     bool done = false;
     {
         Task<> task = finish(f.table.ritardo(5), done);

@@ -1,5 +1,5 @@
 // The score sheet's drawing operations, built from a settled deal.
-#include "scoring/score_sheet.h"
+#include "drawing/score_sheet.h"
 
 #include <gtest/gtest.h>
 

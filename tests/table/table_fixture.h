@@ -1,5 +1,6 @@
-// A table scene shown in a view, with the window's table over it and a host
-// that records what the table asked of the window.
+// A table scene shown in a view, with the window's table over it, a host that
+// records what the table asked of the window, and a game state the table reads
+// (set up by hand in the tests).
 #pragma once
 
 #include <QWidget>
@@ -8,35 +9,43 @@
 
 #include "qt_app.h"
 #include "table/qt_table.h"
+#include "table/scaled_view.h"
 #include "table/table_scene.h"
-#include "table/table_view.h"
 
 namespace morvello::testing {
 
 class RecordingHost : public TableHost {
   public:
-    void updateMenus() override { ++menuUpdates; }
-    void playSound(int segment) override { sounds.push_back(segment); }
-    void saveConfig() override { ++saves; }
+    void updateMenus(const MenuState&) override { ++menuUpdates; }
+    void playSound(Sound sound) override { sounds.push_back(sound); }
+    void saveConfig(const GameState&) override { ++saves; }
+    void lateSignalChoice(int item) override { lateSignals.push_back(item); }
     QWidget* dialogParent() override { return &window; }
 
     QWidget window;
     int menuUpdates = 0;
     int saves = 0;
-    std::vector<int> sounds;
+    std::vector<Sound> sounds;
+    std::vector<int> lateSignals;
 };
 
 struct TableFixture {
-    TableFixture() : scene(QSizeF(g.cardWidth, g.cardHeight)), view(&scene), table(g, scene, host) {
+    TableFixture()
+        : scene(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
+          view(&scene),
+          table(scene, host) {
+        table.watch(g);
         table.setDelayScale(0);
         view.resize(1024, 768);
         view.show();
     }
+    const TableGeometry& geo() const { return table.geometry(); }
+
     QApplication& app = qtApp();
     GameState g;
     RecordingHost host;
     TableScene scene;
-    TableView view;
+    ScaledView view;
     QtTable table;
 };
 

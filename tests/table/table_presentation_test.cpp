@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "match/seat_geometry.h"
+#include "table/table_geometry.h"
 #include "table/names_panel.h"
 #include "table_fixture.h"
 
@@ -26,60 +26,48 @@ std::vector<DrawOp> textsIn(const std::vector<DrawOp>& ops) {
 
 TEST(TableNames, PlayerToMoveIsWhiteAndSideNamesRunDownTheEdge) {
     TableFixture f;
-    f.g.playerNames = {"Me", "Bo", "Pa", "Lu"};
-    f.g.turnSeat = 3;
-    f.table.drawNames();
+    const std::array<std::string, 4> names{"Me", "Bo", "Pa", "Lu"};
+    f.table.drawNames(names, 3);
     const auto texts = textsIn(f.scene.surface().ops());
-    ASSERT_EQ(texts.size(), 2u + 2u + 2u);
+    ASSERT_EQ(texts.size(), 2u + 2u + 2u);  // a side name is written a character a line
     EXPECT_EQ(texts[0].text, "Me");
     EXPECT_EQ(texts[0].colour, colours::nameGreen);
-    EXPECT_DOUBLE_EQ(texts[0].x1, 400 - 30);
-    EXPECT_DOUBLE_EQ(texts[0].y1, 600 - 16);
     EXPECT_EQ(texts[1].text, "Pa");
     EXPECT_EQ(texts[1].colour, colours::white);
-    EXPECT_DOUBLE_EQ(texts[1].y1, 6);
-    // Seat 2: character k at (2 cx - H - 25, cy - 50 + k (10 + 5)).
     EXPECT_EQ(texts[2].text, "B");
-    EXPECT_DOUBLE_EQ(texts[2].x1, 800 - 94.25 - 25);
-    EXPECT_DOUBLE_EQ(texts[2].y1, 300 - 50 + 15);
     EXPECT_EQ(texts[3].text, "o");
-    EXPECT_DOUBLE_EQ(texts[3].y1, 300 - 50 + 30);
-    EXPECT_DOUBLE_EQ(texts[4].x1, 94.25 + 20);
+    EXPECT_DOUBLE_EQ(texts[2].x1, texts[3].x1);
+    EXPECT_GT(texts[3].y1, texts[2].y1);
 
     // Every turn writes the names again in place: the drawing does not grow.
-    f.g.turnSeat = 0;
-    f.table.drawNames();
+    f.table.drawNames(names, 0);
     const auto again = textsIn(f.scene.surface().ops());
     ASSERT_EQ(again.size(), texts.size());
     for (const DrawOp& op : again) EXPECT_EQ(op.colour, colours::nameGreen);
 }
 
-TEST(TableBacks, RepaintLeavesAHalfCardGapWhereACardWasPlayed) {
+TEST(TableBacks, APlayedCardLeavesAGapInItsSeatsBand) {
     TableFixture f;
+    Hand hand{};
     for (int slot = 1; slot <= 10; ++slot) {
-        f.g.hands[3][slot] = static_cast<Byte>(slot);
-        f.table.paintBack(3, slot);
+        hand[slot] = static_cast<Byte>(slot);
+        f.table.dealCard(3, slot, hand[slot]);
     }
-    f.g.hands[3][5] += 100;
+    hand[5] += kPlayedMark;
     f.scene.surface().clear();
-    f.table.repaintBacks(3);
+    f.table.cardToStart(3, 5, hand);
     const auto& ops = f.scene.surface().ops();
-    ASSERT_EQ(ops.size(), 1u + 9u);
+    ASSERT_EQ(ops.size(), 1u + 9u);  // the band erased, then nine backs
     EXPECT_EQ(ops[0].kind, Kind::FillRect);
     EXPECT_EQ(ops[0].colour, colours::table);
-    EXPECT_DOUBLE_EQ(ops[0].x1, 400 - 2.8 * 60);
-    EXPECT_DOUBLE_EQ(ops[0].y2, 94.25 + 26);
-    EXPECT_DOUBLE_EQ(ops[4].x1, 400 - 2.8 * 60 + 3 * 30);  // slot 4
-    EXPECT_DOUBLE_EQ(ops[5].x1, 400 - 2.8 * 60 + 5 * 30);  // slot 6, after the gap
+    EXPECT_DOUBLE_EQ(ops[5].x1 - ops[4].x1, f.geo().cardWidth);  // slots 4 and 6
+    EXPECT_DOUBLE_EQ(ops[4].x1 - ops[3].x1, f.geo().cardWidth / 2);
     EXPECT_EQ(ops[5].picture, BackPicture::Vertical);
 
-    f.g.hands[2] = {0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0};
-    f.table.repaintBacks(2);
+    f.table.cardToStart(2, 3, Hand{0, 1, 2});
     const DrawOp& side = f.scene.surface().ops().back();
     EXPECT_EQ(side.picture, BackPicture::Horizontal);
-    EXPECT_DOUBLE_EQ(side.x1, 800 - 94.25 - 5);
-    EXPECT_DOUBLE_EQ(side.x2 - side.x1, 94.25);  // H wide, W high
-    EXPECT_DOUBLE_EQ(side.y2 - side.y1, 60);
+    EXPECT_DOUBLE_EQ(side.x2 - side.x1, f.geo().cardHeight);  // lying on its side
 }
 
 TEST(TableLabels, DeclarationsStandOneToALineBesideTheirSeat) {
@@ -92,18 +80,16 @@ TEST(TableLabels, DeclarationsStandOneToALineBesideTheirSeat) {
     TextPanel& label = f.scene.declaration(3);
     EXPECT_TRUE(label.isVisible());
     EXPECT_EQ(label.text(), "Napoletana with Coppe\nFour two");
-    EXPECT_DOUBLE_EQ(label.width(), 120);
-    EXPECT_EQ(label.pos(), QPointF(400 - 60, 94.25 + 30));
 
     f.table.showDeclaration(2, caption);
     const TextPanel& right = f.scene.declaration(2);
-    EXPECT_EQ(right.pos(), QPointF(800 - 94.25 - 30 - 120, 300 - right.height() / 2));
+    EXPECT_GT(right.pos().x(), 400);  // beside the right seat
     f.table.hideDeclarations();
     EXPECT_FALSE(label.isVisible());
     EXPECT_FALSE(right.isVisible());
 }
 
-TEST(TableView, TableKeepsItsProportionsCentredInAnyWindow) {
+TEST(ScaledView, TableKeepsItsProportionsCentredInAnyWindow) {
     TableFixture f;
     struct Case {
         QSize size;
@@ -122,28 +108,31 @@ TEST(TableView, TableKeepsItsProportionsCentredInAnyWindow) {
     }
     // Cards parked beyond the table never show in the margins.
     f.view.resize(2400, 300);
-    f.table.placeCard(9, kParkedAfterTrick);
+    f.table.parkCard(9, Parking::AfterTrick);
     const QPoint parked = f.view.mapFromScene(QPointF(1530, 1540));
     EXPECT_EQ(f.view.itemAt(parked), nullptr);
 }
 
 struct NamesFixture : TableFixture {
-    NamesFixture() : panel(g, scene, table) {
-        g.playerNames = {"Me", "Bo", "Pa", "Lu"};
-        g.phase = Phase::SceltaCartaro;
+    NamesFixture() : match(table, table), panel(match, scene, table) {
+        table.watch(match.state());
+        match.stateBeforeStart().playerNames = {"Me", "Bo", "Pa", "Lu"};
+        match.stateBeforeStart().phase = Phase::SceltaCartaro;
         panel.personalize_players_Click();
     }
+    const GameState& state() const { return match.state(); }
+    Match match;
     NamesPanel panel;
 };
 
 TEST(NamesPanelTest, OpensInTheTopLeftCornerWithTheNames) {
     NamesFixture f;
-    EXPECT_EQ(f.g.phase, Phase::PersonalizePlayers);
+    EXPECT_EQ(f.state().phase, Phase::PersonalizePlayers);
     const double h = f.scene.nameBoxItem(1).size().height();
     for (int i = 1; i <= 4; ++i) {
         EXPECT_TRUE(f.scene.nameBoxItem(i).isVisible());
         EXPECT_EQ(f.scene.nameBoxItem(i).pos(), QPointF(74, 32 + (i - 1) * h));
-        EXPECT_EQ(f.scene.nameBox(i).text().toStdString(), f.g.playerNames[i - 1]);
+        EXPECT_EQ(f.scene.nameBox(i).text().toStdString(), f.state().playerNames[i - 1]);
     }
     EXPECT_EQ(f.scene.namesOkItem().pos(), QPointF(74, 32 + 4 * h + 5));
     const auto& ops = f.scene.surface().ops();
@@ -167,7 +156,7 @@ TEST(NamesPanelTest, BoxesRefuseWhatTheFileOrTheTableCannotHold) {
     box.selectAll();
     QTest::keyClicks(&box, "Rita, \"x\"");
     EXPECT_EQ(box.text(), "Rita x");
-    EXPECT_EQ(f.g.playerNames[1], "Rita x");  // taken at every keystroke
+    EXPECT_EQ(f.state().playerNames[1], "Rita x");  // taken at every keystroke
     box.clear();
     QTest::keyClicks(&box, "WWWWWWWWWWWWWWWWWWWW");
     EXPECT_LT(box.text().size(), 20);
@@ -183,16 +172,15 @@ TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {
     NamesFixture f;
     bool restarted = false;
     auto wait = [&]() -> Task<> {
-        co_await f.table.waitForDeckClick();
-        restarted = true;
+        restarted = co_await f.table.deckInput() == DeckInput::LookAgain;
     };
     Task<> task = wait();
     task.start();
     f.scene.nameBox(3).setText("Zed");
     QTest::mouseClick(&f.scene.namesOk(), Qt::LeftButton);
     EXPECT_EQ(f.host.saves, 1);
-    EXPECT_EQ(f.g.playerNames[2], "Zed");
-    EXPECT_EQ(f.g.phase, Phase::SceltaCartaroAgain);
+    EXPECT_EQ(f.state().playerNames[2], "Zed");
+    EXPECT_EQ(f.state().phase, Phase::SceltaCartaroAgain);
     EXPECT_TRUE(restarted);
     EXPECT_TRUE(f.scene.surface().ops().empty());
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.scene.nameBoxItem(i).isVisible());

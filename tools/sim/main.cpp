@@ -7,6 +7,7 @@
 
 #include "cards/shuffle.h"
 #include "match/controller.h"
+#include "match/json_trace.h"
 #include "sim_options.h"
 #include "sim_table.h"
 
@@ -15,16 +16,16 @@ using namespace morvello;
 namespace {
 
 // Where fresh decks come from: the deck file, line by line, or the seeded shuffle.
-std::function<bool(GameState&)> deckSource(const sim::SimOptions& options, ShuffleEngine& engine) {
+std::function<bool(Deck&)> deckSource(const sim::SimOptions& options, ShuffleEngine& engine) {
     if (options.decks) {
-        return [&decks = *options.decks, next = std::size_t{0}](GameState& g) mutable {
+        return [&decks = *options.decks, next = std::size_t{0}](Deck& deck) mutable {
             if (next == decks.size()) return false;
-            g.deck = decks[next++];
+            deck = decks[next++];
             return true;
         };
     }
-    return [&engine](GameState& g) {
-        Mescola(g, engine);
+    return [&engine](Deck& deck) {
+        Mescola(deck, engine);
         return true;
     };
 }
@@ -40,16 +41,19 @@ int main(int argc, char** argv) {
     }
     const sim::SimOptions& options = parsed.options;
 
-    GameState g;
-    g.scoreOption = options.target == 31 ? 1 : 0;
-    Form_Activate(g);
     ShuffleEngine engine(options.seed);
     long deals = 0;
     const auto start = std::chrono::steady_clock::now();
     {
-        sim::SimTable table(g, options, stdout);
-        MainOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer)};
-        Task<> run = Main(g, table, std::move(mainOptions));
+        sim::SimTable table(options);
+        JsonTrace trace(stdout);
+        Match match(table, table,
+                    {deckSource(options, engine), static_cast<Byte>(options.dealer), true});
+        match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
+        table.watch(match.state());
+        match.addObserver(table);
+        if (options.trace) match.addObserver(trace);
+        Task<> run = match.Main();
         run.start();
         run.rethrowIfFailed();
         deals = table.dealsDealt();

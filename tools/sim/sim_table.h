@@ -1,44 +1,30 @@
-// The headless table of morvello-sim: seat 1 played by the computer, the Game
-// menu answered by the run's options, and the trace written as JSON Lines.
+// The headless table of morvello-sim: the Game menu answered by the run's
+// options (Continue, the replays asked for, New Game until the matches are
+// played, then Quit), and the deals counted.
 #pragma once
 
-#include <cstdio>
 #include <set>
-#include <string>
 
 #include "match/headless_table.h"
+#include "match/match_observer.h"
 #include "sim_options.h"
 
 namespace morvello::sim {
 
-class SimTable : public HeadlessTable {
+class SimTable final : public HeadlessTable, public MatchObserver {
   public:
-    SimTable(GameState& g, const SimOptions& options, std::FILE* out);
-    ~SimTable() override;
+    explicit SimTable(const SimOptions& options);
 
     long dealsDealt() const { return dealsDealt_; }
 
-    void onMatchStart() override;
-    void onDraw(Byte seat, Byte card) override;
-    void onTie() override;
-    void onDealer(Byte seat) override;
-    void onDeal(bool replay) override;
-    void onDeclarations() override;
-    void onPlay(Byte seat, Byte card) override;
-    void onTrick(Byte winner, int thirds) override;
-    void onResult(int lastTrickCouple) override;
-    void onGameOver(int winnerCouple, int totalA, int totalB) override;
+    void onMatchStart(const GameState&) override { replayedThisMatch_.clear(); }
+    void onDeal(const GameState&, bool) override { ++dealsDealt_; }
+    void onGameOver(const GameState&, int, int, int) override;
 
   private:
-    void chooseCommand(GameState& g);
-    void emit();  // ends the event line being built
-    void flush();
+    Command nextCommand(const GameState& g);
 
     const SimOptions& options_;
-    std::FILE* out_;
-    std::string line_;
-    std::string buffer_;
-    long matchesStarted_ = 0;
     long matchesOver_ = 0;
     long dealsDealt_ = 0;
     bool matchJustOver_ = false;

@@ -1,10 +1,14 @@
 // The human's card: whether a clicked card may be played, and playing it.
 #pragma once
 
+#include <string>
+
 #include "cards/game_state.h"
-#include "match/table.h"
 
 namespace morvello {
+
+// True when the card is in one of the seat's slots and not yet played.
+bool holdsUnplayed(const GameState& g, Byte seat, Byte card);
 
 // A card may be played when the human leads, when it has the lead suit, or when
 // the human holds no card of the lead suit.
@@ -13,8 +17,7 @@ bool isLegalPlay(const GameState& g, Byte card);
 // The lead suit's name for the refusal "You have " + name.
 std::string refusalMessage(const GameState& g);
 
-// Takes the card out of the human's hand: cardToPlay, its slot, the tag cleared,
-// the played mark, and the card sound.
-void playHumanCard(GameState& g, Table& table, Byte card);
+// Takes the card out of the human's hand: cardToPlay, its slot and the played mark.
+void playHumanCard(GameState& g, Byte card);
 
 }  // namespace morvello

@@ -15,7 +15,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "match/frame_pool.h"
+#include "task/frame_pool.h"
 
 namespace morvello {
 

@@ -1,4 +1,4 @@
-#include "scoring/settlement.h"
+#include "rules/settlement.h"
 
 namespace morvello {
 namespace {

@@ -6,9 +6,9 @@
 
 namespace morvello {
 
-class TableView : public QGraphicsView {
+class ScaledView : public QGraphicsView {
   public:
-    explicit TableView(QGraphicsScene* scene, QWidget* parent = nullptr);
+    explicit ScaledView(QGraphicsScene* scene, QWidget* parent = nullptr);
 
     // Table units per pixel of the view's area.
     double tableScale() const { return transform().m11(); }

@@ -1,4 +1,4 @@
-#include "scoring/declarations.h"
+#include "rules/declarations.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,14 +1,14 @@
-#include "table/table_view.h"
+#include "table/scaled_view.h"
 
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 #include "table/table_surface.h"
 
 namespace morvello {
 
-TableView::TableView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
+ScaledView::ScaledView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,12 +22,12 @@ TableView::TableView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
     fitTable();
 }
 
-void TableView::resizeEvent(QResizeEvent* event) {
+void ScaledView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
     fitTable();
 }
 
-void TableView::fitTable() {
+void ScaledView::fitTable() {
     const QSize area = viewport()->size();
     const double s = std::min(area.width() / kTableWidth, area.height() / kTableHeight);
     if (s <= 0) return;

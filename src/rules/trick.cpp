@@ -1,4 +1,4 @@
-#include "match/trick.h"
+#include "rules/trick.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "match/human_input.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -8,6 +8,14 @@ int leadSuitOf(const GameState& g) {
 }
 
 }  // namespace
+
+bool holdsUnplayed(const GameState& g, Byte seat, Byte card) {
+    if (card < 1 || card > kCardCount) return false;
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (g.hands[seat][slot] == card) return true;
+    }
+    return false;
+}
 
 bool isLegalPlay(const GameState& g, Byte card) {
     if (g.leaderSeat == 1) return true;
@@ -24,15 +32,13 @@ std::string refusalMessage(const GameState& g) {
     return "You have " + suitNames[leadSuitOf(g)];
 }
 
-void playHumanCard(GameState& g, Table& table, Byte card) {
+void playHumanCard(GameState& g, Byte card) {
     for (int slot = 1; slot <= 10; ++slot) {
         if (g.hands[1][slot] == card) g.chosenSlot = static_cast<Byte>(slot);
     }
     g.refusedPlay = 0;
     g.cardToPlay = card;
-    table.playSound(0);
-    g.jolly[card] = false;
-    g.hands[1][g.chosenSlot] += kPlayedMark;
+    playFromSlot(g, 1, g.chosenSlot);
 }
 
 }  // namespace morvello

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cards/game_state.h"
-#include "match/drawing.h"
+#include "drawing/drawing.h"
 
 namespace morvello {
 

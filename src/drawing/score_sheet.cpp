@@ -1,4 +1,4 @@
-#include "scoring/score_sheet.h"
+#include "drawing/score_sheet.h"
 
 #include <algorithm>
 
