@@ -18,6 +18,7 @@ namespace {
 constexpr QSize kDesignTableArea(1024, 779);
 constexpr QSize kSmallestWindow(829, 624);  // 12432 x 9360 twips
 constexpr int kWindowChrome = 60;           // title bar, frame and menu bar, roughly
+const QString kFailureMessage = "The game stopped because of an error:\n%1\n\nIt will close now.";
 
 QAction* checkable(QMenu* menu, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -87,7 +88,29 @@ void GameWindow::showEvent(QShowEvent* event) {
 
 void GameWindow::Form_Activate() {
     root_ = match_.Main();
+    root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); },
+                        this);
     root_.start();
+}
+
+// Main runs for the life of the window: it ends only by a failure. The failure
+// is looked at once the failing step has unwound.
+void GameWindow::matchEnded() {
+    QTimer::singleShot(0, this, [this] {
+        try {
+            root_.rethrowIfFailed();
+        } catch (const std::exception& e) {
+            showFailure(e.what());
+        } catch (...) {
+            showFailure("an unknown error");
+        }
+    });
+}
+
+// Nothing more is saved: config.qvr keeps what it held before the failure.
+void GameWindow::showFailure(const QString& what) {
+    std::fprintf(stderr, "morvello: the game stopped: %s\n", what.toLocal8Bit().constData());
+    openMessage("Morvello", kFailureMessage.arg(what), [this] { endProgram(); });
 }
 
 void GameWindow::Timer3_Timer() {

@@ -109,6 +109,8 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildSoundsMenu();
     void rebuildSongItems();
     void Form_Activate();
+    void matchEnded();
+    void showFailure(const QString& what);
     void afterFirstPaint();
     void fillPanels();
     void startSound();

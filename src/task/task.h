@@ -28,6 +28,8 @@ struct PromiseBase {
     std::coroutine_handle<> continuation;
     bool awaitedInline = false;  // the parent is still inside await_suspend
     std::exception_ptr error;
+    void (*rootFinished)(void*) = nullptr;  // told when a root task finishes
+    void* rootFinishedContext = nullptr;
 
     static void* operator new(std::size_t size) { return frame_pool::allocate(size); }
     static void operator delete(void* frame, std::size_t size) noexcept {
@@ -39,6 +41,7 @@ struct PromiseBase {
         template <class Promise>
         std::coroutine_handle<> await_suspend(std::coroutine_handle<Promise> self) noexcept {
             PromiseBase& p = self.promise();
+            if (!p.continuation && p.rootFinished) p.rootFinished(p.rootFinishedContext);
             if (p.awaitedInline || !p.continuation) return std::noop_coroutine();
             return p.continuation;
         }
@@ -99,6 +102,13 @@ class [[nodiscard]] Task {
     // Destroys the frame, cancelling whatever it waits on.
     void reset() {
         if (handle_) std::exchange(handle_, {}).destroy();
+    }
+
+    // For a root task: `finished(context)` is called when it finishes, normally or
+    // by an exception, from inside its last step (so it must not destroy the task).
+    void setOnFinished(void (*finished)(void*), void* context) {
+        handle_.promise().rootFinished = finished;
+        handle_.promise().rootFinishedContext = context;
     }
 
     // Rethrows an exception that ended a finished root task.

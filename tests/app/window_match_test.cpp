@@ -16,6 +16,7 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 #include "app/game_window.h"
 #include "rules/play_rules.h"
@@ -323,6 +324,31 @@ TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {
     ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread);
     EXPECT_TRUE(isFullDeck(reread.deck));
     EXPECT_EQ(reread.dealerSeat, 1);
+}
+
+TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
+    QTemporaryDir dir;
+    testing::qtApp();
+    WindowOptions options = testOptions(dir);
+    options.main.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
+    GameWindow window(std::move(options));
+    window.Form_Load();
+    window.match().stateBeforeStart().deck = orderedDeck();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.table().waitingForDeck(); }));
+    for (int draw = 1; draw <= 4; ++draw) window.table().dorsov_Click();  // the deal fails
+
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QMessageBox* b : window.findChildren<QMessageBox*>())
+            if (b->isVisible()) box = b;
+        return box != nullptr;
+    }));
+    EXPECT_TRUE(box->text().contains("no deck to deal"));
+    EXPECT_FALSE(window.matchRunning());
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(dir.filePath("config.qvr")));  // nothing was saved after it
 }
 
 TEST(WindowStartUp, ScreenMustHoldTheSmallestWindow) {
