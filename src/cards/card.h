@@ -17,15 +17,34 @@ inline constexpr int kPlayedMark = 100;  // added to a hand entry once its card 
 inline constexpr int kCardCount = 40;
 inline constexpr int kTricksPerDeal = 10;
 
+namespace detail {
+// Value and suit of every entry a hand, the deck or the table can hold (a code
+// 0..40, or a played entry up to 140), looked up rather than divided out.
+constexpr Byte valueOf(int entry) {
+    const int v = entry % 10;
+    return static_cast<Byte>(v == 0 ? 10 : v);
+}
+constexpr Byte suitOf(int entry) {
+    return static_cast<Byte>(entry / 10 + 1 - (entry % 10 == 0 ? 1 : 0));
+}
+template <Byte (*of)(int)>
+constexpr std::array<Byte, 256> tableOf() {
+    std::array<Byte, 256> table{};
+    for (int entry = 0; entry < 256; ++entry) table[entry] = of(entry);
+    return table;
+}
+inline constexpr std::array<Byte, 256> kValues = tableOf<valueOf>();
+inline constexpr std::array<Byte, 256> kSuits = tableOf<suitOf>();
+}  // namespace detail
+
 // Card value 1..10; a remainder of 0 reads as 10, so ValCarta(0) is 10 (a king).
 constexpr Byte ValCarta(int card) {
-    const int v = card % 10;
-    return static_cast<Byte>(v == 0 ? 10 : v);
+    return detail::kValues[static_cast<Byte>(card)];
 }
 
 // Suit 1..4 of a code 1..40; Seme(0) is 0, a played entry gives its suit plus 10.
 constexpr Byte Seme(int card) {
-    return static_cast<Byte>(card / 10 + 1 - (card % 10 == 0 ? 1 : 0));
+    return detail::kSuits[static_cast<Byte>(card)];
 }
 
 constexpr Byte cardCode(int suit, int value) {

@@ -1,13 +1,14 @@
 #include "cards/game_state.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace morvello {
 
-int& dealScore(GameState& g, int couple) {
-    auto& column = couple == 0 ? g.dealScoreA : g.dealScoreB;
-    if (static_cast<int>(column.size()) <= g.dealNumber) column.resize(g.dealNumber + 1, 0);
-    return column[g.dealNumber];
+void growDealScores(GameState& g) {
+    const std::size_t size = std::max<std::size_t>(g.dealNumber + 1, g.dealScoreA.size());
+    g.dealScoreA.resize(size, 0);
+    g.dealScoreB.resize(size, 0);
 }
 
 void Azzera(GameState& g) {
@@ -28,6 +29,8 @@ void Azzera(GameState& g) {
     g.dealScoreA.assign(1, 0);
     g.dealScoreB.assign(1, 0);
     g.hands = {};
+    g.playedCards = {};
+    g.slotOf = {};
     g.declSlots = {};
     g.holdMap = {};
     g.matchTotal = {};
@@ -51,21 +54,23 @@ void ord_massimo(GameState& g) {
 }
 
 Byte Trovo_Carta(const GameState& g, int value, int suit) {
-    const int wanted = cardCode(suit, value);
-    const auto& hand = g.hands[g.turnSeat];
-    for (Byte slot = 1; slot <= 10; ++slot) {
-        if (hand[slot] == wanted) return slot;  // a played entry is above 100: never equal
-    }
-    return 0;
+    if ((g.holdMap[g.turnSeat][suit] & valueBit(value)) == 0) return 0;
+    return g.slotOf[cardCode(suit, value)];
 }
 
 void rebuildHoldMap(GameState& g) {
     g.holdMap = {};
-    for (int seat = 1; seat <= 4; ++seat) {
+    g.playedCards = {};
+    for (Byte seat = 1; seat <= 4; ++seat) {
         for (int slot = 1; slot <= 10; ++slot) {
-            const int card = g.hands[seat][slot];
+            const int entry = g.hands[seat][slot];
+            const int card = isPlayed(entry) ? entry - kPlayedMark : entry;
             if (card < 1 || card > kCardCount) continue;
-            markHeld(g, static_cast<Byte>(seat), static_cast<Byte>(card));
+            g.slotOf[card] = static_cast<Byte>(slot);
+            if (isPlayed(entry))
+                g.playedCards[seat] |= cardBit(card);
+            else
+                markHeld(g, seat, static_cast<Byte>(card));
         }
     }
 }
@@ -73,6 +78,7 @@ void rebuildHoldMap(GameState& g) {
 void playFromSlot(GameState& g, Byte seat, Byte slot) {
     const Byte card = g.hands[seat][slot];
     markGone(g, seat, card);
+    g.playedCards[seat] |= cardBit(card);
     g.hands[seat][slot] = static_cast<Byte>(card + kPlayedMark);
 }
 

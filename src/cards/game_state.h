@@ -46,6 +46,21 @@ constexpr SuitMask valueBit(int value) {
     return static_cast<SuitMask>(1U << value);
 }
 
+// How many values a SuitMask holds.
+inline constexpr std::array<Byte, 1 << 11> kValuesHeld = [] {
+    std::array<Byte, 1 << 11> counts{};
+    for (unsigned mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<Byte>(counts[mask >> 1] + (mask & 1U));
+    return counts;
+}();
+
+// A set of cards: bit c for the card of code c.
+using CardSet = std::uint64_t;
+
+constexpr CardSet cardBit(int card) {
+    return CardSet{1} << card;
+}
+
 // Card codes in dealing order, places 1..40 (place 0 unused).
 using Deck = std::array<int, 41>;
 
@@ -55,6 +70,10 @@ using Hand = std::array<Byte, 12>;
 struct GameState {
     // --- cards and hands
     std::array<Hand, 5> hands{};  // [seat][slot], slots 1..10; +100 once played
+    // Kept with hands, for the computer players' questions: the cards each seat
+    // has played in the deal, and the slot each card lies in in its holder's hand.
+    std::array<CardSet, 5> playedCards{};
+    std::array<Byte, kCardCount + 1> slotOf{};
     std::array<std::array<SuitMask, 5>, 5> holdMap{};  // [seat][suit]: the values held
     Deck deck{};                                       // card codes in dealing order, 1..40
 
@@ -121,7 +140,11 @@ inline const std::array<std::string, 3> valueNames{"aces", "two", "three"};
 
 // The score of the current deal for couple A or B, in thirds; grows the columns as
 // deals are added, so a match keeps every deal however many it takes.
-int& dealScore(GameState& g, int couple);
+void growDealScores(GameState& g);
+inline int& dealScore(GameState& g, int couple) {
+    if (static_cast<int>(g.dealScoreB.size()) <= g.dealNumber) growDealScores(g);
+    return (couple == 0 ? g.dealScoreA : g.dealScoreB)[g.dealNumber];
+}
 
 // New game: resets the state of a match, keeping the dealer, the deck, the names
 // and the options.
@@ -134,7 +157,8 @@ void ord_massimo(GameState& g);
 // The first slot of turnSeat's hand holding the unplayed card (suit, value); 0 if none.
 Byte Trovo_Carta(const GameState& g, int value, int suit);
 
-// Marks every unplayed card of every hand in holdMap, after clearing it.
+// Marks every unplayed card of every hand in holdMap, after clearing it; and
+// sets playedCards and slotOf from the hands as they stand.
 void rebuildHoldMap(GameState& g);
 
 // holdMap's marks for one card: taken into a hand, or gone from it.
@@ -145,7 +169,15 @@ inline void markGone(GameState& g, Byte seat, Byte card) {
     g.holdMap[seat][Seme(card)] &= static_cast<SuitMask>(~valueBit(ValCarta(card)));
 }
 
-// Takes the card in the slot out of the seat's hand: the played mark and holdMap.
+// Puts a card in a slot of the seat's hand, marked in holdMap.
+inline void placeInHand(GameState& g, Byte seat, int slot, Byte card) {
+    g.hands[seat][slot] = card;
+    g.slotOf[card] = static_cast<Byte>(slot);
+    markHeld(g, seat, card);
+}
+
+// Takes the card in the slot out of the seat's hand: the played mark, holdMap
+// and playedCards.
 void playFromSlot(GameState& g, Byte seat, Byte slot);
 
 }  // namespace morvello

@@ -1,5 +1,8 @@
 #include "cards/hand_order.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace morvello {
 namespace {
 
@@ -12,27 +15,38 @@ constexpr std::array<Byte, 141> makeOrderKeys() {
 }
 constexpr std::array<Byte, 141> kOrderKeys = makeOrderKeys();
 
-int orderKey(int entry) {
-    return kOrderKeys[entry];
-}
+constexpr int kKeyCount = 192;  // every key of an entry 1..140 is below this
+
+// The entry each key belongs to: keys of different entries differ.
+constexpr std::array<Byte, kKeyCount> kEntryOfKey = [] {
+    std::array<Byte, kKeyCount> entries{};
+    for (int entry = 1; entry <= 140; ++entry) entries[kOrderKeys[entry]] = static_cast<Byte>(entry);
+    return entries;
+}();
 
 }  // namespace
 
+// The keys as a set of bits, read back in order; empty slots (0) come first.
 void sortHand(GameState& g, Byte seat) {
     auto& hand = g.hands[seat];
-    std::array<int, 11> keys{};
-    for (int i = 1; i <= 10; ++i) keys[i] = orderKey(hand[i]);
-    for (int i = 2; i <= 10; ++i) {  // insertion sort, carrying each card with its key
-        const Byte card = hand[i];
-        const int key = keys[i];
-        int j = i - 1;
-        while (j >= 1 && keys[j] > key) {
-            hand[j + 1] = hand[j];
-            keys[j + 1] = keys[j];
-            --j;
+    std::array<std::uint64_t, kKeyCount / 64> keys{};
+    int slot = 1;
+    for (int i = 1; i <= 10; ++i) {
+        if (hand[i] == 0) {
+            ++slot;
+            continue;
         }
-        hand[j + 1] = card;
-        keys[j + 1] = key;
+        const int key = kOrderKeys[hand[i]];
+        keys[key / 64] |= std::uint64_t{1} << (key % 64);
+    }
+    for (int i = 1; i < slot; ++i) hand[i] = 0;
+    for (std::size_t word = 0; word < keys.size(); ++word) {
+        for (std::uint64_t bits = keys[word]; bits != 0; bits &= bits - 1) {
+            const Byte entry = kEntryOfKey[word * 64 + std::countr_zero(bits)];
+            hand[slot] = entry;
+            g.slotOf[isPlayed(entry) ? entry - kPlayedMark : entry] = static_cast<Byte>(slot);
+            ++slot;
+        }
     }
 }
 

@@ -96,8 +96,7 @@ Task<> Match::Main() {
         g.menus.replayEnabled = false;
         g.menus.replayChecked = false;
         io.view.updateMenus(g.menus);
-        co_await daicarte(g, io);
-        rebuildHoldMap(g);
+        co_await daicarte(g, io);  // holdMap now marks every card dealt, as rebuilt from the hands
         g.noReplayDeck = false;
         io.events.onDeal(g, replay);
         co_await gioco(g, io);

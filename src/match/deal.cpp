@@ -16,18 +16,14 @@ Task<> daicarte(GameState& g, MatchIo& io) {
     g.menus.allowDeclareEnabled = false;
     g.menus.scoreEnabled = false;
     io.view.updateMenus(g.menus);
+    g.playedCards = {};
     Byte seat = firstPacketSeat(g.dealerSeat);
     if (seat == 1) co_await io.view.ritardo(1);
     for (int k = 1; k <= kCardCount; k += 10) {
         if (k > 1) co_await io.view.ritardo(1);
-        for (int slot = 1; slot <= 10; ++slot) {
-            const Byte card = static_cast<Byte>(g.deck[k + slot - 1]);
-            io.view.dealCard(seat, slot, card);
-            g.hands[seat][slot] = card;
-            markHeld(g, seat, card);
-            io.view.playSound(Sound::Card);
-            co_await io.view.ritardo(0.2);
-        }
+        for (int slot = 1; slot <= 10; ++slot)
+            placeInHand(g, seat, slot, static_cast<Byte>(g.deck[k + slot - 1]));
+        co_await io.view.dealPacket(seat, g.hands[seat]);
         co_await OrdMieCarte(g, io, seat);
         seat = nextSeat(seat);
     }

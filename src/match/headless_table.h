@@ -32,6 +32,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     Wait<> ritardo(double) override { return {}; }
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte, Byte, Byte, bool) override { return {}; }
+    Wait<> dealPacket(Byte, const Hand&) override { return {}; }
     Wait<> gatherTrick(const GatheredTrick&) override { return {}; }
     void clearDrawing() override {}
     void drawNames(const std::array<std::string, 4>&, Byte) override {}
@@ -40,7 +41,6 @@ class HeadlessTable : public TableView, public PlayerInput {
     void parkAllCards() override {}
     void parkCard(Byte, Parking) override {}
     void showDrawnCard(Byte, Byte) override {}
-    void dealCard(Byte, int, Byte) override {}
     void layOutHand(const Hand&) override {}
     void cardToStart(Byte, Byte, const Hand&) override {}
     void showDeclaration(Byte, std::string_view) override {}

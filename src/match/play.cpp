@@ -16,6 +16,7 @@ bool inSecondTrick(const GameState& g) {
 
 // Shows the declarations of turnSeat in its label, if it has any.
 void dichiaro_accuso(const GameState& g, MatchIo& io) {
+    if (g.declPoints[g.turnSeat] == 0) return;
     const AccusoCaption caption = accusoCaption(g, g.turnSeat);
     if (caption.declares) io.view.showDeclaration(g.turnSeat, caption.text());
 }

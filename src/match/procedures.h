@@ -16,7 +16,7 @@ namespace morvello {
 struct MatchIo {
     TableView& view;
     PlayerInput& input;
-    MatchObserver& events;
+    MatchObservers& events;
     bool computerAtSeatOne = false;  // seat 1 plays by the computer strategy (the runner)
 };
 

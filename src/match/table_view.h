@@ -43,6 +43,10 @@ class TableView {
     // the table: first, when `shownSignal` is not kNoSignal, that signal's
     // movement with its sounds; after it, a pause of half a unit when `pauseAfter`.
     virtual Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) = 0;
+    // A packet of ten cards dealt to the seat, shown arriving one by one, each
+    // with the card sound and a pause of a fifth of a unit: a human card face
+    // up in its fan slot, a back painted in a computer seat's band.
+    virtual Wait<> dealPacket(Byte seat, const Hand& packet) = 0;
     // The decided trick is gathered onto the winner's card, which slides towards
     // the winner, turns edge-on and leaves the table (the window first waits
     // while the rules are being read).
@@ -56,9 +60,6 @@ class TableView {
     virtual void parkAllCards() = 0;        // every card image waits for the deal
     virtual void parkCard(Byte card, Parking where) = 0;
     virtual void showDrawnCard(Byte seat, Byte card) = 0;  // face up on the drawing seat's side
-    // A dealt card: a human card face up in its fan slot, a back painted in a
-    // computer seat's band.
-    virtual void dealCard(Byte seat, int slot, Byte card) = 0;
     // The human's held cards laid out in their fan slots, a higher slot in front.
     virtual void layOutHand(const Hand& hand) = 0;
     // The card played by the seat is shown beside its player, behind the other

@@ -2,8 +2,6 @@
 // cards already played that it has seen go.
 #pragma once
 
-#include <bit>
-
 #include "cards/game_state.h"
 
 namespace morvello {
@@ -15,7 +13,7 @@ inline unsigned heldValues(const GameState& g, Byte suit) {
 
 // How many cards of the suit turnSeat holds.
 inline Byte Quante(const GameState& g, Byte suit) {
-    return static_cast<Byte>(std::popcount(heldValues(g, suit)));
+    return kValuesHeld[heldValues(g, suit)];
 }
 
 // 1 when turnSeat holds the card of that suit and value, else 0.
@@ -25,6 +23,9 @@ inline Byte Cè(const GameState& g, Byte suit, int value) {
 
 // True when seat 1, 2 or 3 has played the card in this deal. A card played by
 // seat 4 never counts as out.
-bool Carta_Uscita(const GameState& g, Byte value, int suit);
+inline bool Carta_Uscita(const GameState& g, Byte value, int suit) {
+    const CardSet seen = g.playedCards[1] | g.playedCards[2] | g.playedCards[3];
+    return (seen & cardBit(cardCode(suit, value))) != 0;
+}
 
 }  // namespace morvello

@@ -1,5 +1,6 @@
 #include "rules/trick.h"
 
+#include <algorithm>
 #include <array>
 
 namespace morvello {
@@ -17,18 +18,26 @@ int rankOf(Byte card) {
     return kRankOfEntry[card];
 }
 
-// Orders the trick strongest rank first as repeated passes of adjacent swaps
-// would, which never swap equal ranks: each card goes after every stronger card
-// and after the cards of equal rank from lower seats.
+// Orders the trick strongest rank first, cards of equal rank in seat order (as
+// passes of adjacent swaps that never swap equal ranks would): each card's key
+// is its rank and then its seat, and four keys are sorted by five exchanges.
 void sortTableByRank(GameState& g) {
-    std::array<int, 5> rank{};
-    for (int i = 1; i <= 4; ++i) rank[i] = rankOf(g.trickBySeat[i]);
-    for (int i = 1; i <= 4; ++i) {
-        int place = 1;
-#pragma GCC unroll 4
-        for (int j = 1; j <= 4; ++j) place += (rank[j] < rank[i]) + (j < i && rank[j] == rank[i]);
-        g.tableCards[place] = g.trickBySeat[i];
-        g.seatOrder[place] = static_cast<Byte>(i);
+    std::array<int, 4> key{};
+    for (int seat = 1; seat <= 4; ++seat) key[seat - 1] = rankOf(g.trickBySeat[seat]) * 8 + seat;
+    auto order = [&key](int a, int b) {
+        const int low = std::min(key[a], key[b]);
+        key[b] = std::max(key[a], key[b]);
+        key[a] = low;
+    };
+    order(0, 1);
+    order(2, 3);
+    order(0, 2);
+    order(1, 3);
+    order(1, 2);
+    for (int place = 1; place <= 4; ++place) {
+        const Byte seat = static_cast<Byte>(key[place - 1] % 8);
+        g.tableCards[place] = g.trickBySeat[seat];
+        g.seatOrder[place] = seat;
     }
 }
 

@@ -358,11 +358,26 @@ void QtTable::dealCard(Byte seat, int slot, Byte card) {
         paintBack(seat, slot);
         return;
     }
+    fan_[static_cast<std::size_t>(slot)] = card;
     placeCard(card, humanSlot(geometry_, slot));
     scene_.bringToFront(card);
 }
 
+Task<> QtTable::dealing(Byte seat, Hand packet) {
+    if (seat == 1) fan_ = {};
+    for (int slot = 1; slot <= 10; ++slot) {
+        dealCard(seat, slot, packet[static_cast<std::size_t>(slot)]);
+        host_.playSound(Sound::Card);
+        co_await ritardo(0.2);
+    }
+}
+
+Wait<> QtTable::dealPacket(Byte seat, const Hand& packet) {
+    return dealing(seat, packet);
+}
+
 void QtTable::layOutHand(const Hand& hand) {
+    fan_ = hand;
     for (int slot = 1; slot <= 10; ++slot) {
         const int card = hand[static_cast<std::size_t>(slot)];
         if (card == 0 || isPlayed(card)) continue;
@@ -496,7 +511,10 @@ void QtTable::carta_MouseDown(int card, Qt::MouseButton button) {
 
 void QtTable::carta_MouseUp(int, Qt::MouseButton button) {
     if (button != Qt::RightButton || rightPressedCard_ == 0) return;
-    layOutHand(g_->hands[1]);
+    for (Byte& card : fan_) {
+        if (card != 0 && !holdsUnplayed(*g_, 1, card)) card = 0;  // played since
+    }
+    layOutHand(fan_);
     rightPressedCard_ = 0;
 }
 

@@ -39,6 +39,7 @@ class QtTable final : public TableView, public PlayerInput {
     Wait<> ritardo(double units) override;
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
+    Wait<> dealPacket(Byte seat, const Hand& packet) override;
     Wait<> gatherTrick(const GatheredTrick& trick) override;
     void clearDrawing() override;
     void drawNames(const std::array<std::string, 4>& names, Byte turnSeat) override;
@@ -47,7 +48,6 @@ class QtTable final : public TableView, public PlayerInput {
     void parkAllCards() override;
     void parkCard(Byte card, Parking where) override;
     void showDrawnCard(Byte seat, Byte card) override;
-    void dealCard(Byte seat, int slot, Byte card) override;
     void layOutHand(const Hand& hand) override;
     void cardToStart(Byte seat, Byte card, const Hand& hand) override;
     void showDeclaration(Byte seat, std::string_view caption) override;
@@ -103,6 +103,8 @@ class QtTable final : public TableView, public PlayerInput {
     Task<> striscio(Byte card);
     Task<> signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter);
     Task<> gathering(GatheredTrick trick);
+    Task<> dealing(Byte seat, Hand packet);
+    void dealCard(Byte seat, int slot, Byte card);
     Task<> delay(int ms);
     Task<> animate(int ms, std::function<void(double)> frame);
     Task<> ticks(int intervalMs, int count, std::function<void()> tick);
@@ -121,6 +123,7 @@ class QtTable final : public TableView, public PlayerInput {
     double delayScale_ = 1;
     bool autoDraw_ = false;
     int rightPressedCard_ = 0;  // the card lifted by a right press, until its release
+    Hand fan_{};                // the human's cards as laid out, slot by slot
     InputSlot<DeckInput> deck_;
     InputSlot<Byte> humanCard_;
     InputSlot<int> signal_;
