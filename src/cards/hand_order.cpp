@@ -36,7 +36,7 @@ void sortHand(GameState& g, Byte seat) {
             ++slot;
             continue;
         }
-        const int key = kOrderKeys[hand[i]];
+        const unsigned key = kOrderKeys[hand[i]];
         keys[key / 64] |= std::uint64_t{1} << (key % 64);
     }
     for (int i = 1; i < slot; ++i) hand[i] = 0;

@@ -24,12 +24,13 @@ constexpr bool dealt(TopCards top, int value, int suit) {
     return (top >> ((value - 1) * 4 + suit - 1)) & 1U;
 }
 
+// Read from holdMap, as it stands when the hands are freshly dealt.
 TopCards topCardsDealt(const GameState& g, int seat) {
     TopCards top = 0;
-    for (int slot = 1; slot <= 10; ++slot) {
-        int card = g.hands[seat][slot];
-        if (isPlayed(card)) card -= kPlayedMark;  // still a card the seat was dealt
-        if (card >= 1 && card <= kCardCount) top |= kTopCardBit[card];
+    for (unsigned suit = 1; suit <= 4; ++suit) {
+        const unsigned held = g.holdMap[seat][suit];
+        for (unsigned value = 1; value <= 3; ++value)
+            top |= ((held >> value) & 1U) << ((value - 1) * 4 + suit - 1);
     }
     return top;
 }

@@ -15,8 +15,9 @@ inline constexpr Byte kFourOfAKind = 8;  // in slot v: all four cards of value v
 inline constexpr Byte kNapoletana = 7;   // in slot s: ace, two and three of suit s
 // 1..4 in slot v: Buongioco of value v, the code being the lacking suit.
 
-// Examines the four dealt hands: fills topDealt and declSlots (both cleared first)
-// and adds each seat's declaration points to declPoints.
+// Examines the four freshly dealt hands, as holdMap marks them: fills topDealt and
+// declSlots (both cleared first) and adds each seat's declaration points to
+// declPoints.
 void esamino_accuso(GameState& g);
 
 inline constexpr int kAccusoLineWidth = 34;

@@ -22,10 +22,11 @@ int rankOf(Byte card) {
 // passes of adjacent swaps that never swap equal ranks would): each card's key
 // is its rank and then its seat, and four keys are sorted by five exchanges.
 void sortTableByRank(GameState& g) {
-    std::array<int, 4> key{};
-    for (int seat = 1; seat <= 4; ++seat) key[seat - 1] = rankOf(g.trickBySeat[seat]) * 8 + seat;
+    std::array<unsigned, 4> key{};
+    for (unsigned seat = 1; seat <= 4; ++seat)
+        key[seat - 1] = static_cast<unsigned>(rankOf(g.trickBySeat[seat])) * 8 + seat;
     auto order = [&key](int a, int b) {
-        const int low = std::min(key[a], key[b]);
+        const unsigned low = std::min(key[a], key[b]);
         key[b] = std::max(key[a], key[b]);
         key[a] = low;
     };
