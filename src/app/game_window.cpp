@@ -16,7 +16,7 @@ namespace morvello {
 namespace {
 
 constexpr QSize kDesignTableArea(1024, 779);
-constexpr QSize kSmallestWindow(829, 624);  // 12432 x 9360 twips
+constexpr QSize kSmallestWindow(829, 624);  // the smallest screen the game opens on
 constexpr int kWindowChrome = 60;           // title bar, frame and menu bar, roughly
 const QString kFailureMessage = "The game stopped because of an error:\n%1\n\nIt will close now.";
 

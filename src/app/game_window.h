@@ -132,7 +132,7 @@ class GameWindow : public QMainWindow, private TableHost {
     Task<> root_;  // destroyed first: the controller never outlives the table
 };
 
-// Form_Load's screen check: the window needs 12432 x 9360 twips (829 x 624 pixels).
+// Form_Load's screen check: the screen must hold 829 x 624 pixels.
 bool screenLargeEnough(QSize available);
 
 }  // namespace morvello

@@ -8,11 +8,12 @@
 #include <QPushButton>
 
 #include "table/table_text.h"
+#include "table/table_geometry.h"
 
 namespace morvello {
 namespace {
 
-constexpr double kOffTable = 2500;
+constexpr double kOffTable = kParkedForDeal.x;
 const QColor kClockColour(255, 255, 192);
 constexpr double kClockPoints = 10;
 
