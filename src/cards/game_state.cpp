@@ -53,11 +53,6 @@ void ord_massimo(GameState& g) {
     if (g.drawValues[4] != g.drawValues[3]) g.dealerSeat = g.seatOrder[4];
 }
 
-Byte Trovo_Carta(const GameState& g, int value, int suit) {
-    if ((g.holdMap[g.turnSeat][suit] & valueBit(value)) == 0) return 0;
-    return g.slotOf[cardCode(suit, value)];
-}
-
 void rebuildHoldMap(GameState& g) {
     g.holdMap = {};
     g.playedCards = {};

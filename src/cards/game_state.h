@@ -155,7 +155,10 @@ void Azzera(GameState& g);
 void ord_massimo(GameState& g);
 
 // The first slot of turnSeat's hand holding the unplayed card (suit, value); 0 if none.
-Byte Trovo_Carta(const GameState& g, int value, int suit);
+inline Byte Trovo_Carta(const GameState& g, int value, int suit) {
+    if ((g.holdMap[g.turnSeat][suit] & valueBit(value)) == 0) return 0;
+    return g.slotOf[cardCode(suit, value)];
+}
 
 // Marks every unplayed card of every hand in holdMap, after clearing it; and
 // sets playedCards and slotOf from the hands as they stand.

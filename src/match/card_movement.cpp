@@ -58,8 +58,11 @@ Byte shownSignal(const GameState& g) {
 
 Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
+    if (seat != 1) {  // the human's card sounded when it was clicked
+        const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
+        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shownSignal(g), pauseAfter);
+    }
     io.view.cardToStart(seat, g.cardToPlay, g.hands[seat]);
-    if (seat != 1) io.view.playSound(Sound::Card);  // the human's card sounded when clicked
     if (humanChoosesSignal(g, io)) return humanLeadReachesTable(g, io);
     return cardReachesTable(g, io);
 }

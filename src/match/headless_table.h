@@ -33,6 +33,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte, Byte, Byte, bool) override { return {}; }
     Wait<> dealPacket(Byte, const Hand&) override { return {}; }
+    Wait<> cardPlayed(Byte, Byte, const Hand&, Byte, bool) override { return {}; }
     Wait<> gatherTrick(const GatheredTrick&) override { return {}; }
     void clearDrawing() override {}
     void drawNames(const std::array<std::string, 4>&, Byte) override {}

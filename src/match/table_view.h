@@ -47,6 +47,9 @@ class TableView {
     // with the card sound and a pause of a fifth of a unit: a human card face
     // up in its fan slot, a back painted in a computer seat's band.
     virtual Wait<> dealPacket(Byte seat, const Hand& packet) = 0;
+    // A computer seat's card, in one: cardToStart, the card sound, cardToTable.
+    virtual Wait<> cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,
+                              bool pauseAfter) = 0;
     // The decided trick is gathered onto the winner's card, which slides towards
     // the winner, turns edge-on and leaves the table (the window first waits
     // while the rules are being read).

@@ -7,46 +7,23 @@ namespace morvello {
 
 namespace {
 
-// The aces, twos and threes a seat was dealt, as one bit per card: bit
-// (value - 1) * 4 + (suit - 1), so each value's four suits are one nibble.
-using TopCards = unsigned;
+constexpr SuitMask kTopValues = valueBit(1) | valueBit(2) | valueBit(3);
 
-constexpr std::array<TopCards, kCardCount + 1> kTopCardBit = [] {
-    std::array<TopCards, kCardCount + 1> bits{};
-    for (int suit = 1; suit <= 4; ++suit) {
-        for (int value = 1; value <= 3; ++value)
-            bits[cardCode(suit, value)] = 1U << ((value - 1) * 4 + suit - 1);
-    }
-    return bits;
-}();
-
-constexpr bool dealt(TopCards top, int value, int suit) {
-    return (top >> ((value - 1) * 4 + suit - 1)) & 1U;
-}
-
-// Read from holdMap, as it stands when the hands are freshly dealt.
-TopCards topCardsDealt(const GameState& g, int seat) {
-    TopCards top = 0;
-    for (unsigned suit = 1; suit <= 4; ++suit) {
-        const unsigned held = g.holdMap[seat][suit];
-        for (unsigned value = 1; value <= 3; ++value)
-            top |= ((held >> value) & 1U) << ((value - 1) * 4 + suit - 1);
-    }
-    return top;
-}
-
-void recordTopCardsDealt(GameState& g, int seat, TopCards top) {
-    for (int value = 1; value <= 3; ++value) {
-        for (int suit = 1; suit <= 4; ++suit)
-            g.topDealt[seat][value][suit] = dealt(top, value, suit) ? 1 : 0;
-    }
+// The suits of one value a seat was dealt, as bits 0..3 for suits 1..4.
+unsigned suitsOf(const GameState& g, int seat, int value) {
+    unsigned suits = 0;
+    for (unsigned suit = 1; suit <= 4; ++suit)
+        suits |= ((g.holdMap[seat][suit] >> value) & 1U) << (suit - 1);
+    return suits;
 }
 
 // Four of a value: slot v holds 8; three of them: slot v holds the lacking suit.
-void findValueDeclarations(GameState& g, int seat, TopCards top) {
+void findValueDeclarations(GameState& g, int seat) {
     for (int value = 1; value <= 3; ++value) {
-        const unsigned suits = (top >> ((value - 1) * 4)) & 0xFU;
-        const int held = std::popcount(suits);
+        const unsigned suits = suitsOf(g, seat, value);
+        for (int suit = 1; suit <= 4; ++suit)
+            g.topDealt[seat][value][suit] = static_cast<Byte>((suits >> (suit - 1)) & 1U);
+        const int held = kValuesHeld[suits];
         if (held == 4) {
             g.declSlots[seat][value] = kFourOfAKind;
             g.declPoints[seat] += 4;
@@ -58,11 +35,9 @@ void findValueDeclarations(GameState& g, int seat, TopCards top) {
 }
 
 // A Napoletana of suit s takes slot s, over a value record there; both score.
-void findNapoletane(GameState& g, int seat, TopCards top) {
+void findNapoletane(GameState& g, int seat) {
     for (int suit = 1; suit <= 4; ++suit) {
-        const TopCards napoletana = kTopCardBit[cardCode(suit, 1)] |
-                                    kTopCardBit[cardCode(suit, 2)] | kTopCardBit[cardCode(suit, 3)];
-        if ((top & napoletana) == napoletana) {
+        if ((g.holdMap[seat][suit] & kTopValues) == kTopValues) {
             g.declSlots[seat][suit] = kNapoletana;
             g.declPoints[seat] += 3;
         }
@@ -95,15 +70,9 @@ std::string_view suitName(int suit) {
 }  // namespace
 
 void esamino_accuso(GameState& g) {
-    g.topDealt = {};
     g.declSlots = {};
-    std::array<TopCards, 5> top{};
-    for (int seat = 1; seat <= 4; ++seat) {
-        top[seat] = topCardsDealt(g, seat);
-        recordTopCardsDealt(g, seat, top[seat]);
-    }
-    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat, top[seat]);
-    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat, top[seat]);
+    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat);
+    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat);
 }
 
 AccusoCaption accusoCaption(const GameState& g, Byte seat) {

@@ -252,6 +252,13 @@ Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAf
     return {};
 }
 
+Wait<> QtTable::cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,
+                           bool pauseAfter) {
+    cardToStart(seat, card, hand);
+    host_.playSound(Sound::Card);
+    return cardToTable(seat, card, shownSignal, pauseAfter);
+}
+
 // ---- a trick gathered
 
 Task<> QtTable::gathering(GatheredTrick trick) {

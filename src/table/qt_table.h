@@ -40,6 +40,8 @@ class QtTable final : public TableView, public PlayerInput {
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
     Wait<> dealPacket(Byte seat, const Hand& packet) override;
+    Wait<> cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,
+                      bool pauseAfter) override;
     Wait<> gatherTrick(const GatheredTrick& trick) override;
     void clearDrawing() override;
     void drawNames(const std::array<std::string, 4>& names, Byte turnSeat) override;
