@@ -13,32 +13,31 @@ namespace {
 // after a match is over, and the run ends when the deck source says so.
 void playDeals(benchmark::State& state) {
     for (auto _ : state) {
-        GameState g;
-        Form_Activate(g);
-        HeadlessTable table(g);
-        table.computerAtSeatOne = true;
+        HeadlessTable table;
         ShuffleEngine engine(42);
         long left = state.range(0);
-        MainOptions options{[&](GameState& s) {
+        MainOptions options{[&](Deck& deck) {
                                 if (left-- == 0) return false;
-                                Mescola(s, engine);
+                                Mescola(deck, engine);
                                 return true;
                             },
-                            Byte{1}};
-        Task<> run = Main(g, table, std::move(options));
+                            Byte{1}, true};
+        Match match(table, table, std::move(options));
+        table.watch(match.state());
+        Task<> run = match.Main();
         run.start();
-        benchmark::DoNotOptimize(g.matchTotal);
+        benchmark::DoNotOptimize(match.state().matchTotal);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(playDeals)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void shuffle(benchmark::State& state) {
-    GameState g;
+    Deck deck{};
     ShuffleEngine engine(1);
     for (auto _ : state) {
-        Mescola(g, engine);
-        benchmark::DoNotOptimize(g.deck);
+        Mescola(deck, engine);
+        benchmark::DoNotOptimize(deck);
     }
 }
 BENCHMARK(shuffle);

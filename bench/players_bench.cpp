@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cards/shuffle.h"
-#include "rules/trick.h"
 #include "players/card_choice.h"
 #include "rules/declarations.h"
+#include "rules/trick.h"
 
 namespace morvello {
 namespace {
@@ -18,11 +18,11 @@ constexpr int kDecks = 1024;
 
 std::vector<std::array<int, 41>> someDecks() {
     ShuffleEngine engine(12345);
-    GameState g;
+    Deck deck{};
     std::vector<std::array<int, 41>> decks;
     for (int i = 0; i < kDecks; ++i) {
-        Mescola(g, engine);
-        decks.push_back(g.deck);
+        Mescola(deck, engine);
+        decks.push_back(deck);
     }
     return decks;
 }

@@ -88,8 +88,7 @@ void GameWindow::showEvent(QShowEvent* event) {
 
 void GameWindow::Form_Activate() {
     root_ = match_.Main();
-    root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); },
-                        this);
+    root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); }, this);
     root_.start();
 }
 
@@ -145,9 +144,9 @@ void GameWindow::fillPanels() {
 
 void GameWindow::startSound() {
     if (!options_.sound || sound_) return;
-    sound_ =
-        makeSoundBoard(match_.soundChoices(), SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
-                                            [this] { table_.hideAbout(); }});
+    sound_ = makeSoundBoard(match_.soundChoices(),
+                            SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
+                                             [this] { table_.hideAbout(); }});
     if (!sound_) return;
     sound_->startUp();
     rebuildSongItems();

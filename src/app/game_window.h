@@ -11,12 +11,12 @@
 
 #include "app/sound_port.h"
 #include "match/controller.h"
-#include "task/task.h"
 #include "settings/config_store.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
-#include "table/table_scene.h"
 #include "table/scaled_view.h"
+#include "table/table_scene.h"
+#include "task/task.h"
 
 class QAction;
 class QMenu;

@@ -20,7 +20,8 @@ constexpr int kKeyCount = 192;  // every key of an entry 1..140 is below this
 // The entry each key belongs to: keys of different entries differ.
 constexpr std::array<Byte, kKeyCount> kEntryOfKey = [] {
     std::array<Byte, kKeyCount> entries{};
-    for (int entry = 1; entry <= 140; ++entry) entries[kOrderKeys[entry]] = static_cast<Byte>(entry);
+    for (int entry = 1; entry <= 140; ++entry)
+        entries[kOrderKeys[entry]] = static_cast<Byte>(entry);
     return entries;
 }();
 

@@ -10,8 +10,8 @@ namespace morvello {
 
 // What ended a wait during the dealer choice.
 enum class DeckInput {
-    Draw,      // the deck was clicked
-    LookAgain, // the choice must look at the state again: names confirmed, replay checked
+    Draw,       // the deck was clicked
+    LookAgain,  // the choice must look at the state again: names confirmed, replay checked
 };
 
 // A command of the Game menu, between deals.

@@ -1,10 +1,10 @@
 #include "players/follow.h"
 
-#include "rules/trick.h"
+#include "cards/play_signal.h"
 #include "players/lead.h"
 #include "players/pickers.h"
-#include "cards/play_signal.h"
 #include "players/queries.h"
+#include "rules/trick.h"
 
 namespace morvello {
 

@@ -1,7 +1,7 @@
 #include "players/lead.h"
 
-#include "players/pickers.h"
 #include "cards/play_signal.h"
+#include "players/pickers.h"
 #include "players/queries.h"
 
 namespace morvello {

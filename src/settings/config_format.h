@@ -20,7 +20,7 @@ inline constexpr int kConfigLines = 50;
 // are missing, unreadable or out of range take the values of a fresh GameState;
 // deck entries and the dealer that cannot be read stay 0. A deck that is not a
 // permutation of 1..40 is left empty, a dealer outside 0..4 becomes 0. Sets
-// rateFactor from playRate and noReplayDeck, since no deal has been dealt yet.
+// noReplayDeck, since no deal has been dealt yet.
 void parseConfig(std::string_view bytes, GameState& g);
 
 // Set_Write's bytes. Every field reads back as written: names keep only what the

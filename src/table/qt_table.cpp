@@ -21,10 +21,10 @@ constexpr int kShortestTickMs = 15;     // signal timers tick no faster than a d
 constexpr int kSlidePositions = 600;
 
 // The signal movements, in table units per timer step and thresholds to reach.
-constexpr float kSlowStep = 0.3f;        // the knock's tap and the creep, per step
-constexpr float kKnockReach = 0.2f;      // how far the knock taps the card right
-constexpr float kCreepReach = 10;        // how far the creep edges it right
-constexpr float kFlingStepUpDown = 3;    // a fling from the bottom or top seat
+constexpr float kSlowStep = 0.3f;      // the knock's tap and the creep, per step
+constexpr float kKnockReach = 0.2f;    // how far the knock taps the card right
+constexpr float kCreepReach = 10;      // how far the creep edges it right
+constexpr float kFlingStepUpDown = 3;  // a fling from the bottom or top seat
 constexpr float kFlingReachUpDown = 40;
 constexpr float kFlingStepSideways = 4;  // a fling from a side seat
 constexpr float kFlingReachSideways = 30;

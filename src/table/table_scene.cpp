@@ -7,8 +7,8 @@
 #include <QPen>
 #include <QPushButton>
 
-#include "table/table_text.h"
 #include "table/table_geometry.h"
+#include "table/table_text.h"
 
 namespace morvello {
 namespace {

@@ -19,10 +19,10 @@
 #include <stdexcept>
 
 #include "app/game_window.h"
-#include "rules/play_rules.h"
 #include "cards/shuffle.h"
-#include "table/table_geometry.h"
 #include "qt_app.h"
+#include "rules/play_rules.h"
+#include "table/table_geometry.h"
 
 namespace morvello {
 namespace {
@@ -73,8 +73,9 @@ class WindowMatch : public ::testing::Test {
         QTest::mouseClick(window_.view().viewport(), button, {}, window_.view().mapFromScene(at));
     }
     void clickCard(int code, Qt::MouseButton button = Qt::LeftButton) {
-        clickTable(scene().card(code).pos() + QPointF(geo().cardWidth * 0.2, geo().cardHeight * 0.5),
-                   button);
+        clickTable(
+            scene().card(code).pos() + QPointF(geo().cardWidth * 0.2, geo().cardHeight * 0.5),
+            button);
     }
     void clickDeck() {
         const Point deck = deckPosition(geo());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "card_notation.h"
+
 #include "cards/card.h"
 #include "cards/game_state.h"
 #include "cards/hand_order.h"
@@ -7,6 +9,9 @@
 
 namespace morvello {
 namespace {
+
+using testing::card;
+using testing::cards;
 
 TEST(Cards, ValueAndSuitReadTensAsKings) {
     EXPECT_EQ(ValCarta(10), 10);
@@ -48,35 +53,52 @@ TEST(DealerDraw, SingleHighestValueDeals) {
 TEST(Hands, PlayedCardsAreNeverFound) {
     GameState g;
     g.turnSeat = 2;
-    g.hands[2][4] = cardCode(2, 7);
+    placeInHand(g, 2, 4, card("7C"));
     EXPECT_EQ(Trovo_Carta(g, 7, 2), 4);
-    g.hands[2][4] += kPlayedMark;
+    playFromSlot(g, 2, 4);
+    EXPECT_EQ(g.hands[2][4], card("7C") + kPlayedMark);
     EXPECT_EQ(Trovo_Carta(g, 7, 2), 0);
+    EXPECT_EQ(g.playedCards[2], cardBit(card("7C")));
+}
+
+// rebuildHoldMap reads the hands as they stand: held cards in holdMap, played
+// ones in playedCards, and every card's slot.
+TEST(Hands, HoldMapIsRebuiltFromTheHands) {
+    GameState g;
+    g.hands[3] = {0, card("3B"), card("AB"), static_cast<Byte>(card("KB") + kPlayedMark),
+                  card("5S")};
+    g.holdMap[1][testing::kDenari] = valueBit(1);  // stale
+    rebuildHoldMap(g);
+    EXPECT_EQ(g.holdMap[3][testing::kBastoni], valueBit(3) | valueBit(1));
+    EXPECT_EQ(g.holdMap[3][testing::kSpade], valueBit(5));
+    EXPECT_EQ(g.holdMap[1][testing::kDenari], 0);
+    EXPECT_EQ(g.playedCards[3], cardBit(card("KB")));
+    EXPECT_EQ(g.slotOf[card("KB")], 3);
+    EXPECT_EQ(g.slotOf[card("5S")], 4);
 }
 
 TEST(Hands, SortedBySuitThenStrength) {
     GameState g;
-    const Byte dealt[10] = {cardCode(4, 7), cardCode(2, 5), cardCode(2, 10), cardCode(4, 1),
-                            cardCode(2, 3), cardCode(1, 4), cardCode(1, 2),  cardCode(3, 8),
-                            cardCode(3, 9), cardCode(1, 1)};
+    const auto dealt = cards("7S 5C KC AS 3C 4D 2D JB HB AD");
     for (int i = 0; i < 10; ++i) g.hands[1][i + 1] = dealt[i];
     sortHand(g, 1);
-    const Byte expected[10] = {cardCode(1, 2),  cardCode(1, 1), cardCode(1, 4), cardCode(2, 3),
-                               cardCode(2, 10), cardCode(2, 5), cardCode(3, 9), cardCode(3, 8),
-                               cardCode(4, 1),  cardCode(4, 7)};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(g.hands[1][i + 1], expected[i]) << "slot " << i + 1;
+    const auto expected = cards("2D AD 4D 3C KC 5C HB JB AS 7S");
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(g.hands[1][i + 1], expected[i]) << "slot " << i + 1;
+        EXPECT_EQ(g.slotOf[expected[i]], i + 1);
+    }
 }
 
 TEST(Shuffle, GivesPermutationsAndDependsOnTheSeed) {
-    GameState a, b;
+    Deck a{}, b{};
     ShuffleEngine e1(7), e2(7), e3(8);
     Mescola(a, e1);
     Mescola(b, e2);
-    EXPECT_TRUE(isFullDeck(a.deck));
-    EXPECT_EQ(a.deck, b.deck);
+    EXPECT_TRUE(isFullDeck(a));
+    EXPECT_EQ(a, b);
     Mescola(b, e3);
-    EXPECT_TRUE(isFullDeck(b.deck));
-    EXPECT_NE(a.deck, b.deck);
+    EXPECT_TRUE(isFullDeck(b));
+    EXPECT_NE(a, b);
 }
 
 }  // namespace

@@ -1,165 +1,112 @@
-// Cards moving on the table: the play signals' movements, the gathering of a
-// trick, the declaration labels.
+// Cards moving on the table: which play signal each card shows, the pauses the
+// controller asks for, the gathering of a trick, the declaration labels.
 #include <gtest/gtest.h>
 
-#include "recording_table.h"
+#include "match_harness.h"
 
 namespace morvello {
 namespace {
 
-using testing::playOneDeal;
-using testing::RecordingTable;
+using namespace morvello::testing;
 
-// Remembers every play with the seat's signal and whether it led.
-class PlayLog : public RecordingTable {
-  public:
-    using RecordingTable::RecordingTable;
-    struct Play {
-        int seat, card, signal, trick;
-        bool leads;
-        std::size_t logAt;  // where the play's movements start in the log
-    };
-    std::vector<Play> plays;
-    void onPlay(Byte seat, Byte card) override {
-        plays.push_back(
-            {seat, card, g_.trickSignals[seat], g_.trickNumber, seat == g_.leaderSeat, log.size()});
-    }
-    // The log lines between this play and the next.
-    std::vector<std::string> linesOf(std::size_t i) const {
-        const std::size_t end = i + 1 < plays.size() ? plays[i + 1].logAt : log.size();
-        return {log.begin() + plays[i].logAt, log.begin() + end};
-    }
+// One play as the log tells it: "play seat 2 7C Busso".
+struct Play {
+    int seat = 0;
+    std::string card;
+    std::string signal = "none";
+    int trick = 0;
+    bool leads = false;
 };
 
-std::array<int, 41> shuffled(std::uint32_t seed) {
-    GameState s;
-    ShuffleEngine engine(seed);
-    Mescola(s, engine);
-    return s.deck;
+// The signal the table must show for the play: none on the last trick, no
+// knock on a 3, and no Volo or Striscio by a follower when only the leader
+// declares.
+std::string expectedShown(const Play& p, Byte allowAllDeclare) {
+    if (p.trick == kTricksPerDeal) return "none";
+    if (p.signal == "Busso") return p.card[0] == '3' ? "none" : "Busso";
+    if (allowAllDeclare == kOnlyLeaderDeclares && !p.leads) return "none";
+    return p.signal;
 }
 
-int countPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
-    int n = 0;
-    for (const auto& l : lines) n += l.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-}
-
-// The movement a shown signal makes, by signal and seat.
-std::string expectedStep(int card, int signal, int seat) {
-    const std::string c = std::to_string(card) + " ";
-    if (signal == 2) return "step " + c + "0.3,0 x1 1ms";
-    if (signal == 3) return "step " + c + "0.3,0 x34 1ms";
-    switch (seat) {
-        case 1:
-            return "step " + c + "0,-3 x14 1ms";
-        case 3:
-            return "step " + c + "0,3 x14 1ms";
-        case 2:
-            return "step " + c + "-4,0 x8 4ms";
-        default:
-            return "step " + c + "4,0 x8 4ms";
+// Checks every play of a deal between computer players against what reaches
+// the table, and every trick against its gathering; counts the signals shown
+// and hidden.
+void checkDeal(const RecordingTable& table, Byte allowAllDeclare, int& shown, int& hidden) {
+    int trick = 1, inTrick = 0;
+    for (std::size_t i = 0; i < table.log.size(); ++i) {
+        const std::string& line = table.log[i];
+        if (line.rfind("trick winner ", 0) == 0) {
+            EXPECT_EQ(table.log.at(i + 1), "gather winner " + line.substr(13));
+            ++trick;
+            inTrick = 0;
+            continue;
+        }
+        if (line.rfind("play seat ", 0) != 0) continue;
+        Play p{line[10] - '0', line.substr(12, 2), "none", trick, inTrick++ == 0};
+        if (line.size() > 14) p.signal = line.substr(15);
+        const std::string expected = expectedShown(p, allowAllDeclare);
+        SCOPED_TRACE(line + " in trick " + std::to_string(trick));
+        // A computer seat's card sounds (seat 1's is first shown beside its
+        // player), then goes to the table; a play with a signal pauses half a
+        // unit once there, whether its signal shows or not.
+        EXPECT_EQ(table.log.at(i + 1),
+                  p.seat == 1 ? "card to start seat 1 " + p.card : "sound Card");
+        EXPECT_EQ(table.log.at(i + 2), "card to table seat " + std::to_string(p.seat) + " " +
+                                           p.card + " signal " + expected +
+                                           (p.signal != "none" ? " pause" : ""));
+        if (p.signal == "none") continue;
+        (expected == "none" ? hidden : shown) += 1;
     }
+    EXPECT_EQ(trick, kTricksPerDeal + 1);
 }
 
 void checkSignalsShown(Byte allowAllDeclare) {
     int shown = 0, hidden = 0;
-    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-        GameState g;
-        g.allowAllDeclare = allowAllDeclare;
-        PlayLog table(g);
-        table.computerAtSeatOne = true;
-        playOneDeal(g, table, shuffled(seed), 1);
-        for (std::size_t i = 0; i < table.plays.size(); ++i) {
-            const auto& p = table.plays[i];
-            if (p.signal == 0) continue;
-            const auto lines = table.linesOf(i);
-            const bool knockOnThree = p.signal == 2 && ValCarta(p.card) == 3;
-            const bool suppressed = p.trick == 10 || knockOnThree ||
-                                    (p.signal != 2 && allowAllDeclare == 2 && !p.leads);
-            const int steps = countPrefix(lines, "step ");
-            SCOPED_TRACE("seat " + std::to_string(p.seat) + " signal " + std::to_string(p.signal));
-            if (suppressed) {
-                ++hidden;
-                EXPECT_EQ(steps, 0);
-            } else {
-                ++shown;
-                EXPECT_GE(steps, 1);
-                EXPECT_EQ(
-                    std::count(lines.begin(), lines.end(), expectedStep(p.card, p.signal, p.seat)),
-                    p.signal == 2 ? 1 : 1);
-                EXPECT_EQ(
-                    countPrefix(lines, "sound " + std::to_string(p.signal == 1 ? 1 : p.signal)),
-                    p.signal == 2 ? 2 : 1);
-            }
-            // A play with a signal pauses half a unit once on the table, shown or not.
-            EXPECT_EQ(std::count(lines.begin(), lines.end(), "ritardo 0.5"), 1);
-        }
+    for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
+        RecordingTable table;
+        playOneDeal(table, shuffledDeck(seed), 1, true,
+                    [&](GameState& g) { g.allowAllDeclare = allowAllDeclare; });
+        checkDeal(table, allowAllDeclare, shown, hidden);
     }
     EXPECT_GT(shown, 0);
     EXPECT_GT(hidden, 0);
 }
 
-TEST(PlaySignals, EverySeatsSignalMovesItsCardTheRightWay) {
-    checkSignalsShown(1);
+TEST(PlaySignals, EverySignalIsShownButOnTheLastTrickOrAKnockOnAThree) {
+    checkSignalsShown(kAllDeclare);
 }
 
 TEST(PlaySignals, WithOnlyTheLeaderDeclaringFollowersShowNoVoloOrStriscio) {
-    checkSignalsShown(2);
-}
-
-TEST(CardMovement, EveryCardOfATrickEndsParkedAndPlaysWithoutSignalDoNotPause) {
-    GameState g;
-    PlayLog table(g);
-    table.computerAtSeatOne = true;
-    playOneDeal(g, table, shuffled(5), 2);
-    ASSERT_EQ(table.plays.size(), 40u);
-    for (std::size_t i = 0; i < table.plays.size(); ++i) {
-        const auto& p = table.plays[i];
-        EXPECT_TRUE(table.logged("place " + std::to_string(p.card) + " 1500,1500"));
-        if (p.signal == 0) {
-            const auto lines = table.linesOf(i);
-            EXPECT_EQ(std::count(lines.begin(), lines.end(), "ritardo 0.5"), 0);
-        }
-    }
+    checkSignalsShown(kOnlyLeaderDeclares);
 }
 
 TEST(Declarations, LabelsShowInTheSecondTrickAndHideAtTheThird) {
-    constexpr auto D = [](int v) { return cardCode(1, v); };
-    constexpr auto C = [](int v) { return cardCode(2, v); };
-    constexpr auto B = [](int v) { return cardCode(3, v); };
-    constexpr auto S = [](int v) { return cardCode(4, v); };
     // Seat 2 holds the ace, two and three of Denari and the twos of the other suits.
-    const std::array<std::array<int, 10>, 4> hands = {{
-        {C(1), C(3), D(4), D(5), D(6), D(7), D(8), D(9), D(10), B(4)},
-        {D(1), D(2), D(3), C(2), B(2), S(2), C(4), C(5), C(6), C(7)},
-        {C(8), C(9), C(10), B(1), B(3), B(5), B(6), B(7), B(8), B(9)},
-        {B(10), S(1), S(3), S(4), S(5), S(6), S(7), S(8), S(9), S(10)},
-    }};
-    GameState g;
-    PlayLog table(g);
-    table.computerAtSeatOne = true;
-    playOneDeal(g, table, testing::deckDealing(1, hands), 1);
-    EXPECT_EQ(g.declPoints[2], 7);
+    const std::array<std::string, 4> hands = {
+        "AC 3C 4D 5D 6D 7D JD HD KD 4B",
+        "AD 2D 3D 2C 2B 2S 4C 5C 6C 7C",
+        "JC HC KC AB 3B 5B 6B 7B JB HB",
+        "KB AS 3S 4S 5S 6S 7S JS HS KS",
+    };
+    RecordingTable table;
+    playOneDeal(table, deckDealing(1, hands), 1, true);
     const std::string line1 = "Napoletana with Denari";
     const std::string line2 = "Four two";
     const std::string caption =
         line1 + std::string(34 - line1.size(), ' ') + line2 + std::string(34 - line2.size(), ' ');
-    int shownAt = -1, hiddenAt = -1;
-    for (std::size_t i = 0; i < table.log.size(); ++i) {
-        if (table.log[i] == "declare 2 " + caption && shownAt < 0) shownAt = static_cast<int>(i);
-        if (table.log[i] == "hide declarations" && hiddenAt < 0) hiddenAt = static_cast<int>(i);
-    }
-    ASSERT_GE(shownAt, 0);
-    ASSERT_GT(hiddenAt, shownAt);
-    for (const auto& p : table.plays) {
-        if (p.logAt <= static_cast<std::size_t>(shownAt)) {
-            EXPECT_LE(p.trick, 2);
-        }
-        if (p.logAt > static_cast<std::size_t>(hiddenAt)) {
-            EXPECT_GE(p.trick, 3);
-        }
-    }
-    EXPECT_EQ(g.dealScoreA.size(), 2u);
+    const std::size_t shownAt = table.indexOf("declare 2 " + caption);
+    const std::size_t hiddenAt = table.indexOf("hide declarations");
+    ASSERT_LT(hiddenAt, table.log.size());
+    EXPECT_EQ(table.count("declare 2 " + caption), 1);
+    EXPECT_EQ(table.indexOfPrefix("declare "), shownAt);  // no one else declares
+    // Shown as seat 2 plays in the second trick, hidden as the third begins.
+    const std::size_t trickOne = table.indexOfPrefix("trick winner ");
+    const std::size_t trickTwo = table.indexOfPrefix("trick winner ", trickOne + 1);
+    EXPECT_LT(trickOne, shownAt);
+    EXPECT_LT(shownAt, trickTwo);
+    EXPECT_EQ(table.log.at(shownAt + 1).rfind("play seat 2 ", 0), 0u);
+    EXPECT_LT(trickTwo, hiddenAt);
+    EXPECT_LT(hiddenAt, table.indexOfPrefix("play seat ", trickTwo));
 }
 
 }  // namespace

@@ -1,111 +1,99 @@
 // The dealer choice: draws by deck clicks, ties, a used-up deck, a restart.
 #include <gtest/gtest.h>
 
-#include "recording_table.h"
+#include "match_harness.h"
 
 namespace morvello {
 namespace {
 
-using testing::RecordingTable;
+using namespace morvello::testing;
 
-class DrawTable : public RecordingTable {
-  public:
-    using RecordingTable::RecordingTable;
-    std::vector<std::pair<int, int>> draws;  // (seat, card)
-    int ties = 0;
-    void onDraw(Byte seat, Byte card) override { draws.emplace_back(seat, card); }
-    void onTie() override { ++ties; }
+// The draws of the log, in order: "seat card".
+std::vector<std::string> drawsOf(const RecordingTable& table) {
+    std::vector<std::string> draws;
+    for (const std::string& line : table.log)
+        if (line.rfind("draw seat ", 0) == 0) draws.push_back(line.substr(10));
+    return draws;
+}
+
+// A run that ends at the first shuffle after the choice: the dealer choice alone.
+struct ChoiceRun {
+    RecordingTable table;
+    MatchRun run{table, MainOptions{decks({}), std::nullopt, false}};
 };
 
-// Runs Main up to the first shuffle, which ends the run: the dealer choice alone.
-void chooseDealer(GameState& g, Table& table) {
-    Form_Activate(g);
-    Task<> run = Main(g, table, MainOptions{[](GameState&) { return false; }, std::nullopt});
-    run.start();
-    run.rethrowIfFailed();
-    ASSERT_TRUE(run.done());
-}
-
-std::array<int, 41> deckStarting(std::initializer_list<int> first) {
-    std::array<int, 41> deck{};
-    std::array<bool, 41> used{};
-    int i = 1;
-    for (int c : first) {
-        deck[i++] = c;
-        used[c] = true;
-    }
-    for (int c = 1; c <= 40; ++c)
-        if (!used[c]) deck[i++] = c;
-    return deck;
-}
-
 TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
-    GameState g;
-    // 7 (seat 2), king (seat 3), king (seat 4), 2 (seat 1): a tie. Then ace, 5,
-    // horse, knave: seat 4's horse deals.
-    g.deck = deckStarting({7, 10, 20, 2, 1, 5, 9, 8});
-    DrawTable table(g);
-    chooseDealer(g, table);
+    ChoiceRun c;
+    // 7 (seat 2), king, king, 2 (seat 1): a tie. Then ace, 5, horse, knave: the horse deals.
+    c.run.setUp().deck = deckStarting("7D KD KC 2D AD 5D HD JD");
+    c.run.run();
 
-    EXPECT_EQ(table.ties, 1);
-    EXPECT_EQ(table.messages, std::vector<std::string>{"Repeat, please"});
-    EXPECT_TRUE(table.logged("sound 4"));
-    for (int card : {7, 10, 20, 2})
-        EXPECT_TRUE(table.logged("place " + std::to_string(card) + " 1500,1500"));
-    ASSERT_EQ(table.draws.size(), 8u);
-    EXPECT_EQ(table.draws[4], std::make_pair(2, 1));  // seat 2 draws deck(5)
-    EXPECT_EQ(table.draws[7], std::make_pair(1, 8));
-    EXPECT_EQ(g.dealerSeat, 4);
-    EXPECT_EQ(g.turnSeat, 1);  // the seat after the dealer receives first and leads
-    EXPECT_EQ(g.phase, Phase::None);
+    EXPECT_EQ(drawsOf(c.table), (std::vector<std::string>{"2 7D", "3 KD", "4 KC", "1 2D", "2 AD",
+                                                          "3 5D", "4 HD", "1 JD"}));
+    const std::size_t tie = c.table.indexOf("sound Tie");
+    ASSERT_LT(tie + 6, c.table.log.size());
+    EXPECT_EQ(std::vector<std::string>(c.table.log.begin() + tie, c.table.log.begin() + tie + 7),
+              (std::vector<std::string>{"sound Tie", "tie", "message Repeat, please",
+                                        "park 7D after-trick", "park KD after-trick",
+                                        "park KC after-trick", "park 2D after-trick"}));
+    EXPECT_EQ(c.table.messages, std::vector<std::string>{"Repeat, please"});
+    EXPECT_EQ(c.run.state().dealerSeat, 4);
+    EXPECT_EQ(c.run.state().turnSeat, 1);  // the seat after the dealer receives first and leads
+    EXPECT_EQ(c.run.state().phase, Phase::None);
 }
 
 TEST(DealerChoice, TenTiedCyclesEndWithNoDealerAndNeverDrawPastTheDeck) {
-    GameState g;
+    ChoiceRun c;
     // Each group of four draws holds one value in all four suits: every cycle ties.
-    int i = 1;
-    for (int value = 1; value <= 10; ++value)
-        for (int suit = 1; suit <= 4; ++suit) g.deck[i++] = cardCode(suit, value);
-    DrawTable table(g);
-    chooseDealer(g, table);
-    EXPECT_EQ(table.draws.size(), 40u);
-    EXPECT_EQ(table.ties, 10);
-    EXPECT_EQ(g.dealerSeat, 0);
-    EXPECT_EQ(g.turnSeat, 1);
-    EXPECT_EQ(g.phase, Phase::None);
+    std::string deck;
+    for (const char value : kValueLetters)
+        for (const char suit : kSuitLetters) deck += std::string{value, suit, ' '};
+    c.run.setUp().deck = deckStarting(deck);
+    c.run.run();
+    EXPECT_EQ(drawsOf(c.table).size(), 40u);
+    EXPECT_EQ(c.table.count("tie"), 10);
+    EXPECT_EQ(c.run.state().dealerSeat, 0);
+    EXPECT_EQ(c.run.state().turnSeat, 1);
+    EXPECT_EQ(c.run.state().phase, Phase::None);
 }
 
+// Looking again with nothing changed keeps waiting for the draw; names confirmed
+// on the panel start the choice again from the first card.
 TEST(DealerChoice, ConfirmedNamesRestartTheChoiceFromTheFirstCard) {
-    GameState g;
-    g.deck = deckStarting({1, 5, 9, 8});
-    DrawTable table(g);
-    table.onDeckClick = [&](GameState& s) {
-        if (table.deckClicks == 1) s.phase = Phase::SceltaCartaroAgain;  // OK on the names panel
+    ChoiceRun c;
+    c.run.setUp().deck = deckStarting("AD 5D HD JD");
+    std::vector<bool> personalizeAtWait;
+    c.table.deckAnswer = [&](int wait) {
+        personalizeAtWait.push_back(c.run.state().menus.personalizeEnabled);
+        if (wait == 1) return DeckInput::LookAgain;
+        if (wait == 2) {
+            c.run.match().TxtPlayer_Change(3, "Anna");
+            c.run.match().CMDNames_Click();
+            return DeckInput::LookAgain;
+        }
+        return DeckInput::Draw;
     };
-    chooseDealer(g, table);
-    ASSERT_EQ(table.draws.size(), 4u);
-    EXPECT_EQ(table.draws[0], std::make_pair(2, 1));
-    EXPECT_EQ(g.dealerSeat, 4);
-}
-
-TEST(DealerChoice, PersonalizePlayersOnlyUntilTheFirstDraw) {
-    GameState g;
-    g.deck = deckStarting({1, 5, 9, 8});
-    DrawTable table(g);
-    std::vector<bool> enabledAtClick;
-    table.onDeckClick = [&](GameState& s) { enabledAtClick.push_back(s.menus.personalizeEnabled); };
-    chooseDealer(g, table);
-    EXPECT_EQ(enabledAtClick, (std::vector<bool>{true, false, false, false}));
-    EXPECT_FALSE(g.menus.newGameEnabled);
-    EXPECT_FALSE(g.menus.continueEnabled);
+    c.run.run();
+    EXPECT_EQ(drawsOf(c.table), (std::vector<std::string>{"2 AD", "3 5D", "4 HD", "1 JD"}));
+    // The names are drawn when the table is set, when the choice starts, and again
+    // when it starts over.
+    const auto firstDraw = c.table.log.begin() + c.table.indexOfPrefix("draw seat ");
+    EXPECT_EQ(std::count_if(c.table.log.begin(), firstDraw,
+                            [](const std::string& l) { return l.rfind("names turn ", 0) == 0; }),
+              3);
+    EXPECT_EQ(c.run.state().playerNames[2], "Anna");
+    EXPECT_EQ(c.run.state().dealerSeat, 4);
+    // The names panel may open only until the first draw.
+    EXPECT_EQ(personalizeAtWait, (std::vector<bool>{true, true, true, false, false, false}));
+    EXPECT_FALSE(c.run.state().menus.newGameEnabled);
+    EXPECT_FALSE(c.run.state().menus.continueEnabled);
 }
 
 TEST(DealerChoice, NoStoredDeckIsShuffledBeforeTheDraws) {
-    GameState g;  // a first start: the deck is all zeros
-    DrawTable table(g);
-    chooseDealer(g, table);
-    EXPECT_TRUE(isFullDeck(g.deck));
-    for (const auto& [seat, card] : table.draws) EXPECT_TRUE(card >= 1 && card <= 40) << seat;
+    ChoiceRun c;  // a first start: the deck is all zeros
+    c.run.run();
+    EXPECT_TRUE(isFullDeck(c.run.state().deck));
+    EXPECT_GE(drawsOf(c.table).size(), 4u);
 }
 
 }  // namespace

@@ -1,136 +1,129 @@
 // The human's turn: legal and refused cards, the signal after a lead, the pace.
 #include <gtest/gtest.h>
 
-#include "match/human_input.h"
-#include "recording_table.h"
+#include "match_harness.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
 
-using testing::deckDealing;
-using testing::playOneDeal;
-using testing::RecordingTable;
-
-constexpr int D(int v) {
-    return cardCode(1, v);
-}  // Denari
-constexpr int C(int v) {
-    return cardCode(2, v);
-}  // Coppe
-constexpr int B(int v) {
-    return cardCode(3, v);
-}  // Bastoni
-constexpr int S(int v) {
-    return cardCode(4, v);
-}  // Spade
+using namespace morvello::testing;
 
 // Seat 4 holds every Denari but the 4 and leads the ace of Denari; the human
 // holds the 4 of Denari among Coppe and Spade.
-const std::array<std::array<int, 10>, 4> kDenariLed = {{
-    {D(4), C(1), C(2), C(3), C(4), C(5), S(1), S(2), S(3), S(4)},
-    {C(6), C(7), C(8), C(9), C(10), B(1), B(2), B(3), B(4), B(5)},
-    {B(6), B(7), B(8), B(9), B(10), S(5), S(6), S(7), S(8), S(9)},
-    {D(1), D(2), D(3), D(5), D(6), D(7), D(8), D(9), D(10), S(10)},
-}};
+const std::array<std::string, 4> kDenariLed = {
+    "4D AC 2C 3C 4C 5C AS 2S 3S 4S",
+    "6C 7C JC HC KC AB 2B 3B 4B 5B",
+    "6B 7B JB HB KB 5S 6S 7S JS HS",
+    "AD 2D 3D 5D 6D 7D JD HD KD KS",
+};
 
 TEST(HumanTurn, ACardOffTheLeadSuitIsRefusedWhileTheHumanHoldsThatSuit) {
-    GameState g;
-    RecordingTable table(g);
+    RecordingTable table;
     int clicks = 0;
-    table.humanCard = [&](GameState& s) -> Byte {
+    table.chooseCard = [&](const GameState& g) -> Byte {
         ++clicks;
         if (clicks == 1) {
-            EXPECT_EQ(s.tableCards[4], D(1));  // seat 4 led the ace of Denari
-            return C(5);                       // not Denari: refused
+            EXPECT_EQ(g.tableCards[4], card("AD"));
+            return card("5C");  // not Denari: refused
         }
-        if (clicks == 2) return D(4);
-        return firstLegalCard(s);
+        if (clicks == 2) return card("4D");
+        return firstLegalCard(g);
     };
-    playOneDeal(g, table, deckDealing(3, kDenariLed), 3);
+    playOneDeal(table, deckDealing(3, kDenariLed), 3, false);
     ASSERT_FALSE(table.messages.empty());
     EXPECT_EQ(table.messages[0], "You have Denari");
-    EXPECT_EQ(g.refusedPlay, 0);  // reset by the accepted card
+    // The refused card stays in the hand and makes no sound; the accepted one does.
+    const std::size_t refused = table.indexOf("message You have Denari");
+    const std::size_t played = table.indexOf("play seat 1 4D");
+    ASSERT_LT(played, table.log.size());
+    EXPECT_LT(refused, played);
+    EXPECT_EQ(table.log[played - 1], "sound Card");
+    EXPECT_EQ(table.indexOfPrefix("sound Card", refused), played - 1);
 }
 
-TEST(HumanTurn, WithoutTheLeadSuitAnyCardIsAccepted) {
+TEST(HumanTurn, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
     GameState g;
-    g.hands[1] = {0, C(1), S(2), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    g.hands[1] = {0, card("AC"), card("2S")};
     g.leaderSeat = 4;
-    g.tableCards[4] = D(7);
-    EXPECT_TRUE(isLegalPlay(g, C(1)));
-    g.hands[1][3] = D(2);
-    EXPECT_FALSE(isLegalPlay(g, C(1)));
-    EXPECT_TRUE(isLegalPlay(g, D(2)));
-    g.hands[1][3] = D(2) + kPlayedMark;  // already played: no longer binds
-    EXPECT_TRUE(isLegalPlay(g, S(2)));
+    g.tableCards[4] = card("7D");
+    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    g.hands[1][3] = card("2D");
+    EXPECT_FALSE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, card("2D")));
+    EXPECT_EQ(refusalMessage(g), "You have Denari");
+    g.hands[1][3] = static_cast<Byte>(card("2D") + kPlayedMark);  // played: no longer binds
+    EXPECT_TRUE(isLegalPlay(g, card("2S")));
     g.leaderSeat = 1;  // leading, anything goes
-    g.hands[1][3] = D(2);
-    EXPECT_TRUE(isLegalPlay(g, C(1)));
+    g.hands[1][3] = card("2D");
+    EXPECT_TRUE(isLegalPlay(g, card("AC")));
 }
 
-// Counts the human's signal choices and what the partner saw of the knock.
-class KnockTable : public RecordingTable {
-  public:
-    using RecordingTable::RecordingTable;
-    int choices = 0;
-    std::vector<int> knockWhenPartnerPlayed;
-    void onPlay(Byte seat, Byte) override {
-        if (seat == 3 && g_.leaderSeat == 1) knockWhenPartnerPlayed.push_back(g_.trickSignals[1]);
+// What each seat's play found of the human's knock: it stands while seat 2
+// follows, and the partner's answer uses it up.
+struct KnockWatch : MatchObserver {
+    std::vector<Byte> atSeatTwo, afterPartner;
+    void onPlay(const GameState& g, Byte seat, Byte) override {
+        if (g.leaderSeat != 1) return;
+        if (seat == 2) atSeatTwo.push_back(g.trickSignals[1]);
+        if (seat == 4) afterPartner.push_back(g.trickSignals[1]);
     }
 };
 
-TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredOnceByThePartner) {
-    GameState g;
-    KnockTable table(g);
-    table.signalChoice = [&](GameState& s) {
-        ++table.choices;
-        EXPECT_LT(s.trickNumber, 10);
-        return 2;  // Busso on every lead
+TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
+    RecordingTable table;
+    table.chooseSignal = [](const GameState& g) {
+        EXPECT_LT(g.trickNumber, kTricksPerDeal);
+        return int{kBusso};
     };
-    // Dealer 4: the human receives first and leads the first trick.
-    ShuffleEngine engine(11);
-    std::array<int, 41> deck{};
-    GameState shuffled;
-    Mescola(shuffled, engine);
-    deck = shuffled.deck;
-    playOneDeal(g, table, deck, 4);
-    ASSERT_GT(table.choices, 0);
-    // The knock is consumed by the partner's answer before the partner's card is traced.
-    for (int seen : table.knockWhenPartnerPlayed) EXPECT_EQ(seen, 0);
-    EXPECT_TRUE(table.logged("ritardo 0.25"));  // the pause between the two knocks
+    KnockWatch watch;
+    MatchRun run(table, MainOptions{decks({shuffledDeck(11)}), Byte{4}, false});
+    run.match().addObserver(watch);
+    run.run();  // dealer 4: the human receives first and leads the first trick
+
+    ASSERT_FALSE(watch.atSeatTwo.empty());
+    ASSERT_FALSE(watch.afterPartner.empty());
+    EXPECT_GT(table.count("signal chosen Busso"), 0);
+    for (const Byte knock : watch.atSeatTwo) EXPECT_EQ(knock, kBusso);
+    for (const Byte knock : watch.afterPartner) EXPECT_EQ(knock, kNoSignal);
+    // Each knock goes to the table with the card, but none on a 3.
+    for (std::size_t i = 0; i < table.log.size(); ++i) {
+        if (table.log[i] != "signal chosen Busso") continue;
+        const std::string& onTable = table.log.at(i + 1);
+        const std::string prefix = "card to table seat 1 ";
+        ASSERT_EQ(onTable.rfind(prefix, 0), 0u) << onTable;
+        const bool aThree = onTable.at(prefix.size()) == '3';
+        EXPECT_EQ(onTable.substr(prefix.size() + 3),
+                  aThree ? "signal none pause" : "signal Busso pause");
+    }
 }
 
 TEST(HumanTurn, SeatTwoFollowsTheHumanWithoutATurnStart) {
-    GameState g;
-    RecordingTable table(g);
-    playOneDeal(g, table, deckDealing(4, kDenariLed), 4);  // the human leads trick 1
-    // The human's card reaches the table, a pause, then seat 2's card is shown
-    // with no names redrawn in between.
-    const auto humanOnTable =
-        std::find_if(table.log.begin(), table.log.end(), [](const std::string& l) {
-            return l.rfind("place ", 0) == 0 && l.find(" 403,303") != std::string::npos;
-        });
-    ASSERT_NE(humanOnTable, table.log.end());
-    EXPECT_EQ(*(humanOnTable + 1), "ritardo 1");
-    EXPECT_EQ((humanOnTable + 2)->rfind("place ", 0), 0u);
+    RecordingTable table;
+    playOneDeal(table, deckDealing(4, kDenariLed), 4);  // the human leads trick 1
+    // The human's card reaches the table, a pause, then seat 2 plays with no
+    // names drawn again in between.
+    const std::size_t onTable = table.indexOfPrefix("card to table seat 1 ");
+    ASSERT_LT(onTable + 2, table.log.size());
+    EXPECT_EQ(table.log[onTable + 1], "ritardo 1");
+    EXPECT_EQ(table.log[onTable + 2].rfind("play seat 2 ", 0), 0u) << table.log[onTable + 2];
 }
 
 TEST(HumanTurn, NoSignalChoiceOnTheLastTrick) {
-    GameState g;
-    RecordingTable table(g);
+    RecordingTable table;
     std::vector<int> tricks;
-    table.signalChoice = [&](GameState& s) {
-        tricks.push_back(s.trickNumber);
-        return -1;
+    table.chooseSignal = [&](const GameState& g) {
+        tricks.push_back(g.trickNumber);
+        return kNoSignalChosen;
     };
-    // The human holds every top card and keeps taking the lead.
-    const std::array<std::array<int, 10>, 4> strong = {{
-        {D(3), D(2), D(1), C(3), C(2), C(1), B(3), B(2), B(1), S(3)},
-        {D(4), D(5), D(6), D(7), D(8), D(9), D(10), C(4), C(5), C(6)},
-        {C(7), C(8), C(9), C(10), B(4), B(5), B(6), B(7), B(8), B(9)},
-        {B(10), S(1), S(2), S(4), S(5), S(6), S(7), S(8), S(9), S(10)},
-    }};
-    playOneDeal(g, table, deckDealing(4, strong), 4);
+    // The human holds every top card and keeps the lead.
+    const std::array<std::string, 4> strong = {
+        "3D 2D AD 3C 2C AC 3B 2B AB 3S",
+        "4D 5D 6D 7D JD HD KD 4C 5C 6C",
+        "7C JC HC KC 4B 5B 6B 7B JB HB",
+        "KB AS 2S 4S 5S 6S 7S JS HS KS",
+    };
+    playOneDeal(table, deckDealing(4, strong), 4);
     EXPECT_EQ(tricks, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 

@@ -3,133 +3,108 @@
 #include <gtest/gtest.h>
 
 #include "match/commands.h"
-#include "recording_table.h"
-#include "scoring/settlement.h"
+#include "match_harness.h"
+#include "rules/settlement.h"
 
 namespace morvello {
 namespace {
 
-using testing::RecordingTable;
+using namespace morvello::testing;
 
-// Records each deal as the runner sees it.
-class DealLog : public RecordingTable {
-  public:
-    using RecordingTable::RecordingTable;
-    struct Deal {
-        int number, dealer;
-        bool replay;
-        std::array<std::array<Byte, 12>, 5> hands;
-        std::array<int, 2> score{}, totals{};
-        MenuState menusWhilePlaying;
-    };
-    std::vector<Deal> deals;
-    void onDeal(bool replay) override {
-        deals.push_back({g_.dealNumber, g_.dealerSeat, replay, g_.hands, {}, {}, g_.menus});
-    }
-    void onResult(int) override {
-        const int n = g_.dealNumber;
-        deals.back().score = {g_.dealScoreA[n] / 3, g_.dealScoreB[n] / 3};
-        deals.back().totals = g_.matchTotal;
+// A match of computer players from seeded shuffles, seat 2 dealing first; the
+// commands after each deal come from `next`, given how many were asked for.
+struct FlowRun {
+    RecordingTable table;
+    MatchRun run{table, MainOptions{shuffles(3), Byte{2}, true}};
+    std::vector<GameState> atCommand;  // the state at each wait for a command
+
+    void play(const std::function<Command(int asked, const GameState&)>& next) {
+        table.chooseCommand = [&](const GameState& g) {
+            atCommand.push_back(g);
+            return next(static_cast<int>(atCommand.size()), g);
+        };
+        run.run();
     }
 };
 
-// Plays from a seeded shuffle, answering each deal's end with `command`.
-void play(GameState& g, HeadlessTable& table, std::function<void(GameState&)> command,
-          std::uint32_t seed = 3) {
-    Form_Activate(g);
-    table.computerAtSeatOne = true;
-    table.command = std::move(command);
-    ShuffleEngine engine(seed);
-    Task<> run = Main(g, table,
-                      MainOptions{[&](GameState& s) {
-                                      Mescola(s, engine);
-                                      return true;
-                                  },
-                                  Byte{2}});
-    run.start();
-    run.rethrowIfFailed();
-}
-
 TEST(MatchFlow, ContinueMovesTheDealerRightWithoutANewChoice) {
-    GameState g;
-    DealLog table(g);
-    play(g, table, [&](GameState& s) {
-        if (table.deals.size() < 3 && s.menus.continueEnabled) continue_Click(s, table);
+    FlowRun f;
+    f.play([](int asked, const GameState& g) {
+        return asked < 3 && g.menus.continueEnabled ? Command::Continue : Command::Quit;
     });
-    ASSERT_GE(table.deals.size(), 2u);
-    EXPECT_EQ(table.deals[0].dealer, 2);
-    EXPECT_EQ(table.deals[1].dealer, 3);
-    EXPECT_EQ(table.deals[1].number, 2);
-    EXPECT_EQ(table.deckClicks, 0);  // the first match's dealer was given
+    ASSERT_GE(f.atCommand.size(), 2u);
+    EXPECT_TRUE(f.table.logged("deal 1 dealer 2"));
+    EXPECT_TRUE(f.table.logged("deal 2 dealer 3"));
+    EXPECT_EQ(f.table.deckWaits, 0);  // the first match's dealer was given
 }
 
 TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
-    GameState g;
-    DealLog table(g);
-    bool asked = false;
-    play(g, table, [&](GameState& s) {
-        if (table.deals.size() == 1) {
-            EXPECT_EQ(menu_replay_Click(s), ReplayAnswer::Nothing);  // first deal of the match
-            continue_Click(s, table);
-        } else if (table.deals.size() == 2 && !asked) {
-            asked = true;
-            ASSERT_EQ(menu_replay_Click(s), ReplayAnswer::Confirm);
-            confirmReplay(s);
+    FlowRun f;
+    f.play([&](int asked, const GameState&) {
+        if (asked == 1) {
+            EXPECT_EQ(f.run.match().menu_replay_Click(), ReplayAnswer::Nothing);  // first deal
+            return Command::Continue;
         }
+        if (asked == 2) {
+            EXPECT_EQ(f.run.match().menu_replay_Click(), ReplayAnswer::Confirm);
+            return Command::Replay;
+        }
+        return Command::Quit;
     });
-    ASSERT_EQ(table.deals.size(), 3u);
-    const auto& first = table.deals[1];
-    const auto& again = table.deals[2];
-    EXPECT_TRUE(again.replay);
-    EXPECT_EQ(again.number, 2);
-    EXPECT_EQ(again.dealer, first.dealer);
+    ASSERT_EQ(f.atCommand.size(), 3u);
+    EXPECT_TRUE(f.table.logged("replayed deal 2 dealer 3"));
+    const GameState &before = f.atCommand[0], &first = f.atCommand[1], &again = f.atCommand[2];
+    EXPECT_EQ(again.deck, first.deck);
     EXPECT_EQ(again.hands, first.hands);
-    const auto& before = table.deals[0].totals;
-    EXPECT_EQ(again.totals[0], before[0] + again.score[0]);
-    EXPECT_EQ(again.totals[1], before[1] + again.score[1]);
-    EXPECT_EQ(g.dealScoreA.size(), 3u);  // deals 1 and 2, index 0 unused
+    EXPECT_EQ(again.matchTotal[0], before.matchTotal[0] + again.dealScoreA[2] / 3);
+    EXPECT_EQ(again.matchTotal[1], before.matchTotal[1] + again.dealScoreB[2] / 3);
+    EXPECT_EQ(again.dealScoreA.size(), 3u);  // deals 1 and 2, index 0 unused
 }
 
 TEST(MatchFlow, NewGameStartsAFreshMatchWithADealerChoice) {
-    GameState g;
-    DealLog table(g);
-    int commands = 0;
-    play(g, table, [&](GameState& s) {
-        if (++commands == 1)
-            continue_Click(s, table);
-        else if (commands == 2)
-            menu_NewGame_Click(s);
-        else {
-            EXPECT_EQ(s.dealNumber, 1);
-        }
+    FlowRun f;
+    f.play([](int asked, const GameState&) {
+        return asked == 1 ? Command::Continue : asked == 2 ? Command::NewGame : Command::Quit;
     });
-    ASSERT_EQ(table.deals.size(), 3u);
-    EXPECT_EQ(table.deals[2].number, 1);
-    EXPECT_EQ(table.deals[2].totals, table.deals[2].score);  // totals started from zero
-    EXPECT_GE(table.deckClicks, 4);
+    ASSERT_EQ(f.atCommand.size(), 3u);
+    const GameState& fresh = f.atCommand[2];
+    EXPECT_EQ(fresh.dealNumber, 1);
+    EXPECT_EQ(fresh.matchTotal[0], fresh.dealScoreA[1] / 3);  // totals started from zero
+    EXPECT_EQ(fresh.matchTotal[1], fresh.dealScoreB[1] / 3);
+    EXPECT_GE(f.table.deckWaits, 4);
+    const std::size_t second = f.table.indexOf("deal 2 dealer 3");
+    const std::size_t freshDeal = f.table.indexOfPrefix("deal 1 ", second);
+    ASSERT_LT(freshDeal, f.table.log.size());
+    EXPECT_LT(f.table.indexOfPrefix("draw seat ", second), freshDeal);
 }
 
+// While a deal is played the options that change it are disabled; between deals
+// Continue and Repeat the last hand are offered until the match is over.
 TEST(MatchFlow, MenusFollowTheStagesOfAMatch) {
-    GameState g;
-    DealLog table(g);
-    std::vector<MenuState> settled;
-    play(g, table, [&](GameState& s) {
-        settled.push_back(s.menus);
-        if (s.menus.continueEnabled) continue_Click(s, table);
+    FlowRun f;
+    f.play([](int, const GameState& g) {
+        return g.menus.continueEnabled ? Command::Continue : Command::Quit;
     });
-    ASSERT_GE(settled.size(), 2u);
-    for (const auto& deal : table.deals) {
-        EXPECT_FALSE(deal.menusWhilePlaying.allowDeclareEnabled);
-        EXPECT_FALSE(deal.menusWhilePlaying.scoreEnabled);
-        EXPECT_FALSE(deal.menusWhilePlaying.replayEnabled);
+    ASSERT_GE(f.atCommand.size(), 2u);
+    bool playing = false;
+    for (const std::string& line : f.table.log) {
+        if (line.rfind("deal ", 0) == 0) playing = true;
+        if (line == "result") playing = false;
+        if (playing && line.rfind("menus", 0) == 0) {
+            EXPECT_EQ(line.find(" allow-declare"), std::string::npos) << line;
+            EXPECT_EQ(line.find(" score"), std::string::npos) << line;
+            EXPECT_EQ(line.find(" replay"), std::string::npos) << line;
+        }
     }
-    const MenuState& midMatch = settled.front();
+    const MenuState& midMatch = f.atCommand.front().menus;
     EXPECT_TRUE(midMatch.continueEnabled && midMatch.replayEnabled && midMatch.newGameEnabled);
     EXPECT_FALSE(midMatch.scoreEnabled);
-    const MenuState& over = settled.back();  // GAME OVER
-    EXPECT_FALSE(over.continueEnabled || over.replayEnabled);
-    EXPECT_TRUE(over.newGameEnabled && over.allowDeclareEnabled && over.scoreEnabled);
-    EXPECT_EQ(g.matchTotal, (std::array<int, 2>{0, 0}));  // reset after GAME OVER
+    const GameState& over = f.atCommand.back();
+    EXPECT_TRUE(f.table.logged("game over"));
+    EXPECT_FALSE(over.menus.continueEnabled || over.menus.replayEnabled);
+    EXPECT_TRUE(over.menus.newGameEnabled && over.menus.allowDeclareEnabled &&
+                over.menus.scoreEnabled);
+    EXPECT_EQ(over.matchTotal, (std::array<int, 2>{0, 0}));  // reset after GAME OVER
 }
 
 TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {

@@ -6,12 +6,14 @@
 #include <random>
 
 #include "match/commands.h"
-#include "recording_table.h"
+#include "match_harness.h"
 
 namespace morvello {
 namespace {
 
-int declarationPoints(const std::array<Byte, 12>& hand) {
+using namespace morvello::testing;
+
+int declarationPoints(const Hand& hand) {
     bool held[5][11] = {};
     for (int slot = 1; slot <= 10; ++slot) held[Seme(hand[slot])][ValCarta(hand[slot])] = true;
     int points = 0;
@@ -25,50 +27,48 @@ int declarationPoints(const std::array<Byte, 12>& hand) {
 }
 
 // Checks every event against an independent account of the deal and the match.
-class InvariantTable : public HeadlessTable {
+class Invariants : public MatchObserver {
   public:
-    InvariantTable(GameState& g, std::mt19937& random) : HeadlessTable(g), random_(random) {
-        computerAtSeatOne = true;
-        command = [this](GameState& s) { chooseCommand(s); };
-    }
-    long deals = 0, matches = 0, replays = 0;
+    long deals = 0, matches = 0;
+    bool over = false, expectOver = false;
 
-    void onDeal(bool replay) override {
+    void onDeal(const GameState& g, bool replay) override {
         ++deals;
-        std::array<int, 41> seen{};
+        std::array<int, kCardCount + 1> seen{};
         for (int seat = 1; seat <= 4; ++seat) {
             held_[seat] = {};
             for (int slot = 1; slot <= 10; ++slot) {
-                const int card = g_.hands[seat][slot];
-                ASSERT_TRUE(card >= 1 && card <= 40);
-                ++seen[card];
-                held_[seat][card] = true;
+                const int c = g.hands[seat][slot];
+                ASSERT_TRUE(c >= 1 && c <= kCardCount);
+                ++seen[c];
+                held_[seat][c] = true;
             }
         }
-        for (int card = 1; card <= 40; ++card) ASSERT_EQ(seen[card], 1) << "card " << card;
+        for (int c = 1; c <= kCardCount; ++c) ASSERT_EQ(seen[c], 1) << cardName(c);
         if (replay) {
-            EXPECT_EQ(g_.hands, replayedHands_);
+            EXPECT_EQ(g.hands, settledHands_);
         }
-        dealtHands_ = g_.hands;
+        dealtHands_ = g.hands;
         trickCards_.clear();
         lastWinner_ = 0;
     }
 
-    void onPlay(Byte seat, Byte card) override {
-        ASSERT_TRUE(held_[seat][card]) << "seat " << int(seat) << " played " << int(card);
-        if (seat != g_.leaderSeat) {
-            const int lead = Seme(g_.tableCards[g_.leaderSeat]);
+    void onPlay(const GameState& g, Byte seat, Byte c) override {
+        ASSERT_TRUE(held_[seat][c]) << "seat " << int(seat) << " played " << cardName(c);
+        if (seat != g.leaderSeat) {
+            const int lead = Seme(g.tableCards[g.leaderSeat]);
             bool holdsLead = false;
-            for (int c = 1; c <= 40; ++c) holdsLead |= held_[seat][c] && Seme(c) == lead;
+            for (int other = 1; other <= kCardCount; ++other)
+                holdsLead |= held_[seat][other] && Seme(other) == lead;
             if (holdsLead) {
-                EXPECT_EQ(Seme(card), lead) << "seat " << int(seat) << " did not follow";
+                EXPECT_EQ(Seme(c), lead) << "seat " << int(seat) << " did not follow";
             }
         }
-        held_[seat][card] = false;
-        trickCards_.push_back({seat, card});
+        held_[seat][c] = false;
+        trickCards_.push_back({seat, c});
     }
 
-    void onTrick(Byte winner, int thirds) override {
+    void onTrick(const GameState&, Byte winner, int thirds) override {
         ASSERT_EQ(trickCards_.size(), 4u);
         int expectedThirds = 0;
         for (const auto& play : trickCards_) expectedThirds += cardThirds(play.second);
@@ -78,30 +78,30 @@ class InvariantTable : public HeadlessTable {
         trickCards_.clear();
     }
 
-    void onResult(int lastTrickCouple) override {
-        const int n = g_.dealNumber;
+    void onResult(const GameState& g, int lastTrickCouple) override {
+        const int n = g.dealNumber;
         EXPECT_EQ(lastTrickCouple, coupleOf(lastWinner_));
-        EXPECT_EQ(g_.cardPoints[0] / 3 + g_.cardPoints[1] / 3, 10);
+        EXPECT_EQ(g.cardPoints[0] / 3 + g.cardPoints[1] / 3, 10);
         const int declA = declarationPoints(dealtHands_[1]) + declarationPoints(dealtHands_[3]);
         const int declB = declarationPoints(dealtHands_[2]) + declarationPoints(dealtHands_[4]);
-        EXPECT_EQ(g_.declPoints[1] + g_.declPoints[3], declA);
-        EXPECT_EQ(g_.declPoints[2] + g_.declPoints[4], declB);
-        EXPECT_EQ(g_.dealScoreA[n] / 3, g_.cardPoints[0] / 3 + declA + (lastTrickCouple == 0));
-        EXPECT_EQ(g_.dealScoreB[n] / 3, g_.cardPoints[1] / 3 + declB + (lastTrickCouple == 1));
+        EXPECT_EQ(g.declPoints[1] + g.declPoints[3], declA);
+        EXPECT_EQ(g.declPoints[2] + g.declPoints[4], declB);
+        EXPECT_EQ(g.dealScoreA[n] / 3, g.cardPoints[0] / 3 + declA + (lastTrickCouple == 0));
+        EXPECT_EQ(g.dealScoreB[n] / 3, g.cardPoints[1] / 3 + declB + (lastTrickCouple == 1));
         std::array<int, 2> sum{};
         for (int deal = 1; deal <= n; ++deal) {
-            sum[0] += g_.dealScoreA[deal] / 3;
-            sum[1] += g_.dealScoreB[deal] / 3;
+            sum[0] += g.dealScoreA[deal] / 3;
+            sum[1] += g.dealScoreB[deal] / 3;
         }
-        EXPECT_EQ(g_.matchTotal, sum);
-        const int target = g_.targetPoints[g_.scoreOption];
-        expectOver_ = (sum[0] >= target || sum[1] >= target) && sum[0] != sum[1];
-        over_ = false;
-        replayedHands_ = dealtHands_;
+        EXPECT_EQ(g.matchTotal, sum);
+        const int target = g.targetPoints[g.scoreOption];
+        expectOver = (sum[0] >= target || sum[1] >= target) && sum[0] != sum[1];
+        over = false;
+        settledHands_ = dealtHands_;
     }
 
-    void onGameOver(int winner, int a, int b) override {
-        over_ = true;
+    void onGameOver(const GameState&, int winner, int a, int b) override {
+        over = true;
         ++matches;
         EXPECT_EQ(winner, a > b ? 0 : 1);
     }
@@ -117,56 +117,43 @@ class InvariantTable : public HeadlessTable {
         return best.first;
     }
 
-    void chooseCommand(GameState& s) {
-        EXPECT_EQ(over_, expectOver_);
-        if (over_) return;  // one match a run
-        if (s.dealNumber > 1 && random_() % 5 == 0 &&
-            menu_replay_Click(s) == ReplayAnswer::Confirm) {
-            confirmReplay(s);
-            ++replays;
-            return;
-        }
-        continue_Click(s, *this);
-    }
-
-    std::mt19937& random_;
-    std::array<std::array<bool, 41>, 5> held_{};
-    std::array<std::array<Byte, 12>, 5> dealtHands_{}, replayedHands_{};
+    std::array<std::array<bool, kCardCount + 1>, 5> held_{};
+    std::array<Hand, 5> dealtHands_{}, settledHands_{};
     std::vector<std::pair<Byte, Byte>> trickCards_;
     Byte lastWinner_ = 0;
-    bool over_ = false, expectOver_ = false;
 };
 
+// One run of the program plays every match: the state carries from match to
+// match, each new match chooses its dealer by the draw and may change the
+// target and the signal option first.
 TEST(RandomMatches, RulesHoldInTwentyThousandMatches) {
+    constexpr long kMatches = 20000;
     std::mt19937 random(20240601);
-    ShuffleEngine engine(7);
-    GameState g;  // one run of the program: state carries from match to match
-    long deals = 0, matches = 0, replays = 0;
-    for (int match = 0; match < 20000 && !HasFailure(); ++match) {
-        g.scoreOption = static_cast<Byte>(random() % 2);
-        g.allowAllDeclare = static_cast<Byte>(1 + random() % 2);
-        InvariantTable table(g, random);
-        Form_Activate(g);
-        std::optional<Byte> dealer;  // half the matches choose their dealer by the draw
-        if (match == 0 || random() % 2) dealer = static_cast<Byte>(random() % 5);
-        MainOptions options{[&](GameState& s) {
-                                Mescola(s, engine);
-                                return true;
-                            },
-                            dealer};
-        Task<> run = Main(g, table, std::move(options));
-        run.start();
-        run.rethrowIfFailed();
-        ASSERT_TRUE(run.done());
-        deals += table.deals;
-        matches += table.matches;
-        replays += table.replays;
-        Azzera(g);
-        g.quitRequested = false;
-    }
-    EXPECT_EQ(matches, 20000);
+    HeadlessTable table;
+    Invariants invariants;
+    MatchRun run(table, MainOptions{shuffles(7), Byte{0}, true});  // no dealer: seat 1 first
+    run.match().addObserver(invariants);
+    long replays = 0;
+    table.chooseCommand = [&](const GameState& g) {
+        EXPECT_EQ(invariants.over, invariants.expectOver);
+        if (invariants.over) {
+            if (invariants.matches == kMatches || ::testing::Test::HasFailure())
+                return Command::Quit;
+            run.match().menu_punti_Click(static_cast<int>(random() % 2));
+            run.match().menu_call_yes_Click(static_cast<int>(1 + random() % 2));
+            return Command::NewGame;
+        }
+        if (g.dealNumber > 1 && random() % 5 == 0 &&
+            menu_replay_Click(g) == ReplayAnswer::Confirm) {
+            ++replays;
+            return Command::Replay;
+        }
+        return Command::Continue;
+    };
+    run.run();
+    EXPECT_EQ(invariants.matches, kMatches);
     EXPECT_GT(replays, 1000);
-    EXPECT_GT(deals, 40000);
+    EXPECT_GT(invariants.deals, 2 * kMatches);
 }
 
 }  // namespace

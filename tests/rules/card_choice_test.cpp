@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "cards/play_signal.h"
 #include "players/card_choice.h"
-#include "players/play_signal.h"
 #include "table_setup.h"
 
 namespace morvello {
@@ -21,7 +21,7 @@ TEST(CardChoice, EverySeatKnocksAndAnswersAlike) {
         EXPECT_EQ(g.cardToPlay, card("5C"));
         EXPECT_EQ(g.trickSignals[seat], kBusso);
         EXPECT_EQ(g.hands[seat][4], card("5C") + kPlayedMark);
-        EXPECT_EQ(g.holdMap[seat][kCoppe][5], ' ');
+        EXPECT_EQ(g.holdMap[seat][kCoppe], valueBit(2) | valueBit(1) | valueBit(3));
 
         trick(g, seat, "5C 7C");
         give(g, g.turnSeat, "4C 2C KC 3D");

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "scoring/declarations.h"
+#include "rules/declarations.h"
 #include "table_setup.h"
 
 namespace morvello {

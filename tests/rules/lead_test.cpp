@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "cards/play_signal.h"
 #include "players/lead.h"
-#include "players/play_signal.h"
 #include "table_setup.h"
 
 namespace morvello {

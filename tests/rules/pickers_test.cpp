@@ -21,18 +21,15 @@ Byte pick(const std::string& hand, const std::function<void(GameState&)>& picker
     return g.chosenSlot == 0 ? 0 : chosenCard(g);
 }
 
-// Played cards are looked for in every slot of seats 1 to 3; seat 4's never count.
+// A card is out once seat 1, 2 or 3 has played it; seat 4's played cards never count.
 TEST(Queries, ACardIsOutOnlyWhenSeatOneTwoOrThreePlayedIt) {
     GameState g;
-    for (Byte seat = 1; seat <= 4; ++seat) {
-        g.hands[seat][1] = static_cast<Byte>(cardCode(seat, 3) + kPlayedMark);
-        g.hands[seat][5] = cardCode(seat, 7);                                     // held, not out
-        g.hands[seat][10] = static_cast<Byte>(cardCode(seat, 10) + kPlayedMark);  // the king
-    }
-    for (Byte seat = 1; seat <= 4; ++seat) {
-        EXPECT_EQ(Carta_Uscita(g, 3, seat), seat != 4) << int(seat);
-        EXPECT_EQ(Carta_Uscita(g, 10, seat), seat != 4) << int(seat);
-        EXPECT_FALSE(Carta_Uscita(g, 7, seat)) << int(seat);
+    give(g, 2, "7D 7C 7B 7S");
+    playedEarlier(g, "1:3D 2:3C 3:3B 4:3S 1:KD 2:KC 3:KB 4:KS");
+    for (Byte suit = kDenari; suit <= kSpade; ++suit) {
+        EXPECT_EQ(Carta_Uscita(g, 3, suit), suit != kSpade) << int(suit);
+        EXPECT_EQ(Carta_Uscita(g, 10, suit), suit != kSpade) << int(suit);
+        EXPECT_FALSE(Carta_Uscita(g, 7, suit)) << int(suit);
     }
 }
 

@@ -1,34 +1,14 @@
 // Hand-built positions for the rules tests: hands dealt by card, cards played
-// by a seat, a trick half on the table. Cards are written as value and suit:
-// "AD" the ace of Denari, "7C", "JB" a knave, "HS" a horse, "KC" a king.
+// by a seat, a trick half on the table, in the tests' card notation.
 #pragma once
 
 #include <sstream>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "card_notation.h"
 #include "cards/game_state.h"
 
 namespace morvello::testing {
-
-inline constexpr Byte kDenari = 1, kCoppe = 2, kBastoni = 3, kSpade = 4;
-
-inline Byte card(const std::string& name) {
-    const std::size_t value = std::string("A234567JHK").find(name.substr(0, 1));
-    const std::size_t suit = std::string("DCBS").find(name.substr(1));
-    if (name.size() != 2 || value == std::string::npos || suit == std::string::npos)
-        throw std::invalid_argument("no such card: " + name);
-    return cardCode(static_cast<int>(suit) + 1, static_cast<int>(value) + 1);
-}
-
-// The cards of a list separated by spaces: "3C 2C AC".
-inline std::vector<Byte> cards(const std::string& list) {
-    std::vector<Byte> found;
-    std::istringstream in(list);
-    for (std::string name; in >> name;) found.push_back(card(name));
-    return found;
-}
 
 // Gives the seat these cards in slots 1.. and marks them in holdMap and, for the
 // aces, twos and threes, in topDealt (as the deal and the declarations would).
@@ -38,21 +18,24 @@ inline void give(GameState& g, Byte seat, const std::string& hand) {
     for (int v = 1; v <= 3; ++v) g.topDealt[seat][v] = {};
     int slot = 1;
     for (const Byte c : cards(hand)) {
-        g.hands[seat][slot++] = c;
-        g.holdMap[seat][Seme(c)][ValCarta(c)] = '*';
+        placeInHand(g, seat, slot++, c);
         if (ValCarta(c) <= 3) g.topDealt[seat][ValCarta(c)][Seme(c)] = 1;
     }
 }
 
 // Cards played earlier in the deal, each after its seat ("4:KC 1:2D"): a played
-// entry in the seat's hand, from slot 10 down.
+// entry in the seat's hand, from slot 10 down, and in the seat's playedCards.
 inline void playedEarlier(GameState& g, const std::string& played) {
     std::istringstream in(played);
     for (std::string entry; in >> entry;) {
-        auto& hand = g.hands[entry.at(0) - '0'];
+        const Byte seat = static_cast<Byte>(entry.at(0) - '0');
+        const Byte c = card(entry.substr(2));
+        auto& hand = g.hands[seat];
         int slot = 10;
         while (hand[slot] != 0) --slot;
-        hand[slot] = static_cast<Byte>(card(entry.substr(2)) + kPlayedMark);
+        hand[slot] = static_cast<Byte>(c + kPlayedMark);
+        g.slotOf[c] = static_cast<Byte>(slot);
+        g.playedCards[seat] |= cardBit(c);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "match/trick.h"
+#include "rules/trick.h"
 #include "table_setup.h"
 
 namespace morvello {

@@ -95,7 +95,6 @@ TEST(ConfigFormat, DamagedLinesGiveDefaultsAndACommaShiftsLaterFields) {
          [](GameState& g) {
              g = GameState{};
              g.playRate = 1;
-             g.rateFactor = 10;
              g.playerNames = played().playerNames;
              g.playerNames[0] = "";
          }},

@@ -8,11 +8,10 @@
 namespace morvello {
 
 // Every stored field differs from its default, the last name holds letters of
-// Windows-1252 beyond ASCII; rateFactor and noReplayDeck as a read sets them.
+// Windows-1252 beyond ASCII; noReplayDeck as a read sets it.
 inline GameState played() {
     GameState g;
     g.playRate = 3;
-    g.rateFactor = 30;
     g.playerNames = {"Anna", "Bruno Maria", "Carla  ", "Jos\u00E9 \u20AC C\u0153ur"};
     g.rustleChoice = 0;
     g.musicChoice = 101;
@@ -25,7 +24,6 @@ inline GameState played() {
 
 inline void expectStoredFieldsEqual(const GameState& a, const GameState& b) {
     EXPECT_EQ(a.playRate, b.playRate);
-    EXPECT_EQ(a.rateFactor, b.rateFactor);
     EXPECT_EQ(a.playerNames, b.playerNames);
     EXPECT_EQ(a.rustleChoice, b.rustleChoice);
     EXPECT_EQ(a.musicChoice, b.musicChoice);

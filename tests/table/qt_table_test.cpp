@@ -258,7 +258,8 @@ TEST(QtTableTimers, AGatheredTrickEndsParkedWithTheWinnersCardWholeAgain) {
     TableFixture f;
     f.table.setDelayScale(kFastPace);
     const GatheredTrick trick{2, 25, {3, 25, 17, 36}};
-    for (Byte seat = 1; seat <= 4; ++seat) f.table.cardToStart(seat, trick.strongestFirst[seat - 1], {});
+    for (Byte seat = 1; seat <= 4; ++seat)
+        f.table.cardToStart(seat, trick.strongestFirst[seat - 1], {});
     bool done = false;
     Task<> task = finish(f.table.gatherTrick(trick), done);
     task.start();
@@ -278,12 +279,11 @@ TEST(QtTableTimers, EachSignalMovesTheCardItsOwnWayBeforeItLies) {
         QPointF moved;  // how far the card went from beside its player
         std::vector<Sound> sounds;
     };
-    for (const Case& c : {Case{1, kVolo, {0, -42}, {Sound::Fling}},
-                          Case{2, kVolo, {-32, 0}, {Sound::Fling}},
-                          Case{3, kVolo, {0, 42}, {Sound::Fling}},
-                          Case{4, kVolo, {32, 0}, {Sound::Fling}},
-                          Case{2, kStriscio, {0.3 * 34, 0}, {Sound::Creep}},
-                          Case{3, kBusso, {0, 0}, {Sound::Knock, Sound::Knock}}}) {
+    for (const Case& c :
+         {Case{1, kVolo, {0, -42}, {Sound::Fling}}, Case{2, kVolo, {-32, 0}, {Sound::Fling}},
+          Case{3, kVolo, {0, 42}, {Sound::Fling}}, Case{4, kVolo, {32, 0}, {Sound::Fling}},
+          Case{2, kStriscio, {0.3 * 34, 0}, {Sound::Creep}},
+          Case{3, kBusso, {0, 0}, {Sound::Knock, Sound::Knock}}}) {
         f.host.sounds.clear();
         f.table.cardToStart(c.seat, 7, {});
         const QPointF start = f.scene.card(7).pos();
@@ -291,11 +291,14 @@ TEST(QtTableTimers, EachSignalMovesTheCardItsOwnWayBeforeItLies) {
         Task<> task = finish(f.table.cardToTable(c.seat, 7, c.signal, true), done);
         task.start();
         if (c.signal != kBusso) {
-            EXPECT_TRUE(QTest::qWaitFor([&] {
-                const QPointF moved = f.scene.card(7).pos() - start;
-                return std::abs(moved.x() - c.moved.x()) < 1e-3 &&
-                       std::abs(moved.y() - c.moved.y()) < 1e-3;
-            }, 20000)) << int(c.seat) << " " << int(c.signal);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    const QPointF moved = f.scene.card(7).pos() - start;
+                    return std::abs(moved.x() - c.moved.x()) < 1e-3 &&
+                           std::abs(moved.y() - c.moved.y()) < 1e-3;
+                },
+                20000))
+                << int(c.seat) << " " << int(c.signal);
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
         EXPECT_EQ(f.scene.card(7).pos(), at(tablePosition(f.geo(), c.seat)));

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "table/table_geometry.h"
 #include "table/names_panel.h"
+#include "table/table_geometry.h"
 #include "table_fixture.h"
 
 namespace morvello {
@@ -49,10 +49,12 @@ TEST(TableNames, PlayerToMoveIsWhiteAndSideNamesRunDownTheEdge) {
 TEST(TableBacks, APlayedCardLeavesAGapInItsSeatsBand) {
     TableFixture f;
     Hand hand{};
-    for (int slot = 1; slot <= 10; ++slot) {
-        hand[slot] = static_cast<Byte>(slot);
-        f.table.dealCard(3, slot, hand[slot]);
-    }
+    for (int slot = 1; slot <= 10; ++slot) hand[slot] = static_cast<Byte>(slot);
+    auto deal = [&]() -> Task<> { co_await f.table.dealPacket(3, hand); };
+    Task<> dealt = deal();
+    dealt.start();
+    ASSERT_TRUE(dealt.done());
+    EXPECT_EQ(f.host.sounds.size(), 10u);  // a card sound for each card dealt
     hand[5] += kPlayedMark;
     f.scene.surface().clear();
     f.table.cardToStart(3, 5, hand);
