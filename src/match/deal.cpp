@@ -21,10 +21,13 @@ Task<> daicarte(GameState& g, MatchIo& io) {
     if (seat == 1) co_await io.view.ritardo(1);
     for (int k = 1; k <= kCardCount; k += 10) {
         if (k > 1) co_await io.view.ritardo(1);
-        for (int slot = 1; slot <= 10; ++slot)
-            placeInHand(g, seat, slot, static_cast<Byte>(g.deck[k + slot - 1]));
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte card = static_cast<Byte>(g.deck[k + slot - 1]);
+            g.hands[seat][slot] = card;
+            markHeld(g, seat, card);
+        }
         co_await io.view.dealPacket(seat, g.hands[seat]);
-        co_await OrdMieCarte(g, io, seat);
+        co_await OrdMieCarte(g, io, seat);  // sorted, each card's slot known
         seat = nextSeat(seat);
     }
     io.view.showDeck(false);

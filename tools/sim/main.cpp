@@ -51,7 +51,6 @@ int main(int argc, char** argv) {
                     {deckSource(options, engine), static_cast<Byte>(options.dealer), true});
         match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
         table.watch(match.state());
-        match.addObserver(table);
         if (options.trace) match.addObserver(trace);
         Task<> run = match.Main();
         run.start();

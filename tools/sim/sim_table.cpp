@@ -8,15 +8,12 @@ SimTable::SimTable(const SimOptions& options) : options_(options) {
     chooseCommand = [this](const GameState& g) { return nextCommand(g); };
 }
 
-void SimTable::onGameOver(const GameState&, int, int, int) {
-    ++matchesOver_;
-    matchJustOver_ = true;
-}
-
+// After the deal that ends a match, Continue is not offered.
 Command SimTable::nextCommand(const GameState& g) {
-    if (matchJustOver_) {
-        matchJustOver_ = false;
-        return matchesOver_ < options_.matches ? Command::NewGame : Command::Quit;
+    ++dealsDealt_;
+    if (!g.menus.continueEnabled) {
+        replayedThisMatch_.clear();
+        return ++matchesOver_ < options_.matches ? Command::NewGame : Command::Quit;
     }
     const int deal = g.dealNumber;
     if (deal > 1 && options_.replays.count(deal) && !replayedThisMatch_.count(deal)) {

@@ -1,25 +1,21 @@
 // The headless table of morvello-sim: the Game menu answered by the run's
 // options (Continue, the replays asked for, New Game until the matches are
-// played, then Quit), and the deals counted.
+// played, then Quit). The menu is asked once after every deal, so the answers
+// count the deals.
 #pragma once
 
 #include <set>
 
 #include "match/headless_table.h"
-#include "match/match_observer.h"
 #include "sim_options.h"
 
 namespace morvello::sim {
 
-class SimTable final : public HeadlessTable, public MatchObserver {
+class SimTable final : public HeadlessTable {
   public:
     explicit SimTable(const SimOptions& options);
 
     long dealsDealt() const { return dealsDealt_; }
-
-    void onMatchStart(const GameState&) override { replayedThisMatch_.clear(); }
-    void onDeal(const GameState&, bool) override { ++dealsDealt_; }
-    void onGameOver(const GameState&, int, int, int) override;
 
   private:
     Command nextCommand(const GameState& g);
@@ -27,7 +23,6 @@ class SimTable final : public HeadlessTable, public MatchObserver {
     const SimOptions& options_;
     long matchesOver_ = 0;
     long dealsDealt_ = 0;
-    bool matchJustOver_ = false;
     std::set<int> replayedThisMatch_;
 };
 
