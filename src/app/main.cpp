@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Morvello");
     // The desktop entry and the icon of the installed game carry this name.
     QApplication::setDesktopFileName(MORVELLO_APP_ID);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvello.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
     const QScreen* screen = QApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
     if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);
