@@ -1,7 +1,7 @@
 // Which folder keeps config.qvr. A program run from its build folder, or from an
 // unpacked folder of its own, keeps the file beside itself as it always did; an
-// installed program keeps it in the user's configuration folder and never writes
-// beside itself, in a bin folder shared with other programs.
+// installed program, or any program in a folder named bin, keeps it in the user's
+// configuration folder and never writes into a bin folder shared with others.
 #pragma once
 
 #include <filesystem>

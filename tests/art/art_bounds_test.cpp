@@ -40,15 +40,14 @@ TEST(ArtBounds, TitleAndIconStayInsideTheirViewBoxes) {
         ASSERT_FALSE(painted.isEmpty()) << "nothing drawn";
         EXPECT_TRUE(viewBox.contains(painted))
             << "drawn from (" << painted.left() << ", " << painted.top() << ") to ("
-            << painted.right() << ", " << painted.bottom() << ") in a box of "
-            << viewBox.width() << " x " << viewBox.height();
+            << painted.right() << ", " << painted.bottom() << ") in a box of " << viewBox.width()
+            << " x " << viewBox.height();
     }
 }
 
 TEST(ArtBounds, TheIconIsSquareAndFillsMostOfItsBox) {
     QRect viewBox;
-    const QRect painted =
-        paintedArea(QStringLiteral(MORVELLO_ART_DIR "/icon.svg"), viewBox);
+    const QRect painted = paintedArea(QStringLiteral(MORVELLO_ART_DIR "/icon.svg"), viewBox);
     EXPECT_EQ(viewBox.width(), viewBox.height());
     EXPECT_GT(painted.width(), viewBox.width() * 3 / 4) << "a small icon looks lost in a menu";
     EXPECT_GT(painted.height(), viewBox.height() * 3 / 4);
