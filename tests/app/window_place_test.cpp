@@ -20,36 +20,37 @@ class WindowPlaceTest : public ::testing::Test {
         morvello::testing::qtApp();
         ASSERT_TRUE(dir.isValid());
     }
+    // A run that ends with its window at kPlace, maximized or not.
+    void endRun(bool maximized) const {
+        QMainWindow window;
+        window.setGeometry(kPlace);
+        maximized ? window.showMaximized() : window.show();
+        EXPECT_TRUE(place.save(window));
+    }
+
+    static constexpr QRect kPlace{60, 40, 520, 410};
     QTemporaryDir dir;
     WindowPlace place{dir.filePath("Morvello/window.ini")};
 };
 
 TEST_F(WindowPlaceTest, SizeAndPositionComeBackInTheNextRun) {
-    QMainWindow first;
-    first.setGeometry(60, 40, 520, 410);
-    first.show();
-    ASSERT_TRUE(place.save(first));
-
+    endRun(false);
     QMainWindow next;
     next.resize(300, 200);
     ASSERT_TRUE(place.restore(next));
     next.show();
-    EXPECT_EQ(next.geometry(), first.geometry());
+    EXPECT_EQ(next.geometry(), kPlace);
     EXPECT_FALSE(next.isMaximized());
 }
 
 TEST_F(WindowPlaceTest, AMaximizedWindowComesBackMaximizedWithItsNormalSizeKept) {
-    QMainWindow first;
-    first.setGeometry(60, 40, 520, 410);
-    first.showMaximized();
-    ASSERT_TRUE(place.save(first));
-
+    endRun(true);
     QMainWindow next;
     ASSERT_TRUE(place.restore(next));
     next.show();
     EXPECT_TRUE(next.isMaximized());
     next.showNormal();
-    EXPECT_EQ(next.size(), QSize(520, 410)) << "un-maximizing returns to the old size";
+    EXPECT_EQ(next.size(), kPlace.size()) << "un-maximizing returns to the old size";
 }
 
 TEST_F(WindowPlaceTest, NothingSavedOrADamagedFileLeavesTheWindowAsItIs) {

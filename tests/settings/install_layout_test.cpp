@@ -13,12 +13,15 @@ namespace {
 
 using morvello::testing::TempFolder;
 
+void makeFiles(const TempFolder& folder, std::initializer_list<const char*> names) {
+    for (const char* name : names) folder.write(name, "");
+}
+
 TEST(InstallLayout, AnInstallUnderAnyPrefixFindsItsDataAndModuleFromItsBinFolder) {
     TempFolder prefix;
     const auto& p = prefix.path();
-    prefix.write("bin/morvello", "");
-    prefix.write("share/morvello/sounds/complessivo.wav", "");
-    prefix.write("lib/morvello/morvello_sound_board.so", "");
+    makeFiles(prefix, {"bin/morvello", "share/morvello/sounds/complessivo.wav",
+                       "lib/morvello/morvello_sound_board.so"});
 
     EXPECT_TRUE(isInstalledProgram(p / "bin"));
     EXPECT_EQ(installedDataFolder(p / "bin"), p / "share/morvello");
@@ -30,11 +33,9 @@ TEST(InstallLayout, AnInstallUnderAnyPrefixFindsItsDataAndModuleFromItsBinFolder
 TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
     TempFolder build;
     const auto& p = build.path();
-    build.write("src/app/morvello", "");
-    build.write("src/app/sounds/complessivo.wav", "");
-    build.write("src/app/morvello_sound_board.so", "");
-    build.write("unpacked/morvello", "");
-    build.write("unpacked/config.qvr", "");
+    makeFiles(build,
+              {"src/app/morvello", "src/app/sounds/complessivo.wav",
+               "src/app/morvello_sound_board.so", "unpacked/morvello", "unpacked/config.qvr"});
 
     for (const auto& folder : {p / "src/app", p / "unpacked"}) {
         SCOPED_TRACE(folder);
@@ -50,8 +51,7 @@ TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
 
 TEST(InstallLayout, AProgramCopiedAloneIntoABinFolderStillKeepsNoFileThere) {
     TempFolder prefix;
-    prefix.write("bin/morvello", "");
-    prefix.write("share/other-game/sounds/x.wav", "");
+    makeFiles(prefix, {"bin/morvello", "share/other-game/sounds/x.wav"});
     EXPECT_FALSE(isInstalledProgram(prefix.path() / "bin")) << "its data is not there";
     EXPECT_FALSE(keepsConfigBesideProgram(prefix.path() / "bin"));
     EXPECT_FALSE(keepsConfigBesideProgram(prefix.path() / "bin/"));
