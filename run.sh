@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Builds Morvello and starts the game.
+# Builds the game and starts it: installs only what building and running it
+# needs, and builds only the game (build/game), not the tests or benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release
-if [ -x build/release/src/app/morvello ]; then
-    exec build/release/src/app/morvello "$@"
-fi
-# Until the window is built: one headless match, traced.
-exec build/release/tools/sim/morvello-sim --seed 1 --trace "$@"
+tools/install-deps.sh --game
+cmake --preset game >/dev/null
+cmake --build --preset game --target morvello
+exec build/game/src/app/morvello "$@"

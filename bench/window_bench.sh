@@ -6,6 +6,8 @@
 # Reports, in one X server run:
 #   - cold start to the first painted window, morvello beside empty-window (an empty
 #     Qt 6 QMainWindow built by the same CMake): median of 9 interleaved runs each;
+#     morvello both as in its build folder (sounds, music and module beside it) and
+#     installed into a prefix (bin, share/morvello, lib/morvello);
 #   - CPU of morvello over 10 s while it waits for the human's card (music off);
 #   - its resident memory then, after the first deal.
 # The programs print "painted <ms>" on their first paint and morvello prints
@@ -17,7 +19,7 @@ build=${1:-build/window-bench}
 
 if [ "${MORVELLO_BENCH_INSIDE:-}" != 1 ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVELLO_TESTS=OFF >/dev/null
-    cmake --build "$build" --target morvello empty-window >/dev/null
+    cmake --build "$build" --target morvello empty-window morvello-docs >/dev/null
     export MORVELLO_BENCH_INSIDE=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
@@ -27,8 +29,11 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$build/src/app/morvello" "$build/src/app/morvello_sound_board.so" "$scratch/"
 cp -r "$build/src/app/sounds" "$build/src/app/music" "$scratch/" 2>/dev/null || true
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+installed="$scratch/prefix/bin/morvello"
 empty="$build/bench/window/empty-window"
 export XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+export XDG_CONFIG_HOME="$scratch/config"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
 now_ms() { date +%s%3N; }
@@ -57,15 +62,20 @@ start_time() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-empty_times=() game_times=()
+empty_times=() game_times=() installed_times=()
 for _ in 1 2 3 4 5 6 7 8 9; do
     empty_times+=("$(start_time "$empty")")
     game_times+=("$(start_time "$scratch/morvello")")
+    installed_times+=("$(start_time "$installed")")
 done
 empty_ms=$(printf '%s\n' "${empty_times[@]}" | median)
 game_ms=$(printf '%s\n' "${game_times[@]}" | median)
+installed_ms=$(printf '%s\n' "${installed_times[@]}" | median)
+ratio() { awk -v a="$1" -v b="$empty_ms" 'BEGIN {printf "%.2f", a / b}'; }
 echo "start to first paint: empty-window ${empty_ms} ms, morvello ${game_ms} ms" \
-     "(ratio $(awk -v a="$game_ms" -v b="$empty_ms" 'BEGIN {printf "%.2f", a / b}'); runs: empty ${empty_times[*]}, game ${game_times[*]})"
+     "(ratio $(ratio "$game_ms"); runs: empty ${empty_times[*]}, game ${game_times[*]})"
+echo "start to first paint, installed into a prefix: morvello ${installed_ms} ms" \
+     "(ratio $(ratio "$installed_ms"); runs: ${installed_times[*]})"
 
 # Idle CPU and memory while the game waits for the human's card: with the sound
 # board (its audio thread included) and silent (MORVELLO_SILENT: the window alone).

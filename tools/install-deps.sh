@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Morvello need.
-# Does nothing when they are all there already.
+# Installs the Debian 12 packages Morvello needs. Does nothing when they are all
+# there already.
+#
+#   tools/install-deps.sh --game   building and running the game (./run.sh)
+#   tools/install-deps.sh          everything: also the tests, benchmarks, fuzzer,
+#                                  package and validators (./test.sh)
 set -euo pipefail
 
-packages=(
+game=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libsdl2-mixer-dev timgm6mb-soundfont
+    scdoc
+)
+tests=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
+    dpkg-dev file lintian desktop-file-utils appstream man-db
 )
+
+case "${1:-}" in
+--game) packages=("${game[@]}") ;;
+"") packages=("${game[@]}" "${tests[@]}") ;;
+*)
+    echo "usage: tools/install-deps.sh [--game]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

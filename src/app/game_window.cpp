@@ -151,6 +151,14 @@ void GameWindow::startSound() {
     sound_->startUp();
     rebuildSongItems();
     updateMenus();
+    if (options_.printMusicMenu) printMusicMenu();
+}
+
+void GameWindow::printMusicMenu() const {
+    QStringList captions;
+    for (const QAction* item : menus_.music->actions()) captions << item->text();
+    std::printf("music menu: %s\n", qPrintable(captions.join(QStringLiteral(" | "))));
+    std::fflush(stdout);
 }
 
 // ---- ending

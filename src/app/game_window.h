@@ -28,6 +28,7 @@ struct WindowOptions {
     bool autoDraw = false;             // the dealer choice draws by itself
     bool printFirstPaint = false;      // prints "painted <ms since the epoch>" on the first paint
     bool printHumanTurn = false;       // prints "human turn" when the human is first asked to play
+    bool printMusicMenu = false;       // prints "music menu: <captions>" once the sound starts
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
     MainOptions main;
@@ -114,6 +115,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void afterFirstPaint();
     void fillPanels();
     void startSound();
+    void printMusicMenu() const;
     void Timer3_Timer();
     void openMessage(const QString& title, const QString& text, std::function<void()> done);
     void endProgram();

@@ -1,11 +1,13 @@
 // morvello: the game window.
 #include <QApplication>
+#include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdlib>
 
 #include "app/game_window.h"
+#include "app/window_place.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.autoDraw = envFlag("MORVELLO_AUTODRAW");
     options.printFirstPaint = envFlag("MORVELLO_PRINT_EVENTS");
     options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
+    options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
     options.store = morvello::ConfigStore::forThisProgram();
     return options;
@@ -44,14 +47,22 @@ int main(int argc, char** argv) {
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Morvello");
+    // The desktop entry and the icon of the installed game carry this name.
+    QApplication::setDesktopFileName(MORVELLO_APP_ID);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
     const QScreen* screen = QApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
     if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);
 
     morvello::GameWindow window(optionsFromEnvironment());
     window.Form_Load();
-    const QSize area = morvello::GameWindow::openingTableArea(available);
-    window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height());
+    const morvello::WindowPlace place = morvello::WindowPlace::forThisUser();
+    if (!place.restore(window)) {
+        const QSize area = morvello::GameWindow::openingTableArea(available);
+        window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height());
+    }
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    place.save(window);
+    return status;
 }

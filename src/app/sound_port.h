@@ -29,7 +29,8 @@ class SoundPort {
     virtual const SoundMenu& menu() const = 0;
 };
 
-// The module beside the program that holds the sound board.
+// The module that holds the sound board: in the install's module folder, or
+// beside the program in the build folder.
 inline constexpr const char* kSoundModuleName = "morvello_sound_board.so";
 
 // The game's sound board on the machine's audio output, from its module; none

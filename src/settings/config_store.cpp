@@ -10,6 +10,7 @@
 #include <string>
 
 #include "settings/config_format.h"
+#include "settings/config_location.h"
 
 namespace morvello {
 namespace {
@@ -52,8 +53,10 @@ ConfigStore::ConfigStore(QString programDir, QString userDir)
     : programDir_(std::move(programDir)), userDir_(std::move(userDir)) {}
 
 ConfigStore ConfigStore::forThisProgram() {
-    return ConfigStore(QCoreApplication::applicationDirPath(),
-                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // An installed program has no folder of its own for the file: the user's is both.
+    return ConfigStore(keepsConfigBesideProgram(program.toStdString()) ? program : user, user);
 }
 
 QString ConfigStore::programFile() const {

@@ -1,7 +1,8 @@
 // Where config.qvr lives, and Set_Read / Set_Write on the real file.
 //
 // The file is kept beside the program when that folder is writable, otherwise in
-// the user's configuration folder. Reading takes the file beside the program,
+// the user's configuration folder; an installed program keeps it only in the
+// user's folder (config_location.h). Reading takes the file beside the program,
 // else the one in the user's folder; when the program's folder is read-only and
 // both exist, the user's copy is the one the game has been saving, so it wins.
 #pragma once
@@ -18,8 +19,8 @@ class ConfigStore {
     // folder, created when the file is first saved there.
     ConfigStore(QString programDir, QString userDir);
 
-    // The executable's folder and QStandardPaths::AppConfigLocation. Needs the
-    // QCoreApplication to exist.
+    // The executable's folder (none for an installed program) and
+    // QStandardPaths::AppConfigLocation. Needs the QCoreApplication to exist.
     static ConfigStore forThisProgram();
 
     // Loads the stored options, names, deck and dealer into g. A missing or

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "settings/install_layout.h"
+
 namespace morvello {
 namespace {
 
@@ -27,7 +29,7 @@ SoundFolders findSoundFolders(const std::filesystem::path& programFolder,
 }
 
 SoundFolders findSoundFolders(const std::filesystem::path& programFolder) {
-    return findSoundFolders(programFolder, MORVELLO_DATA_DIR);
+    return findSoundFolders(programFolder, installedDataFolder(programFolder));
 }
 
 }  // namespace morvello

@@ -1,5 +1,6 @@
 // Where the game finds its sound effects and songs: the folders "sounds" and
-// "music" beside the program, else those of the installed data folder.
+// "music" beside the program, else those of the data folder of the install the
+// program is in (share/morvello beside its bin folder).
 #pragma once
 
 #include <filesystem>
@@ -16,7 +17,7 @@ struct SoundFolders {
 SoundFolders findSoundFolders(const std::filesystem::path& programFolder,
                               const std::filesystem::path& installedDataFolder);
 
-// The same, with the data folder the program was installed with.
+// The same, with the data folder of the install around programFolder.
 SoundFolders findSoundFolders(const std::filesystem::path& programFolder);
 
 }  // namespace morvello

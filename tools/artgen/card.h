@@ -18,6 +18,13 @@ std::string cardFace(int code);
 std::string cardBack(bool horizontal);
 // The word Morvello on a transparent ground, 400 x 120.
 std::string titlePicture();
+// The application's icon: a card back and the ace of Denari fanned, 256 x 256.
+std::string appIcon();
+
+// The whole card back, upright, and the whole face of card code 1..40, drawn in
+// card units (kCardW x kCardH) at the current placement.
+void drawBack(Svg& svg);
+void drawFace(Svg& svg, int code);
 
 // The cream card with its rounded border; the parts of a face are drawn on it.
 void cardBlank(Svg& svg);

@@ -83,7 +83,9 @@ void medallion(Svg& svg) {
     coin(svg, c, 22);
 }
 
-void backArt(Svg& svg) {
+}  // namespace
+
+void drawBack(Svg& svg) {
     cardBlank(svg);
     svg.rect(11, 11, kCardW - 22, kCardH - 22, 8, outlined(ink::kRed, ink::kDarkRed, 2));
     lattice(svg, {17, 17, kCardW - 17, kCardH - 17});
@@ -91,17 +93,15 @@ void backArt(Svg& svg) {
     medallion(svg);
 }
 
-}  // namespace
-
 std::string cardBack(bool horizontal) {
     if (!horizontal) {
         Svg svg(kCardW, kCardH);
-        backArt(svg);
+        drawBack(svg);
         return svg.text();
     }
     Svg svg(kCardH, kCardW);
     svg.beginRaw("translate(377 0) rotate(90)");
-    backArt(svg);
+    drawBack(svg);
     svg.endGroup();
     return svg.text();
 }

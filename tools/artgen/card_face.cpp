@@ -25,8 +25,13 @@ void cardBlank(Svg& svg) {
 
 std::string cardFace(int code) {
     if (code < 1 || code > 40) throw std::out_of_range("card code");
-    const int suit = (code - 1) / 10 + 1, value = (code - 1) % 10 + 1;
     Svg svg(kCardW, kCardH);
+    drawFace(svg, code);
+    return svg.text();
+}
+
+void drawFace(Svg& svg, int code) {
+    const int suit = (code - 1) / 10 + 1, value = (code - 1) % 10 + 1;
     cardBlank(svg);
     if (value <= 7)
         drawPips(svg, suit, value);
@@ -36,7 +41,6 @@ std::string cardFace(int code) {
     svg.beginRaw("rotate(180 120 188.5)");
     cornerIndex(svg, suit, value);
     svg.endGroup();
-    return svg.text();
 }
 
 }  // namespace artgen

@@ -1,5 +1,6 @@
 // morvello-artgen: writes the deck's SVG files (card01.svg .. card40.svg,
-// dorsov.svg, dorsoo.svg, testo.svg) into the folder given as its argument.
+// dorsov.svg, dorsoo.svg, testo.svg) and the application icon (icon.svg) into
+// the folder given as its argument.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -41,5 +42,6 @@ int main(int argc, char** argv) {
     ok = writeFile(folder / "dorsov.svg", artgen::cardBack(false)) && ok;
     ok = writeFile(folder / "dorsoo.svg", artgen::cardBack(true)) && ok;
     ok = writeFile(folder / "testo.svg", artgen::titlePicture()) && ok;
+    ok = writeFile(folder / "icon.svg", artgen::appIcon()) && ok;
     return ok ? 0 : 1;
 }

@@ -11,8 +11,8 @@ namespace artgen {
 namespace {
 
 constexpr double kSlant = 0.2;  // italic lean: x moves this much per unit of height
-constexpr double kScale = 1.22;
-constexpr Pt kOrigin{14, 106};  // where the baseline begins on the picture
+constexpr double kScale = 1.07;
+constexpr Pt kOrigin{27, 98};  // where the baseline begins on the picture
 
 // A pen stroke: the centre line as cubic pieces, in letter units (baseline y = 0).
 struct Stroke {

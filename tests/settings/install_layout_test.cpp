@@ -1,0 +1,61 @@
+// Where the game looks for its data, its module and config.qvr, from the folder
+// the program runs in: an install under any prefix, a build folder, an unpacked
+// folder of its own.
+#include "settings/install_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "../sound/temp_folder.h"
+#include "settings/config_location.h"
+
+namespace morvello {
+namespace {
+
+using morvello::testing::TempFolder;
+
+void makeFiles(const TempFolder& folder, std::initializer_list<const char*> names) {
+    for (const char* name : names) folder.write(name, "");
+}
+
+TEST(InstallLayout, AnInstallUnderAnyPrefixFindsItsDataAndModuleFromItsBinFolder) {
+    TempFolder prefix;
+    const auto& p = prefix.path();
+    makeFiles(prefix, {"bin/morvello", "share/morvello/sounds/complessivo.wav",
+                       "lib/morvello/morvello_sound_board.so"});
+
+    EXPECT_TRUE(isInstalledProgram(p / "bin"));
+    EXPECT_EQ(installedDataFolder(p / "bin"), p / "share/morvello");
+    EXPECT_EQ(findProgramModule(p / "bin", "morvello_sound_board.so"),
+              p / "lib/morvello/morvello_sound_board.so");
+    EXPECT_FALSE(keepsConfigBesideProgram(p / "bin")) << "never writes into bin";
+}
+
+TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
+    TempFolder build;
+    const auto& p = build.path();
+    makeFiles(build,
+              {"src/app/morvello", "src/app/sounds/complessivo.wav",
+               "src/app/morvello_sound_board.so", "unpacked/morvello", "unpacked/config.qvr"});
+
+    for (const auto& folder : {p / "src/app", p / "unpacked"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_FALSE(isInstalledProgram(folder));
+        EXPECT_TRUE(keepsConfigBesideProgram(folder));
+    }
+    EXPECT_EQ(findProgramModule(p / "src/app", "morvello_sound_board.so"),
+              p / "src/app/morvello_sound_board.so");
+    EXPECT_EQ(findProgramModule(p / "unpacked", "morvello_sound_board.so"),
+              p / "unpacked/morvello_sound_board.so")
+        << "a missing module is named where a player looks";
+}
+
+TEST(InstallLayout, AProgramCopiedAloneIntoABinFolderStillKeepsNoFileThere) {
+    TempFolder prefix;
+    makeFiles(prefix, {"bin/morvello", "share/other-game/sounds/x.wav"});
+    EXPECT_FALSE(isInstalledProgram(prefix.path() / "bin")) << "its data is not there";
+    EXPECT_FALSE(keepsConfigBesideProgram(prefix.path() / "bin"));
+    EXPECT_FALSE(keepsConfigBesideProgram(prefix.path() / "bin/"));
+}
+
+}  // namespace
+}  // namespace morvello
