@@ -26,9 +26,22 @@ bool holdingSignalShown(const GameState& g) {
     return g.cardsPlayed <= kCardsBeforeLastTrick;
 }
 
+inline Byte signalShown(const GameState& g) {
+    const Byte signal = g.trickSignals[g.turnSeat];
+    switch (signal) {
+        case kBusso:
+            return knockShown(g) ? signal : kNoSignal;
+        case kVolo:
+        case kStriscio:
+            return holdingSignalShown(g) ? signal : kNoSignal;
+        default:
+            return kNoSignal;
+    }
+}
+
 Wait<> cardReachesTable(GameState& g, MatchIo& io) {
     const Byte signal = g.trickSignals[g.turnSeat];
-    return io.view.cardToTable(g.turnSeat, g.cardToPlay, shownSignal(g), signal != kNoSignal);
+    return io.view.cardToTable(g.turnSeat, g.cardToPlay, signalShown(g), signal != kNoSignal);
 }
 
 // The human led: the signal list waits for a choice, or a click to go on.
@@ -44,23 +57,14 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 }  // namespace
 
 Byte shownSignal(const GameState& g) {
-    const Byte signal = g.trickSignals[g.turnSeat];
-    switch (signal) {
-        case kBusso:
-            return knockShown(g) ? signal : kNoSignal;
-        case kVolo:
-        case kStriscio:
-            return holdingSignalShown(g) ? signal : kNoSignal;
-        default:
-            return kNoSignal;
-    }
+    return signalShown(g);
 }
 
 Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
     if (seat != 1) {  // the human's card sounded when it was clicked
         const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
-        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shownSignal(g), pauseAfter);
+        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], signalShown(g), pauseAfter);
     }
     io.view.cardToStart(seat, g.cardToPlay, g.hands[seat]);
     if (humanChoosesSignal(g, io)) return humanLeadReachesTable(g, io);

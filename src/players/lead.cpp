@@ -55,17 +55,19 @@ Outcome oneTopCard(GameState& g, Byte s) {
     return otherOut ? leadHigh(g, s) : Outcome::NotYet;
 }
 
-// Runs one rule over the suits, leadSuit being the suit examined; the first suit
-// where it fires wins, and leadSuit stays on it.
+// Runs one rule over the suits with that many top cards, leadSuit being the suit
+// examined; the first suit where it fires wins and leadSuit stays on it, and when
+// none fires leadSuit is left on the last suit, 4.
 template <typename Rule>
 Outcome overSuits(GameState& g, int topCount, Rule rule) {
-    for (g.leadSuit = 1;; ++g.leadSuit) {
-        if (g.suitTopCount[g.leadSuit] == topCount) {
-            const Outcome outcome = rule(g, g.leadSuit);
-            if (outcome != Outcome::NotYet) return outcome;
-        }
-        if (g.leadSuit == 4) return Outcome::NotYet;
+    for (Byte suit = 1; suit <= 4; ++suit) {
+        if (g.suitTopCount[suit] != topCount) continue;
+        g.leadSuit = suit;
+        const Outcome outcome = rule(g, suit);
+        if (outcome != Outcome::NotYet) return outcome;
     }
+    g.leadSuit = 4;
+    return Outcome::NotYet;
 }
 
 // The lead back of a suit owed after answering the partner's knock.
