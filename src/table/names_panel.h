@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "cards/game_state.h"
+#include "settings/player_name.h"
 
 namespace morvello {
 
@@ -12,10 +13,8 @@ class QtTable;
 class TableScene;
 
 // Widest name, in table units at the names' font size, that fits its places on
-// the table and on the score sheet; and the longest, in characters, that a side
-// seat can write down its edge.
+// the table and on the score sheet (its length is capped by kMaxNameLength).
 inline constexpr double kMaxNameWidth = 110;
-inline constexpr int kMaxNameLength = 16;
 
 // Whether a name can be stored in the configuration file and read back the same,
 // and fits its places on the table.
