@@ -123,9 +123,10 @@ void GameWindow::fillPanels() {
 
 void GameWindow::startSound() {
     if (!options_.sound || sound_) return;
-    sound_ =
-        makeSoundBoard(g_, SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
-                                            [this] { table_.hideAbout(); }});
+    sound_ = makeSoundBoard(g_,
+                            SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
+                                             [this] { table_.hideAbout(); }},
+                            options_.soundModule);
     if (!sound_) return;
     sound_->startUp();
     rebuildSongItems();

@@ -30,6 +30,7 @@ struct WindowOptions {
     bool printHumanTurn = false;       // prints "human turn" when the human is first asked to play
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
+    QString soundModule;               // the audio module; empty: the one beside the program
     MainOptions main;
 };
 
