@@ -78,13 +78,6 @@ void GameWindow::Form_Load() {
     clock_.start(1000);
 }
 
-void GameWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (activated_) return;
-    activated_ = true;
-    QTimer::singleShot(0, this, [this] { Form_Activate(); });
-}
-
 void GameWindow::Form_Activate() {
     morvello::Form_Activate(g_);
     root_ = Main(g_, table_, options_.main);
@@ -108,9 +101,12 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// What the first sight of the table need not wait for: the panels' texts, the
-// effects file and the Music menu.
+// What the first sight of the table need not wait for: the match (it starts with
+// the title), the table's widgets, the panels' texts, the effects file and the
+// Music menu.
 void GameWindow::afterFirstPaint() {
+    Form_Activate();
+    scene_.buildWidgets();
     fillPanels();
     startSound();
 }

@@ -88,7 +88,6 @@ class GameWindow : public QMainWindow, private TableHost {
     void menu_quit_Click();
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -121,7 +120,6 @@ class GameWindow : public QMainWindow, private TableHost {
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
     QTimer clock_;
-    bool activated_ = false;
     bool painted_ = false;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };

@@ -83,6 +83,10 @@ QString fittedName(const std::string& utf8) {
 
 NamesPanel::NamesPanel(GameState& g, TableScene& scene, QtTable& table)
     : g_(g), scene_(scene), table_(table), hint_(makeHint(scene)) {
+    scene_.whenWidgetsBuilt([this] { connectWidgets(); });
+}
+
+void NamesPanel::connectWidgets() {
     for (int i = 1; i <= 4; ++i) {
         QLineEdit& box = scene_.nameBox(i);
         auto* validator = new NameValidator(&box);

@@ -40,6 +40,8 @@ class NamesPanel {
     const TextPanel& hint() const { return *hint_; }
 
   private:
+    void connectWidgets();
+
     GameState& g_;
     TableScene& scene_;
     QtTable& table_;

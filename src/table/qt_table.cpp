@@ -79,8 +79,11 @@ QtTable::QtTable(GameState& g, TableScene& scene, TableHost& host)
     scene_.surface().onPress = [this] { Form_MouseDown(); };
     scene_.rules().setOnPress([this] { hideRules(); });
     scene_.about().setOnPress([this] { hideAbout(); });
-    QObject::connect(&scene_.signalList(), &QListWidget::itemClicked, &context_,
-                     [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    scene_.whenWidgetsBuilt([this] {
+        QObject::connect(
+            &scene_.signalList(), &QListWidget::itemClicked, &context_,
+            [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    });
 }
 
 QtTable::~QtTable() {
