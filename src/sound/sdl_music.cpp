@@ -1,12 +1,20 @@
 #include "sound/sdl_music.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "sound/midi_check.h"
+#include "sound/midi_length.h"
 #include "sound/sound_log.h"
 
 namespace morvello {
+namespace {
+
+// How long the last notes of a song may ring before the next song starts.
+constexpr auto kLastNotesRing = std::chrono::milliseconds(250);
+
+}  // namespace
 
 std::atomic<SdlMusic*> SdlMusic::current_{nullptr};
 
@@ -88,11 +96,11 @@ void SdlMusic::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
         const auto work = [this] { return quit_ || pending_ || toPrepare_ || restTimeMoved_; };
-        const SdlDevice::Clock::time_point restTime = device_.restTime();
-        if (restTime == SdlDevice::Clock::time_point::max())
+        const SdlDevice::Clock::time_point due = std::min(device_.restTime(), musicOver_);
+        if (due == SdlDevice::Clock::time_point::max())
             wake_.wait(lock, work);
         else
-            wake_.wait_until(lock, restTime, work);
+            wake_.wait_until(lock, due, work);
         if (quit_) return;
         restTimeMoved_ = false;
         busy_ = true;
@@ -108,6 +116,7 @@ void SdlMusic::run() {
             prepareNow(path);
         } else {
             lock.unlock();
+            endIfMusicOver();
             rest();
         }
         lock.lock();
@@ -142,7 +151,15 @@ void SdlMusic::carryOut(const Request& r) {
     playingGeneration_ = r.generation;
     if (Mix_PlayMusic(song_, 0) != 0) {
         soundLog("cannot play the song " + r.song->string() + ": " + Mix_GetError());
+    } else if (const auto length = midiFileLength(*r.song)) {
+        musicOver_ = SdlDevice::Clock::now() + *length + kLastNotesRing;
     }
+}
+
+void SdlMusic::endIfMusicOver() {
+    if (SdlDevice::Clock::now() < musicOver_) return;
+    musicOver_ = SdlDevice::Clock::time_point::max();
+    if (playing()) reportEnd();
 }
 
 // A song that cannot be opened is left for its playing to report.
@@ -190,6 +207,7 @@ Mix_Music* SdlMusic::load(const std::filesystem::path& path) {
 }
 
 void SdlMusic::closeSong() {
+    musicOver_ = SdlDevice::Clock::time_point::max();
     if (song_ == nullptr) return;
     halting_ = true;  // Mix_HaltMusic calls the finished hook itself
     Mix_HaltMusic();
@@ -216,6 +234,7 @@ void SdlMusic::musicFinished() {
 
 void SdlMusic::reportEnd() {
     const std::uint64_t generation = playingGeneration_;
+    if (reportedGeneration_.exchange(generation) == generation) return;
     std::weak_ptr<Owner> owner = owner_;
     post_([owner, generation] {
         const std::shared_ptr<Owner> o = owner.lock();

@@ -5,8 +5,9 @@
 // The song expected next can be opened ahead, while another plays, so that a
 // sequence goes from one song to the next without a pause.
 //
-// The end of a song is seen on the audio thread; it is handed to the owner through
-// the post function and reported there only if no newer request was made since, so
+// The end of a song is seen on the audio thread, or on the song thread once the
+// song's music is over by its length; it is handed to the owner through the post
+// function, once, and reported there only if no newer request was made since, so
 // a song stopped or replaced on purpose never counts as ended.
 //
 // The same thread lets the output rest once nothing sounds: it closes the songs
@@ -73,6 +74,7 @@ class SdlMusic {
     void carryOut(const Request& r);
     void prepareNow(const std::filesystem::path& path);
     void rest();
+    void endIfMusicOver();
     Mix_Music* takePrepared(const std::filesystem::path& path);
     static Mix_Music* load(const std::filesystem::path& path);
     void closeSong();
@@ -96,8 +98,12 @@ class SdlMusic {
 
     Mix_Music* song_ = nullptr;  // touched by the song thread only
     Song prepared_;              // likewise
+    // When the music of song_ is over (its last notes may still ring): its end is
+    // reported then, rather than seconds later when the synthesiser falls silent.
+    SdlDevice::Clock::time_point musicOver_ = SdlDevice::Clock::time_point::max();
     std::atomic<bool> halting_{false};
     std::atomic<std::uint64_t> playingGeneration_{0};
+    std::atomic<std::uint64_t> reportedGeneration_{0};  // each song's end is reported once
     std::thread thread_;
 
     static std::atomic<SdlMusic*> current_;
