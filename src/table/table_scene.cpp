@@ -165,8 +165,11 @@ void TableScene::setClockText(const QString& text) {
     clock_->setText(text);
     const QPointF p = clock_->pos();
     const double w = clock_->width(), h = clock_->height();
-    clockLine1_->setLine(p.x(), p.y() + h, p.x() + w, p.y() + h);
-    clockLine2_->setLine(p.x() - 2, p.y() + h + 5, p.x() + w, p.y() + h + 5);
+    // Lines that stay where they are are not touched: each tick repaints the time alone.
+    const QLineF line1(p.x(), p.y() + h, p.x() + w, p.y() + h);
+    const QLineF line2(p.x() - 2, p.y() + h + 5, p.x() + w, p.y() + h + 5);
+    if (clockLine1_->line() != line1) clockLine1_->setLine(line1);
+    if (clockLine2_->line() != line2) clockLine2_->setLine(line2);
 }
 
 }  // namespace morvello
