@@ -29,7 +29,6 @@ SdlAudio::SdlAudio(PostToOwner post, AudioFormat format)
     : format_(std::move(format)), device_({format_.rate, format_.bufferFrames, format_.restAfter}) {
     if (!device_.open()) return;
     format_.rate = device_.format().rate;
-    Mix_Init(MIX_INIT_MID);
     songsPlayable_ = chooseSoundFont();
     music_ = std::make_unique<SdlMusic>(std::move(post), device_);
 }
@@ -38,7 +37,6 @@ SdlAudio::~SdlAudio() {
     if (!isOpen()) return;
     music_.reset();
     effects_.close();
-    Mix_Quit();
 }
 
 bool SdlAudio::chooseSoundFont() const {

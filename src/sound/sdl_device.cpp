@@ -17,6 +17,7 @@ SdlDevice::~SdlDevice() {
     if (!usable_) return;
     std::lock_guard lock(mutex_);
     if (open_) Mix_CloseAudio();
+    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -35,6 +36,7 @@ bool SdlDevice::open() {
     Uint16 sampleFormat = 0;
     int channels = 0;
     if (Mix_QuerySpec(&rate, &sampleFormat, &channels) != 0) format_.rate = rate;
+    Mix_Init(MIX_INIT_MID);
     usable_ = true;
     touch();
     return true;

@@ -46,8 +46,9 @@ class SdlDevice {
     SdlDevice& operator=(const SdlDevice&) = delete;
     ~SdlDevice();
 
-    // The first opening, with the audio subsystem; false (logged once) when there
-    // is no output: every Use is then empty and the game plays silently.
+    // The first opening, with the audio subsystem and the mixer's MIDI support;
+    // false (logged once) when there is no output: every Use is then empty and the
+    // game plays silently. All of it is closed with the device.
     bool open();
     bool usable() const { return usable_; }
     bool isOpen() const;
