@@ -8,6 +8,7 @@
 
 #include "match/seat_geometry.h"
 #include "scoring/score_sheet.h"
+#include "settings/player_name.h"
 
 namespace morvello {
 namespace {
@@ -78,8 +79,11 @@ QtTable::QtTable(GameState& g, TableScene& scene, TableHost& host)
     scene_.surface().onPress = [this] { Form_MouseDown(); };
     scene_.rules().setOnPress([this] { hideRules(); });
     scene_.about().setOnPress([this] { hideAbout(); });
-    QObject::connect(&scene_.signalList(), &QListWidget::itemClicked, &context_,
-                     [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    scene_.whenWidgetsBuilt([this] {
+        QObject::connect(
+            &scene_.signalList(), &QListWidget::itemClicked, &context_,
+            [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    });
 }
 
 QtTable::~QtTable() {
@@ -229,6 +233,22 @@ void QtTable::clearDrawing() {
     scene_.surface().clear();
 }
 
+namespace {
+
+// A name as the table writes it: no more characters than the name boxes take, so
+// a longer name from elsewhere neither runs off the table nor slows the drawing.
+QList<uint> nameCharacters(const std::string& name) {
+    return QString::fromStdString(name).toUcs4().mid(0, kMaxNameLength);
+}
+
+std::string nameText(const std::string& name) {
+    const QList<uint> chars = nameCharacters(name);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size())
+        .toStdString();
+}
+
+}  // namespace
+
 void QtTable::drawNames() {
     // Posiziona_Players: the names at size 10, the player to move in white.
     Drawing d;
@@ -239,15 +259,14 @@ void QtTable::drawNames() {
     };
     d.setColour(colourOf(1));
     d.moveTo(cx - w / 2, 2 * cy - 16);
-    d.print(g_.playerNames[0], true);
+    d.print(nameText(g_.playerNames[0]), true);
     d.setColour(colourOf(3));
     d.moveTo(cx - w / 2, 6);
-    d.print(g_.playerNames[2], true);
+    d.print(nameText(g_.playerNames[2]), true);
     auto vertical = [&](int seat, double x) {
         d.setColour(colourOf(seat));
-        const QString name =
-            QString::fromStdString(g_.playerNames[static_cast<std::size_t>(seat - 1)]);
-        const QList<uint> chars = name.toUcs4();
+        const QList<uint> chars =
+            nameCharacters(g_.playerNames[static_cast<std::size_t>(seat - 1)]);
         for (int k = 1; k <= chars.size(); ++k) {
             d.moveTo(x, cy - 50 + k * (d.fontSize() + 5));
             const char32_t c = chars[k - 1];
@@ -423,7 +442,18 @@ void QtTable::dealerChoiceChanged() {
 
 // ---- the rules and about panels
 
+namespace {
+
+// Of the two panels, front is drawn over behind wherever they overlap.
+void bringPanelToFront(TextPanel& front, TextPanel& behind) {
+    front.setZValue(stacking::panels + 1);
+    behind.setZValue(stacking::panels);
+}
+
+}  // namespace
+
 void QtTable::menu_rules_Click() {
+    bringPanelToFront(scene_.rules(), scene_.about());
     if (rulesShown())
         hideRules();
     else
@@ -432,10 +462,12 @@ void QtTable::menu_rules_Click() {
 
 void QtTable::menu_about_Click() {
     hideRules();
-    if (aboutShown())
+    if (aboutShown()) {
         hideAbout();
-    else
+    } else {
         scene_.about().show();
+        bringPanelToFront(scene_.about(), scene_.rules());
+    }
 }
 
 void QtTable::hideRules() {

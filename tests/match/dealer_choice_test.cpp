@@ -100,12 +100,22 @@ TEST(DealerChoice, PersonalizePlayersOnlyUntilTheFirstDraw) {
     EXPECT_FALSE(g.menus.continueEnabled);
 }
 
+// A first start (all zeros), or a stored deck with an entry the file could not
+// give (0) or gave twice: a whole fresh deck is shuffled before the draws.
 TEST(DealerChoice, NoStoredDeckIsShuffledBeforeTheDraws) {
-    GameState g;  // a first start: the deck is all zeros
-    DrawTable table(g);
-    chooseDealer(g, table);
-    EXPECT_TRUE(isFullDeck(g.deck));
-    for (const auto& [seat, card] : table.draws) EXPECT_TRUE(card >= 1 && card <= 40) << seat;
+    std::array<int, 41> repeated{};
+    for (int i = 1; i <= 40; ++i) repeated[i] = i;
+    std::array<int, 41> unreadable = repeated;
+    repeated[40] = 1;
+    unreadable[7] = 0;
+    for (const auto& stored : {std::array<int, 41>{}, repeated, unreadable}) {
+        GameState g;
+        g.deck = stored;
+        DrawTable table(g);
+        chooseDealer(g, table);
+        EXPECT_TRUE(isFullDeck(g.deck));
+        for (const auto& [seat, card] : table.draws) EXPECT_TRUE(card >= 1 && card <= 40) << seat;
+    }
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QGraphicsProxyWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "match/seat_geometry.h"
+#include "settings/player_name.h"
 #include "table/names_panel.h"
 #include "table_fixture.h"
 
@@ -46,7 +48,16 @@ TEST(TableNames, PlayerToMoveIsWhiteAndSideNamesRunDownTheEdge) {
     EXPECT_DOUBLE_EQ(texts[3].y1, 300 - 50 + 30);
     EXPECT_DOUBLE_EQ(texts[4].x1, 94.25 + 20);
 
+    // A name however long is written in as many operations as the boxes allow
+    // characters, and no more of it.
+    f.g.playerNames = {std::string(900'000, 'a'), std::string(900'000, 'b'), "Pa", "Lu"};
+    f.table.drawNames();
+    const auto longNames = textsIn(f.scene.surface().ops());
+    EXPECT_EQ(longNames.size(), 2u + 16u + 2u);
+    EXPECT_EQ(longNames[0].text, std::string(16, 'a'));
+
     // Every turn writes the names again in place: the drawing does not grow.
+    f.g.playerNames = {"Me", "Bo", "Pa", "Lu"};
     f.g.turnSeat = 0;
     f.table.drawNames();
     const auto again = textsIn(f.scene.surface().ops());
@@ -177,6 +188,55 @@ TEST(NamesPanelTest, BoxesRefuseWhatTheFileOrTheTableCannotHold) {
     EXPECT_FALSE(isAcceptableName(QString::fromUtf8("Łukasz")));
     EXPECT_FALSE(isAcceptableName("a,b"));
     EXPECT_FALSE(isAcceptableName("iiiiiiiiiiiiiiiii"));  // too long to run down a side edge
+}
+
+// A name the boxes would not take, kept elsewhere, is fitted when the panel opens:
+// the box keeps its checks, and the name kept is the one shown.
+TEST(NamesPanelTest, StoredNameTheBoxesRefuseIsFittedAndTheChecksHold) {
+    TableFixture f;
+    f.g.playerNames = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(40, 'W'), " \"Pa\", x",
+                       "Lu\u0141"};
+    NamesPanel panel(f.g, f.scene, f.table);
+    panel.personalize_players_Click();
+    const std::vector<std::string> fitted{"ABCDEFGHIJKLMNOP", "", "Pa x", "Lu"};
+    for (int i = 1; i <= 4; ++i) {
+        const QString shown = f.scene.nameBox(i).text();
+        EXPECT_TRUE(isAcceptableName(shown)) << i;
+        EXPECT_EQ(shown.toStdString(), f.g.playerNames[i - 1]);
+        if (i != 2) {
+            EXPECT_EQ(shown.toStdString(), fitted[i - 1]);
+        }
+    }
+    EXPECT_FALSE(f.scene.nameBox(2).text().isEmpty());
+
+    QLineEdit& box = f.scene.nameBox(1);
+    box.setFocus();
+    box.end(false);
+    QTest::keyClicks(&box, "\"Z");
+    EXPECT_EQ(box.text(), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(f.g.playerNames[0], "ABCDEFGHIJKLMNOP");
+}
+
+// A refused keystroke says why under the panel; the next accepted one clears it.
+TEST(NamesPanelTest, RefusedKeystrokeSaysWhy) {
+    NamesFixture f;
+    QLineEdit& box = f.scene.nameBox(2);
+    box.setFocus();
+    box.end(false);
+    EXPECT_FALSE(f.panel.hint().isVisible());
+    QTest::keyClicks(&box, ",");
+    EXPECT_TRUE(f.panel.hint().isVisible());
+    EXPECT_EQ(f.panel.hint().text().toStdString(), describeNameFault(NameFault::Comma));
+    QKeyEvent letterBeyondTheCodePage(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                      QString::fromUtf8("\u0141"));
+    QApplication::sendEvent(&box, &letterBeyondTheCodePage);
+    EXPECT_EQ(f.panel.hint().text().toStdString(), describeNameFault(NameFault::OutsideCodePage));
+    QTest::keyClicks(&box, "x");
+    EXPECT_FALSE(f.panel.hint().isVisible());
+    EXPECT_EQ(box.text(), "Box");
+    box.setText("ABCDEFGHIJKLMNOP");
+    QTest::keyClicks(&box, "Q");
+    EXPECT_EQ(f.panel.hint().text(), "A name can have at most 16 characters.");
 }
 
 TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {

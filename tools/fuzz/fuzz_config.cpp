@@ -6,13 +6,16 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cards/shuffle.h"
 #include "settings/config_format.h"
 #include "settings/player_name.h"
 
 namespace {
 
 using morvello::GameState;
+
+// A name read is at most kMaxNameLength characters of the code page, each at most
+// three bytes of UTF-8.
+constexpr std::size_t kMaxNameBytes = 3 * morvello::kMaxNameLength;
 
 void require(bool condition) {
     if (!condition) std::abort();
@@ -26,7 +29,8 @@ void requireInRange(const GameState& g) {
     require(g.scoreOption <= 1);
     require(g.dealerSeat <= 4);
     require(g.noReplayDeck);
-    require(morvello::isFullDeck(g.deck) || g.deck == std::array<int, 41>{});
+    for (const int entry : g.deck) require(entry >= INT16_MIN && entry <= INT16_MAX);
+    for (const std::string& name : g.playerNames) require(name.size() <= kMaxNameBytes);
 }
 
 bool sameStoredState(const GameState& a, const GameState& b) {
