@@ -8,7 +8,8 @@
 #     Qt 6 QMainWindow built by the same CMake): median of 9 interleaved runs each;
 #     morvello both as in its build folder (sounds, music and module beside it) and
 #     installed into a prefix (bin, share/morvello, lib/morvello);
-#   - CPU of morvello over 10 s while it waits for the human's card (music off);
+#   - CPU of morvello over 10 s while it waits for the human's card (music off), from
+#     the scheduler's nanosecond count of its threads;
 #   - its resident memory then, after the first deal.
 # The programs print "painted <ms>" on their first paint and morvello prints
 # "human turn" when it waits for a card (MORVELLO_PRINT_EVENTS); the dealer choice
@@ -95,14 +96,21 @@ idle_run() {
         return 1
     fi
     sleep 1
-    t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w0=$(now_ms)
+    t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n0=$(thread_ns "$pid"); w0=$(now_ms)
     sleep 10
-    t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); w1=$(now_ms)
+    t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n1=$(thread_ns "$pid"); w1=$(now_ms)
     rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
     stop "$pid"
-    awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" 'BEGIN {
-        printf "%s: CPU waiting for the human'"'"'s card %.2f %% of one core over %.1f s (%d ticks of %d ms); resident memory after the first deal %.1f MB\n",
-               l, 100 * t / hz / (ms / 1000), ms / 1000, t, 1000 / hz, kb / 1024 }'
+    awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" \
+        -v ns="$((n1 - n0))" 'BEGIN {
+        printf "%s: CPU waiting for the human'"'"'s card %.3f %% of one core over %.1f s (%.1f ms run by its threads; %d ticks of %d ms); resident memory after the first deal %.1f MB\n",
+               l, 100 * ns / 1e6 / ms, ms / 1000, ns / 1e6, t, 1000 / hz, kb / 1024 }'
+}
+
+# Nanoseconds the threads of a process have run (the scheduler's own count, finer
+# than the clock ticks of /proc/<pid>/stat).
+thread_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'
 }
 idle_run "sound board on, music off" 0
 idle_run "silent (window alone)" 1

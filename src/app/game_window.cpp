@@ -79,13 +79,6 @@ void GameWindow::Form_Load() {
     clock_.start(1000);
 }
 
-void GameWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (activated_) return;
-    activated_ = true;
-    QTimer::singleShot(0, this, [this] { Form_Activate(); });
-}
-
 void GameWindow::Form_Activate() {
     root_ = match_.Main();
     root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); }, this);
@@ -129,9 +122,12 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// What the first sight of the table need not wait for: the panels' texts, the
-// effects file and the Music menu.
+// What the first sight of the table need not wait for: the match (it starts with
+// the title), the table's widgets, the panels' texts, the effects file and the
+// Music menu.
 void GameWindow::afterFirstPaint() {
+    Form_Activate();
+    scene_.buildWidgets();
     fillPanels();
     startSound();
 }
@@ -146,7 +142,8 @@ void GameWindow::startSound() {
     if (!options_.sound || sound_) return;
     sound_ = makeSoundBoard(match_.soundChoices(),
                             SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
-                                             [this] { table_.hideAbout(); }});
+                                             [this] { table_.hideAbout(); }},
+                            options_.soundModule);
     if (!sound_) return;
     sound_->startUp();
     rebuildSongItems();

@@ -31,6 +31,7 @@ struct WindowOptions {
     bool printMusicMenu = false;       // prints "music menu: <captions>" once the sound starts
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
+    QString soundModule;               // the audio module; empty: the one beside the program
     MainOptions main;
 };
 
@@ -89,7 +90,6 @@ class GameWindow : public QMainWindow, private TableHost {
     void menu_quit_Click();
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -129,7 +129,6 @@ class GameWindow : public QMainWindow, private TableHost {
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
     QTimer clock_;
-    bool activated_ = false;
     bool painted_ = false;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };

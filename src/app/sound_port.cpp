@@ -4,20 +4,26 @@
 #include <QLibrary>
 #include <cstdio>
 
+#include "app/board_port.h"
 #include "settings/install_layout.h"
+#include "sound/silent_audio.h"
 
 namespace morvello {
 
-std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks) {
+std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks,
+                                          const QString& modulePath) {
     using Factory = SoundPort* (*)(GameState*, SoundPort::Hooks*);
-    QLibrary module(QString::fromStdString(
-        findProgramModule(QCoreApplication::applicationDirPath().toStdString(), kSoundModuleName)));
-    auto make = reinterpret_cast<Factory>(module.resolve("morvello_make_sound_board"));
-    if (!make) {
-        std::fprintf(stderr, "morvello: no sound (%s)\n", qPrintable(module.errorString()));
-        return nullptr;
-    }
-    return std::unique_ptr<SoundPort>(make(&g, &hooks));
+    QLibrary module(modulePath.isEmpty()
+                        ? QString::fromStdString(findProgramModule(
+                              QCoreApplication::applicationDirPath().toStdString(),
+                              kSoundModuleName))
+                        : modulePath);
+    if (auto make = reinterpret_cast<Factory>(module.resolve("morvello_make_sound_board")))
+        return std::unique_ptr<SoundPort>(make(&g, &hooks));
+    std::fprintf(stderr, "morvello: no sound (%s)\n", qPrintable(module.errorString()));
+    return std::make_unique<BoardPort>(
+        g, std::make_unique<SilentAudio>(),
+        findSoundFolders(QCoreApplication::applicationDirPath().toStdString()), std::move(hooks));
 }
 
 }  // namespace morvello

@@ -1,6 +1,7 @@
 // The window's way to the card sounds, the music and the Sounds menu's model.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -33,8 +34,11 @@ class SoundPort {
 // beside the program in the build folder.
 inline constexpr const char* kSoundModuleName = "morvello_sound_board.so";
 
-// The game's sound board on the machine's audio output, from its module; none
-// when the module cannot be loaded (the game then plays silent).
-std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks);
+// The game's sound board on the machine's audio output, from its module (by
+// default beside the program). When the module cannot be loaded the game plays
+// silent, with one line on stderr, and its Sounds and Music menus work all the
+// same: choices move the check marks and are saved.
+std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks,
+                                          const QString& modulePath = {});
 
 }  // namespace morvello

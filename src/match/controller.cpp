@@ -17,8 +17,10 @@ bool shuffleFromTimeOfDay(Deck& deck) {
     return true;
 }
 
-// A first start, or a stored deck that is not a whole deck (the configuration
-// file had none, or a damaged one): the dealer choice draws from a fresh shuffle.
+// The dealer choice draws from the stored deck. A deck that is not a permutation
+// of 1..40 (a first start, or a file with an entry missing, unreadable, out of
+// range or repeated) cannot be drawn from: it becomes a fresh shuffle, so every
+// deal is dealt from a whole deck.
 void ensureDrawableDeck(GameState& g) {
     if (!isFullDeck(g.deck)) shuffleFromTimeOfDay(g.deck);
 }

@@ -4,7 +4,6 @@
 #include <limits>
 #include <optional>
 
-#include "cards/shuffle.h"
 #include "settings/field_reader.h"
 #include "settings/player_name.h"
 #include "settings/windows1252.h"
@@ -25,24 +24,30 @@ Byte option(std::optional<std::int64_t> read, int low, int high, Byte fallback) 
     return read && inRange(*read, low, high) ? static_cast<Byte>(*read) : fallback;
 }
 
+bool isDeckEntry(std::int64_t value) {
+    return inRange(value, std::numeric_limits<std::int16_t>::min(),
+                   std::numeric_limits<std::int16_t>::max());
+}
+
+// A name keeps no more characters than the name boxes take (one byte is one
+// character of the code page), however long its line.
 void readNames(FieldReader& in, GameState& g) {
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
         const auto field = in.stringField();
-        g.playerNames[i] = field ? utf8FromWindows1252(*field) : freshState().playerNames[i];
+        g.playerNames[i] = field ? utf8FromWindows1252(field->substr(0, kMaxNameLength))
+                                 : freshState().playerNames[i];
     }
 }
 
-// A failing read keeps the entry's 0; a deck that is not whole is dropped.
+// Each entry is read on its own: one that is missing, unreadable or beyond 16 bits
+// stays 0 and the others keep their places. What a deck that is not a permutation
+// of 1..40 becomes is the controller's business.
 void readDeck(FieldReader& in, GameState& g) {
     g.deck.fill(0);
     for (int i = 1; i <= kCardCount; ++i) {
         const auto card = in.numberField();
-        if (card && inRange(*card, std::numeric_limits<std::int16_t>::min(),
-                            std::numeric_limits<std::int16_t>::max())) {
-            g.deck[i] = static_cast<int>(*card);
-        }
+        if (card && isDeckEntry(*card)) g.deck[i] = static_cast<int>(*card);
     }
-    if (!isFullDeck(g.deck)) g.deck.fill(0);
 }
 
 void writeNumber(std::string& out, int value) {
@@ -85,8 +90,7 @@ std::string formatConfig(const GameState& g) {
     writeNumber(out, g.musicChoice);
     writeNumber(out, storedOption(g.allowAllDeclare, 1, 2, fresh.allowAllDeclare));
     writeNumber(out, storedOption(g.scoreOption, 0, 1, fresh.scoreOption));
-    const bool wholeDeck = isFullDeck(g.deck);
-    for (int i = 1; i <= kCardCount; ++i) writeNumber(out, wholeDeck ? g.deck[i] : 0);
+    for (int i = 1; i <= kCardCount; ++i) writeNumber(out, isDeckEntry(g.deck[i]) ? g.deck[i] : 0);
     writeNumber(out, storedOption(g.dealerSeat, 0, 4, 0));
     return out;
 }

@@ -1,13 +1,21 @@
 // Where config.qvr lives, and Set_Read / Set_Write on the real file.
 //
-// The file is kept beside the program when that folder is writable, otherwise in
-// the user's configuration folder; an installed program keeps it only in the
-// user's folder (config_location.h). Reading takes the file beside the program,
-// else the one in the user's folder; when the program's folder is read-only and
-// both exist, the user's copy is the one the game has been saving, so it wins.
+// The file is kept beside the program when that folder is writable and the file
+// there, if any, is a regular file the game can read and write; otherwise in the
+// user's configuration folder. An installed program keeps it only in the user's
+// folder (config_location.h). Reading takes the file where the game saves, else
+// the one beside the program, else the one in the user's folder.
+//
+// Only regular files are read or replaced: a link, a FIFO, a device or a folder
+// named config.qvr is left alone (said once on standard error), so nothing can
+// block the start or be overwritten through a link. A save leaves either the old
+// file or the new one, never a part of either.
 #pragma once
 
+#include <QIODevice>
+#include <QSet>
 #include <QString>
+#include <functional>
 
 #include "cards/game_state.h"
 
@@ -15,9 +23,14 @@ namespace morvello {
 
 class ConfigStore {
   public:
+    // Whether the game may open path with mode (ReadOnly or WriteOnly), asked before
+    // the file's own permissions. Tests refuse through it, as permissions would for
+    // a player, since they do not stop root.
+    using AccessCheck = std::function<bool(const QString& path, QIODevice::OpenMode mode)>;
+
     // programDir: the folder of the executable; userDir: the user's configuration
     // folder, created when the file is first saved there.
-    ConfigStore(QString programDir, QString userDir);
+    ConfigStore(QString programDir, QString userDir, AccessCheck access = {});
 
     // The executable's folder (none for an installed program) and
     // QStandardPaths::AppConfigLocation. Needs the QCoreApplication to exist.
@@ -25,6 +38,7 @@ class ConfigStore {
 
     // Loads the stored options, names, deck and dealer into g. A missing or
     // damaged file gives the defaults of what cannot be read; never throws.
+    // Removes the temporary files that interrupted saves left in both folders.
     void Set_Read(GameState& g) const;
 
     // Rewrites the whole file from g, atomically. On failure writes one line to
@@ -36,12 +50,19 @@ class ConfigStore {
     QString writePath() const;
 
   private:
-    bool programDirWritable() const;
+    bool programFileUsable() const;
+    bool canRead(const QString& path) const;
+    bool canWrite(const QString& path) const;
+    void reportProgramFile() const;
+    void removeStaleTemporaries() const;
+    void tellOnce(const QString& message) const;
     QString programFile() const;
     QString userFile() const;
 
     QString programDir_;
     QString userDir_;
+    AccessCheck access_;
+    mutable QSet<QString> told_;  // what was already said on stderr
 };
 
 }  // namespace morvello

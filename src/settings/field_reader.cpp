@@ -6,6 +6,7 @@ namespace morvello {
 namespace {
 
 constexpr std::int64_t kSaturated = INT64_C(1) << 40;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t';
@@ -29,16 +30,18 @@ std::optional<std::int64_t> leadingNumber(std::string_view text) {
 
 }  // namespace
 
+FieldReader::FieldReader(std::string_view text) : text_(text) {
+    if (text_.starts_with(kByteOrderMark)) text_.remove_prefix(kByteOrderMark.size());
+}
+
 std::size_t FieldReader::contentEnd() const {
-    std::size_t end = text_.find('\n', pos_);
-    if (end == std::string_view::npos) end = text_.size();
-    if (end > pos_ && text_[end - 1] == '\r') --end;
-    return end;
+    return std::min(text_.find_first_of("\r\n", pos_), text_.size());
 }
 
 void FieldReader::passLineEnd(std::size_t contentEnd) {
-    const std::size_t newline = text_.find('\n', contentEnd);
-    pos_ = newline == std::string_view::npos ? text_.size() : newline + 1;
+    pos_ = contentEnd;
+    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
 }
 
 void FieldReader::skipSpaces(std::size_t contentEnd) {

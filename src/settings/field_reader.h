@@ -1,7 +1,8 @@
 // Sequential reading of the fields of a text file, one "Input #" at a time.
 //
-// Fields are separated by commas or line ends; lines end with CR LF or a bare LF,
-// and the last line may have no end. A string field skips leading spaces and ends
+// Fields are separated by commas or line ends; lines end with CR LF, a bare LF or
+// a bare CR, and the last line may have no end. A UTF-8 byte-order mark at the
+// start is not part of the first field. A string field skips leading spaces and ends
 // at the first comma or at the line end, either of which it consumes; a string
 // field starting with a double quote ends at the closing quote, and whatever
 // follows up to the comma or line end is passed over. A number field skips
@@ -18,7 +19,7 @@ namespace morvello {
 
 class FieldReader {
   public:
-    explicit FieldReader(std::string_view text) : text_(text) {}
+    explicit FieldReader(std::string_view text);
 
     // The raw bytes of the next string field; nothing at the end of the text.
     std::optional<std::string_view> stringField();

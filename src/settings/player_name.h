@@ -9,6 +9,10 @@
 
 namespace morvello {
 
+// The longest name, in characters, that a side seat can write down its edge: the
+// name boxes take no more, and the file reader keeps no more of a name.
+inline constexpr int kMaxNameLength = 16;
+
 enum class NameFault {
     None,
     LeadingSpace,

@@ -26,6 +26,10 @@ class AudioDevice {
     // Stops and closes the song that plays. Its end is not reported.
     virtual void stopSong() = 0;
 
+    // The song likely to be asked for next: a device may open it now, while
+    // another plays, so that playSong of it starts without a pause.
+    virtual void prepareSong(const std::filesystem::path& /*path*/) {}
+
     // Called on the owner's thread when the last started song plays to its end.
     virtual void setSongEndHandler(std::function<void()> handler) = 0;
 };

@@ -25,37 +25,18 @@ bool anyFileExists(const char* pathList) {
 
 }  // namespace
 
-SdlAudio::SdlAudio(PostToOwner post, AudioFormat format) : format_(format) {
-    if (!openMixer()) return;
+SdlAudio::SdlAudio(PostToOwner post, AudioFormat format)
+    : format_(std::move(format)), device_({format_.rate, format_.bufferFrames, format_.restAfter}) {
+    if (!device_.open()) return;
+    format_.rate = device_.format().rate;
     songsPlayable_ = chooseSoundFont();
-    music_ = std::make_unique<SdlMusic>(std::move(post));
+    music_ = std::make_unique<SdlMusic>(std::move(post), device_);
 }
 
 SdlAudio::~SdlAudio() {
     if (!isOpen()) return;
     music_.reset();
     effects_.close();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-bool SdlAudio::openMixer() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        soundLog(std::string("no audio device, playing silently: ") + SDL_GetError());
-        return false;
-    }
-    if (Mix_OpenAudio(format_.rate, AUDIO_S16SYS, 2, format_.bufferFrames) != 0) {
-        soundLog(std::string("no audio device, playing silently: ") + Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    int rate = 0;
-    Uint16 sampleFormat = 0;
-    int channels = 0;
-    if (Mix_QuerySpec(&rate, &sampleFormat, &channels) != 0) format_.rate = rate;
-    Mix_Init(MIX_INIT_MID);
-    return true;
 }
 
 bool SdlAudio::chooseSoundFont() const {
@@ -77,11 +58,13 @@ bool SdlAudio::chooseSoundFont() const {
 }
 
 bool SdlAudio::openEffects(const std::filesystem::path& path) {
-    return isOpen() && effects_.open(path);
+    const SdlDevice::Use output = device_.use();
+    return output && effects_.open(path);
 }
 
 void SdlAudio::playEffect(int fromMs, int toMs) {
-    if (isOpen()) effects_.play(fromMs, toMs);
+    if (!isOpen()) return;
+    if (const SdlDevice::Use output = device_.use()) effects_.play(fromMs, toMs);
 }
 
 void SdlAudio::playSong(const std::filesystem::path& path) {
@@ -94,6 +77,18 @@ void SdlAudio::stopSong() {
 
 void SdlAudio::setSongEndHandler(std::function<void()> handler) {
     if (isOpen()) music_->setEndHandler(std::move(handler));
+}
+
+void SdlAudio::prepareSong(const std::filesystem::path& path) {
+    if (isOpen() && songsPlayable_) music_->prepare(path);
+}
+
+std::filesystem::path SdlAudio::preparedSong() {
+    return isOpen() ? music_->preparedSong() : std::filesystem::path();
+}
+
+bool SdlAudio::waitUntilResting(std::chrono::milliseconds cap) {
+    return !isOpen() || music_->waitUntilResting(cap);
 }
 
 void SdlAudio::settleSongs() {

@@ -29,7 +29,11 @@ bool SdlEffects::open(const std::filesystem::path& path) {
 
 void SdlEffects::close() {
     if (wave_ == nullptr) return;
-    Mix_HaltChannel(-1);  // no channel may go on reading a view into the wave
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    // No channel may go on reading a view into the wave; a resting output has none.
+    if (Mix_QuerySpec(&rate, &format, &channels) != 0) Mix_HaltChannel(-1);
     segments_.clear();
     Mix_FreeChunk(wave_);
     wave_ = nullptr;

@@ -93,6 +93,7 @@ void SoundBoard::all_Click() {
     g_.musicChoice = kMusicSequenceStored;
     save();
     g_.musicChoice = 0;
+    prepareNextSong();
 }
 
 void SoundBoard::MMC1_Done(int notifyCode) {
@@ -105,6 +106,14 @@ void SoundBoard::MMC1_Done(int notifyCode) {
     menu_.song(g_.musicChoice).checked = true;
     changed();
     playSongItem(g_.musicChoice);
+    prepareNextSong();
+}
+
+// In sequence the song after musicChoice (song 1 after the last, or when none
+// plays yet) is opened ahead, so it follows without a pause.
+void SoundBoard::prepareNextSong() {
+    const int n = menu_.songCount();
+    if (n > 0) device_.prepareSong(menu_.song(g_.musicChoice % n + 1).file);
 }
 
 void SoundBoard::playSongItem(int index) {

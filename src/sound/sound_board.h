@@ -68,6 +68,7 @@ class SoundBoard {
 
   private:
     void playSongItem(int index);
+    void prepareNextSong();
     void changed() const;
     void save() const;
     void hideInfo() const;

@@ -4,41 +4,101 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
+#include <algorithm>
 
 #include "drawing/drawing.h"
 #include "settings/player_name.h"
 #include "table/qt_table.h"
 #include "table/table_scene.h"
 #include "table/table_text.h"
+#include "table/text_panel.h"
 
 namespace morvello {
 namespace {
 
-// Refuses, keystroke by keystroke, a name the file or the table could not hold.
+constexpr double kBoxLeft = 74;
+constexpr double kBoxesTop = 32;
+constexpr double kNamesFontSize = 10;  // the size the names are printed at on the table
+constexpr double kPanelWidth = 158;
+constexpr double kHintTop = 172;  // just below the panel's frame
+
+// Refuses, keystroke by keystroke, a name the file or the table could not hold,
+// and keeps the reason for the player.
 class NameValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        return isAcceptableName(input) ? Acceptable : Invalid;
+        const QString refusal = nameRefusal(input);
+        if (refusal.isEmpty()) return Acceptable;
+        lastRefusal_ = refusal;
+        return Invalid;
     }
+    const QString& lastRefusal() const { return lastRefusal_; }
+
+  private:
+    mutable QString lastRefusal_;
 };
 
-constexpr double kBoxLeft = 74;
-constexpr double kBoxesTop = 32;
+bool fitsTheTable(const QString& name) {
+    return tableTextWidth(name, kNamesFontSize) <= kMaxNameWidth;
+}
+
+TextPanel* makeHint(TableScene& scene) {
+    auto* hint = new TextPanel(kPanelWidth, PanelStyle{.points = 7,
+                                                       .text = Qt::black,
+                                                       .ground = QColor(255, 255, 192),
+                                                       .border = QColor(255, 255, 0),
+                                                       .padding = 3});
+    hint->setParentItem(&scene.surface());
+    hint->setZValue(stacking::widgets);
+    hint->setPos(0, kHintTop);
+    hint->hide();
+    return hint;
+}
 
 }  // namespace
 
+QString nameRefusal(const QString& name) {
+    if (const NameFault fault = nameFault(name.toStdString()); fault != NameFault::None) {
+        const std::string_view reason = describeNameFault(fault);
+        return QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+    }
+    if (name.toUcs4().size() > kMaxNameLength)
+        return QStringLiteral("A name can have at most %1 characters.").arg(kMaxNameLength);
+    if (!fitsTheTable(name)) return QStringLiteral("This name is too wide for the table.");
+    return {};
+}
+
 bool isAcceptableName(const QString& name) {
-    return name.size() <= kMaxNameLength && isStorableName(name.toStdString()) &&
-           tableTextWidth(name, 10) <= kMaxNameWidth;
+    return nameRefusal(name).isEmpty();
+}
+
+QString fittedName(const std::string& utf8) {
+    const QList<uint> chars = QString::fromStdString(storableName(utf8)).toUcs4();
+    QString name = QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()),
+                                     std::min<qsizetype>(chars.size(), kMaxNameLength));
+    while (!fitsTheTable(name)) name.chop(1);
+    return name;
 }
 
 NamesPanel::NamesPanel(Match& match, TableScene& scene, QtTable& table)
-    : match_(match), scene_(scene), table_(table) {
+    : match_(match), scene_(scene), table_(table), hint_(makeHint(scene)) {
+    scene_.whenWidgetsBuilt([this] { connectWidgets(); });
+}
+
+void NamesPanel::connectWidgets() {
     for (int i = 1; i <= 4; ++i) {
         QLineEdit& box = scene_.nameBox(i);
-        box.setValidator(new NameValidator(&box));
-        QObject::connect(&box, &QLineEdit::textChanged, &box, [this, i] { TxtPlayer_Change(i); });
+        auto* validator = new NameValidator(&box);
+        box.setValidator(validator);
+        QObject::connect(&box, &QLineEdit::textChanged, &box, [this, i] {
+            hint_->hide();
+            TxtPlayer_Change(i);
+        });
+        QObject::connect(&box, &QLineEdit::inputRejected, &box, [this, validator] {
+            hint_->setText(validator->lastRefusal());
+            hint_->show();
+        });
     }
     QObject::connect(&scene_.namesOk(), &QPushButton::clicked, &scene_.namesOk(),
                      [this] { CMDNames_Click(); });
@@ -63,8 +123,12 @@ void NamesPanel::personalize_players_Click() {
         item.setPos(kBoxLeft, top);
         item.show();
         d.moveTo(5, top + 1);
-        scene_.nameBox(i).setText(
-            QString::fromStdString(match_.state().playerNames[static_cast<std::size_t>(i - 1)]));
+        // A box holds only what it would accept from the keyboard, so its checks
+        // hold for every keystroke, and the name kept is the name shown.
+        const QString fitted =
+            fittedName(match_.state().playerNames[static_cast<std::size_t>(i - 1)]);
+        match_.TxtPlayer_Change(i, fitted.toStdString());
+        scene_.nameBox(i).setText(fitted);
         d.print(i == 1 ? "Player1 (you)" : "Player" + std::to_string(i), true);
     }
     QGraphicsProxyWidget& ok = scene_.namesOkItem();
@@ -81,6 +145,7 @@ void NamesPanel::CMDNames_Click() {
     match_.CMDNames_Click();
     for (int i = 1; i <= 4; ++i) scene_.nameBoxItem(i).hide();
     scene_.namesOkItem().hide();
+    hint_->hide();
     table_.clearDrawing();
     table_.dealerChoiceChanged();
 }

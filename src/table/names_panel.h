@@ -3,23 +3,30 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "match/controller.h"
+#include "settings/player_name.h"
 
 namespace morvello {
 
 class QtTable;
 class TableScene;
+class TextPanel;
 
 // Widest name, in table units at the names' font size, that fits its places on
-// the table and on the score sheet; and the longest, in characters, that a side
-// seat can write down its edge.
+// the table and on the score sheet (its length is capped by kMaxNameLength).
 inline constexpr double kMaxNameWidth = 110;
-inline constexpr int kMaxNameLength = 16;
 
-// Whether a name can be stored in the configuration file and read back the same,
-// and fits its places on the table.
+// Why a name cannot be stored in the configuration file and read back the same,
+// or does not fit its places on the table: a short sentence for the player, empty
+// when the name is acceptable.
+QString nameRefusal(const QString& name);
 bool isAcceptableName(const QString& name);
+
+// The longest acceptable start of a name held elsewhere (the file, the game):
+// what cannot be stored left out, then cut to the length and the width allowed.
+QString fittedName(const std::string& utf8);
 
 class NamesPanel {
   public:
@@ -29,11 +36,16 @@ class NamesPanel {
     void TxtPlayer_Change(int index);
     void CMDNames_Click();
     bool shown() const;
+    // The line under the panel that says why a keystroke was refused.
+    const TextPanel& hint() const { return *hint_; }
 
   private:
+    void connectWidgets();
+
     Match& match_;
     TableScene& scene_;
     QtTable& table_;
+    TextPanel* hint_;  // owned by the scene
 };
 
 }  // namespace morvello

@@ -11,6 +11,7 @@
 #include "match/pace.h"
 #include "rules/declarations.h"
 #include "rules/play_rules.h"
+#include "settings/player_name.h"
 
 namespace morvello {
 namespace {
@@ -100,8 +101,11 @@ QtTable::QtTable(TableScene& scene, TableHost& host) : scene_(scene), host_(host
     scene_.surface().onPress = [this] { Form_MouseDown(); };
     scene_.rules().setOnPress([this] { hideRules(); });
     scene_.about().setOnPress([this] { hideAbout(); });
-    QObject::connect(&scene_.signalList(), &QListWidget::itemClicked, &context_,
-                     [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    scene_.whenWidgetsBuilt([this] {
+        QObject::connect(
+            &scene_.signalList(), &QListWidget::itemClicked, &context_,
+            [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+    });
 }
 
 QtTable::~QtTable() {
@@ -286,6 +290,22 @@ void QtTable::clearDrawing() {
     scene_.surface().clear();
 }
 
+namespace {
+
+// A name as the table writes it: no more characters than the name boxes take, so
+// a longer name from elsewhere neither runs off the table nor slows the drawing.
+QList<uint> nameCharacters(const std::string& name) {
+    return QString::fromStdString(name).toUcs4().mid(0, kMaxNameLength);
+}
+
+std::string nameText(const std::string& name) {
+    const QList<uint> chars = nameCharacters(name);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size())
+        .toStdString();
+}
+
+}  // namespace
+
 // Posiziona_Players: the names at size 10, the player to move in white; the side
 // names one character a line.
 void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) {
@@ -297,14 +317,13 @@ void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) 
     };
     d.setColour(colourOf(1));
     d.moveTo(t.centerX - t.cardWidth / 2, 2 * t.centerY - 16);
-    d.print(names[0], true);
+    d.print(nameText(names[0]), true);
     d.setColour(colourOf(3));
     d.moveTo(t.centerX - t.cardWidth / 2, 6);
-    d.print(names[2], true);
+    d.print(nameText(names[2]), true);
     auto vertical = [&](int seat, double x) {
         d.setColour(colourOf(seat));
-        const QList<uint> chars =
-            QString::fromStdString(names[static_cast<std::size_t>(seat - 1)]).toUcs4();
+        const QList<uint> chars = nameCharacters(names[static_cast<std::size_t>(seat - 1)]);
         for (int k = 1; k <= chars.size(); ++k) {
             d.moveTo(x, t.centerY - kSideNameTop + k * (d.fontSize() + kSideNameLineGap));
             const char32_t c = chars[k - 1];
@@ -552,7 +571,18 @@ void QtTable::dealerChoiceChanged() {
 
 // ---- the rules and about panels
 
+namespace {
+
+// Of the two panels, front is drawn over behind wherever they overlap.
+void bringPanelToFront(TextPanel& front, TextPanel& behind) {
+    front.setZValue(stacking::panels + 1);
+    behind.setZValue(stacking::panels);
+}
+
+}  // namespace
+
 void QtTable::menu_rules_Click() {
+    bringPanelToFront(scene_.rules(), scene_.about());
     if (rulesShown())
         hideRules();
     else
@@ -561,10 +591,12 @@ void QtTable::menu_rules_Click() {
 
 void QtTable::menu_about_Click() {
     hideRules();
-    if (aboutShown())
+    if (aboutShown()) {
         hideAbout();
-    else
+    } else {
         scene_.about().show();
+        bringPanelToFront(scene_.about(), scene_.rules());
+    }
 }
 
 void QtTable::hideRules() {

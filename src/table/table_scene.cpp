@@ -1,5 +1,7 @@
 #include "table/table_scene.h"
 
+#include <utility>
+
 #include <QGraphicsLineItem>
 #include <QGraphicsProxyWidget>
 #include <QLineEdit>
@@ -32,7 +34,6 @@ TableScene::TableScene(QSizeF cardSize) : cardSize_(cardSize), surface_(new Tabl
     addItem(surface_);
     buildCards();
     buildLabels();
-    buildWidgets();
 }
 
 void TableScene::buildCards() {
@@ -102,18 +103,21 @@ void TableScene::buildLabels() {
 }
 
 void TableScene::buildWidgets() {
-    signalList_ = new QListWidget;
-    signalList_->addItems({"None", "Volo", "Busso", "Striscio!"});
-    signalList_->setFont(widgetFont(10));
-    signalList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    signalList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    signalList_->setFocusPolicy(Qt::NoFocus);
-    signalList_->setUniformItemSizes(true);
-    signalList_->setFixedSize(62, 4 * 12 + 4);
-    signalListProxy_ = addWidget(signalList_);
-    signalListProxy_->setParentItem(surface_);
-    signalListProxy_->setZValue(stacking::widgets);
-    signalListProxy_->setPos(kOffTable, kOffTable);
+    if (widgetsBuilt_) return;
+    widgetsBuilt_ = true;
+    Widgets& w = widgets_;
+    w.signalList = new QListWidget;
+    w.signalList->addItems({"None", "Volo", "Busso", "Striscio!"});
+    w.signalList->setFont(widgetFont(10));
+    w.signalList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w.signalList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w.signalList->setFocusPolicy(Qt::NoFocus);
+    w.signalList->setUniformItemSizes(true);
+    w.signalList->setFixedSize(62, 4 * 12 + 4);
+    w.signalListProxy = addWidget(w.signalList);
+    w.signalListProxy->setParentItem(surface_);
+    w.signalListProxy->setZValue(stacking::widgets);
+    w.signalListProxy->setPos(kOffTable, kOffTable);
 
     for (int i = 1; i <= 4; ++i) {
         auto* box = new QLineEdit;
@@ -124,16 +128,29 @@ void TableScene::buildWidgets() {
         proxy->setParentItem(surface_);
         proxy->setZValue(stacking::widgets);
         proxy->hide();
-        nameBoxes_[static_cast<std::size_t>(i)] = box;
-        nameBoxProxies_[static_cast<std::size_t>(i)] = proxy;
+        w.nameBoxes[static_cast<std::size_t>(i)] = box;
+        w.nameBoxProxies[static_cast<std::size_t>(i)] = proxy;
     }
-    namesOk_ = new QPushButton("OK");
-    namesOk_->setFont(widgetFont(11));
-    namesOk_->setFixedSize(50, 22);
-    namesOkProxy_ = addWidget(namesOk_);
-    namesOkProxy_->setParentItem(surface_);
-    namesOkProxy_->setZValue(stacking::widgets);
-    namesOkProxy_->hide();
+    w.namesOk = new QPushButton("OK");
+    w.namesOk->setFont(widgetFont(11));
+    w.namesOk->setFixedSize(50, 22);
+    w.namesOkProxy = addWidget(w.namesOk);
+    w.namesOkProxy->setParentItem(surface_);
+    w.namesOkProxy->setZValue(stacking::widgets);
+    w.namesOkProxy->hide();
+    for (const std::function<void()>& connect : std::exchange(whenBuilt_, {})) connect();
+}
+
+TableScene::Widgets& TableScene::widgets() {
+    buildWidgets();
+    return widgets_;
+}
+
+void TableScene::whenWidgetsBuilt(std::function<void()> connect) {
+    if (widgetsBuilt_)
+        connect();
+    else
+        whenBuilt_.push_back(std::move(connect));
 }
 
 void TableScene::bringToFront(int code) {
@@ -149,8 +166,11 @@ void TableScene::setClockText(const QString& text) {
     clock_->setText(text);
     const QPointF p = clock_->pos();
     const double w = clock_->width(), h = clock_->height();
-    clockLine1_->setLine(p.x(), p.y() + h, p.x() + w, p.y() + h);
-    clockLine2_->setLine(p.x() - 2, p.y() + h + 5, p.x() + w, p.y() + h + 5);
+    // Lines that stay where they are are not touched: each tick repaints the time alone.
+    const QLineF line1(p.x(), p.y() + h, p.x() + w, p.y() + h);
+    const QLineF line2(p.x() - 2, p.y() + h + 5, p.x() + w, p.y() + h + 5);
+    if (clockLine1_->line() != line1) clockLine1_->setLine(line1);
+    if (clockLine2_->line() != line2) clockLine2_->setLine(line2);
 }
 
 }  // namespace morvello

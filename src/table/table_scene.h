@@ -5,6 +5,8 @@
 
 #include <QGraphicsScene>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "table/card_item.h"
 #include "table/table_surface.h"
@@ -31,14 +33,20 @@ class TableScene : public QGraphicsScene {
     TextPanel& clock() { return *clock_; }
     TextPanel& rules() { return *rules_; }
     TextPanel& about() { return *about_; }
-    QListWidget& signalList() { return *signalList_; }
-    QGraphicsProxyWidget& signalListItem() { return *signalListProxy_; }
-    QLineEdit& nameBox(int i) { return *nameBoxes_.at(static_cast<std::size_t>(i)); }
+    // The widgets (the signal list, the name boxes and OK) are a good part of the
+    // start-up's work and unseen at first: they are built on first use, or by
+    // buildWidgets once the table has been shown.
+    QListWidget& signalList() { return *widgets().signalList; }
+    QGraphicsProxyWidget& signalListItem() { return *widgets().signalListProxy; }
+    QLineEdit& nameBox(int i) { return *widgets().nameBoxes.at(static_cast<std::size_t>(i)); }
     QGraphicsProxyWidget& nameBoxItem(int i) {
-        return *nameBoxProxies_.at(static_cast<std::size_t>(i));
+        return *widgets().nameBoxProxies.at(static_cast<std::size_t>(i));
     }
-    QPushButton& namesOk() { return *namesOk_; }
-    QGraphicsProxyWidget& namesOkItem() { return *namesOkProxy_; }
+    QPushButton& namesOk() { return *widgets().namesOk; }
+    QGraphicsProxyWidget& namesOkItem() { return *widgets().namesOkProxy; }
+    void buildWidgets();
+    // Runs connect now if the widgets exist, otherwise as soon as they are built.
+    void whenWidgetsBuilt(std::function<void()> connect);
 
     // Stacking of the card images: in front of, or behind, every other card.
     void bringToFront(int code);
@@ -51,7 +59,6 @@ class TableScene : public QGraphicsScene {
   private:
     void buildCards();
     void buildLabels();
-    void buildWidgets();
 
     QSizeF cardSize_;
     TableSurface* surface_;
@@ -64,12 +71,19 @@ class TableScene : public QGraphicsScene {
     QGraphicsLineItem* clockLine2_ = nullptr;
     TextPanel* rules_ = nullptr;
     TextPanel* about_ = nullptr;
-    QListWidget* signalList_ = nullptr;
-    QGraphicsProxyWidget* signalListProxy_ = nullptr;
-    std::array<QLineEdit*, 5> nameBoxes_{};
-    std::array<QGraphicsProxyWidget*, 5> nameBoxProxies_{};
-    QPushButton* namesOk_ = nullptr;
-    QGraphicsProxyWidget* namesOkProxy_ = nullptr;
+    struct Widgets {
+        QListWidget* signalList = nullptr;
+        QGraphicsProxyWidget* signalListProxy = nullptr;
+        std::array<QLineEdit*, 5> nameBoxes{};
+        std::array<QGraphicsProxyWidget*, 5> nameBoxProxies{};
+        QPushButton* namesOk = nullptr;
+        QGraphicsProxyWidget* namesOkProxy = nullptr;
+    };
+    Widgets& widgets();
+
+    Widgets widgets_;
+    bool widgetsBuilt_ = false;
+    std::vector<std::function<void()>> whenBuilt_;
     double frontZ_ = 1;
     double backZ_ = 0;
 };

@@ -18,10 +18,11 @@ class WindowSounds : public ::testing::Test {
     WindowSounds() { qputenv("SDL_AUDIODRIVER", "dummy"); }
 
     // A window on the folder's config.qvr, once its Music menu is built.
-    std::unique_ptr<GameWindow> openWindow() {
+    std::unique_ptr<GameWindow> openWindow(const QString& soundModule = {}) {
         WindowOptions options;
         options.delayScale = 0;
         options.store.emplace(dir_.path(), dir_.filePath("user"));
+        options.soundModule = soundModule;
         auto window = std::make_unique<GameWindow>(std::move(options));
         window->Form_Load();
         window->show();
@@ -79,6 +80,30 @@ TEST_F(WindowSounds, StoredSequentialModeIsCheckedAtTheNextStart) {
     EXPECT_FALSE(window->menus().noMusic->isChecked());
     EXPECT_TRUE(window->menus().rustle[0]->isChecked());
     EXPECT_EQ(window->state().musicChoice, 0);  // nothing plays until a song is chosen
+}
+
+// Without its audio module the game is silent, but the stored choices show and
+// every choice moves its check mark and is saved.
+TEST_F(WindowSounds, WithoutTheSoundModuleTheMenusStillWorkAndSave) {
+    GameState g;
+    g.rustleChoice = 0;
+    g.musicChoice = 101;
+    ASSERT_TRUE(ConfigStore(dir_.path(), dir_.filePath("user")).Set_Write(g));
+    auto window = openWindow(dir_.filePath("missing-module.so"));
+    const GameMenus& m = window->menus();
+    EXPECT_TRUE(m.rustle[0]->isChecked());
+    EXPECT_TRUE(m.allSongs->isChecked());
+
+    m.rustle[1]->trigger();
+    EXPECT_TRUE(m.rustle[1]->isChecked());
+    EXPECT_FALSE(m.rustle[0]->isChecked());
+    EXPECT_EQ(stored().rustleChoice, 1);
+    m.songs[0]->trigger();
+    EXPECT_TRUE(m.songs[0]->isChecked());
+    EXPECT_FALSE(m.allSongs->isChecked());
+    m.noMusic->trigger();
+    EXPECT_TRUE(m.noMusic->isChecked());
+    EXPECT_EQ(stored().musicChoice, 0);
 }
 
 }  // namespace

@@ -89,11 +89,21 @@ TEST(DealerChoice, ConfirmedNamesRestartTheChoiceFromTheFirstCard) {
     EXPECT_FALSE(c.run.state().menus.continueEnabled);
 }
 
+// A first start (all zeros), or a stored deck with an entry the file could not
+// give (0) or gave twice: a whole fresh deck is shuffled before the draws.
 TEST(DealerChoice, NoStoredDeckIsShuffledBeforeTheDraws) {
-    ChoiceRun c;  // a first start: the deck is all zeros
-    c.run.run();
-    EXPECT_TRUE(isFullDeck(c.run.state().deck));
-    EXPECT_GE(drawsOf(c.table).size(), 4u);
+    Deck repeated{};
+    for (int i = 1; i <= 40; ++i) repeated[i] = i;
+    Deck unreadable = repeated;
+    repeated[40] = 1;
+    unreadable[7] = 0;
+    for (const Deck& stored : {Deck{}, repeated, unreadable}) {
+        ChoiceRun c;
+        c.run.setUp().deck = stored;
+        c.run.run();
+        EXPECT_TRUE(isFullDeck(c.run.state().deck));
+        EXPECT_GE(drawsOf(c.table).size(), 4u);
+    }
 }
 
 }  // namespace

@@ -60,8 +60,10 @@ std::vector<std::string> eventsOf(const SimRun& run, const std::string& name) {
     return lines;
 }
 
-std::filesystem::path writeDecks(const std::vector<std::string>& lines) {
-    const auto path = std::filesystem::temp_directory_path() / "morvello-sim-test-decks.txt";
+std::filesystem::path writeDecks(const std::vector<std::string>& lines,
+                                 const std::string& name = "decks") {
+    const auto path =
+        std::filesystem::temp_directory_path() / ("morvello-sim-test-" + name + ".txt");
     std::ofstream out(path);
     for (const auto& l : lines) out << l << "\n";
     return path;
@@ -74,8 +76,18 @@ std::string orderedDeck(bool commas) {
 }
 
 TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
-    for (const std::string args : {"--frobnicate", "--target 25", "--dealer 5", "--matches 0",
-                                   "--seed", "--replay 2,x", "--decks /nonexistent/file"}) {
+    const std::string ordered = orderedDeck(true);
+    const std::string wrapsToCard1 = ordered.substr(0, ordered.size() - 1) + "4294967297";
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    for (const std::string& args :
+         {std::string("--frobnicate"), std::string("--target 25"), std::string("--dealer 5"),
+          std::string("--matches 0"), std::string("--seed"), std::string("--replay 2,x"),
+          std::string("--replay ''"), std::string("--replay 2,"), std::string("--replay ,2"),
+          std::string("--replay 4294967298"), std::string("--decks /nonexistent/file"),
+          "--decks " + folder, std::string("--decks /dev/null"),
+          "--decks " + writeDecks({}, "empty").string(),
+          "--decks " + writeDecks({"", " ", ""}, "blank").string(),
+          "--decks " + writeDecks({wrapsToCard1}, "wraps").string()}) {
         const SimRun run = runSim(args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
@@ -121,6 +133,8 @@ TEST(SimTrace, DeckFileRunsStopAtTheShuffleThatNeedsAnotherLine) {
     const auto decks = writeDecks({orderedDeck(true), "", orderedDeck(false)});
     const SimRun run = runSim("--trace --dealer 0 --matches 5 --decks " + decks.string());
     EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("ran out after 2 decks"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     const auto deals = eventsOf(run, "deal");
     ASSERT_EQ(deals.size(), 2u);
     EXPECT_EQ(field(deals[0], "dealer"), 0);

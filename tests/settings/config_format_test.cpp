@@ -44,9 +44,11 @@ TEST(ConfigFormat, WriterStoresOnlyWhatReadsBack) {
     g.rustleChoice = 9;
     g.dealerSeat = 6;
     g.deck[1] = 5;  // a deck that is not whole
+    g.deck[2] = 70'000;
     g.playerNames = {"Rossi, Mario", "\t \"Bo\"", "Line\r\nBreak", "  Jos\u00E9 \u4E2D\u6587"};
     GameState expected;
     expected.playerNames = {"Rossi Mario", "Bo", "LineBreak", "Jos\u00E9 "};
+    expected.deck[1] = 5;  // kept as it is, beyond 16 bits as 0
     const GameState back = parsed(formatConfig(g));
     expectStoredFieldsEqual(back, expected);
     EXPECT_EQ(formatConfig(back), formatConfig(g));
@@ -89,6 +91,8 @@ TEST(ConfigFormat, DamagedLinesGiveDefaultsAndACommaShiftsLaterFields) {
          [](GameState& g) {
              g = GameState{};
              g.playerNames = played().playerNames;
+             g.deck = played().deck;
+             g.deck[1] = 0;  // only the entry that cannot be read
          }},
         {"unreadable: the defaults; the rest of a number's line is ignored",
          {"1: 1 fast", "2:", "6:fast", "7:fast", "8:", "9: 99999999999999999999 ", "11:x", "50:x"},
@@ -97,6 +101,17 @@ TEST(ConfigFormat, DamagedLinesGiveDefaultsAndACommaShiftsLaterFields) {
              g.playRate = 1;
              g.playerNames = played().playerNames;
              g.playerNames[0] = "";
+             g.deck = played().deck;
+             g.deck[2] = 0;
+         }},
+        {"a repeated deck entry is kept where it stands",
+         {"12: 2 "},
+         [](GameState& g) { g.deck[3] = 2; }},
+        {"a name keeps as many characters as the name boxes take",
+         {"4:" + std::string(900'000, 'x'), "5:Bianchi Maria Grazia"},
+         [](GameState& g) {
+             g.playerNames[2] = std::string(16, 'x');
+             g.playerNames[3] = "Bianchi Maria Gr";
          }},
     };
     for (const auto& c : cases) {
@@ -105,6 +120,14 @@ TEST(ConfigFormat, DamagedLinesGiveDefaultsAndACommaShiftsLaterFields) {
         c.differs(expected);
         expectStoredFieldsEqual(parsed(damaged(c.edits, c.keptLines)), expected);
     }
+}
+
+// Line ends other than CR LF, and a byte-order mark, do not move any field.
+TEST(ConfigFormat, BareCrLinesAndAByteOrderMarkReadAsTheFile) {
+    std::string crOnly = formatConfig(played());
+    std::erase(crOnly, '\n');
+    expectStoredFieldsEqual(parsed(crOnly), played());
+    expectStoredFieldsEqual(parsed("\xEF\xBB\xBF" + formatConfig(played())), played());
 }
 
 }  // namespace

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "config_samples.h"
 #include "settings/config_format.h"
@@ -86,6 +92,142 @@ TEST_F(ConfigFile, ReadOnlyProgramFolderSavesInTheUserFolder) {
     EXPECT_EQ(store.writePath(), userFile());
     EXPECT_EQ(bytesOf(programFile()), formatConfig(GameState{}));
     expectStoredFieldsEqual(read(store, GameState{}), played());
+}
+
+// A disk that fills up during the save: the file-size limit makes the write fail
+// part way, as a full disk does, also for root.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(ConfigFile, SaveThatCannotBeWrittenWholeKeepsTheOldFile) {
+    const std::string old = formatConfig(GameState{});
+    put(old);
+    {
+        FileSizeLimit full(old.size() / 2);
+        EXPECT_FALSE(store.Set_Write(played()));
+    }
+    EXPECT_EQ(bytesOf(programFile()), old);
+    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"config.qvr"});    // no temporary file left either
+    EXPECT_TRUE(store.Set_Write(played()));  // room again: saved
+    expectStoredFieldsEqual(read(store, GameState{}), played());
+}
+
+// A FIFO, or links to one or to a file, named config.qvr: nothing waits on them and
+// nothing is written through them; the game keeps its settings in the user's folder.
+TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
+    const QString fifo = programDir.filePath("fifo");
+    const QString target = programDir.filePath("target");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(formatConfig(played()).c_str());
+    }
+    for (const QString& linked : {QString(), fifo, target}) {
+        SCOPED_TRACE(linked.toStdString());
+        QFile::remove(programFile());
+        QFile::remove(userFile());
+        if (linked.isEmpty()) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(programFile()).constData(), 0600), 0);
+        } else {
+            ASSERT_TRUE(QFile::link(linked, programFile()));
+        }
+        expectStoredFieldsEqual(read(store, played()), GameState{});
+        ASSERT_TRUE(store.Set_Write(played()));
+        EXPECT_EQ(store.writePath(), userFile());
+        expectStoredFieldsEqual(read(store, GameState{}), played());
+        EXPECT_EQ(QFileInfo(programFile()).isSymLink(), !linked.isEmpty());
+    }
+    EXPECT_EQ(bytesOf(target), formatConfig(played()).c_str());
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    // With no other place to go, the link stays and nothing is saved.
+    const ConfigStore linkedOnly(programDir.path(), QString());
+    EXPECT_FALSE(linkedOnly.Set_Write(played()));
+    EXPECT_TRUE(QFileInfo(programFile()).isSymLink());
+    EXPECT_EQ(bytesOf(target), formatConfig(played()).c_str());
+}
+
+// A file beside the program that the game may not read, or may not write: it is
+// left as it is, and the game reads and saves in the user's folder.
+TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
+    const std::string theirs = formatConfig(played());
+    for (const auto refused : {QIODevice::ReadOnly, QIODevice::WriteOnly}) {
+        QFile::remove(userFile());
+        put(theirs);
+        const ConfigStore refusing(programDir.path(), userDir.filePath("Morvello"),
+                                   [&](const QString& path, QIODevice::OpenMode mode) {
+                                       return path != programFile() || mode != refused;
+                                   });
+        const GameState first = read(refusing, GameState{});
+        if (refused == QIODevice::ReadOnly) expectStoredFieldsEqual(first, GameState{});
+        if (refused == QIODevice::WriteOnly) expectStoredFieldsEqual(first, played());
+        EXPECT_EQ(refusing.writePath(), userFile());
+        GameState changed = GameState{};
+        changed.playRate = 1;
+        ASSERT_TRUE(refusing.Set_Write(changed));
+        EXPECT_EQ(bytesOf(programFile()), theirs);
+        EXPECT_EQ(refusing.readPath(), userFile());
+        EXPECT_EQ(read(refusing, GameState{}).playRate, 1);
+    }
+}
+
+// The same through the file's own permissions, where they apply (not to root).
+TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    const std::string theirs = formatConfig(played());
+    for (const QFileDevice::Permissions permissions :
+         {QFileDevice::Permissions(), QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
+        QFile::remove(userFile());
+        QFile::setPermissions(programFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        put(theirs);
+        QFile::setPermissions(programFile(), permissions);
+        expectStoredFieldsEqual(read(store, GameState{}), GameState{});
+        ASSERT_TRUE(store.Set_Write(GameState{}));
+        EXPECT_EQ(store.writePath(), userFile());
+        QFile::setPermissions(programFile(), QFileDevice::ReadOwner);
+        EXPECT_EQ(bytesOf(programFile()), theirs);
+    }
+}
+
+TEST_F(ConfigFile, TemporaryFilesOfInterruptedSavesAreRemovedOnStart) {
+    put(formatConfig(played()));
+    QDir(userDir.path()).mkpath("Morvello");
+    const QStringList stale{programDir.filePath("config.qvr.Ab12Cd"),
+                            userDir.filePath("Morvello/config.qvr.zz9ZZ9")};
+    const QStringList kept{programDir.filePath("config.qvr.keep"),
+                           programDir.filePath("config.qvr.Ab12Cd7"),
+                           programDir.filePath("other.qvr.Ab12Cd")};
+    for (const QString& path : stale + kept) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString link = programDir.filePath("config.qvr.LinkAb");
+    ASSERT_TRUE(QFile::link(kept.front(), link));
+
+    expectStoredFieldsEqual(read(store, GameState{}), played());
+    for (const QString& path : stale) EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+    for (const QString& path : kept) EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
 }  // namespace

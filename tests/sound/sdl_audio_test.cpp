@@ -118,9 +118,16 @@ class Heard {
 };
 
 // The sound procedures over the real device, and what is heard of it.
+// The output kept open throughout, so that every frame it mixes can be counted.
+AudioFormat keptOpen() {
+    AudioFormat format;
+    format.restAfter = SdlDevice::kNeverRest;
+    return format;
+}
+
 struct Table {
-    explicit Table(SoundFolders folders)
-        : audio(heard.poster()), board(g, audio, std::move(folders), {}) {
+    explicit Table(SoundFolders folders, AudioFormat format = keptOpen())
+        : audio(heard.poster(), std::move(format)), board(g, audio, std::move(folders), {}) {
         Mix_SetPostMix(&Heard::postMix, &heard);
     }
     ~Table() { Mix_SetPostMix(nullptr, nullptr); }  // before the mixer closes
@@ -266,6 +273,50 @@ TEST_F(RealAudioTest, ASongFromBesideTheProgramStopsAtNoneOrAnotherSongWithoutAn
     ASSERT_TRUE(t.heard.waitForFrames(framesOf(500)));
     EXPECT_EQ(t.heard.loudFrames(), loud) << "music after None";
     EXPECT_FALSE(t.heard.runNext(0s)) << "a stopped or replaced song reported an end";
+}
+
+// Once nothing sounds the output rests (it mixes nothing); a card sound or a song
+// opens it again and is heard, and a song's end is still reported.
+TEST_F(RealAudioTest, OutputRestsWhileQuietAndWakesForTheNextSound) {
+    song("a.mid");
+    AudioFormat format;
+    format.restAfter = 20ms;
+    Table t(folders(), format);
+    t.board.startUp();
+    ASSERT_TRUE(t.audio.waitUntilResting(kCap));
+    EXPECT_FALSE(t.audio.deviceOpen());
+
+    t.board.suona(kCardSound);
+    EXPECT_TRUE(t.audio.deviceOpen());
+    ASSERT_TRUE(t.heard.waitForSound());
+    ASSERT_TRUE(t.audio.waitUntilResting(kCap));
+
+    const std::int64_t loud = t.heard.loudFrames();
+    t.board.canzoni_Click(1);
+    ASSERT_TRUE(t.heard.runNext()) << "the song never ended";
+    EXPECT_GT(t.heard.loudFrames(), loud);
+    EXPECT_TRUE(t.audio.waitUntilResting(kCap));
+}
+
+// In sequence the next song is opened while the current one plays, so that it
+// follows at once.
+TEST_F(RealAudioTest, InSequenceTheNextSongIsOpenedAhead) {
+    song("a.mid");
+    song("b.mid");
+    Table t(folders());
+    t.board.startUp();
+    t.board.canzoni_Click(2);
+    t.board.all_Click();
+    t.audio.settleSongs();
+    EXPECT_EQ(t.audio.preparedSong(), folder.path() / "music" / "a.mid");
+    ASSERT_TRUE(t.heard.runNext());  // b ends: a follows, b is opened ahead
+    EXPECT_EQ(t.g.musicChoice, 1);
+    t.audio.settleSongs();
+    EXPECT_TRUE(t.audio.songPlaying() || t.heard.runNext(0s));
+    EXPECT_EQ(t.audio.preparedSong(), folder.path() / "music" / "b.mid");
+    t.board.nomusic_Click();
+    t.audio.settleSongs();
+    EXPECT_EQ(t.audio.preparedSong(), std::filesystem::path());
 }
 
 TEST_F(RealAudioTest, WithoutAnAudioDeviceTheGamePlaysSilentlyAfterOneLogLine) {

@@ -223,6 +223,22 @@ TEST(QtTableWaits, InfoHidesTheRulesAndTogglesItself) {
     EXPECT_FALSE(f.table.rulesShown());
 }
 
+// The rules come to the front over the about panel, which stays shown beneath.
+TEST(QtTableWaits, RulesChosenOverTheAboutPanelAreInFront) {
+    TableFixture f;
+    f.scene.rules().setText("rules\n\n\n\n");
+    f.scene.about().setText("about\n\n\n\n");
+    const QPointF overlap = f.scene.about().pos() + QPointF(10, 10);
+    f.table.menu_about_Click();
+    f.table.menu_rules_Click();
+    EXPECT_TRUE(f.table.aboutShown());
+    ASSERT_TRUE(f.table.rulesShown());
+    EXPECT_EQ(f.scene.items(overlap).value(0), &f.scene.rules());
+    f.table.menu_about_Click();  // hides the rules and the about panel
+    f.table.menu_about_Click();
+    EXPECT_EQ(f.scene.items(overlap).value(0), &f.scene.about());
+}
+
 TEST(QtTableWaits, MessageIsWindowModalAndItsOkEndsTheWait) {
     TableFixture f;
     bool done = false;

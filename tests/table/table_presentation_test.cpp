@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QGraphicsProxyWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "settings/player_name.h"
 #include "table/names_panel.h"
 #include "table/table_geometry.h"
 #include "table_fixture.h"
@@ -38,6 +40,13 @@ TEST(TableNames, PlayerToMoveIsWhiteAndSideNamesRunDownTheEdge) {
     EXPECT_EQ(texts[3].text, "o");
     EXPECT_DOUBLE_EQ(texts[2].x1, texts[3].x1);
     EXPECT_GT(texts[3].y1, texts[2].y1);
+
+    // A name however long is written in as many operations as the boxes allow
+    // characters, and no more of it.
+    f.table.drawNames({std::string(900'000, 'a'), std::string(900'000, 'b'), "Pa", "Lu"}, 0);
+    const auto longNames = textsIn(f.scene.surface().ops());
+    EXPECT_EQ(longNames.size(), 2u + 16u + 2u);
+    EXPECT_EQ(longNames[0].text, std::string(16, 'a'));
 
     // Every turn writes the names again in place: the drawing does not grow.
     f.table.drawNames(names, 0);
@@ -168,6 +177,54 @@ TEST(NamesPanelTest, BoxesRefuseWhatTheFileOrTheTableCannotHold) {
     EXPECT_FALSE(isAcceptableName(QString::fromUtf8("Łukasz")));
     EXPECT_FALSE(isAcceptableName("a,b"));
     EXPECT_FALSE(isAcceptableName("iiiiiiiiiiiiiiiii"));  // too long to run down a side edge
+}
+
+// A name the boxes would not take, kept elsewhere, is fitted when the panel opens:
+// the box keeps its checks, and the name kept is the one shown.
+TEST(NamesPanelTest, StoredNameTheBoxesRefuseIsFittedAndTheChecksHold) {
+    NamesFixture f;
+    f.match.stateBeforeStart().playerNames = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(40, 'W'),
+                                              " \"Pa\", x", "Lu\u0141"};
+    f.panel.personalize_players_Click();
+    const std::vector<std::string> fitted{"ABCDEFGHIJKLMNOP", "", "Pa x", "Lu"};
+    for (int i = 1; i <= 4; ++i) {
+        const QString shown = f.scene.nameBox(i).text();
+        EXPECT_TRUE(isAcceptableName(shown)) << i;
+        EXPECT_EQ(shown.toStdString(), f.state().playerNames[i - 1]);
+        if (i != 2) {
+            EXPECT_EQ(shown.toStdString(), fitted[i - 1]);
+        }
+    }
+    EXPECT_FALSE(f.scene.nameBox(2).text().isEmpty());
+
+    QLineEdit& box = f.scene.nameBox(1);
+    box.setFocus();
+    box.end(false);
+    QTest::keyClicks(&box, "\"Z");
+    EXPECT_EQ(box.text(), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(f.state().playerNames[0], "ABCDEFGHIJKLMNOP");
+}
+
+// A refused keystroke says why under the panel; the next accepted one clears it.
+TEST(NamesPanelTest, RefusedKeystrokeSaysWhy) {
+    NamesFixture f;
+    QLineEdit& box = f.scene.nameBox(2);
+    box.setFocus();
+    box.end(false);
+    EXPECT_FALSE(f.panel.hint().isVisible());
+    QTest::keyClicks(&box, ",");
+    EXPECT_TRUE(f.panel.hint().isVisible());
+    EXPECT_EQ(f.panel.hint().text().toStdString(), describeNameFault(NameFault::Comma));
+    QKeyEvent letterBeyondTheCodePage(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                      QString::fromUtf8("\u0141"));
+    QApplication::sendEvent(&box, &letterBeyondTheCodePage);
+    EXPECT_EQ(f.panel.hint().text().toStdString(), describeNameFault(NameFault::OutsideCodePage));
+    QTest::keyClicks(&box, "x");
+    EXPECT_FALSE(f.panel.hint().isVisible());
+    EXPECT_EQ(box.text(), "Box");
+    box.setText("ABCDEFGHIJKLMNOP");
+    QTest::keyClicks(&box, "Q");
+    EXPECT_EQ(f.panel.hint().text(), "A name can have at most 16 characters.");
 }
 
 TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cards/shuffle.h"
 #include "settings/config_format.h"
 #include "settings/player_name.h"
 
@@ -14,26 +13,30 @@ namespace {
 
 using morvello::GameState;
 
+// A name read is at most kMaxNameLength characters of the code page, each at most
+// three bytes of UTF-8.
+constexpr std::size_t kMaxNameBytes = 3 * morvello::kMaxNameLength;
+
 void require(bool condition) {
     if (!condition) std::abort();
 }
 
 void requireInRange(const GameState& g) {
     require(g.playRate >= 1 && g.playRate <= 3);
-    require(g.rateFactor == g.playRate * 10.0);
     require(g.rustleChoice <= 1);
     require(g.allowAllDeclare >= 1 && g.allowAllDeclare <= 2);
     require(g.scoreOption <= 1);
     require(g.dealerSeat <= 4);
     require(g.noReplayDeck);
-    require(morvello::isFullDeck(g.deck) || g.deck == std::array<int, 41>{});
+    for (const int entry : g.deck) require(entry >= INT16_MIN && entry <= INT16_MAX);
+    for (const std::string& name : g.playerNames) require(name.size() <= kMaxNameBytes);
 }
 
 bool sameStoredState(const GameState& a, const GameState& b) {
     return a.playRate == b.playRate && a.playerNames == b.playerNames &&
            a.rustleChoice == b.rustleChoice && a.musicChoice == b.musicChoice &&
            a.allowAllDeclare == b.allowAllDeclare && a.scoreOption == b.scoreOption &&
-           a.deck == b.deck && a.dealerSeat == b.dealerSeat && a.rateFactor == b.rateFactor;
+           a.deck == b.deck && a.dealerSeat == b.dealerSeat;
 }
 
 }  // namespace

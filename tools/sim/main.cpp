@@ -19,7 +19,12 @@ namespace {
 std::function<bool(Deck&)> deckSource(const sim::SimOptions& options, ShuffleEngine& engine) {
     if (options.decks) {
         return [&decks = *options.decks, next = std::size_t{0}](Deck& deck) mutable {
-            if (next == decks.size()) return false;
+            if (next == decks.size()) {
+                std::fprintf(stderr,
+                             "morvello-sim: the deck file ran out after %zu decks: stopped\n",
+                             decks.size());
+                return false;
+            }
             deck = decks[next++];
             return true;
         };

@@ -1,8 +1,11 @@
 #include "sim_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "cards/shuffle.h"
@@ -10,29 +13,45 @@
 namespace morvello::sim {
 namespace {
 
+constexpr long kLargestDealNumber = std::numeric_limits<int>::max();
+
 bool toNumber(const std::string& text, long& value) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;
 }
 
-std::string readFile(const std::string& path, bool& ok) {
+// The whole text of a regular file (a FIFO or a device such as /dev/null is
+// read as the stream it gives); a folder is refused.
+std::string readFile(const std::string& path, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "deck file " + path + " is a folder";
+        return {};
+    }
     std::ifstream in(path, std::ios::binary);
-    ok = static_cast<bool>(in);
+    if (!in) {
+        error = "cannot read deck file " + path;
+        return {};
+    }
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+// Every item between commas must be a deal number, the first and the last too.
 std::string parseReplays(const std::string& list, std::set<int>& replays) {
-    std::istringstream in(list);
-    std::string item;
-    while (std::getline(in, item, ',')) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
         long n = 0;
-        if (!toNumber(item, n) || n < 1) return "--replay takes deal numbers separated by commas";
+        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > kLargestDealNumber)
+            return "--replay takes deal numbers from 1 to " + std::to_string(kLargestDealNumber) +
+                   " separated by commas, not '" + list + "'";
         replays.insert(static_cast<int>(n));
+        if (comma == list.size()) return {};
+        start = comma + 1;
     }
-    return {};
 }
 
 std::uint32_t timeOfDaySeed() {
@@ -43,11 +62,12 @@ std::uint32_t timeOfDaySeed() {
 std::string applyOption(const std::string& flag, const std::string& value, SimOptions& o) {
     long n = 0;
     if (flag == "--decks") {
-        bool ok = false;
-        const std::string text = readFile(value, ok);
-        if (!ok) return "cannot read deck file " + value;
+        std::string error;
+        const std::string text = readFile(value, error);
+        if (!error.empty()) return error;
         std::vector<Deck> decks;
-        if (std::string error = parseDecks(text, decks); !error.empty()) return error;
+        if (error = parseDecks(text, decks); !error.empty()) return error;
+        if (decks.empty()) return "deck file " + value + " holds no deck";
         o.decks = std::move(decks);
         return {};
     }
@@ -87,14 +107,14 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
         bool good = true;
         while (fields >> field) {
             long code = 0;
-            if (++count > 40 || !toNumber(field, code)) {
+            if (++count > kCardCount || !toNumber(field, code) || code < 1 || code > kCardCount) {
                 good = false;
                 break;
             }
             deck[count] = static_cast<int>(code);
         }
         if (count == 0 && good) continue;  // a blank line
-        if (!good || count != 40 || !isFullDeck(deck))
+        if (!good || count != kCardCount || !isFullDeck(deck))
             return "deck file line " + std::to_string(lineNumber) +
                    " is not a permutation of the cards 1..40";
         decks.push_back(deck);

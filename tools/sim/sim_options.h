@@ -31,7 +31,8 @@ struct ParseResult {
 ParseResult parseOptions(const std::vector<std::string>& args);
 
 // One deck a line, 40 codes 1..40 separated by commas and/or spaces; blank lines
-// are skipped. Returns an error naming the first bad line.
+// are skipped. Returns an error naming the first bad line. A text with no deck
+// is no error here; the command line refuses it.
 std::string parseDecks(const std::string& text, std::vector<Deck>& decks);
 
 }  // namespace morvello::sim
