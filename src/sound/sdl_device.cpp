@@ -59,7 +59,10 @@ SdlDevice::Use SdlDevice::use() {
         std::lock_guard lock(mutex_);
         if (!open_) {
             if (!openMixer()) {
-                soundLog(std::string("the audio device cannot be opened again: ") + Mix_GetError());
+                if (!reopenFailed_)
+                    soundLog(std::string("the audio device cannot be opened again: ") +
+                             Mix_GetError());
+                reopenFailed_ = true;
                 return Use(nullptr);
             }
             reopened = true;

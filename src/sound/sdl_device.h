@@ -78,8 +78,9 @@ class SdlDevice {
     Format format_;
     bool usable_ = false;
     mutable std::mutex mutex_;
-    bool open_ = false;  // guarded by mutex_
-    int users_ = 0;      // guarded by mutex_
+    bool open_ = false;          // guarded by mutex_
+    int users_ = 0;              // guarded by mutex_
+    bool reopenFailed_ = false;  // guarded by mutex_: said once
     std::atomic<Clock::rep> lastSound_{0};
     std::function<void()> onReopen_;
 };
