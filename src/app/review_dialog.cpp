@@ -171,7 +171,7 @@ QString ReviewDialog::stepText() const {
     };
     if (step_ == 0) return "The hands as dealt. Step through the tricks with the arrow keys.";
     const ReviewTrick& t = review_.tricks[static_cast<std::size_t>(step_ - 1)];
-    QString text = QString("Trick %1 of %2: %3 led; %4 took it, %5 points.\n")
+    QString text = QString("Trick %1 of %2: %3 led; %4 took it, worth %5.\n")
                        .arg(step_)
                        .arg(lastStep())
                        .arg(name(t.leader), name(t.winner), pointsText(t.thirds));

@@ -94,7 +94,8 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     QFile deck(deckPath);
     ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
     EXPECT_EQ(deck.readAll().toStdString(), deckLine(before.deck) + "\n");
-    review->grab().save(dir_.filePath("review.png"));
+    review->stepTo(5);
+    review->grab().save(MORVELLO_TEST_ARTEFACTS "/review.png");  // to look at
     review->close();
 }
 
