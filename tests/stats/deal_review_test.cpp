@@ -88,6 +88,22 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
                   (lastA ? "" : "+1 ult.mano") + "+ 3 decl.points");
 }
 
+TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {
+    StatsRun r(MainOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, false});
+    r.table.chooseSignal = [](const GameState&) { return int{kBusso}; };
+    r.play([](int, const GameState&) { return Command::Continue; });
+    const DealReview review = reviewOf(r.recorder.lastDeal());
+    ASSERT_EQ(review.tricks.size(), 10u);
+    int humanLeads = 0;
+    for (const ReviewTrick& t : review.tricks) {
+        if (t.leader != 1) continue;
+        ++humanLeads;
+        EXPECT_EQ(t.seatSignals[1], kBusso);
+    }
+    EXPECT_EQ(humanLeads, static_cast<int>(r.table.count("signal chosen Busso")));
+    EXPECT_GT(humanLeads, 0);
+}
+
 TEST(DealExport, TheSavedDeckPlayedByTheRunnerGivesTheSavedEvents) {
     RecordedDeal d;
     const std::vector<std::string> saved = linesOf(dealTrace(d.recorder.lastDeal()));
