@@ -23,6 +23,15 @@ QString average(double value) {
     return QString::number(value, 'f', 1);
 }
 
+// The human's couple first, then the other: "3 / 5".
+QString bothCouples(const std::array<int, 2>& figures) {
+    return count(figures[0]) + " / " + count(figures[1]);
+}
+
+std::array<int, 2> declarationsOf(const TargetRecord& r, int kind) {
+    return {r.declarations[0][kind], r.declarations[1][kind]};
+}
+
 const std::vector<Row>& rows() {
     static const std::vector<Row> list{
         {"Matches played", [](const TargetRecord& r) { return count(r.matches); }},
@@ -39,24 +48,13 @@ const std::vector<Row>& rows() {
         {"Average deal score, them",
          [](const TargetRecord& r) { return average(averageDealScore(r, 1)); }},
         {"Four of a kind, us / them",
-         [](const TargetRecord& r) {
-             return count(r.declarations[0][kFourKind]) + " / " +
-                    count(r.declarations[1][kFourKind]);
-         }},
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kFourKind)); }},
         {"Buongioco, us / them",
-         [](const TargetRecord& r) {
-             return count(r.declarations[0][kBuongioco]) + " / " +
-                    count(r.declarations[1][kBuongioco]);
-         }},
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kBuongioco)); }},
         {"Napoletana, us / them",
-         [](const TargetRecord& r) {
-             return count(r.declarations[0][kNapoletanaKind]) + " / " +
-                    count(r.declarations[1][kNapoletanaKind]);
-         }},
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kNapoletanaKind)); }},
         {"Last trick taken, us / them",
-         [](const TargetRecord& r) {
-             return count(r.lastTricks[0]) + " / " + count(r.lastTricks[1]);
-         }},
+         [](const TargetRecord& r) { return bothCouples(r.lastTricks); }},
     };
     return list;
 }
@@ -87,11 +85,14 @@ StatisticsDialog::StatisticsDialog(const Statistics& stats, std::function<void()
 }
 
 void StatisticsDialog::fill() {
-    for (int r = 0; r < static_cast<int>(rows().size()); ++r)
-        for (int t = 0; t < kTargetCount; ++t)
-            table_->setItem(r, t,
-                            new QTableWidgetItem(
-                                rows()[static_cast<std::size_t>(r)].value(stats_.byTarget[t])));
+    for (int r = 0; r < static_cast<int>(rows().size()); ++r) {
+        for (int t = 0; t < kTargetCount; ++t) {
+            const Row& row = rows()[static_cast<std::size_t>(r)];
+            auto* item = new QTableWidgetItem(row.value(stats_.byTarget[t]));
+            item->setTextAlignment(Qt::AlignCenter);
+            table_->setItem(r, t, item);
+        }
+    }
 }
 
 void StatisticsDialog::askReset() {

@@ -112,6 +112,7 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     ASSERT_GE(dealsRow, 0);
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "1");
     EXPECT_EQ(table.item(dealsRow, 1)->text(), "0");
+    dialog->grab().save(MORVELLO_TEST_ARTEFACTS "/statistics.png");  // to look at
 
     const auto pressReset = [&](QMessageBox::StandardButton answer) {
         for (QPushButton* b : dialog->findChildren<QPushButton*>())
