@@ -381,12 +381,7 @@ void GameWindow::menu_punti_Click(int index) {
 
 void GameWindow::showStatistics() {
     auto* dialog = new StatisticsDialog(
-        stats_,
-        [this] {
-            stats_ = {};
-            saveStatistics();
-        },
-        this);
+        stats_, [this] { statsKeeper_.reset(); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->open();

@@ -13,10 +13,11 @@ namespace morvello {
 std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks,
                                           const QString& modulePath) {
     using Factory = SoundPort* (*)(GameState*, SoundPort::Hooks*);
-    QLibrary module(modulePath.isEmpty() ? QString::fromStdString(findProgramModule(
-                                               QCoreApplication::applicationDirPath().toStdString(),
-                                               kSoundModuleName))
-                                         : modulePath);
+    QLibrary module(modulePath.isEmpty()
+                        ? QString::fromStdString(findProgramModule(
+                              QCoreApplication::applicationDirPath().toStdString(),
+                              kSoundModuleName))
+                        : modulePath);
     if (auto make = reinterpret_cast<Factory>(module.resolve("morvello_make_sound_board")))
         return std::unique_ptr<SoundPort>(make(&g, &hooks));
     std::fprintf(stderr, "morvello: no sound (%s)\n", qPrintable(module.errorString()));

@@ -49,6 +49,12 @@ double averageDealScore(const TargetRecord& r, int couple) {
     return r.deals == 0 ? 0.0 : static_cast<double>(r.dealPoints[couple]) / r.deals;
 }
 
+void StatisticsKeeper::reset() {
+    stats_ = {};
+    lastDeal_ = {};
+    changed();
+}
+
 void StatisticsKeeper::abandonMatchInProgress() {
     if (!matchInProgress_) return;
     matchInProgress_ = false;

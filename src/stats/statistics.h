@@ -51,6 +51,9 @@ class StatisticsKeeper final : public MatchObserver {
     // Told after each change worth saving.
     std::function<void()> onChanged;
 
+    // Clears every figure; a deal repeated after it takes nothing back.
+    void reset();
+
     // A match dealt but not over when the program ends counts as abandoned.
     void abandonMatchInProgress();
 

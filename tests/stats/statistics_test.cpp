@@ -101,6 +101,23 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
     EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], 2);
 }
 
+TEST(Statistics, ADealRepeatedAfterAResetTakesNothingBack) {
+    StatsRun r(computerMatches(3));
+    r.play([&](int asked, const GameState&) {
+        if (asked == 1) return Command::Continue;
+        if (asked == 2) {
+            r.keeper.reset();
+            r.run.match().menu_replay_Click();
+            return Command::Replay;
+        }
+        return Command::Quit;
+    });
+    const GameState& again = r.results.back();
+    const TargetRecord& t = r.stats.byTarget[0];
+    EXPECT_EQ(t.deals, 1);
+    EXPECT_EQ(t.dealPoints, (std::array<int, 2>{again.dealScoreA[2] / 3, again.dealScoreB[2] / 3}));
+}
+
 TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {
     StatsRun r(MainOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, true});
     r.play([](int, const GameState&) { return Command::Continue; });
