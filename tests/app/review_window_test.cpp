@@ -1,6 +1,7 @@
 // The View menu in the game window: a deal played by itself, its review stepped
 // through with the arrow keys and the buttons while the game waits, the deck
-// saved, and the statistics shown, kept on disk and reset.
+// saved, the statistics shown, kept on disk and reset, and a match quit midway
+// counted as abandoned.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -128,6 +129,13 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
     dialog->close();
+}
+
+// The first deal of a 21-point match is settled: the match is under way.
+TEST_F(ViewMenu, QuittingMidMatchCountsItAbandoned) {
+    window_.menus().quit->trigger();
+    EXPECT_EQ(window_.statistics().byTarget[0].abandoned, 1);
+    EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load().byTarget[0].abandoned, 1);
 }
 
 }  // namespace
