@@ -399,9 +399,11 @@ void GameWindow::reviewLastDeal() {
 
 void GameWindow::saveStatistics() {
     if (options_.statisticsFolder.isEmpty()) return;
-    if (!StatisticsStore(options_.statisticsFolder).save(stats_))
+    const bool saved = StatisticsStore(options_.statisticsFolder).save(stats_);
+    if (!saved && !statisticsUnsaved_)
         std::fprintf(stderr, "morvello: the statistics could not be saved in %s\n",
                      qPrintable(options_.statisticsFolder));
+    statisticsUnsaved_ = !saved;  // said once until a save succeeds again
 }
 
 void GameWindow::help_Click() {

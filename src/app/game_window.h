@@ -148,6 +148,7 @@ class GameWindow : public QMainWindow, private TableHost {
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;
+    bool statisticsUnsaved_ = false;
     QMenu* viewMenu_ = nullptr;
     std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
