@@ -9,6 +9,9 @@
 #include <QTime>
 #include <cstdio>
 
+#include "app/review_dialog.h"
+#include "app/statistics_dialog.h"
+#include "app/statistics_store.h"
 #include "help/help_texts.h"
 #include "match/commands.h"
 
@@ -60,6 +63,10 @@ GameWindow::GameWindow(WindowOptions options)
         };
     }
     view_->viewport()->installEventFilter(this);
+    match_.addObserver(statsKeeper_);
+    match_.addObserver(recorder_);
+    statsKeeper_.onChanged = [this] { saveStatistics(); };
+    recorder_.onSettled = [this] { menus_.review->setEnabled(true); };
     buildMenus();
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 }
@@ -74,6 +81,8 @@ GameWindow::~GameWindow() {
 void GameWindow::Form_Load() {
     table_.parkAllCards();
     if (options_.store) options_.store->Set_Read(match_.stateBeforeStart());
+    if (!options_.statisticsFolder.isEmpty())
+        stats_ = StatisticsStore(options_.statisticsFolder).load();
     updateMenus();
     Timer3_Timer();
     clock_.start(1000);
@@ -160,7 +169,9 @@ void GameWindow::printMusicMenu() const {
 
 // ---- ending
 
+// A match dealt and not over counts as abandoned when the program ends.
 void GameWindow::endProgram() {
+    statsKeeper_.abandonMatchInProgress();
     root_.reset();
     clock_.stop();
     QApplication::quit();
@@ -191,6 +202,24 @@ void GameWindow::buildMenus() {
     connect(menus_.help, &QAction::triggered, this, [this] { help_Click(); });
     menus_.quit = menuBar()->addAction("Quit");
     connect(menus_.quit, &QAction::triggered, this, [this] { menu_quit_Click(); });
+    buildViewItems();
+}
+
+// The View menu, after Sounds; made the first time an item is put in it.
+QMenu* GameWindow::viewMenu() {
+    if (!viewMenu_) {
+        viewMenu_ = new QMenu("&View", this);
+        menuBar()->insertMenu(menus_.about, viewMenu_);
+    }
+    return viewMenu_;
+}
+
+void GameWindow::buildViewItems() {
+    menus_.statistics = viewMenu()->addAction("Statistics…");
+    connect(menus_.statistics, &QAction::triggered, this, [this] { showStatistics(); });
+    menus_.review = viewMenu()->addAction("Review the last deal…");
+    menus_.review->setEnabled(false);
+    connect(menus_.review, &QAction::triggered, this, [this] { reviewLastDeal(); });
 }
 
 void GameWindow::buildGameMenu() {
@@ -348,6 +377,33 @@ void GameWindow::menu_call_yes_Click(int index) {
 
 void GameWindow::menu_punti_Click(int index) {
     match_.menu_punti_Click(index);
+}
+
+void GameWindow::showStatistics() {
+    auto* dialog = new StatisticsDialog(
+        stats_, [this] { statsKeeper_.reset(); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}
+
+// The review reads a copy of the deal's record; the game waits behind it.
+void GameWindow::reviewLastDeal() {
+    if (recorder_.lastDeal().empty()) return;
+    if (!reviewArt_) reviewArt_ = std::make_unique<CardArt>();
+    auto* dialog = new ReviewDialog(recorder_.lastDeal(), *reviewArt_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}
+
+void GameWindow::saveStatistics() {
+    if (options_.statisticsFolder.isEmpty()) return;
+    const bool saved = StatisticsStore(options_.statisticsFolder).save(stats_);
+    if (!saved && !statisticsUnsaved_)
+        std::fprintf(stderr, "morvello: the statistics could not be saved in %s\n",
+                     qPrintable(options_.statisticsFolder));
+    statisticsUnsaved_ = !saved;  // said once until a save succeeds again
 }
 
 void GameWindow::help_Click() {

@@ -12,6 +12,8 @@
 #include "app/sound_port.h"
 #include "match/controller.h"
 #include "settings/config_store.h"
+#include "stats/deal_record.h"
+#include "stats/statistics.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
 #include "table/scaled_view.h"
@@ -23,6 +25,8 @@ class QMenu;
 
 namespace morvello {
 
+class CardArt;
+
 struct WindowOptions {
     double delayScale = 1;             // 0: every delay and animation completes at once
     bool autoDraw = false;             // the dealer choice draws by itself
@@ -32,6 +36,7 @@ struct WindowOptions {
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
     QString soundModule;               // the audio module; empty: the one beside the program
+    QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     MainOptions main;
 };
 
@@ -56,6 +61,8 @@ struct GameMenus {
     QAction* about = nullptr;
     QAction* help = nullptr;
     QAction* quit = nullptr;
+    QAction* statistics = nullptr;
+    QAction* review = nullptr;
 };
 
 class GameWindow : public QMainWindow, private TableHost {
@@ -74,6 +81,8 @@ class GameWindow : public QMainWindow, private TableHost {
     NamesPanel& namesPanel() { return names_; }
     const GameMenus& menus() const { return menus_; }
     bool matchRunning() const { return root_.valid() && !root_.done(); }
+    const Statistics& statistics() const { return stats_; }
+    const DealRecorder& dealRecorder() const { return recorder_; }
 
     // The size the window opens at: a table area of 1024 x 779 pixels, or the
     // largest 4:3 area that fits the screen's free area.
@@ -88,6 +97,9 @@ class GameWindow : public QMainWindow, private TableHost {
     void menu_punti_Click(int index);
     void help_Click();
     void menu_quit_Click();
+    // The View menu: the statistics, and the review of the last settled deal.
+    void showStatistics();
+    void reviewLastDeal();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +120,9 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildGameMenu();
     void buildOptionsMenu();
     void buildSoundsMenu();
+    QMenu* viewMenu();
+    void buildViewItems();
+    void saveStatistics();
     void rebuildSongItems();
     void Form_Activate();
     void matchEnded();
@@ -130,6 +145,12 @@ class GameWindow : public QMainWindow, private TableHost {
     GameMenus menus_;
     QTimer clock_;
     bool painted_ = false;
+    Statistics stats_;
+    StatisticsKeeper statsKeeper_{stats_};
+    DealRecorder recorder_;
+    bool statisticsUnsaved_ = false;
+    QMenu* viewMenu_ = nullptr;
+    std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };
 

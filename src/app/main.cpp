@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "app/game_window.h"
@@ -27,6 +28,7 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
     options.store = morvello::ConfigStore::forThisProgram();
+    options.statisticsFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return options;
 }
 

@@ -1,0 +1,203 @@
+#include "app/review_dialog.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "cards/play_signal.h"
+#include "drawing/drawing.h"
+
+namespace morvello {
+namespace {
+
+constexpr QSize kBoardSize(860, 560);
+constexpr double kCardAspect = 1.6;  // height over width
+constexpr int kMargin = 8;
+constexpr double kPlayedOpacity = 0.3;
+
+QColor colour(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QString signalName(Byte signal) {
+    switch (signal) {
+        case kVolo:
+            return "Volo";
+        case kBusso:
+            return "Busso";
+        case kStriscio:
+            return "Striscio";
+        default:
+            return {};
+    }
+}
+
+QString pointsText(int thirds) {
+    const int whole = thirds / 3, rest = thirds % 3;
+    if (rest == 0) return QString::number(whole);
+    return (whole ? QString::number(whole) + " " : QString()) + QString::number(rest) + "/3";
+}
+
+bool writeText(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return file.commit();
+}
+
+}  // namespace
+
+ReviewBoard::ReviewBoard(const DealReview& review, CardArt& art, QWidget* parent)
+    : QWidget(parent), review_(review), art_(art) {
+    setMinimumSize(kBoardSize);
+}
+
+void ReviewBoard::setStep(int step) {
+    step_ = step;
+    update();
+}
+
+bool ReviewBoard::playedBy(Byte card) const {
+    for (int t = 0; t < step_; ++t)
+        for (int seat = 1; seat <= 4; ++seat)
+            if (review_.tricks[static_cast<std::size_t>(t)].cards[seat] == card) return true;
+    return false;
+}
+
+// Four rows of hands on the left, one a seat, with names and declarations; the
+// trick on the right, each card where its seat sits at the table.
+void ReviewBoard::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), colour(colours::table));
+    const int rowHeight = (height() - kMargin) / 4;
+    const int cardH = rowHeight - 2 * kMargin - 14;
+    const QSize card(static_cast<int>(cardH / kCardAspect), cardH);
+    const int handWidth = width() * 3 / 5;
+    const int step = std::min(card.width(), (handWidth - card.width() - kMargin) / 9);
+    const qreal dpr = devicePixelRatioF();
+    p.setPen(colour(colours::white));
+    for (int seat = 1; seat <= 4; ++seat) {
+        const int top = kMargin + (seat - 1) * rowHeight;
+        QString title = QString::fromStdString(review_.names[static_cast<std::size_t>(seat - 1)]);
+        if (seat == review_.dealer) title += "  (dealer)";
+        p.drawText(kMargin, top + 12, title);
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte code = static_cast<Byte>(review_.hands[seat][slot] % kPlayedMark);
+            p.setOpacity(playedBy(code) ? kPlayedOpacity : 1.0);
+            p.drawPixmap(kMargin + (slot - 1) * step, top + 16, art_.face(code, card, dpr));
+        }
+        p.setOpacity(1.0);
+        const QString decl = QString::fromStdString(review_.declarations[seat]);
+        if (!decl.isEmpty())
+            p.drawText(
+                QRect(kMargin + 9 * step + card.width() + kMargin, top + 16, handWidth / 3, cardH),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, decl);
+    }
+    if (step_ == 0) return;
+    const ReviewTrick& trick = review_.tricks[static_cast<std::size_t>(step_ - 1)];
+    const QPoint centre(handWidth + (width() - handWidth) / 2 + kMargin, height() / 2);
+    const QPoint offsets[5] = {{}, {0, 1}, {1, 0}, {0, -1}, {-1, 0}};
+    for (int seat = 1; seat <= 4; ++seat) {
+        const QPoint at(
+            centre.x() + offsets[seat].x() * card.width() - card.width() / 2,
+            centre.y() + offsets[seat].y() * (card.height() * 3 / 4) - card.height() / 2);
+        p.drawPixmap(at, art_.face(trick.cards[seat], card, dpr));
+        if (seat == trick.winner) {
+            p.setPen(QPen(colour(colours::yellow), 3));
+            p.drawRect(QRect(at, card));
+        }
+        p.setPen(colour(colours::white));
+        const QString signal = signalName(trick.seatSignals[seat]);
+        if (!signal.isEmpty()) p.drawText(at + QPoint(2, card.height() + 12), signal);
+    }
+}
+
+ReviewDialog::ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent)
+    : QDialog(parent),
+      deal_(std::move(deal)),
+      review_(reviewOf(deal_)),
+      board_(new ReviewBoard(review_, art, this)),
+      text_(new QLabel(this)),
+      back_(new QPushButton("< Back", this)),
+      forward_(new QPushButton("Forward >", this)) {
+    setWindowTitle("Review of deal " + QString::number(review_.dealNumber));
+    auto* save = new QPushButton("Save…", this);
+    auto* saveDeck = new QPushButton("Save deck…", this);
+    auto* close = new QPushButton("Close", this);
+    connect(back_, &QPushButton::clicked, this, [this] { stepTo(step_ - 1); });
+    connect(forward_, &QPushButton::clicked, this, [this] { stepTo(step_ + 1); });
+    connect(save, &QPushButton::clicked, this,
+            [this] { chooseAndSave("Save the deal", "jsonl", &ReviewDialog::saveEvents); });
+    connect(saveDeck, &QPushButton::clicked, this,
+            [this] { chooseAndSave("Save the deck", "txt", &ReviewDialog::saveDeck); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {back_, forward_}) buttons->addWidget(b);
+    buttons->addStretch();
+    for (QPushButton* b : {save, saveDeck, close}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(board_, 1);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+    text_->setMinimumHeight(text_->fontMetrics().height() * 3);
+    stepTo(0);
+}
+
+void ReviewDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
+        stepTo(step_ + (event->key() == Qt::Key_Left ? -1 : 1));
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void ReviewDialog::stepTo(int step) {
+    step_ = std::clamp(step, 0, lastStep());
+    board_->setStep(step_);
+    text_->setText(stepText());
+    back_->setEnabled(step_ > 0);
+    forward_->setEnabled(step_ < lastStep());
+}
+
+QString ReviewDialog::stepText() const {
+    const auto name = [this](int seat) {
+        return QString::fromStdString(review_.names[static_cast<std::size_t>(seat - 1)]);
+    };
+    if (step_ == 0) return "The hands as dealt. Step through the tricks with the arrow keys.";
+    const ReviewTrick& t = review_.tricks[static_cast<std::size_t>(step_ - 1)];
+    QString text = QString("Trick %1 of %2: %3 led; %4 took it, worth %5.\n")
+                       .arg(step_)
+                       .arg(lastStep())
+                       .arg(name(t.leader), name(t.winner), pointsText(t.thirds));
+    text += QString("Card points so far: %1 - %2  %3,  %4 - %5  %6")
+                .arg(name(1), name(3), pointsText(t.runningThirds[0]), name(2), name(4),
+                     pointsText(t.runningThirds[1]));
+    if (step_ == lastStep())
+        text += "\n" + QString::fromStdString(review_.resultLines[0]) + "     " +
+                QString::fromStdString(review_.resultLines[1]);
+    return text;
+}
+
+bool ReviewDialog::saveEvents(const QString& path) const {
+    return writeText(path, dealTrace(deal_));
+}
+
+bool ReviewDialog::saveDeck(const QString& path) const {
+    return writeText(path, deckLine(deal_.front().state.deck) + "\n");
+}
+
+void ReviewDialog::chooseAndSave(const QString& caption, const QString& suffix,
+                                 bool (ReviewDialog::*save)(const QString&) const) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, caption, "deal-" + QString::number(review_.dealNumber) + "." + suffix);
+    if (path.isEmpty() || (this->*save)(path)) return;
+    QMessageBox::warning(this, caption, "The file " + path + " could not be written.");
+}
+
+}  // namespace morvello

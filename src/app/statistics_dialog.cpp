@@ -1,0 +1,112 @@
+#include "app/statistics_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace morvello {
+namespace {
+
+struct Row {
+    const char* caption;
+    std::function<QString(const TargetRecord&)> value;
+};
+
+QString count(int n) {
+    return QString::number(n);
+}
+
+QString average(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+// The human's couple first, then the other: "3 / 5".
+QString bothCouples(const std::array<int, 2>& figures) {
+    return count(figures[0]) + " / " + count(figures[1]);
+}
+
+std::array<int, 2> declarationsOf(const TargetRecord& r, int kind) {
+    return {r.declarations[0][kind], r.declarations[1][kind]};
+}
+
+const std::vector<Row>& rows() {
+    static const std::vector<Row> list{
+        {"Matches played", [](const TargetRecord& r) { return count(r.matches); }},
+        {"Won", [](const TargetRecord& r) { return count(r.won); }},
+        {"Lost", [](const TargetRecord& r) { return count(r.lost); }},
+        {"Abandoned", [](const TargetRecord& r) { return count(r.abandoned); }},
+        {"Win rate",
+         [](const TargetRecord& r) { return QString::number(winRate(r) * 100, 'f', 0) + " %"; }},
+        {"Current winning streak", [](const TargetRecord& r) { return count(r.currentStreak); }},
+        {"Longest winning streak", [](const TargetRecord& r) { return count(r.longestStreak); }},
+        {"Deals played", [](const TargetRecord& r) { return count(r.deals); }},
+        {"Average deal score, us",
+         [](const TargetRecord& r) { return average(averageDealScore(r, 0)); }},
+        {"Average deal score, them",
+         [](const TargetRecord& r) { return average(averageDealScore(r, 1)); }},
+        {"Four of a kind, us / them",
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kFourKind)); }},
+        {"Buongioco, us / them",
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kBuongioco)); }},
+        {"Napoletana, us / them",
+         [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kNapoletanaKind)); }},
+        {"Last trick taken, us / them",
+         [](const TargetRecord& r) { return bothCouples(r.lastTricks); }},
+    };
+    return list;
+}
+
+}  // namespace
+
+StatisticsDialog::StatisticsDialog(const Statistics& stats, std::function<void()> reset,
+                                   QWidget* parent)
+    : QDialog(parent), stats_(stats), reset_(std::move(reset)), table_(new QTableWidget(this)) {
+    setWindowTitle("Statistics");
+    table_->setColumnCount(kTargetCount);
+    table_->setHorizontalHeaderLabels({"21 points", "31 points"});
+    table_->setRowCount(static_cast<int>(rows().size()));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    QStringList captions;
+    for (const Row& row : rows()) captions << row.caption;
+    table_->setVerticalHeaderLabels(captions);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* resetButton = buttons->addButton("Reset…", QDialogButtonBox::ResetRole);
+    connect(resetButton, &QPushButton::clicked, this, [this] { askReset(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    resize(520, 520);
+    fill();
+}
+
+void StatisticsDialog::fill() {
+    for (int r = 0; r < static_cast<int>(rows().size()); ++r) {
+        for (int t = 0; t < kTargetCount; ++t) {
+            const Row& row = rows()[static_cast<std::size_t>(r)];
+            auto* item = new QTableWidgetItem(row.value(stats_.byTarget[t]));
+            item->setTextAlignment(Qt::AlignCenter);
+            table_->setItem(r, t, item);
+        }
+    }
+}
+
+void StatisticsDialog::askReset() {
+    auto* box = new QMessageBox(QMessageBox::Question, "Statistics",
+                                "Clear all statistics? This cannot be undone.",
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this](int answer) {
+        if (answer != QMessageBox::Yes) return;
+        reset_();
+        fill();
+    });
+    box->open();
+}
+
+}  // namespace morvello

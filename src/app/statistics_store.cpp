@@ -1,0 +1,120 @@
+#include "app/statistics_store.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace morvello {
+namespace {
+
+const QString kTargetKeys[kTargetCount] = {"target21", "target31"};
+const char* const kCoupleKeys[2] = {"us", "them"};
+
+QJsonArray numbers(const int* values, int count) {
+    QJsonArray array;
+    for (int i = 0; i < count; ++i) array.append(values[i]);
+    return array;
+}
+
+template <std::size_t N>
+void readNumbers(const QJsonValue& value, std::array<int, N>& into) {
+    const QJsonArray array = value.toArray();
+    for (std::size_t i = 0; i < N && i < static_cast<std::size_t>(array.size()); ++i)
+        into[i] = array[static_cast<qsizetype>(i)].toInt();
+}
+
+QJsonObject recordToJson(const TargetRecord& r) {
+    QJsonObject o{{"matches", r.matches},
+                  {"won", r.won},
+                  {"lost", r.lost},
+                  {"abandoned", r.abandoned},
+                  {"currentStreak", r.currentStreak},
+                  {"longestStreak", r.longestStreak},
+                  {"deals", r.deals},
+                  {"dealPoints", numbers(r.dealPoints.data(), 2)},
+                  {"lastTricks", numbers(r.lastTricks.data(), 2)}};
+    QJsonObject declarations;
+    for (int couple = 0; couple <= 1; ++couple)
+        declarations[kCoupleKeys[couple]] =
+            numbers(r.declarations[couple].data(), kDeclarationKinds);
+    o["declarations"] = declarations;
+    return o;
+}
+
+TargetRecord recordFromJson(const QJsonObject& o) {
+    TargetRecord r;
+    r.matches = o["matches"].toInt();
+    r.won = o["won"].toInt();
+    r.lost = o["lost"].toInt();
+    r.abandoned = o["abandoned"].toInt();
+    r.currentStreak = o["currentStreak"].toInt();
+    r.longestStreak = o["longestStreak"].toInt();
+    r.deals = o["deals"].toInt();
+    readNumbers(o["dealPoints"], r.dealPoints);
+    readNumbers(o["lastTricks"], r.lastTricks);
+    const QJsonObject declarations = o["declarations"].toObject();
+    for (int couple = 0; couple <= 1; ++couple)
+        readNumbers(declarations[kCoupleKeys[couple]], r.declarations[couple]);
+    return r;
+}
+
+}  // namespace
+
+QJsonObject statisticsToJson(const Statistics& stats) {
+    QJsonObject o{{"version", kStatisticsVersion}};
+    for (int t = 0; t < kTargetCount; ++t) o[kTargetKeys[t]] = recordToJson(stats.byTarget[t]);
+    return o;
+}
+
+bool statisticsFromJson(const QJsonObject& object, Statistics& stats) {
+    const int version = object["version"].toInt();
+    if (version < 1 || version > kStatisticsVersion) return false;
+    for (int t = 0; t < kTargetCount; ++t) {
+        const QJsonValue value = object[kTargetKeys[t]];
+        if (!value.isUndefined() && !value.isObject()) return false;
+        stats.byTarget[t] = recordFromJson(value.toObject());
+    }
+    return true;
+}
+
+Statistics StatisticsStore::load() const {
+    Statistics stats;
+    QFile file(path());
+    if (!file.exists()) return stats;
+    if (file.open(QIODevice::ReadOnly)) {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+        file.close();
+        if (error.error == QJsonParseError::NoError && document.isObject() &&
+            statisticsFromJson(document.object(), stats))
+            return stats;
+    }
+    setAside();
+    return {};
+}
+
+// The unreadable file keeps its bytes under a name of its own, never overwritten.
+void StatisticsStore::setAside() const {
+    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    QString aside = path() + ".damaged-" + stamp;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = path() + ".damaged-" + stamp + "-" + QString::number(n);
+    const bool moved = QFile::rename(path(), aside);
+    std::fprintf(stderr, "morvello: the statistics file %s could not be read; %s; starting again\n",
+                 qPrintable(path()),
+                 moved ? qPrintable("set aside as " + aside) : "it could not be set aside either");
+}
+
+bool StatisticsStore::save(const Statistics& stats) const {
+    if (!QDir().mkpath(folder_)) return false;
+    QSaveFile file(path());
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(QJsonDocument(statisticsToJson(stats)).toJson());
+    return file.commit();
+}
+
+}  // namespace morvello

@@ -1,0 +1,83 @@
+#include "stats/deal_review.h"
+
+#include "drawing/score_sheet.h"
+#include "rules/declarations.h"
+
+namespace morvello {
+namespace {
+
+std::string declarationLines(const GameState& g, Byte seat) {
+    const AccusoCaption caption = accusoCaption(g, seat);
+    if (!caption.declares) return {};
+    std::string lines;
+    const std::string_view text = caption.text();
+    for (std::size_t at = 0; at < text.size(); at += kAccusoLineWidth) {
+        std::string_view line = text.substr(at, kAccusoLineWidth);
+        line = line.substr(0, line.find_last_not_of(' ') + 1);
+        if (!lines.empty()) lines += '\n';
+        lines += line;
+    }
+    return lines;
+}
+
+// The couple's line of the settled deal: its card points, the last trick and
+// its declarations, worded as the score sheet words them.
+std::string resultLine(const GameState& g, int couple, int lastTrickCouple) {
+    const int first = couple == 0 ? 1 : 2;
+    std::string line = "Points = " + formatScore(g.cardPoints[couple] / 3);
+    if (lastTrickCouple == couple) line += couple == 0 ? "+1 last hand" : "+1 ult.mano";
+    line += "+" + formatScore(g.declPoints[first] + g.declPoints[first + 2]) + " decl.points";
+    return line;
+}
+
+void addResult(DealReview& review, const DealEvent& e) {
+    const GameState& g = e.state;
+    for (int couple = 0; couple <= 1; ++couple)
+        review.resultLines[couple] = resultLine(g, couple, e.value);
+    review.dealScore = {g.dealScoreA[g.dealNumber] / 3, g.dealScoreB[g.dealNumber] / 3};
+    review.matchTotal = g.matchTotal;
+}
+
+}  // namespace
+
+DealReview reviewOf(const DealEvents& deal) {
+    DealReview review;
+    ReviewTrick trick;
+    for (const DealEvent& e : deal) {
+        const GameState& g = e.state;
+        switch (e.kind) {
+            case DealEvent::Kind::Deal:
+                review.dealNumber = g.dealNumber;
+                review.dealer = g.dealerSeat;
+                review.replay = e.replay;
+                review.names = g.playerNames;
+                review.hands = g.hands;
+                break;
+            case DealEvent::Kind::Declarations:
+                for (Byte seat = 1; seat <= 4; ++seat)
+                    review.declarations[seat] = declarationLines(g, seat);
+                break;
+            case DealEvent::Kind::Play:
+                if (trick.leader == 0) trick.leader = e.seat;
+                trick.cards[e.seat] = e.card;
+                trick.seatSignals[e.seat] = g.trickSignals[e.seat];
+                break;
+            case DealEvent::Kind::SignalChosen:
+                trick.seatSignals[1] = e.seat;
+                break;
+            case DealEvent::Kind::Trick:
+                trick.winner = e.seat;
+                trick.thirds = e.value;
+                trick.runningThirds = g.cardPoints;
+                review.tricks.push_back(trick);
+                trick = {};
+                break;
+            case DealEvent::Kind::Result:
+                addResult(review, e);
+                break;
+        }
+    }
+    return review;
+}
+
+}  // namespace morvello

@@ -1,0 +1,142 @@
+// The View menu in the game window: a deal played by itself, its review stepped
+// through with the arrow keys and the buttons while the game waits, the deck
+// saved, the statistics shown, kept on disk and reset, and a match quit midway
+// counted as abandoned.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_window.h"
+#include "app/review_dialog.h"
+#include "app/statistics_dialog.h"
+#include "app/statistics_store.h"
+#include "cards/shuffle.h"
+#include "qt_app.h"
+
+namespace morvello {
+namespace {
+
+WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
+    WindowOptions options;
+    options.delayScale = 0;
+    options.sound = false;
+    options.store.emplace(dir.path(), dir.filePath("user"));
+    options.statisticsFolder = dir.filePath("data");
+    options.main.computerAtSeatOne = true;
+    options.main.firstDealer = Byte{2};
+    auto engine = std::make_shared<ShuffleEngine>(77u);
+    options.main.newDeck = [engine](Deck& deck) {
+        Mescola(deck, *engine);
+        return true;
+    };
+    return options;
+}
+
+class ViewMenu : public ::testing::Test {
+  protected:
+    ViewMenu() : window_((testing::qtApp(), selfPlayingOptions(dir_))) {
+        window_.Form_Load();
+        window_.resize(1024, 800);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window_.menus().review->isEnabled(); }, 20000));
+    }
+
+    template <class Dialog>
+    Dialog* shown() {
+        for (Dialog* d : window_.findChildren<Dialog*>())
+            if (d->isVisible()) return d;
+        return nullptr;
+    }
+
+    QTemporaryDir dir_;
+    GameWindow window_;
+};
+
+TEST_F(ViewMenu, ComesAfterSoundsWithTheExistingMenusInTheirOrder) {
+    QStringList captions;
+    for (const QAction* a : window_.menuBar()->actions()) captions << a->text().trimmed();
+    EXPECT_EQ(captions,
+              (QStringList{"&Game", "&Options", "&Sounds", "&View", "&Info", "&Help", "Quit"}));
+}
+
+TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
+    const GameState before = window_.state();
+    ASSERT_TRUE(before.menus.continueEnabled);  // the score sheet of deal 1, waiting
+    window_.menus().review->trigger();
+    ReviewDialog* review = shown<ReviewDialog>();
+    ASSERT_NE(review, nullptr);
+    EXPECT_EQ(review->step(), 0);
+    EXPECT_EQ(review->lastStep(), 10);
+    for (int i = 1; i <= 11; ++i) QTest::keyClick(review, Qt::Key_Right);
+    EXPECT_EQ(review->step(), 10);  // stops at the last trick
+    EXPECT_TRUE(
+        review->stepText().contains(QString::fromStdString(review->review().resultLines[0])));
+    QTest::keyClick(review, Qt::Key_Left);
+    EXPECT_EQ(review->step(), 9);
+    EXPECT_TRUE(review->stepText().startsWith("Trick 9 of 10"));
+    for (QPushButton* b : review->findChildren<QPushButton*>())
+        if (b->text() == "< Back") QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(review->step(), 8);
+    QTest::qWait(0);
+    EXPECT_EQ(window_.state().dealNumber, before.dealNumber);
+    EXPECT_EQ(window_.state().hands, before.hands);
+    EXPECT_EQ(window_.state().matchTotal, before.matchTotal);
+
+    const QString deckPath = dir_.filePath("deck.txt");
+    ASSERT_TRUE(review->saveDeck(deckPath));
+    QFile deck(deckPath);
+    ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+    EXPECT_EQ(deck.readAll().toStdString(), deckLine(before.deck) + "\n");
+    review->stepTo(5);
+    review->grab().save(MORVELLO_TEST_ARTEFACTS "/review.png");  // to look at
+    review->close();
+}
+
+TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
+    EXPECT_EQ(window_.statistics().byTarget[0].deals, 1);
+    EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), window_.statistics());
+    window_.menus().statistics->trigger();
+    StatisticsDialog* dialog = shown<StatisticsDialog>();
+    ASSERT_NE(dialog, nullptr);
+    QTableWidget& table = dialog->table();
+    int dealsRow = -1;
+    for (int r = 0; r < table.rowCount(); ++r)
+        if (table.verticalHeaderItem(r)->text() == "Deals played") dealsRow = r;
+    ASSERT_GE(dealsRow, 0);
+    EXPECT_EQ(table.item(dealsRow, 0)->text(), "1");
+    EXPECT_EQ(table.item(dealsRow, 1)->text(), "0");
+    dialog->grab().save(MORVELLO_TEST_ARTEFACTS "/statistics.png");  // to look at
+
+    const auto pressReset = [&](QMessageBox::StandardButton answer) {
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == "Reset…") QTest::mouseClick(b, Qt::LeftButton);
+        QMessageBox* box = shown<QMessageBox>();
+        ASSERT_NE(box, nullptr);
+        QTest::mouseClick(box->button(answer), Qt::LeftButton);
+    };
+    pressReset(QMessageBox::No);
+    EXPECT_EQ(window_.statistics().byTarget[0].deals, 1);
+    pressReset(QMessageBox::Yes);
+    EXPECT_EQ(window_.statistics(), Statistics{});
+    EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
+    EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
+    dialog->close();
+}
+
+// The first deal of a 21-point match is settled: the match is under way.
+TEST_F(ViewMenu, QuittingMidMatchCountsItAbandoned) {
+    window_.menus().quit->trigger();
+    EXPECT_EQ(window_.statistics().byTarget[0].abandoned, 1);
+    EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load().byTarget[0].abandoned, 1);
+}
+
+}  // namespace
+}  // namespace morvello

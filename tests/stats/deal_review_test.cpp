@@ -1,0 +1,134 @@
+// The review of a recorded deal, and its export: the events as the runner's
+// trace prints them, and the deck that the runner plays again the same way.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "stats/deal_review.h"
+#include "stats_fixture.h"
+
+namespace morvello {
+namespace {
+
+using namespace morvello::testing;
+
+constexpr Byte kDealer = 4;
+
+struct RecordedDeal : StatsRun {
+    RecordedDeal()
+        : StatsRun(MainOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, true}) {
+        play([](int, const GameState&) { return Command::Continue; });
+    }
+};
+
+std::set<Byte> cardsOf(const Hand& hand) {
+    std::set<Byte> set;
+    for (int slot = 1; slot <= 10; ++slot) set.insert(static_cast<Byte>(hand[slot] % kPlayedMark));
+    return set;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
+    RecordedDeal d;
+    const DealReview review = reviewOf(d.recorder.lastDeal());
+    EXPECT_EQ(review.dealNumber, 1);
+    EXPECT_EQ(review.dealer, kDealer);
+    for (int seat = 1; seat <= 4; ++seat) {
+        const std::vector<Byte> dealt = cards(kDeclaringHands[seat - 1]);
+        EXPECT_EQ(cardsOf(review.hands[seat]), std::set<Byte>(dealt.begin(), dealt.end()));
+    }
+    EXPECT_NE(review.declarations[1].find("Napoletana"), std::string::npos);
+    EXPECT_NE(review.declarations[2].find("Buongioco"), std::string::npos);
+    EXPECT_EQ(review.declarations[3], "");
+    EXPECT_EQ(review.declarations[4], "");
+
+    // Each trick as the table logged it: its cards and signals, its winner.
+    ASSERT_EQ(review.tricks.size(), 10u);
+    std::size_t at = 0;
+    int thirds = 0;
+    Byte leader = nextSeat(kDealer);
+    for (const ReviewTrick& t : review.tricks) {
+        EXPECT_EQ(t.leader, leader);
+        for (int n = 0; n < 4; ++n) {
+            at = d.table.indexOfPrefix("play seat ", at);
+            ASSERT_LT(at, d.table.log.size());
+            const Byte seat = static_cast<Byte>(d.table.log[at][10] - '0');
+            std::string expected =
+                "play seat " + std::to_string(seat) + " " + cardName(t.cards[seat]);
+            if (t.seatSignals[seat] != kNoSignal) expected += " " + signalName(t.seatSignals[seat]);
+            EXPECT_EQ(d.table.log[at++], expected);
+        }
+        at = d.table.indexOfPrefix("trick winner ", at);
+        EXPECT_EQ(d.table.log[at], "trick winner " + std::to_string(t.winner));
+        thirds += t.thirds;
+        EXPECT_EQ(t.runningThirds[0] + t.runningThirds[1], thirds);
+        leader = t.winner;
+    }
+    EXPECT_EQ(thirds, 32);  // the whole deck's card points
+
+    const GameState& settled = d.results.back();
+    EXPECT_EQ(review.dealScore[0], settled.dealScoreA[1] / 3);
+    EXPECT_EQ(review.matchTotal, settled.matchTotal);
+    const bool lastA = leader % 2 == 1;
+    EXPECT_EQ(review.resultLines[0],
+              "Points = " + std::to_string(settled.cardPoints[0] / 3).insert(0, " ") +
+                  (lastA ? "+1 last hand" : "") + "+ 7 decl.points");
+    EXPECT_EQ(review.resultLines[1],
+              "Points = " + std::to_string(settled.cardPoints[1] / 3).insert(0, " ") +
+                  (lastA ? "" : "+1 ult.mano") + "+ 3 decl.points");
+}
+
+TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {
+    StatsRun r(MainOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, false});
+    r.table.chooseSignal = [](const GameState&) { return int{kBusso}; };
+    r.play([](int, const GameState&) { return Command::Continue; });
+    const DealReview review = reviewOf(r.recorder.lastDeal());
+    ASSERT_EQ(review.tricks.size(), 10u);
+    int humanLeads = 0;
+    for (const ReviewTrick& t : review.tricks) {
+        if (t.leader != 1) continue;
+        ++humanLeads;
+        EXPECT_EQ(t.seatSignals[1], kBusso);
+    }
+    EXPECT_EQ(humanLeads, static_cast<int>(r.table.count("signal chosen Busso")));
+    EXPECT_GT(humanLeads, 0);
+}
+
+TEST(DealExport, TheSavedDeckPlayedByTheRunnerGivesTheSavedEvents) {
+    RecordedDeal d;
+    const std::vector<std::string> saved = linesOf(dealTrace(d.recorder.lastDeal()));
+    ASSERT_EQ(saved.size(), 1u + 1u + 40u + 10u + 1u);  // deal, decl, plays, tricks, result
+    EXPECT_EQ(saved.front().rfind("{\"ev\":\"deal\"", 0), 0u);
+
+    const auto deckFile = std::filesystem::temp_directory_path() / "morvello-review-deck.txt";
+    std::ofstream(deckFile) << deckLine(d.recorder.lastDeal().front().state.deck) << "\n";
+    const std::string command = std::string(MORVELLO_SIM_PATH) + " --trace --decks " +
+                                deckFile.string() + " --dealer " + std::to_string(kDealer) +
+                                " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    pclose(pipe);
+    std::filesystem::remove(deckFile);
+
+    std::vector<std::string> replayed;
+    for (const std::string& line : linesOf(out))
+        for (const char* ev : {"deal", "decl", "play", "trick", "result"})
+            if (line.rfind(std::string("{\"ev\":\"") + ev + "\"", 0) == 0) replayed.push_back(line);
+    EXPECT_EQ(replayed, saved);
+}
+
+}  // namespace
+}  // namespace morvello

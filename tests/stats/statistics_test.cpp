@@ -1,0 +1,133 @@
+// The statistics kept from the controller's events: finished and abandoned
+// matches, streaks, deals and a repeated deal, both targets, declarations.
+#include <gtest/gtest.h>
+
+#include "stats_fixture.h"
+
+namespace morvello {
+namespace {
+
+using namespace morvello::testing;
+
+MainOptions computerMatches(std::uint32_t seed) {
+    return MainOptions{shuffles(seed), Byte{2}, true};
+}
+
+// Continue while the match goes on, New Game after it, Quit after `matches`.
+std::function<Command(int, const GameState&)> wholeMatches(StatsRun& r, std::size_t matches) {
+    return [&r, matches](int, const GameState& g) {
+        if (g.menus.continueEnabled) return Command::Continue;
+        return r.winners.size() < matches ? Command::NewGame : Command::Quit;
+    };
+}
+
+TEST(Statistics, FinishedMatchesGiveWinsLossesStreaksAndDeals) {
+    StatsRun r(computerMatches(11));
+    r.play(wholeMatches(r, 8));
+    ASSERT_EQ(r.winners.size(), 8u);
+    int won = 0, streak = 0, longest = 0;
+    for (const int winner : r.winners) {
+        won += winner == 0;
+        streak = winner == 0 ? streak + 1 : 0;
+        longest = std::max(longest, streak);
+    }
+    std::array<int, 2> points{};
+    for (const GameState& g : r.results) {
+        points[0] += g.dealScoreA[g.dealNumber] / 3;
+        points[1] += g.dealScoreB[g.dealNumber] / 3;
+    }
+    const TargetRecord& t = r.stats.byTarget[0];
+    EXPECT_EQ(t.matches, 8);
+    EXPECT_EQ(t.won, won);
+    EXPECT_EQ(t.lost, 8 - won);
+    EXPECT_EQ(t.abandoned, 0);
+    EXPECT_EQ(t.currentStreak, streak);
+    EXPECT_EQ(t.longestStreak, longest);
+    EXPECT_EQ(t.deals, static_cast<int>(r.results.size()));
+    EXPECT_EQ(t.dealPoints, points);
+    EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], t.deals);
+    EXPECT_DOUBLE_EQ(winRate(t), won / 8.0);
+    EXPECT_EQ(r.stats.byTarget[1], TargetRecord{});  // the 31-point column untouched
+}
+
+TEST(Statistics, ThirtyOnePointMatchesCountApart) {
+    StatsRun r(computerMatches(5));
+    r.run.setUp().scoreOption = 1;
+    r.play(wholeMatches(r, 1));
+    EXPECT_EQ(r.stats.byTarget[1].matches, 1);
+    EXPECT_GE(r.stats.byTarget[1].deals, 3);
+    EXPECT_EQ(r.stats.byTarget[0], TargetRecord{});
+}
+
+TEST(Statistics, NewGameOrQuitBeforeGameOverAbandonsTheMatch) {
+    StatsRun r(computerMatches(7));
+    r.play([&](int asked, const GameState& g) {
+        if (asked == 1) return Command::NewGame;  // after the first deal of a match
+        return wholeMatches(r, 1)(asked, g);
+    });
+    EXPECT_EQ(r.stats.byTarget[0].abandoned, 1);
+    EXPECT_EQ(r.stats.byTarget[0].matches, 1);
+    EXPECT_EQ(r.stats.byTarget[0].won + r.stats.byTarget[0].lost, 1);
+
+    StatsRun quitting(computerMatches(7));
+    quitting.play([](int, const GameState&) { return Command::Quit; });
+    quitting.keeper.abandonMatchInProgress();
+    quitting.keeper.abandonMatchInProgress();  // the window may end twice
+    EXPECT_EQ(quitting.stats.byTarget[0].abandoned, 1);
+    EXPECT_EQ(quitting.stats.byTarget[0].matches, 0);
+
+    StatsRun finished(computerMatches(7));
+    finished.play(wholeMatches(finished, 1));
+    finished.keeper.abandonMatchInProgress();  // quitting after GAME OVER abandons nothing
+    EXPECT_EQ(finished.stats.byTarget[0].abandoned, 0);
+}
+
+TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
+    StatsRun r(computerMatches(3));
+    r.play([&](int asked, const GameState&) {
+        if (asked == 1) return Command::Continue;
+        if (asked == 2) {
+            r.run.match().menu_replay_Click();
+            return Command::Replay;
+        }
+        return Command::Quit;
+    });
+    ASSERT_EQ(r.results.size(), 3u);
+    const GameState &first = r.results[0], &again = r.results[2];
+    const TargetRecord& t = r.stats.byTarget[0];
+    EXPECT_EQ(t.deals, 2);
+    EXPECT_EQ(t.dealPoints[0], first.dealScoreA[1] / 3 + again.dealScoreA[2] / 3);
+    EXPECT_EQ(t.dealPoints[1], first.dealScoreB[1] / 3 + again.dealScoreB[2] / 3);
+    EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], 2);
+}
+
+TEST(Statistics, ADealRepeatedAfterAResetTakesNothingBack) {
+    StatsRun r(computerMatches(3));
+    r.play([&](int asked, const GameState&) {
+        if (asked == 1) return Command::Continue;
+        if (asked == 2) {
+            r.keeper.reset();
+            r.run.match().menu_replay_Click();
+            return Command::Replay;
+        }
+        return Command::Quit;
+    });
+    const GameState& again = r.results.back();
+    const TargetRecord& t = r.stats.byTarget[0];
+    EXPECT_EQ(t.deals, 1);
+    EXPECT_EQ(t.dealPoints, (std::array<int, 2>{again.dealScoreA[2] / 3, again.dealScoreB[2] / 3}));
+}
+
+TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {
+    StatsRun r(MainOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, true});
+    r.play([](int, const GameState&) { return Command::Continue; });
+    const auto& decl = r.stats.byTarget[0].declarations;
+    EXPECT_EQ(decl[0][kFourKind], 1);
+    EXPECT_EQ(decl[0][kNapoletanaKind], 1);
+    EXPECT_EQ(decl[0][kBuongioco], 0);
+    EXPECT_EQ(decl[1][kBuongioco], 1);
+    EXPECT_EQ(decl[1][kFourKind] + decl[1][kNapoletanaKind], 0);
+}
+
+}  // namespace
+}  // namespace morvello
