@@ -10,15 +10,19 @@
 #include <vector>
 
 #include "app/sound_port.h"
+#include "app/view_items.h"
 #include "match/controller.h"
+#include "match/status_line.h"
 #include "settings/config_store.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
 #include "table/scaled_view.h"
+#include "table/table_keys.h"
 #include "table/table_scene.h"
 #include "task/task.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace morvello {
@@ -32,6 +36,7 @@ struct WindowOptions {
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
     QString soundModule;               // the audio module; empty: the one beside the program
+    QString viewSettings;              // keeps the View menu's choices; empty: not kept
     MainOptions main;
 };
 
@@ -73,6 +78,12 @@ class GameWindow : public QMainWindow, private TableHost {
     QtTable& table() { return table_; }
     NamesPanel& namesPanel() { return names_; }
     const GameMenus& menus() const { return menus_; }
+    // The View menu, made on first use, between Sounds and Info.
+    QMenu* viewMenu();
+    ViewItems& viewItems() { return *viewItems_; }
+    const StatusLine& statusLine() const { return status_; }
+    QLabel& statusLabel() { return *statusLabel_; }
+    TableKeys& keys() { return keys_; }
     bool matchRunning() const { return root_.valid() && !root_.done(); }
 
     // The size the window opens at: a table area of 1024 x 779 pixels, or the
@@ -108,6 +119,8 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildGameMenu();
     void buildOptionsMenu();
     void buildSoundsMenu();
+    void buildStatusLine();
+    void waitStarts(Awaited what);
     void rebuildSongItems();
     void Form_Activate();
     void matchEnded();
@@ -128,6 +141,11 @@ class GameWindow : public QMainWindow, private TableHost {
     NamesPanel names_;
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
+    QMenu* viewMenu_ = nullptr;
+    StatusLine status_;
+    QLabel* statusLabel_ = nullptr;
+    TableKeys keys_;
+    std::unique_ptr<ViewItems> viewItems_;
     QTimer clock_;
     bool painted_ = false;
     Task<> root_;  // destroyed first: the controller never outlives the table

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <cstdlib>
 
 #include "app/game_window.h"
@@ -27,6 +29,8 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
     options.store = morvello::ConfigStore::forThisProgram();
+    options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           QStringLiteral("/view.ini");
     return options;
 }
 
@@ -59,7 +63,8 @@ int main(int argc, char** argv) {
     const morvello::WindowPlace place = morvello::WindowPlace::forThisUser();
     if (!place.restore(window)) {
         const QSize area = morvello::GameWindow::openingTableArea(available);
-        window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height());
+        window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height() +
+                                        window.statusBar()->sizeHint().height());
     }
     window.show();
     const int status = app.exec();
