@@ -57,8 +57,11 @@ void ViewItems::addItems(QMenu& menu) {
     connect(actions_.hint, &QAction::triggered, this, [this] { showHint(); });
     actions_.fullScreen = menu.addAction("Full screen");
     actions_.fullScreen->setCheckable(true);
-    actions_.fullScreen->setShortcuts(
-        {QKeySequence(QKeySequence::FullScreen), QKeySequence(Qt::Key_F11)});
+    // F11 first, as the menu shows it, then the desktop's own key if it differs.
+    QList<QKeySequence> fullScreenKeys{QKeySequence(Qt::Key_F11)};
+    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!keys.isEmpty() && !fullScreenKeys.contains(keys)) fullScreenKeys << keys;
+    actions_.fullScreen->setShortcuts(fullScreenKeys);
     connect(actions_.fullScreen, &QAction::toggled, this, [this](bool on) { setFullScreen(on); });
     actions_.keys = menu.addAction("Keys");
     connect(actions_.keys, &QAction::triggered, this, [this] { showKeys(); });

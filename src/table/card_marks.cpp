@@ -7,7 +7,7 @@ namespace {
 
 constexpr double kFocusInset = -2;  // just outside the card
 constexpr double kHintInset = 2;    // just inside it
-constexpr double kLeadDot = 8;      // the lead mark: a small square in the top corner
+constexpr double kLeadDot = 8;      // the lead mark: a small square in the top right corner
 constexpr double kLeadMargin = 3;
 constexpr double kFrameWidth = 2.5;
 const QColor kFocusColour(40, 110, 255);
@@ -20,7 +20,8 @@ CardMarks::CardMarks(TableScene& scene)
     : scene_(scene),
       focus_(frame(kFocusColour, kFocusInset, Qt::DashLine)),
       hint_(frame(kHintColour, kHintInset, Qt::SolidLine)),
-      lead_(new QGraphicsRectItem(kLeadMargin, kLeadMargin, kLeadDot, kLeadDot)) {
+      lead_(new QGraphicsRectItem(scene.cardSize().width() - kLeadMargin - kLeadDot, kLeadMargin,
+                                  kLeadDot, kLeadDot)) {
     lead_->setPen(Qt::NoPen);
     lead_->setBrush(kLeadColour);
     lead_->hide();
@@ -57,7 +58,7 @@ int CardMarks::on(const QGraphicsRectItem* mark) {
 void CardMarks::dim(CardSet cards) {
     dimmed_ = cards;
     for (int code = 1; code <= kCardCount; ++code)
-        scene_.card(code).setOpacity((cards & cardBit(code)) ? kDimmedOpacity : 1.0);
+        scene_.card(code).setDimmed((cards & cardBit(code)) != 0);
 }
 
 }  // namespace morvello

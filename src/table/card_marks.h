@@ -11,8 +11,6 @@
 
 namespace morvello {
 
-inline constexpr double kDimmedOpacity = 0.4;
-
 class CardMarks {
   public:
     explicit CardMarks(TableScene& scene);

@@ -197,6 +197,11 @@ TEST_F(WindowKeys, ShortcutsDoNothingWhileTheirItemIsDisabled) {
     EXPECT_TRUE(table().rulesShown());
     key(Qt::Key_F1);
     EXPECT_FALSE(table().rulesShown());
+    key(Qt::Key_F11);
+    EXPECT_TRUE(view().fullScreen->isChecked());
+    EXPECT_TRUE(window_.windowState() & Qt::WindowFullScreen);
+    key(Qt::Key_F11);
+    EXPECT_FALSE(window_.windowState() & Qt::WindowFullScreen);
 
     drawByKeys();
     playDealByTable();
@@ -252,7 +257,7 @@ TEST_F(WindowKeys, ShowPlayableCardsDimsExactlyTheIllegalOnes) {
             const bool held = holdsUnplayed(g(), 1, static_cast<Byte>(code));
             const bool illegal = held && !isLegalPlay(g(), static_cast<Byte>(code));
             EXPECT_EQ((dimmed & cardBit(code)) != 0, illegal) << cardName(code);
-            EXPECT_EQ(window_.scene().card(code).opacity() < 1, illegal) << cardName(code);
+            EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
             followsWithIllegal += illegal ? 1 : 0;
         }
     });
