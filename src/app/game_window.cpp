@@ -77,6 +77,7 @@ GameWindow::GameWindow(WindowOptions options)
     table_.onWait = [this](Awaited what) { waitStarts(what); };
     keys_.takesKey = [this] { return viewItems_->takesKey(); };
     makeTableAccessible(*view_, table_, scene_);
+    keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 }
 

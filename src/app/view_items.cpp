@@ -40,21 +40,27 @@ ViewItems::ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScen
     }
 }
 
+// An item that waits for the game to enable it, with its shortcut.
+QAction* ViewItems::gameItem(QMenu& menu, const QString& caption, QKeySequence keys,
+                             void (ViewItems::*handler)()) {
+    QAction* item = menu.addAction(caption);
+    item->setShortcut(keys);
+    item->setEnabled(false);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
 void ViewItems::addItems(QMenu& menu) {
-    actions_.lastTrick = menu.addAction("Last trick");
-    actions_.lastTrick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    actions_.lastTrick->setEnabled(false);
-    connect(actions_.lastTrick, &QAction::triggered, this, [this] { showLastTrick(); });
+    actions_.lastTrick =
+        gameItem(menu, "Last trick", QKeySequence(Qt::CTRL | Qt::Key_L), &ViewItems::showLastTrick);
     actions_.playable = menu.addAction("Show playable cards");
     actions_.playable->setCheckable(true);
     connect(actions_.playable, &QAction::toggled, this, [this] {
         savePlayable();
         showPlayable(table_.waitingForHumanCard());
     });
-    actions_.hint = menu.addAction("Hint");
-    actions_.hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    actions_.hint->setEnabled(false);
-    connect(actions_.hint, &QAction::triggered, this, [this] { showHint(); });
+    actions_.hint =
+        gameItem(menu, "Hint", QKeySequence(Qt::CTRL | Qt::Key_H), &ViewItems::showHint);
     actions_.fullScreen = menu.addAction("Full screen");
     actions_.fullScreen->setCheckable(true);
     // F11 first, as the menu shows it, then the desktop's own key if it differs.

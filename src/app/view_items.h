@@ -2,6 +2,7 @@
 // and Keys. They only look at the game: the state is read, never written.
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -46,6 +47,8 @@ class ViewItems final : public QObject, public MatchObserver {
 
   private:
     void addItems(QMenu& menu);
+    QAction* gameItem(QMenu& menu, const QString& caption, QKeySequence keys,
+                      void (ViewItems::*handler)());
     void showLastTrick();
     void showPlayable(bool humanTurn);
     void showHint();

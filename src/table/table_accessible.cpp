@@ -84,6 +84,13 @@ class ItemAccessible final : public QAccessibleInterface {
     int code_;
 };
 
+// The interface of a table item, made the first time it is asked for.
+QAccessibleInterface* itemInterface(AccessibleTable& t, int code) {
+    QAccessible::Id& id = t.ids[static_cast<std::size_t>(code)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new ItemAccessible(t.view, code));
+    return QAccessible::accessibleInterface(id);
+}
+
 class TableAccessible final : public QAccessibleWidget {
   public:
     explicit TableAccessible(QWidget* view)
@@ -93,7 +100,7 @@ class TableAccessible final : public QAccessibleWidget {
     QAccessibleInterface* child(int index) const override {
         const std::vector<int> items = shownItems(table());
         if (index < 0 || index >= static_cast<int>(items.size())) return nullptr;
-        return itemInterface(items[static_cast<std::size_t>(index)]);
+        return itemInterface(table(), items[static_cast<std::size_t>(index)]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (int i = 0; i < childCount(); ++i)
@@ -102,7 +109,7 @@ class TableAccessible final : public QAccessibleWidget {
     }
     QAccessibleInterface* focusChild() const override {
         const int focused = table().table->marks().focus();
-        return focused != 0 ? itemInterface(focused) : nullptr;
+        return focused != 0 ? itemInterface(table(), focused) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QString(kTableAccessibleName) : QAccessibleWidget::text(t);
@@ -110,12 +117,6 @@ class TableAccessible final : public QAccessibleWidget {
 
   private:
     AccessibleTable& table() const { return *tables().find(object()); }
-    QAccessibleInterface* itemInterface(int code) const {
-        QAccessible::Id& id = table().ids[static_cast<std::size_t>(code)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new ItemAccessible(object(), code));
-        return QAccessible::accessibleInterface(id);
-    }
 };
 
 QAccessibleInterface* tableFactory(const QString&, QObject* object) {
@@ -140,6 +141,13 @@ void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene) {
         for (const QAccessible::Id id : ids)
             if (id != 0) QAccessible::deleteAccessibleInterface(id);
     });
+}
+
+void announceFocus(ScaledView& view, int card) {
+    const auto found = tables().find(&view);
+    if (!QAccessible::isActive() || found == tables().end() || card == 0) return;
+    QAccessibleEvent focused(itemInterface(*found, card), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }
 
 }  // namespace morvello

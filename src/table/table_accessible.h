@@ -14,5 +14,7 @@ inline constexpr const char* kDeckAccessibleName = "Deck: draw for the dealer";
 
 // Gives the view its accessible interface for as long as the view lives.
 void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene);
+// Tells assistive technologies that the keyboard focus is on the hand's card.
+void announceFocus(ScaledView& view, int card);
 
 }  // namespace morvello

@@ -135,6 +135,7 @@ void TableKeys::moveFocus(int step) {
         const Byte card = fan[static_cast<std::size_t>(s)];
         if (card != 0 && holdsUnplayed(table_.state(), 1, card)) {
             table_.marks().setFocus(card);
+            if (onFocusMoved) onFocusMoved(card);
             return;
         }
     }

@@ -25,6 +25,8 @@ class TableKeys : public QObject {
 
     // Runs first on every key; true when it has taken the key (a shown panel).
     std::function<bool()> takesKey;
+    // Called with the card the focus has moved to.
+    std::function<void(int card)> onFocusMoved;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
