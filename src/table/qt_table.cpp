@@ -424,6 +424,7 @@ void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);
     placeCard(card, startPosition(geometry_, seat));
     if (seat == 1) {
+        marks_.setFocus(0);
         marks_.setHint(0);
         marks_.dim(0);
         return;

@@ -117,28 +117,34 @@ void TableKeys::clickCard(int card, Qt::MouseButton button) {
     table_.carta_MouseUp(card, button);
 }
 
+// The turn starts with the focus where it was: on the card it was on, or, once
+// that card is played, on the next card to its right, else to its left.
 void TableKeys::focusFirstHeld() {
     const int card = focusedCard();
     if (card != 0 && holdsUnplayed(table_.state(), 1, static_cast<Byte>(card))) return;
-    table_.marks().setFocus(0);
-    moveFocus(1);
+    const int from = std::clamp(focusSlot_, 1, kTricksPerDeal);
+    if (!focusHeldFrom(from, 1)) focusHeldFrom(from, -1);
 }
 
 // The focus goes to the next card still held, left or right, and stays at the ends.
 void TableKeys::moveFocus(int step) {
+    const int card = focusedCard();
+    const int slot = card != 0 ? focusSlot_ : (step > 0 ? 0 : kTricksPerDeal + 1);
+    focusHeldFrom(slot + step, step);
+}
+
+bool TableKeys::focusHeldFrom(int slot, int step) {
     const Hand& fan = table_.fan();
-    int slot = 0;
-    for (int s = 1; s <= kTricksPerDeal; ++s)
-        if (fan[static_cast<std::size_t>(s)] == focusedCard() && focusedCard() != 0) slot = s;
-    if (slot == 0) slot = step > 0 ? 0 : kTricksPerDeal + 1;
-    for (int s = slot + step; s >= 1 && s <= kTricksPerDeal; s += step) {
+    for (int s = slot; s >= 1 && s <= kTricksPerDeal; s += step) {
         const Byte card = fan[static_cast<std::size_t>(s)];
         if (card != 0 && holdsUnplayed(table_.state(), 1, card)) {
+            focusSlot_ = s;
             table_.marks().setFocus(card);
             if (onFocusMoved) onFocusMoved(card);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 }  // namespace morvello

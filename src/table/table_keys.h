@@ -40,11 +40,13 @@ class TableKeys : public QObject {
     bool typingInTable() const;
     void focusFirstHeld();
     void moveFocus(int step);
+    bool focusHeldFrom(int slot, int step);
     void clickCard(int card, Qt::MouseButton button);
 
     QtTable& table_;
     TableScene& scene_;
     int liftedCard_ = 0;  // the card held up by the Up key, until it is released
+    int focusSlot_ = 0;   // the fan's slot the focus is on, or was on before its card was played
 };
 
 }  // namespace morvello

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
@@ -241,6 +242,28 @@ TEST_F(WindowKeys, LastTrickShowsTheFourCardsWithTheWinnerAndTheLeadIsMarked) {
     EXPECT_TRUE(view().lastTrick->isEnabled());
     key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_FALSE(view().lastTrick->isEnabled());  // a new deal has begun
+}
+
+TEST_F(WindowKeys, TheViewMenuComesBetweenSoundsAndInfo) {
+    QStringList captions;
+    for (const QAction* item : window_.menuBar()->actions()) captions << item->text();
+    EXPECT_EQ(
+        captions.join('|').toStdString(),
+        "&Game|&Options       |&Sounds         |&View|&Info          |&Help            |Quit");
+    EXPECT_EQ(window_.viewMenu(), window_.viewMenu());  // made once
+}
+
+TEST_F(WindowKeys, AfterAPlayTheFocusGoesToTheNextCardOfTheHand) {
+    drawByKeys();
+    ASSERT_TRUE(table().waitingForHumanCard());
+    const std::vector<int> held = heldCards();
+    const int card = firstCard(true);
+    const auto at = std::find(held.begin(), held.end(), card) - held.begin();
+    focusByKeys(card);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(table().waitingForHumanCard());  // the next trick's turn, with no delays
+    const auto next = static_cast<std::size_t>(at) + 1 < held.size() ? at + 1 : at - 1;
+    EXPECT_EQ(table().marks().focus(), held[static_cast<std::size_t>(next)]);
 }
 
 TEST_F(WindowKeys, ShowPlayableCardsDimsExactlyTheIllegalOnes) {
