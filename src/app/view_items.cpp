@@ -1,10 +1,12 @@
 #include "app/view_items.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalBlocker>
 
 #include "help/keys_help.h"
 #include "players/hint.h"
@@ -34,6 +36,7 @@ ViewItems::ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScen
       lastTrick_(scene, table.geometry()),
       settingsFile_(std::move(settingsFile)) {
     addItems(menu);
+    window_.installEventFilter(this);
     if (!settingsFile_.isEmpty()) {
         const QSettings settings(settingsFile_, QSettings::IniFormat);
         actions_.playable->setChecked(settings.value(kPlayableKey, false).toBool());
@@ -124,6 +127,15 @@ void ViewItems::setFullScreen(bool on) {
         window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
     else
         window_.setWindowState(window_.windowState() & ~Qt::WindowFullScreen);
+}
+
+// The check mark follows the window, however it entered or left full screen.
+bool ViewItems::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
+        const QSignalBlocker quiet(actions_.fullScreen);
+        actions_.fullScreen->setChecked(window_.isFullScreen());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ViewItems::showKeys() {

@@ -45,6 +45,9 @@ class ViewItems final : public QObject, public MatchObserver {
     void onPlay(const GameState&, Byte seat, Byte) override;
     void onTrick(const GameState& g, Byte winner, int) override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void addItems(QMenu& menu);
     QAction* gameItem(QMenu& menu, const QString& caption, QKeySequence keys,

@@ -203,6 +203,10 @@ TEST_F(WindowKeys, ShortcutsDoNothingWhileTheirItemIsDisabled) {
     EXPECT_TRUE(window_.windowState() & Qt::WindowFullScreen);
     key(Qt::Key_F11);
     EXPECT_FALSE(window_.windowState() & Qt::WindowFullScreen);
+    window_.showFullScreen();  // as the desktop may do it
+    EXPECT_TRUE(view().fullScreen->isChecked());
+    window_.showNormal();
+    EXPECT_FALSE(view().fullScreen->isChecked());
 
     drawByKeys();
     playDealByTable();
