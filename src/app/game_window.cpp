@@ -1,11 +1,14 @@
 #include "app/game_window.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTime>
 #include <cstdio>
 
@@ -14,6 +17,7 @@
 #include "app/statistics_store.h"
 #include "help/help_texts.h"
 #include "match/commands.h"
+#include "table/table_accessible.h"
 
 namespace morvello {
 namespace {
@@ -50,7 +54,8 @@ GameWindow::GameWindow(WindowOptions options)
       view_(new ScaledView(&scene_, this)),
       table_(scene_, *this),
       match_(table_, table_, options_.main),
-      names_(match_, scene_, table_) {
+      names_(match_, scene_, table_),
+      keys_(table_, scene_) {
     table_.watch(match_.state());
     setWindowTitle("Velquist - Morvello");
     setCentralWidget(view_);
@@ -63,11 +68,24 @@ GameWindow::GameWindow(WindowOptions options)
         };
     }
     view_->viewport()->installEventFilter(this);
+    view_->installEventFilter(&keys_);
+    view_->setFocusPolicy(Qt::StrongFocus);
+    view_->setFocus();
     match_.addObserver(statsKeeper_);
     match_.addObserver(recorder_);
     statsKeeper_.onChanged = [this] { saveStatistics(); };
     recorder_.onSettled = [this] { menus_.review->setEnabled(true); };
     buildMenus();
+    buildStatusLine();
+    viewItems_ =
+        std::make_unique<ViewItems>(*this, *viewMenu(), table_, scene_, options_.viewSettings);
+    match_.addObserver(status_);
+    match_.addObserver(*viewItems_);
+    table_.onWait = [this](Awaited what) { waitStarts(what); };
+    keys_.takesKey = [this] { return viewItems_->takesKey(); };
+    buildViewItems();
+    makeTableAccessible(*view_, table_, scene_);
+    keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 }
 
@@ -187,7 +205,36 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// ---- the status line and the table's waits
+
+void GameWindow::buildStatusLine() {
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setAccessibleDescription("What the game waits for");
+    statusBar()->addWidget(statusLabel_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    status_.onChange = [this](const std::string& text) {
+        statusLabel_->setText(QString::fromStdString(text));
+        statusLabel_->setAccessibleName(statusLabel_->text());
+        QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    };
+}
+
+void GameWindow::waitStarts(Awaited what) {
+    status_.waiting(match_.state(), what);
+    keys_.waitStarts(what);
+    viewItems_->waitStarts(what);
+}
+
 // ---- menus
+
+QMenu* GameWindow::viewMenu() {
+    if (!viewMenu_) {
+        viewMenu_ = new QMenu("&View", this);
+        menuBar()->insertMenu(menus_.about, viewMenu_);
+    }
+    return viewMenu_;
+}
 
 void GameWindow::buildMenus() {
     buildGameMenu();
@@ -201,20 +248,13 @@ void GameWindow::buildMenus() {
     menus_.help = menuBar()->addAction("&Help            ");
     connect(menus_.help, &QAction::triggered, this, [this] { help_Click(); });
     menus_.quit = menuBar()->addAction("Quit");
+    menus_.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menus_.quit, &QAction::triggered, this, [this] { menu_quit_Click(); });
-    buildViewItems();
 }
 
 // The View menu, after Sounds; made the first time an item is put in it.
-QMenu* GameWindow::viewMenu() {
-    if (!viewMenu_) {
-        viewMenu_ = new QMenu("&View", this);
-        menuBar()->insertMenu(menus_.about, viewMenu_);
-    }
-    return viewMenu_;
-}
-
 void GameWindow::buildViewItems() {
+    viewMenu()->addSeparator();
     menus_.statistics = viewMenu()->addAction("Statistics…");
     connect(menus_.statistics, &QAction::triggered, this, [this] { showStatistics(); });
     menus_.review = viewMenu()->addAction("Review the last deal…");
@@ -225,12 +265,16 @@ void GameWindow::buildViewItems() {
 void GameWindow::buildGameMenu() {
     QMenu* game = menuBar()->addMenu("&Game");
     menus_.replay = checkable(game, "Repeat the last hand");
+    menus_.replay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(menus_.replay, &QAction::triggered, this, [this] { menu_replay_Click(); });
     menus_.newGame = game->addAction("New Game");
+    menus_.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(menus_.newGame, &QAction::triggered, this, [this] { menu_NewGame_Click(); });
     menus_.continueItem = game->addAction("Continue");
+    menus_.continueItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     connect(menus_.continueItem, &QAction::triggered, this, [this] { continue_Click(); });
     menus_.rules = game->addAction("&Game rules");
+    menus_.rules->setShortcut(QKeySequence(Qt::Key_F1));
     connect(menus_.rules, &QAction::triggered, this, [this] {
         fillPanels();
         table_.menu_rules_Click();

@@ -10,17 +10,21 @@
 #include <vector>
 
 #include "app/sound_port.h"
+#include "app/view_items.h"
 #include "match/controller.h"
+#include "match/status_line.h"
 #include "settings/config_store.h"
 #include "stats/deal_record.h"
 #include "stats/statistics.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
 #include "table/scaled_view.h"
+#include "table/table_keys.h"
 #include "table/table_scene.h"
 #include "task/task.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace morvello {
@@ -37,6 +41,7 @@ struct WindowOptions {
     bool sound = true;                 // false: silent, with an empty Music menu
     QString soundModule;               // the audio module; empty: the one beside the program
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
+    QString viewSettings;              // keeps the View menu's choices; empty: not kept
     MainOptions main;
 };
 
@@ -80,6 +85,12 @@ class GameWindow : public QMainWindow, private TableHost {
     QtTable& table() { return table_; }
     NamesPanel& namesPanel() { return names_; }
     const GameMenus& menus() const { return menus_; }
+    // The View menu, made on first use, between Sounds and Info.
+    QMenu* viewMenu();
+    ViewItems& viewItems() { return *viewItems_; }
+    const StatusLine& statusLine() const { return status_; }
+    QLabel& statusLabel() { return *statusLabel_; }
+    TableKeys& keys() { return keys_; }
     bool matchRunning() const { return root_.valid() && !root_.done(); }
     const Statistics& statistics() const { return stats_; }
     const DealRecorder& dealRecorder() const { return recorder_; }
@@ -120,9 +131,10 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildGameMenu();
     void buildOptionsMenu();
     void buildSoundsMenu();
-    QMenu* viewMenu();
     void buildViewItems();
     void saveStatistics();
+    void buildStatusLine();
+    void waitStarts(Awaited what);
     void rebuildSongItems();
     void Form_Activate();
     void matchEnded();
@@ -143,13 +155,17 @@ class GameWindow : public QMainWindow, private TableHost {
     NamesPanel names_;
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
+    QMenu* viewMenu_ = nullptr;
+    StatusLine status_;
+    QLabel* statusLabel_ = nullptr;
+    TableKeys keys_;
+    std::unique_ptr<ViewItems> viewItems_;
     QTimer clock_;
     bool painted_ = false;
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;
     bool statisticsUnsaved_ = false;
-    QMenu* viewMenu_ = nullptr;
     std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <cstdlib>
 
 #include "app/game_window.h"
@@ -29,6 +30,8 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.sound = !envFlag("MORVELLO_SILENT");
     options.store = morvello::ConfigStore::forThisProgram();
     options.statisticsFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           QStringLiteral("/view.ini");
     return options;
 }
 
@@ -61,7 +64,8 @@ int main(int argc, char** argv) {
     const morvello::WindowPlace place = morvello::WindowPlace::forThisUser();
     if (!place.restore(window)) {
         const QSize area = morvello::GameWindow::openingTableArea(available);
-        window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height());
+        window.resize(area.width(), area.height() + window.menuBar()->sizeHint().height() +
+                                        window.statusBar()->sizeHint().height());
     }
     window.show();
     const int status = app.exec();

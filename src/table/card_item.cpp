@@ -6,6 +6,11 @@
 #include "table/card_pictures.h"
 
 namespace morvello {
+namespace {
+
+const QColor kDimVeil(0, 0, 0, 120);
+
+}  // namespace
 
 CardItem::CardItem(int code, QSizeF size) : code_(code), size_(size) {
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
@@ -24,6 +29,13 @@ QRectF CardItem::boundingRect() const {
 void CardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     paintCardFace(*painter, boundingRect(), code_, QRectF(QPointF(0, 0), size_));
+    if (dimmed_) painter->fillRect(boundingRect(), kDimVeil);
+}
+
+void CardItem::setDimmed(bool dimmed) {
+    if (dimmed == dimmed_) return;
+    dimmed_ = dimmed;
+    update();
 }
 
 void CardItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {

@@ -16,6 +16,9 @@ class CardItem : public QGraphicsItem {
     void setWidthFactor(double factor);
     double widthFactor() const { return widthFactor_; }
     QSizeF size() const { return size_; }
+    // A dimmed card is painted under a dark veil.
+    void setDimmed(bool dimmed);
+    bool dimmed() const { return dimmed_; }
 
     std::function<void(int code, Qt::MouseButton)> onPress;
     std::function<void(int code, Qt::MouseButton)> onRelease;
@@ -31,6 +34,7 @@ class CardItem : public QGraphicsItem {
     int code_;
     QSizeF size_;
     double widthFactor_ = 1;
+    bool dimmed_ = false;
 };
 
 // The deck shown at the table centre during the dealer choice, and the title.

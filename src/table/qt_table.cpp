@@ -91,7 +91,7 @@ QString declarationLines(std::string_view caption) {
 
 }  // namespace
 
-QtTable::QtTable(TableScene& scene, TableHost& host) : scene_(scene), host_(host) {
+QtTable::QtTable(TableScene& scene, TableHost& host) : scene_(scene), host_(host), marks_(scene) {
     for (int code = 1; code <= kCardCount; ++code) {
         CardItem& item = scene_.card(code);
         item.onPress = [this](int c, Qt::MouseButton b) { carta_MouseDown(c, b); };
@@ -250,6 +250,7 @@ Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAft
 }
 
 Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
+    if (seat == g_->leaderSeat) marks_.setLead(card);
     if (shownSignal != kNoSignal) return signalThenTable(seat, card, shownSignal, pauseAfter);
     placeCard(card, tablePosition(geometry_, seat));
     if (pauseAfter) return ritardo(0.5);
@@ -267,6 +268,7 @@ Wait<> QtTable::cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSig
 
 Task<> QtTable::gathering(GatheredTrick trick) {
     co_await ritardo(1);
+    marks_.setLead(0);
     const Point winnerPlace = tablePosition(geometry_, trick.winner);
     if (rulesShown()) co_await rulesClosed();  // the trick stays while the player reads the rules
     scene_.bringToFront(trick.winnerCard);
@@ -355,6 +357,10 @@ void QtTable::placeCard(Byte card, Point topLeft) {
 }
 
 void QtTable::parkAllCards() {
+    marks_.setFocus(0);
+    marks_.setHint(0);
+    marks_.setLead(0);
+    marks_.dim(0);
     for (int code = 1; code <= kCardCount; ++code)
         placeCard(static_cast<Byte>(code), kParkedForDeal);
 }
@@ -417,7 +423,12 @@ void QtTable::layOutHand(const Hand& hand) {
 void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);
     placeCard(card, startPosition(geometry_, seat));
-    if (seat == 1) return;
+    if (seat == 1) {
+        marks_.setFocus(0);
+        marks_.setHint(0);
+        marks_.dim(0);
+        return;
+    }
     const Band band = backBand(geometry_, seat);
     Drawing d;
     d.fillRect(band.from.x, band.from.y, band.to.x, band.to.y, colours::table);
@@ -464,7 +475,12 @@ Task<DeckInput> QtTable::deckWait() {
     co_return co_await deck_.wait();
 }
 
+void QtTable::waitStarts(Awaited what) {
+    if (onWait) onWait(what);
+}
+
 Wait<DeckInput> QtTable::deckInput() {
+    waitStarts(Awaited::DeckDraw);
     if (autoDraw_) QTimer::singleShot(0, &context_, [this] { dorsov_Click(); });
     return deckWait();
 }
@@ -475,6 +491,7 @@ Task<Byte> QtTable::humanCardWait() {
 
 Wait<Byte> QtTable::humanCard() {
     if (onHumanTurn) onHumanTurn();
+    waitStarts(Awaited::HumanCard);
     return humanCardWait();
 }
 
@@ -484,6 +501,7 @@ Task<int> QtTable::signalWait() {
 
 Wait<int> QtTable::signalChoice() {
     parkSignalList(kListWaiting);
+    waitStarts(Awaited::Signal);
     return signalWait();
 }
 
@@ -492,6 +510,7 @@ Task<Command> QtTable::commandWait() {
 }
 
 Wait<Command> QtTable::command() {
+    waitStarts(Awaited::Command);
     return commandWait();
 }
 
@@ -554,6 +573,10 @@ void QtTable::parkSignalList(double x) {
     QGraphicsProxyWidget& list = scene_.signalListItem();
     list.setPos(x, list.pos().y());
     scene_.signalList().clearSelection();
+}
+
+bool QtTable::signalListOpen() const {
+    return signal_.waiting() && scene_.signalListItem().pos().x() < kListParked;
 }
 
 void QtTable::Form_MouseDown() {

@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "match/player_input.h"
+#include "match/status_line.h"
 #include "match/table_view.h"
+#include "table/card_marks.h"
 #include "table/table_geometry.h"
 #include "table/table_host.h"
 #include "table/table_scene.h"
@@ -27,6 +29,10 @@ class QtTable final : public TableView, public PlayerInput {
     void watch(const GameState& g) { g_ = &g; }
 
     const TableGeometry& geometry() const { return geometry_; }
+    const GameState& state() const { return *g_; }
+    // The human's cards as laid out, slot by slot (played ones included).
+    const Hand& fan() const { return fan_; }
+    CardMarks& marks() { return marks_; }
 
     // Multiplies every delay and animation; 0 completes them at once (tests).
     void setDelayScale(double scale) { delayScale_ = scale; }
@@ -34,6 +40,8 @@ class QtTable final : public TableView, public PlayerInput {
     void setAutoDraw(bool on) { autoDraw_ = on; }
     // Called whenever the controller starts waiting for the human's card.
     std::function<void()> onHumanTurn;
+    // Called whenever the controller starts waiting for the player.
+    std::function<void(Awaited)> onWait;
 
     // ---- TableView
     Wait<> ritardo(double units) override;
@@ -89,11 +97,14 @@ class QtTable final : public TableView, public PlayerInput {
     bool waitingForHumanCard() const { return humanCard_.waiting(); }
     bool waitingForSignal() const { return signal_.waiting(); }
     bool waitingForCommand() const { return command_.waiting(); }
+    // The signal list lies beside the card just led, open for a choice.
+    bool signalListOpen() const;
     QMessageBox* openMessage() const { return message_; }
 
   private:
     int paceMs(double units) const;
     void placeCard(Byte card, Point topLeft);
+    void waitStarts(Awaited what);
     void paintBack(Byte seat, int slot);
     void parkSignalList(double x);
     bool isCardJustPlayed(int card) const;
@@ -121,6 +132,7 @@ class QtTable final : public TableView, public PlayerInput {
     TableScene& scene_;
     TableHost& host_;
     TableGeometry geometry_;
+    CardMarks marks_;
     QObject context_;  // owns the timers and animations of the waits
     double delayScale_ = 1;
     bool autoDraw_ = false;

@@ -23,28 +23,10 @@
 #include "qt_app.h"
 #include "rules/play_rules.h"
 #include "table/table_geometry.h"
+#include "window_test_options.h"
 
 namespace morvello {
 namespace {
-
-std::array<int, 41> orderedDeck() {
-    std::array<int, 41> deck{};
-    for (int i = 1; i <= 40; ++i) deck[i] = i;
-    return deck;
-}
-
-WindowOptions testOptions(const QTemporaryDir& dir) {
-    WindowOptions options;
-    options.delayScale = 0;
-    options.sound = false;
-    options.store.emplace(dir.path(), dir.filePath("user"));
-    auto engine = std::make_shared<ShuffleEngine>(20240611u);
-    options.main.newDeck = [engine](Deck& deck) {
-        Mescola(deck, *engine);
-        return true;
-    };
-    return options;
-}
 
 std::string artefactPath(const char* name) {
     return std::string(MORVELLO_TEST_ARTEFACTS) + "/" + name;

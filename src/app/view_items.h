@@ -1,0 +1,71 @@
+// The View menu's game items: Last trick, Show playable cards, Hint, Full screen
+// and Keys. They only look at the game: the state is read, never written.
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "match/match_observer.h"
+#include "match/status_line.h"
+#include "table/last_trick_view.h"
+#include "table/qt_table.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace morvello {
+
+struct ViewActions {
+    QAction* lastTrick = nullptr;
+    QAction* playable = nullptr;
+    QAction* hint = nullptr;
+    QAction* fullScreen = nullptr;
+    QAction* keys = nullptr;
+};
+
+class ViewItems final : public QObject, public MatchObserver {
+  public:
+    // settingsFile keeps "Show playable cards"; empty: the choice is not kept.
+    ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScene& scene,
+              QString settingsFile);
+
+    const ViewActions& actions() const { return actions_; }
+    LastTrickView& lastTrick() { return lastTrick_; }
+
+    // Told by the table when a wait starts.
+    void waitStarts(Awaited what);
+    // A key puts the last trick away; true when it did.
+    bool takesKey();
+
+    void onMatchStart(const GameState&) override;
+    void onDeal(const GameState&, bool) override;
+    void onPlay(const GameState&, Byte seat, Byte) override;
+    void onTrick(const GameState& g, Byte winner, int) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void addItems(QMenu& menu);
+    QAction* gameItem(QMenu& menu, const QString& caption, QKeySequence keys,
+                      void (ViewItems::*handler)());
+    void showLastTrick();
+    void showPlayable(bool humanTurn);
+    void showHint();
+    void setFullScreen(bool on);
+    void showKeys();
+    void savePlayable() const;
+
+    QMainWindow& window_;
+    QtTable& table_;
+    LastTrickView lastTrick_;
+    QString settingsFile_;
+    ViewActions actions_;
+    std::array<Byte, 5> lastTrickCards_{};
+    Byte lastTrickWinner_ = 0;
+};
+
+}  // namespace morvello

@@ -1,0 +1,23 @@
+// The keys of the game, as View > Keys lists them.
+#pragma once
+
+namespace morvello {
+
+inline constexpr const char* kKeysTitle = "Keys";
+inline constexpr const char* kKeysHelp =
+    "Left, Right: move over your cards\n"
+    "Enter or Space: play the card, draw for the dealer, or go on after a lead\n"
+    "Up (held): lift the card\n"
+    "S or Down after a lead: open the signal list; Up, Down and Enter pick a signal;\n"
+    "    Escape: no signal\n"
+    "\n"
+    "Ctrl+N: New Game\n"
+    "Ctrl+Enter: Continue\n"
+    "Ctrl+R: Repeat the last hand\n"
+    "F1: Game rules\n"
+    "Ctrl+L: Last trick (any key or click puts it away)\n"
+    "Ctrl+H: Hint\n"
+    "F11: Full screen\n"
+    "Ctrl+Q: Quit";
+
+}  // namespace morvello

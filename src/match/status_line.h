@@ -1,0 +1,48 @@
+// The status line under the table: one short sentence of what the game waits for
+// or has just done. It listens to the controller's events and is told when the
+// table starts a wait; the window shows the sentence.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "match/match_observer.h"
+
+namespace morvello {
+
+// What the table waits for from the player.
+enum class Awaited { DeckDraw, HumanCard, Signal, Command };
+
+// The sentence of a wait, from the state as it stands when the wait starts.
+std::string waitSentence(const GameState& g, Awaited what);
+// "Partner won the trick: 1 point"
+std::string trickSentence(const GameState& g, Byte winner, int thirds);
+// "GAME OVER: You-Partner win 22 to 18"
+std::string gameOverSentence(const GameState& g, int winnerCouple, int totalA, int totalB);
+// Thirds of a point as a player reads them: "1 point", "2/3 point", "1 1/3 points".
+std::string pointsText(int thirds);
+
+class StatusLine final : public MatchObserver {
+  public:
+    const std::string& text() const { return text_; }
+    // Told by the table whenever it starts waiting for the player.
+    void waiting(const GameState& g, Awaited what);
+
+    // Called with the new sentence whenever it changes.
+    std::function<void(const std::string&)> onChange;
+
+    void onMatchStart(const GameState&) override;
+    void onDealer(const GameState& g, Byte seat) override;
+    void onPlay(const GameState& g, Byte seat, Byte card) override;
+    void onTrick(const GameState& g, Byte winner, int thirds) override;
+    void onResult(const GameState& g, int lastTrickCouple) override;
+    void onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) override;
+
+  private:
+    void say(std::string text);
+
+    std::string text_;
+    bool gameOver_ = false;  // the match is over: the sentence stays until the next starts
+};
+
+}  // namespace morvello

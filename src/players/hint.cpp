@@ -1,0 +1,14 @@
+#include "players/hint.h"
+
+#include "players/card_choice.h"
+
+namespace morvello {
+
+Byte hintCard(const GameState& g) {
+    GameState copy = g;
+    copy.turnSeat = 1;
+    scelgo_carta_da_giocare(copy);
+    return copy.cardToPlay;
+}
+
+}  // namespace morvello

@@ -1,0 +1,153 @@
+#include "table/table_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QWindow>
+#include <array>
+#include <vector>
+
+#include "cards/card_name.h"
+#include "rules/play_rules.h"
+
+namespace morvello {
+namespace {
+
+constexpr int kDeckCode = 0;  // the deck among the table's accessible items
+
+struct AccessibleTable {
+    ScaledView* view;
+    QtTable* table;
+    TableScene* scene;
+    std::array<QAccessible::Id, kCardCount + 1> ids{};  // the items' interfaces, made on demand
+};
+
+QHash<const QObject*, AccessibleTable>& tables() {
+    static QHash<const QObject*, AccessibleTable> all;
+    return all;
+}
+
+// The items the view shows as its children, in order: the deck, then the hand.
+std::vector<int> shownItems(const AccessibleTable& t) {
+    std::vector<int> items;
+    if (t.scene->deck().isVisible()) items.push_back(kDeckCode);
+    for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
+        const Byte card = t.table->fan()[static_cast<std::size_t>(slot)];
+        if (card != 0 && holdsUnplayed(t.table->state(), 1, card)) items.push_back(card);
+    }
+    return items;
+}
+
+// One item of the table: a card of the hand, or the deck.
+class ItemAccessible final : public QAccessibleInterface {
+  public:
+    ItemAccessible(const QObject* view, int code) : view_(view), code_(code) {}
+
+    bool isValid() const override { return tables().contains(view_); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return isValid() ? table().view->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return isValid() ? QAccessible::queryAccessibleInterface(table().view) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return {};
+        return code_ == kDeckCode ? QString(kDeckAccessibleName)
+                                  : QString::fromStdString(cardName(code_));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = isValid() && code_ != kDeckCode && table().table->marks().focus() == code_;
+        return s;
+    }
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QGraphicsItem& item = code_ == kDeckCode
+                                        ? static_cast<QGraphicsItem&>(table().scene->deck())
+                                        : table().scene->card(code_);
+        const QRect local = table().view->mapFromScene(item.sceneBoundingRect()).boundingRect();
+        return QRect(table().view->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+
+  private:
+    const AccessibleTable& table() const { return *tables().find(view_); }
+
+    const QObject* view_;
+    int code_;
+};
+
+// The interface of a table item, made the first time it is asked for.
+QAccessibleInterface* itemInterface(AccessibleTable& t, int code) {
+    QAccessible::Id& id = t.ids[static_cast<std::size_t>(code)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new ItemAccessible(t.view, code));
+    return QAccessible::accessibleInterface(id);
+}
+
+class TableAccessible final : public QAccessibleWidget {
+  public:
+    explicit TableAccessible(QWidget* view)
+        : QAccessibleWidget(view, QAccessible::Pane, kTableAccessibleName) {}
+
+    int childCount() const override { return static_cast<int>(shownItems(table()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<int> items = shownItems(table());
+        if (index < 0 || index >= static_cast<int>(items.size())) return nullptr;
+        return itemInterface(table(), items[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child) return i;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const int focused = table().table->marks().focus();
+        return focused != 0 ? itemInterface(table(), focused) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString(kTableAccessibleName) : QAccessibleWidget::text(t);
+    }
+
+  private:
+    AccessibleTable& table() const { return *tables().find(object()); }
+};
+
+QAccessibleInterface* tableFactory(const QString&, QObject* object) {
+    if (!object || !tables().contains(object)) return nullptr;
+    return new TableAccessible(static_cast<QWidget*>(object));
+}
+
+}  // namespace
+
+void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene) {
+    static const bool installed = [] {
+        QAccessible::installFactory(tableFactory);
+        return true;
+    }();
+    (void)installed;
+    tables().insert(&view, AccessibleTable{&view, &table, &scene});
+    QObject::connect(&view, &QObject::destroyed, [key = static_cast<const QObject*>(&view)] {
+        const auto found = tables().find(key);
+        if (found == tables().end()) return;
+        const auto ids = found->ids;
+        tables().erase(found);
+        for (const QAccessible::Id id : ids)
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    });
+}
+
+void announceFocus(ScaledView& view, int card) {
+    const auto found = tables().find(&view);
+    if (!QAccessible::isActive() || found == tables().end() || card == 0) return;
+    QAccessibleEvent focused(itemInterface(*found, card), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+}
+
+}  // namespace morvello

@@ -1,0 +1,20 @@
+// The table for assistive technologies: the view is an accessible object whose
+// children are the deck, while it is shown, and the human's cards from left to
+// right, each with a name a screen reader speaks ("Ace of Coppe"). Card images
+// are scene items, not widgets: the children are interfaces of their own.
+#pragma once
+
+#include "table/qt_table.h"
+#include "table/scaled_view.h"
+
+namespace morvello {
+
+inline constexpr const char* kTableAccessibleName = "Card table";
+inline constexpr const char* kDeckAccessibleName = "Deck: draw for the dealer";
+
+// Gives the view its accessible interface for as long as the view lives.
+void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene);
+// Tells assistive technologies that the keyboard focus is on the hand's card.
+void announceFocus(ScaledView& view, int card);
+
+}  // namespace morvello

@@ -1,0 +1,340 @@
+// The window played with the keyboard alone, the status line, the View menu's
+// Last trick, Show playable cards and Hint, the lead mark, the shortcuts and the
+// hand's accessible names.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "app/game_window.h"
+#include "cards/card_name.h"
+#include "cards/play_signal.h"
+#include "players/hint.h"
+#include "qt_app.h"
+#include "rules/play_rules.h"
+#include "table/table_accessible.h"
+#include "window_test_options.h"
+
+namespace morvello {
+namespace {
+
+class WindowKeys : public ::testing::Test, public MatchObserver {
+  protected:
+    WindowKeys() : window_(options()) {
+        window_.Form_Load();
+        window_.match().stateBeforeStart().deck = orderedDeck();  // the human deals
+        window_.match().stateBeforeStart().scoreOption = 0;
+        window_.match().addObserver(*this);
+        window_.resize(1024, 800);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window_.matchRunning(); }));
+    }
+
+    WindowOptions options() {
+        WindowOptions o = testOptions(dir_);
+        o.viewSettings = dir_.filePath("view.ini");
+        return o;
+    }
+
+    const GameState& g() { return window_.state(); }
+    QtTable& table() { return window_.table(); }
+    const ViewActions& view() { return window_.viewItems().actions(); }
+    std::string status() { return window_.statusLabel().text().toStdString(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(&window_.view(), k, m);
+    }
+
+    // The cards still held, left to right.
+    std::vector<int> heldCards() {
+        std::vector<int> held;
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte card = table().fan()[slot];
+            if (card != 0 && holdsUnplayed(g(), 1, card)) held.push_back(card);
+        }
+        return held;
+    }
+    int firstCard(bool legal) {
+        for (int card : heldCards())
+            if (isLegalPlay(g(), static_cast<Byte>(card)) == legal) return card;
+        return 0;
+    }
+    // Moves the focus to the card with the arrow keys.
+    void focusByKeys(int card) {
+        const std::vector<int> held = heldCards();
+        auto at = [&](int c) { return std::find(held.begin(), held.end(), c) - held.begin(); };
+        const auto target = at(card);
+        for (auto i = at(table().marks().focus()); i != target; i += i < target ? 1 : -1)
+            key(i < target ? Qt::Key_Right : Qt::Key_Left);
+        ASSERT_EQ(table().marks().focus(), card);
+    }
+
+    void drawByKeys() {
+        for (int draw = 1; draw <= 4; ++draw) {
+            ASSERT_TRUE(table().waitingForDeck());
+            key(Qt::Key_Space);
+        }
+    }
+    // The human's turns by table input until the controller waits for a command,
+    // with check run at each turn.
+    void playDealByTable(const std::function<void()>& check = {}) {
+        for (int guard = 0; guard < 100 && !table().waitingForCommand(); ++guard) {
+            if (table().waitingForSignal()) {
+                key(Qt::Key_Return);
+                continue;
+            }
+            ASSERT_TRUE(table().waitingForHumanCard());
+            if (check) check();
+            table().carta_MouseDown(firstCard(true), Qt::LeftButton);
+        }
+    }
+
+    void onSignalChosen(const GameState&, Byte signal) override { signals_.push_back(signal); }
+    void onTrick(const GameState& gs, Byte winner, int) override {
+        trick_ = gs.trickBySeat;
+        winner_ = winner;
+        const std::string name = gs.playerNames[winner - 1];
+        EXPECT_EQ(status().rfind(name + " won the trick: ", 0), 0u) << status();
+    }
+    void onGameOver(const GameState&, int couple, int totalA, int totalB) override {
+        const std::string winners = couple == 0 ? "You-Partner" : "Right-Left";
+        const int won = std::max(totalA, totalB), lost = std::min(totalA, totalB);
+        EXPECT_EQ(status(), "GAME OVER: " + winners + " win " + std::to_string(won) + " to " +
+                                std::to_string(lost));
+        gameOver_ = true;
+    }
+
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+    GameWindow window_;
+    std::vector<Byte> signals_;
+    std::array<Byte, 5> trick_{};
+    Byte winner_ = 0;
+    bool gameOver_ = false;
+};
+
+TEST_F(WindowKeys, AWholeMatchByKeysWithTheStatusLineAtEachStage) {
+    EXPECT_EQ(status(), "Click the deck to draw for the dealer: Right draws");
+    drawByKeys();
+    EXPECT_EQ(g().dealerSeat, 1);
+    bool refused = false;
+    for (int guard = 0; guard < 2000 && !gameOver_; ++guard) {
+        if (table().waitingForCommand()) {
+            EXPECT_EQ(status(), "Game \u25b8 Continue for the next deal");
+            const int deal = g().dealNumber;
+            key(Qt::Key_Return, Qt::ControlModifier);
+            ASSERT_EQ(g().dealNumber, deal + 1);
+        } else if (table().waitingForSignal()) {
+            EXPECT_EQ(status(), "Click your card to go on, or right-click it to give a signal");
+            if (!signals_.empty()) {
+                key(Qt::Key_Return);
+                continue;
+            }
+            key(Qt::Key_S);
+            ASSERT_TRUE(table().signalListOpen());
+            key(Qt::Key_Down);
+            key(Qt::Key_Down);
+            key(Qt::Key_Return);
+            ASSERT_EQ(signals_, std::vector<Byte>{kBusso});
+        } else {
+            ASSERT_TRUE(table().waitingForHumanCard());
+            const bool leading = g().leaderSeat == 1;
+            EXPECT_EQ(status(), leading
+                                    ? std::string("Your lead")
+                                    : "Follow " + suitNames[Seme(g().tableCards[g().leaderSeat])]);
+            const int illegal = firstCard(false);
+            if (!refused && illegal != 0) {
+                refused = true;
+                focusByKeys(illegal);
+                key(Qt::Key_Return);
+                QMessageBox* box = table().openMessage();
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->text().toStdString(),
+                          "You have " + suitNames[Seme(g().tableCards[g().leaderSeat])]);
+                QTest::keyClick(box, Qt::Key_Return);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
+                EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(illegal)));
+            }
+            const int card = firstCard(true);
+            focusByKeys(card);
+            key(Qt::Key_Return);
+            EXPECT_FALSE(holdsUnplayed(g(), 1, static_cast<Byte>(card)));
+        }
+    }
+    EXPECT_TRUE(gameOver_);
+    EXPECT_TRUE(refused);
+    EXPECT_GE(g().dealNumber, 2);
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(table().waitingForDeck());
+}
+
+TEST_F(WindowKeys, ShortcutsDoNothingWhileTheirItemIsDisabled) {
+    const GameMenus& m = window_.menus();
+    QSignalSpy continued(m.continueItem, &QAction::triggered);
+    QSignalSpy newGame(m.newGame, &QAction::triggered);
+    QSignalSpy hint(view().hint, &QAction::triggered);
+    QSignalSpy lastTrick(view().lastTrick, &QAction::triggered);
+    ASSERT_FALSE(m.continueItem->isEnabled());
+    ASSERT_FALSE(m.newGame->isEnabled());
+    key(Qt::Key_Return, Qt::ControlModifier);
+    key(Qt::Key_N, Qt::ControlModifier);
+    key(Qt::Key_H, Qt::ControlModifier);
+    key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(continued.count() + newGame.count() + hint.count() + lastTrick.count(), 0);
+    EXPECT_TRUE(table().waitingForDeck());
+    EXPECT_EQ(g().drawCount, 1);
+
+    key(Qt::Key_F1);
+    EXPECT_TRUE(table().rulesShown());
+    key(Qt::Key_F1);
+    EXPECT_FALSE(table().rulesShown());
+    key(Qt::Key_F11);
+    EXPECT_TRUE(view().fullScreen->isChecked());
+    EXPECT_TRUE(window_.windowState() & Qt::WindowFullScreen);
+    key(Qt::Key_F11);
+    EXPECT_FALSE(window_.windowState() & Qt::WindowFullScreen);
+    window_.showFullScreen();  // as the desktop may do it
+    EXPECT_TRUE(view().fullScreen->isChecked());
+    window_.showNormal();
+    EXPECT_FALSE(view().fullScreen->isChecked());
+
+    drawByKeys();
+    playDealByTable();
+    ASSERT_TRUE(m.continueItem->isEnabled());
+    key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(continued.count(), 1);
+    EXPECT_EQ(g().dealNumber, 2);
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window_.matchRunning());
+}
+
+TEST_F(WindowKeys, LastTrickShowsTheFourCardsWithTheWinnerAndTheLeadIsMarked) {
+    EXPECT_FALSE(view().lastTrick->isEnabled());
+    drawByKeys();
+    bool shown = false;
+    playDealByTable([&] {
+        if (g().leaderSeat != 1) {
+            EXPECT_EQ(table().marks().lead(), g().tableCards[g().leaderSeat]);
+        }
+        if (g().trickNumber == 1) {
+            EXPECT_FALSE(view().lastTrick->isEnabled());
+        }
+        if (g().trickNumber < 2 || shown) return;
+        shown = true;
+        ASSERT_TRUE(view().lastTrick->isEnabled());
+        key(Qt::Key_L, Qt::ControlModifier);
+        LastTrickView& last = window_.viewItems().lastTrick();
+        ASSERT_TRUE(last.shown());
+        for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(last.cardAt(seat), trick_[seat]);
+        EXPECT_EQ(last.winner(), winner_);
+        const int focus = table().marks().focus();
+        key(Qt::Key_Right);  // puts it away, and only that
+        EXPECT_FALSE(last.shown());
+        EXPECT_EQ(table().marks().focus(), focus);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(view().lastTrick->isEnabled());
+    key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(view().lastTrick->isEnabled());  // a new deal has begun
+}
+
+TEST_F(WindowKeys, TheViewMenuComesBetweenSoundsAndInfo) {
+    QStringList captions;
+    for (const QAction* item : window_.menuBar()->actions()) captions << item->text();
+    EXPECT_EQ(
+        captions.join('|').toStdString(),
+        "&Game|&Options       |&Sounds         |&View|&Info          |&Help            |Quit");
+    EXPECT_EQ(window_.viewMenu(), window_.viewMenu());  // made once
+}
+
+TEST_F(WindowKeys, AfterAPlayTheFocusGoesToTheNextCardOfTheHand) {
+    drawByKeys();
+    ASSERT_TRUE(table().waitingForHumanCard());
+    const std::vector<int> held = heldCards();
+    const int card = firstCard(true);
+    const auto at = std::find(held.begin(), held.end(), card) - held.begin();
+    focusByKeys(card);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(table().waitingForHumanCard());  // the next trick's turn, with no delays
+    const auto next = static_cast<std::size_t>(at) + 1 < held.size() ? at + 1 : at - 1;
+    EXPECT_EQ(table().marks().focus(), held[static_cast<std::size_t>(next)]);
+}
+
+TEST_F(WindowKeys, ShowPlayableCardsDimsExactlyTheIllegalOnes) {
+    EXPECT_FALSE(view().playable->isChecked());
+    view().playable->trigger();
+    EXPECT_TRUE(QSettings(dir_.filePath("view.ini"), QSettings::IniFormat)
+                    .value("view/showPlayableCards")
+                    .toBool());
+    drawByKeys();
+    int followsWithIllegal = 0;
+    playDealByTable([&] {
+        const CardSet dimmed = table().marks().dimmed();
+        for (int code = 1; code <= kCardCount; ++code) {
+            const bool held = holdsUnplayed(g(), 1, static_cast<Byte>(code));
+            const bool illegal = held && !isLegalPlay(g(), static_cast<Byte>(code));
+            EXPECT_EQ((dimmed & cardBit(code)) != 0, illegal) << cardName(code);
+            EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
+            followsWithIllegal += illegal ? 1 : 0;
+        }
+    });
+    EXPECT_GT(followsWithIllegal, 0);
+    EXPECT_EQ(table().marks().dimmed(), 0u);  // nothing dimmed outside the human's turn
+}
+
+TEST_F(WindowKeys, HintMarksTheStrategysCardAndChangesNothing) {
+    EXPECT_FALSE(view().hint->isEnabled());
+    drawByKeys();
+    ASSERT_TRUE(table().waitingForHumanCard());
+    const GameState before = g();
+    key(Qt::Key_H, Qt::ControlModifier);
+    const int hinted = table().marks().hint();
+    EXPECT_EQ(hinted, hintCard(g()));
+    EXPECT_TRUE(isLegalPlay(g(), static_cast<Byte>(hinted)));
+    EXPECT_EQ(g().hands, before.hands);
+    EXPECT_EQ(g().holdMap, before.holdMap);
+    EXPECT_EQ(g().leadSuit, before.leadSuit);
+    EXPECT_TRUE(table().waitingForHumanCard());
+    focusByKeys(hinted);
+    key(Qt::Key_Return);
+    EXPECT_EQ(table().marks().hint(), 0);
+}
+
+TEST_F(WindowKeys, TheHandsCardsAndTheDeckHaveAccessibleNamesInHandOrder) {
+    QAccessibleInterface* tableItem = QAccessible::queryAccessibleInterface(&window_.view());
+    ASSERT_NE(tableItem, nullptr);
+    EXPECT_EQ(tableItem->text(QAccessible::Name), kTableAccessibleName);
+    ASSERT_EQ(tableItem->childCount(), 1);
+    EXPECT_EQ(tableItem->child(0)->text(QAccessible::Name), kDeckAccessibleName);
+    EXPECT_EQ(window_.statusLabel().accessibleName().toStdString(), status());
+
+    drawByKeys();
+    ASSERT_TRUE(table().waitingForHumanCard());
+    const std::vector<int> held = heldCards();
+    ASSERT_EQ(tableItem->childCount(), static_cast<int>(held.size()));
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        QAccessibleInterface* card = tableItem->child(static_cast<int>(i));
+        EXPECT_EQ(card->text(QAccessible::Name).toStdString(), cardName(held[i]));
+        EXPECT_EQ(tableItem->indexOfChild(card), static_cast<int>(i));
+        EXPECT_EQ(card->parent(), tableItem);
+        EXPECT_FALSE(card->rect().isEmpty());
+    }
+    EXPECT_EQ(tableItem->focusChild(), tableItem->child(0));
+    key(Qt::Key_Right);
+    EXPECT_EQ(tableItem->focusChild(), tableItem->child(1));
+    EXPECT_TRUE(tableItem->child(1)->state().focused);
+    EXPECT_EQ(window_.statusLabel().accessibleName().toStdString(), status());
+}
+
+}  // namespace
+}  // namespace morvello
