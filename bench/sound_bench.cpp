@@ -49,7 +49,7 @@ struct Table {
             g, *audio, SoundFolders{kAssets / "sounds", kAssets / "music"}, SoundBoard::Hooks{});
         board->startUp();
     }
-    GameState g;
+    SoundChoices g;
     std::unique_ptr<SdlAudio> audio;
     std::unique_ptr<SoundBoard> board;
 };
@@ -183,7 +183,7 @@ constexpr auto kCap = std::chrono::seconds(60);
 void first_sound_after_silence(benchmark::State& state) {
     Listener listener;
     SdlAudio audio(listener.poster());
-    GameState g;
+    SoundChoices g;
     SoundBoard board(g, audio, SoundFolders{kAssets / "sounds", kAssets / "music"}, {});
     if (!audio.isOpen()) state.SkipWithError("no audio device");
     board.startUp();
@@ -227,7 +227,7 @@ void sequence_gap(benchmark::State& state) {
     const std::filesystem::path music = shortSongs();
     Listener listener;
     SdlAudio audio(listener.poster());
-    GameState g;
+    SoundChoices g;
     SoundBoard board(g, audio, SoundFolders{kAssets / "sounds", music}, {});
     if (!audio.isOpen()) state.SkipWithError("no audio device");
     board.startUp();

@@ -13,9 +13,10 @@ namespace morvello {
 
 class BoardPort final : public SoundPort {
   public:
-    BoardPort(GameState& g, std::unique_ptr<AudioDevice> device, SoundFolders folders, Hooks hooks)
+    BoardPort(SoundChoices& choices, std::unique_ptr<AudioDevice> device, SoundFolders folders,
+              Hooks hooks)
         : device_(std::move(device)),
-          board_(g, *device_, std::move(folders),
+          board_(choices, *device_, std::move(folders),
                  SoundBoard::Hooks{std::move(hooks.saveConfig), std::move(hooks.menuChanged),
                                    std::move(hooks.hideInfoPanel)}) {}
 

@@ -98,7 +98,7 @@ GameWindow::~GameWindow() {
 
 void GameWindow::Form_Load() {
     table_.parkAllCards();
-    if (options_.store) options_.store->Set_Read(match_.stateBeforeStart());
+    if (options_.store) options_.store->Set_Read(match_.stateBeforeStart(), soundChoices_);
     if (!options_.statisticsFolder.isEmpty())
         stats_ = StatisticsStore(options_.statisticsFolder).load();
     updateMenus();
@@ -167,7 +167,7 @@ void GameWindow::fillPanels() {
 
 void GameWindow::startSound() {
     if (!options_.sound || sound_) return;
-    sound_ = makeSoundBoard(match_.soundChoices(),
+    sound_ = makeSoundBoard(soundChoices_,
                             SoundPort::Hooks{[this] { saveConfig(); }, [this] { updateMenus(); },
                                              [this] { table_.hideAbout(); }},
                             options_.soundModule);
@@ -462,7 +462,7 @@ void GameWindow::playSound(Sound sound) {
 }
 
 void GameWindow::saveConfig(const GameState& g) {
-    if (options_.store) options_.store->Set_Write(g);
+    if (options_.store) options_.store->Set_Write(g, soundChoices_);
 }
 
 }  // namespace morvello

@@ -80,6 +80,7 @@ class GameWindow : public QMainWindow, private TableHost {
 
     const GameState& state() const { return match_.state(); }
     Match& match() { return match_; }
+    const SoundChoices& soundChoices() const { return soundChoices_; }
     TableScene& scene() { return scene_; }
     ScaledView& view() { return *view_; }
     QtTable& table() { return table_; }
@@ -153,6 +154,7 @@ class GameWindow : public QMainWindow, private TableHost {
     QtTable table_;
     Match match_;
     NamesPanel names_;
+    SoundChoices soundChoices_;  // the sound board's, saved in config.qvr with the rest
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
     QMenu* viewMenu_ = nullptr;

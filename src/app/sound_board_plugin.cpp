@@ -22,9 +22,9 @@ PostToOwner postToWindow() {
 }  // namespace morvello
 
 extern "C" __attribute__((visibility("default"))) morvello::SoundPort* morvello_make_sound_board(
-    morvello::GameState* g, morvello::SoundPort::Hooks* hooks) {
+    morvello::SoundChoices* choices, morvello::SoundPort::Hooks* hooks) {
     using namespace morvello;
-    return new BoardPort(*g, std::make_unique<SdlAudio>(postToWindow()),
+    return new BoardPort(*choices, std::make_unique<SdlAudio>(postToWindow()),
                          findSoundFolders(QCoreApplication::applicationDirPath().toStdString()),
                          std::move(*hooks));
 }

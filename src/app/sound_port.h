@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "cards/game_state.h"
+#include "settings/sound_choices.h"
 #include "sound/sound_menu.h"
 
 namespace morvello {
@@ -38,7 +38,7 @@ inline constexpr const char* kSoundModuleName = "morvello_sound_board.so";
 // default beside the program). When the module cannot be loaded the game plays
 // silent, with one line on stderr, and its Sounds and Music menus work all the
 // same: choices move the check marks and are saved.
-std::unique_ptr<SoundPort> makeSoundBoard(GameState& g, SoundPort::Hooks hooks,
+std::unique_ptr<SoundPort> makeSoundBoard(SoundChoices& choices, SoundPort::Hooks hooks,
                                           const QString& modulePath = {});
 
 }  // namespace morvello

@@ -129,8 +129,6 @@ struct GameState {
     // --- options (stored in config.qvr)
     Byte playRate = 2;  // 1 Low, 2 Middle, 3 High
     std::array<std::string, 4> playerNames{"You", "Right", "Partner", "Left"};
-    Byte rustleChoice = 1;               // 0 No, 1 Yes
-    Byte musicChoice = 0;                // 0 none or one song, 101 sequential mode (in the file)
     Byte allowAllDeclare = kAllDeclare;  // "&Allow all to declare"
     Byte scoreOption = 0;                // 0 for 21 points, 1 for 31
 };

@@ -44,10 +44,6 @@ class Match {
     // quits by destroying the task.
     Task<> Main();
 
-    // The state the sound board keeps its two choices in (Card rustle and the
-    // music), which config.qvr stores with the rest; the game never reads them.
-    GameState& soundChoices() { return g_; }
-
     // ---- the Options menu: each stores the choice, sets the menus and saves.
     void velocita_gioco_Click(int rate);
     void menu_call_yes_Click(int index);

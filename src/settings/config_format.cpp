@@ -67,13 +67,14 @@ int storedOption(int value, int low, int high, int fallback) {
 
 }  // namespace
 
-void parseConfig(std::string_view bytes, GameState& g) {
+void parseConfig(std::string_view bytes, GameState& g, SoundChoices& sound) {
     const GameState& fresh = freshState();
     FieldReader in(bytes);
     g.playRate = option(in.numberField(), 1, 3, fresh.playRate);
     readNames(in, g);
-    g.rustleChoice = option(in.numberField(), 0, 1, fresh.rustleChoice);
-    g.musicChoice = option(in.numberField(), 0, 255, fresh.musicChoice);
+    const SoundChoices freshSound;
+    sound.rustleChoice = option(in.numberField(), 0, 1, freshSound.rustleChoice);
+    sound.musicChoice = option(in.numberField(), 0, 255, freshSound.musicChoice);
     g.allowAllDeclare = option(in.numberField(), 1, 2, fresh.allowAllDeclare);
     g.scoreOption = option(in.numberField(), 0, 1, fresh.scoreOption);
     readDeck(in, g);
@@ -81,13 +82,13 @@ void parseConfig(std::string_view bytes, GameState& g) {
     g.noReplayDeck = true;
 }
 
-std::string formatConfig(const GameState& g) {
+std::string formatConfig(const GameState& g, const SoundChoices& sound) {
     const GameState& fresh = freshState();
     std::string out;
     writeNumber(out, storedOption(g.playRate, 1, 3, fresh.playRate));
     for (const std::string& name : g.playerNames) writeString(out, name);
-    writeNumber(out, storedOption(g.rustleChoice, 0, 1, fresh.rustleChoice));
-    writeNumber(out, g.musicChoice);
+    writeNumber(out, storedOption(sound.rustleChoice, 0, 1, SoundChoices{}.rustleChoice));
+    writeNumber(out, sound.musicChoice);
     writeNumber(out, storedOption(g.allowAllDeclare, 1, 2, fresh.allowAllDeclare));
     writeNumber(out, storedOption(g.scoreOption, 0, 1, fresh.scoreOption));
     for (int i = 1; i <= kCardCount; ++i) writeNumber(out, isDeckEntry(g.deck[i]) ? g.deck[i] : 0);

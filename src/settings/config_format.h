@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cards/game_state.h"
+#include "settings/sound_choices.h"
 
 namespace morvello {
 
@@ -22,11 +23,11 @@ inline constexpr int kConfigLines = 50;
 // read as 16-bit numbers stay 0, each on its own, so the deck read need not be a
 // permutation of 1..40; a dealer outside 0..4 becomes 0. Sets noReplayDeck, since
 // no deal has been dealt yet.
-void parseConfig(std::string_view bytes, GameState& g);
+void parseConfig(std::string_view bytes, GameState& g, SoundChoices& sound);
 
 // Set_Write's bytes. Every field reads back as written: names keep only what the
 // file can hold (storableName), options out of range are written as their
 // defaults, deck entries beyond 16 bits as 0.
-std::string formatConfig(const GameState& g);
+std::string formatConfig(const GameState& g, const SoundChoices& sound);
 
 }  // namespace morvello

@@ -176,18 +176,18 @@ void ConfigStore::removeStaleTemporaries() const {
     }
 }
 
-void ConfigStore::Set_Read(GameState& g) const {
+void ConfigStore::Set_Read(GameState& g, SoundChoices& sound) const {
     try {
         removeStaleTemporaries();
         reportProgramFile();
-        parseConfig(readBytes(readPath()).value_or(std::string()), g);
+        parseConfig(readBytes(readPath()).value_or(std::string()), g, sound);
     } catch (const std::exception& e) {
         tellOnce(QStringLiteral("settings not read: ") + QString::fromLocal8Bit(e.what()));
-        parseConfig({}, g);
+        parseConfig({}, g, sound);
     }
 }
 
-bool ConfigStore::Set_Write(const GameState& g) const {
+bool ConfigStore::Set_Write(const GameState& g, const SoundChoices& sound) const {
     const QString path = writePath();
     if (kindOf(path) == Kind::Other) {
         tellOnce(shown(path) + " is not a regular file, so the settings are not saved");
@@ -195,7 +195,7 @@ bool ConfigStore::Set_Write(const GameState& g) const {
     }
     QString error;
     try {
-        if (saveAtomically(path, formatConfig(g), error)) return true;
+        if (saveAtomically(path, formatConfig(g, sound), error)) return true;
     } catch (const std::exception& e) {
         error = QString::fromLocal8Bit(e.what());
     }

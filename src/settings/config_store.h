@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "cards/game_state.h"
+#include "settings/sound_choices.h"
 
 namespace morvello {
 
@@ -36,14 +37,15 @@ class ConfigStore {
     // QStandardPaths::AppConfigLocation. Needs the QCoreApplication to exist.
     static ConfigStore forThisProgram();
 
-    // Loads the stored options, names, deck and dealer into g. A missing or
-    // damaged file gives the defaults of what cannot be read; never throws.
+    // Loads the stored options, names, deck and dealer into g, the Sounds menu's
+    // choices into sound. A missing or damaged file gives the defaults of what
+    // cannot be read; never throws.
     // Removes the temporary files that interrupted saves left in both folders.
-    void Set_Read(GameState& g) const;
+    void Set_Read(GameState& g, SoundChoices& sound) const;
 
-    // Rewrites the whole file from g, atomically. On failure writes one line to
-    // stderr, leaves any old file as it was and returns false; never throws.
-    bool Set_Write(const GameState& g) const;
+    // Rewrites the whole file from g and sound, atomically. On failure writes one
+    // line to stderr, leaves any old file as it was and returns false; never throws.
+    bool Set_Write(const GameState& g, const SoundChoices& sound) const;
 
     // The file Set_Read reads (empty when there is none) and the one Set_Write writes.
     QString readPath() const;

@@ -6,8 +6,9 @@
 
 namespace morvello {
 
-SoundBoard::SoundBoard(GameState& g, AudioDevice& device, SoundFolders folders, Hooks hooks)
-    : g_(g), device_(device), folders_(std::move(folders)), hooks_(std::move(hooks)) {
+SoundBoard::SoundBoard(SoundChoices& choices, AudioDevice& device, SoundFolders folders,
+                       Hooks hooks)
+    : choices_(choices), device_(device), folders_(std::move(folders)), hooks_(std::move(hooks)) {
     device_.setSongEndHandler([this] { MMC1_Done(kNotifySuccessful); });
 }
 
@@ -27,13 +28,13 @@ void SoundBoard::buildMusicMenu() {
 }
 
 void SoundBoard::restoreCheckMarks() {
-    if (g_.musicChoice == 0) menu_.nomusic = true;
-    if (g_.musicChoice == kMusicSequenceStored) {
+    if (choices_.musicChoice == 0) menu_.nomusic = true;
+    if (choices_.musicChoice == kMusicSequenceStored) {
         menu_.all = true;
-        g_.musicChoice = 0;
+        choices_.musicChoice = 0;
     }
-    if (g_.rustleChoice < menu_.menu_card_rustle.size()) {
-        menu_.menu_card_rustle[g_.rustleChoice] = true;
+    if (choices_.rustleChoice < menu_.menu_card_rustle.size()) {
+        menu_.menu_card_rustle[choices_.rustleChoice] = true;
     }
     changed();
 }
@@ -54,7 +55,7 @@ void SoundBoard::menu_card_rustle_Click(int index) {
     hideInfo();
     menu_.menu_card_rustle = {false, false};
     menu_.menu_card_rustle[static_cast<std::size_t>(index)] = true;
-    g_.rustleChoice = static_cast<Byte>(index);
+    choices_.rustleChoice = static_cast<Byte>(index);
     changed();
     save();
 }
@@ -67,7 +68,7 @@ void SoundBoard::nomusic_Click() {
     menu_.uncheckSongs();
     menu_.nomusic = true;
     menu_.all = false;
-    g_.musicChoice = 0;
+    choices_.musicChoice = 0;
     changed();
     save();
     device_.stopSong();
@@ -79,7 +80,7 @@ void SoundBoard::canzoni_Click(int index) {
     menu_.song(index).checked = true;
     menu_.nomusic = false;
     menu_.all = false;
-    g_.musicChoice = 0;
+    choices_.musicChoice = 0;
     changed();
     playSongItem(index);
     save();
@@ -90,9 +91,9 @@ void SoundBoard::all_Click() {
     menu_.nomusic = false;
     menu_.all = true;
     changed();
-    g_.musicChoice = kMusicSequenceStored;
+    choices_.musicChoice = kMusicSequenceStored;
     save();
-    g_.musicChoice = 0;
+    choices_.musicChoice = 0;
     prepareNextSong();
 }
 
@@ -100,12 +101,12 @@ void SoundBoard::MMC1_Done(int notifyCode) {
     if (notifyCode != kNotifySuccessful || !menu_.all) return;
     const int n = menu_.songCount();
     if (n == 0) return;
-    if (g_.musicChoice >= n) g_.musicChoice = 0;
-    g_.musicChoice = static_cast<Byte>(g_.musicChoice + 1);
-    menu_.song(g_.musicChoice == 1 ? n : g_.musicChoice - 1).checked = false;
-    menu_.song(g_.musicChoice).checked = true;
+    if (choices_.musicChoice >= n) choices_.musicChoice = 0;
+    choices_.musicChoice = static_cast<Byte>(choices_.musicChoice + 1);
+    menu_.song(choices_.musicChoice == 1 ? n : choices_.musicChoice - 1).checked = false;
+    menu_.song(choices_.musicChoice).checked = true;
     changed();
-    playSongItem(g_.musicChoice);
+    playSongItem(choices_.musicChoice);
     prepareNextSong();
 }
 
@@ -113,7 +114,7 @@ void SoundBoard::MMC1_Done(int notifyCode) {
 // plays yet) is opened ahead, so it follows without a pause.
 void SoundBoard::prepareNextSong() {
     const int n = menu_.songCount();
-    if (n > 0) device_.prepareSong(menu_.song(g_.musicChoice % n + 1).file);
+    if (n > 0) device_.prepareSong(menu_.song(choices_.musicChoice % n + 1).file);
 }
 
 void SoundBoard::playSongItem(int index) {

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "cards/game_state.h"
+#include "settings/sound_choices.h"
 #include "sound/audio_device.h"
 #include "sound/data_folders.h"
 #include "sound/sound_menu.h"
@@ -43,7 +43,7 @@ class SoundBoard {
         std::function<void()> hideInfoPanel;  // the information panel is hidden
     };
 
-    SoundBoard(GameState& g, AudioDevice& device, SoundFolders folders, Hooks hooks);
+    SoundBoard(SoundChoices& choices, AudioDevice& device, SoundFolders folders, Hooks hooks);
     SoundBoard(const SoundBoard&) = delete;
     SoundBoard& operator=(const SoundBoard&) = delete;
     ~SoundBoard();
@@ -73,7 +73,7 @@ class SoundBoard {
     void save() const;
     void hideInfo() const;
 
-    GameState& g_;
+    SoundChoices& choices_;
     AudioDevice& device_;
     SoundFolders folders_;
     Hooks hooks_;

@@ -274,7 +274,8 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     EXPECT_FALSE(menus().punti[1]->isChecked());
 
     GameState reread;
-    ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread);
+    SoundChoices rereadSound;
+    ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread, rereadSound);
     EXPECT_EQ(reread.playRate, 3);
     EXPECT_EQ(reread.allowAllDeclare, 2);
     EXPECT_EQ(reread.scoreOption, 0);
@@ -304,7 +305,8 @@ TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {
     EXPECT_FALSE(window_.matchRunning());
     EXPECT_FALSE(table().waitingForHumanCard());
     GameState reread;
-    ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread);
+    SoundChoices rereadSound;
+    ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread, rereadSound);
     EXPECT_TRUE(isFullDeck(reread.deck));
     EXPECT_EQ(reread.dealerSeat, 1);
 }

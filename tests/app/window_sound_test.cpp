@@ -31,9 +31,10 @@ class WindowSounds : public ::testing::Test {
         return window;
     }
 
-    GameState stored() {
-        GameState reread;
-        ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(reread);
+    SoundChoices stored() {
+        GameState game;
+        SoundChoices reread;
+        ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(game, reread);
         return reread;
     }
 
@@ -57,7 +58,7 @@ TEST_F(WindowSounds, ChoicesMoveTheCheckMarksAndAreSavedAtOnce) {
     EXPECT_TRUE(m.allSongs->isChecked());
     EXPECT_FALSE(m.noMusic->isChecked());
     EXPECT_EQ(stored().musicChoice, 101);  // the file records the sequential mode
-    EXPECT_EQ(window->state().musicChoice, 0);
+    EXPECT_EQ(window->soundChoices().musicChoice, 0);
 
     m.songs[1]->trigger();  // a song leaves the sequential mode
     EXPECT_TRUE(m.songs[1]->isChecked());
@@ -79,16 +80,14 @@ TEST_F(WindowSounds, StoredSequentialModeIsCheckedAtTheNextStart) {
     EXPECT_TRUE(window->menus().allSongs->isChecked());
     EXPECT_FALSE(window->menus().noMusic->isChecked());
     EXPECT_TRUE(window->menus().rustle[0]->isChecked());
-    EXPECT_EQ(window->state().musicChoice, 0);  // nothing plays until a song is chosen
+    EXPECT_EQ(window->soundChoices().musicChoice, 0);  // nothing plays until a song is chosen
 }
 
 // Without its audio module the game is silent, but the stored choices show and
 // every choice moves its check mark and is saved.
 TEST_F(WindowSounds, WithoutTheSoundModuleTheMenusStillWorkAndSave) {
-    GameState g;
-    g.rustleChoice = 0;
-    g.musicChoice = 101;
-    ASSERT_TRUE(ConfigStore(dir_.path(), dir_.filePath("user")).Set_Write(g));
+    ASSERT_TRUE(ConfigStore(dir_.path(), dir_.filePath("user"))
+                    .Set_Write(GameState{}, SoundChoices{0, 101}));
     auto window = openWindow(dir_.filePath("missing-module.so"));
     const GameMenus& m = window->menus();
     EXPECT_TRUE(m.rustle[0]->isChecked());

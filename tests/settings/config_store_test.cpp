@@ -46,9 +46,9 @@ class ConfigFile : public ::testing::Test {
     }
 
     // What Set_Read leaves of the game it is given.
-    static GameState read(const ConfigStore& from, GameState g) {
+    static Stored read(const ConfigStore& from, Stored g) {
         g.noReplayDeck = false;
-        from.Set_Read(g);
+        from.Set_Read(g, g.sound);
         return g;
     }
 
@@ -59,39 +59,39 @@ class ConfigFile : public ::testing::Test {
 
 // The names are written in Windows-1252 and read back as they were.
 TEST_F(ConfigFile, WrittenBytesReadBackAsEveryField) {
-    ASSERT_TRUE(store.Set_Write(played()));
+    ASSERT_TRUE(store.Set_Write(played(), played().sound));
     EXPECT_EQ(store.writePath(), programFile());
     std::string expected =
         " 3 \r\nAnna\r\nBruno Maria\r\nCarla  \r\nJos\xE9 \x80 C\x9Cur\r\n"
         " 0 \r\n 101 \r\n 2 \r\n 1 \r\n";
     for (int card = 2; card <= 40; ++card) expected += " " + std::to_string(card) + " \r\n";
     EXPECT_EQ(bytesOf(programFile()), expected + " 1 \r\n 4 \r\n");
-    expectStoredFieldsEqual(read(store, GameState{}), played());
+    expectStoredFieldsEqual(read(store, Stored{}), played());
 }
 
 TEST_F(ConfigFile, MissingFileGivesDefaults) {
-    expectStoredFieldsEqual(read(store, played()), GameState{});
+    expectStoredFieldsEqual(read(store, played()), Stored{});
 }
 
 TEST_F(ConfigFile, WhenNoFolderCanBeWrittenTheGameGoesOn) {
     put("a file where the user folder would be");
     const ConfigStore nowhere(programDir.filePath("missing"), programFile() + "/below-a-file");
-    EXPECT_FALSE(nowhere.Set_Write(played()));
-    expectStoredFieldsEqual(read(nowhere, played()), GameState{});
+    EXPECT_FALSE(nowhere.Set_Write(played(), played().sound));
+    expectStoredFieldsEqual(read(nowhere, played()), Stored{});
 }
 
 // The file beside the program is read until the game has saved in the user's folder.
 TEST_F(ConfigFile, ReadOnlyProgramFolderSavesInTheUserFolder) {
-    put(formatConfig(GameState{}));
+    put(fileOf(Stored{}));
     setProgramDirWritable(false);
     if (QFileInfo(programDir.path()).isWritable()) {
         GTEST_SKIP() << "the program folder stays writable (running as root?)";
     }
-    expectStoredFieldsEqual(read(store, played()), GameState{});
-    ASSERT_TRUE(store.Set_Write(played()));
+    expectStoredFieldsEqual(read(store, played()), Stored{});
+    ASSERT_TRUE(store.Set_Write(played(), played().sound));
     EXPECT_EQ(store.writePath(), userFile());
-    EXPECT_EQ(bytesOf(programFile()), formatConfig(GameState{}));
-    expectStoredFieldsEqual(read(store, GameState{}), played());
+    EXPECT_EQ(bytesOf(programFile()), fileOf(Stored{}));
+    expectStoredFieldsEqual(read(store, Stored{}), played());
 }
 
 // A disk that fills up during the save: the file-size limit makes the write fail
@@ -116,17 +116,17 @@ class FileSizeLimit {
 };
 
 TEST_F(ConfigFile, SaveThatCannotBeWrittenWholeKeepsTheOldFile) {
-    const std::string old = formatConfig(GameState{});
+    const std::string old = fileOf(Stored{});
     put(old);
     {
         FileSizeLimit full(old.size() / 2);
-        EXPECT_FALSE(store.Set_Write(played()));
+        EXPECT_FALSE(store.Set_Write(played(), played().sound));
     }
     EXPECT_EQ(bytesOf(programFile()), old);
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"config.qvr"});    // no temporary file left either
-    EXPECT_TRUE(store.Set_Write(played()));  // room again: saved
-    expectStoredFieldsEqual(read(store, GameState{}), played());
+              QStringList{"config.qvr"});                    // no temporary file left either
+    EXPECT_TRUE(store.Set_Write(played(), played().sound));  // room again: saved
+    expectStoredFieldsEqual(read(store, Stored{}), played());
 }
 
 // A FIFO, or links to one or to a file, named config.qvr: nothing waits on them and
@@ -138,7 +138,7 @@ TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
     {
         QFile file(target);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(formatConfig(played()).c_str());
+        file.write(fileOf(played()).c_str());
     }
     for (const QString& linked : {QString(), fifo, target}) {
         SCOPED_TRACE(linked.toStdString());
@@ -149,28 +149,28 @@ TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
         } else {
             ASSERT_TRUE(QFile::link(linked, programFile()));
         }
-        expectStoredFieldsEqual(read(store, played()), GameState{});
-        ASSERT_TRUE(store.Set_Write(played()));
+        expectStoredFieldsEqual(read(store, played()), Stored{});
+        ASSERT_TRUE(store.Set_Write(played(), played().sound));
         EXPECT_EQ(store.writePath(), userFile());
-        expectStoredFieldsEqual(read(store, GameState{}), played());
+        expectStoredFieldsEqual(read(store, Stored{}), played());
         EXPECT_EQ(QFileInfo(programFile()).isSymLink(), !linked.isEmpty());
     }
-    EXPECT_EQ(bytesOf(target), formatConfig(played()).c_str());
+    EXPECT_EQ(bytesOf(target), fileOf(played()).c_str());
     struct stat info {};
     ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 
     // With no other place to go, the link stays and nothing is saved.
     const ConfigStore linkedOnly(programDir.path(), QString());
-    EXPECT_FALSE(linkedOnly.Set_Write(played()));
+    EXPECT_FALSE(linkedOnly.Set_Write(played(), played().sound));
     EXPECT_TRUE(QFileInfo(programFile()).isSymLink());
-    EXPECT_EQ(bytesOf(target), formatConfig(played()).c_str());
+    EXPECT_EQ(bytesOf(target), fileOf(played()).c_str());
 }
 
 // A file beside the program that the game may not read, or may not write: it is
 // left as it is, and the game reads and saves in the user's folder.
 TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
-    const std::string theirs = formatConfig(played());
+    const std::string theirs = fileOf(played());
     for (const auto refused : {QIODevice::ReadOnly, QIODevice::WriteOnly}) {
         QFile::remove(userFile());
         put(theirs);
@@ -178,31 +178,31 @@ TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
                                    [&](const QString& path, QIODevice::OpenMode mode) {
                                        return path != programFile() || mode != refused;
                                    });
-        const GameState first = read(refusing, GameState{});
-        if (refused == QIODevice::ReadOnly) expectStoredFieldsEqual(first, GameState{});
+        const Stored first = read(refusing, Stored{});
+        if (refused == QIODevice::ReadOnly) expectStoredFieldsEqual(first, Stored{});
         if (refused == QIODevice::WriteOnly) expectStoredFieldsEqual(first, played());
         EXPECT_EQ(refusing.writePath(), userFile());
-        GameState changed = GameState{};
+        Stored changed = Stored{};
         changed.playRate = 1;
-        ASSERT_TRUE(refusing.Set_Write(changed));
+        ASSERT_TRUE(refusing.Set_Write(changed, changed.sound));
         EXPECT_EQ(bytesOf(programFile()), theirs);
         EXPECT_EQ(refusing.readPath(), userFile());
-        EXPECT_EQ(read(refusing, GameState{}).playRate, 1);
+        EXPECT_EQ(read(refusing, Stored{}).playRate, 1);
     }
 }
 
 // The same through the file's own permissions, where they apply (not to root).
 TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-    const std::string theirs = formatConfig(played());
+    const std::string theirs = fileOf(played());
     for (const QFileDevice::Permissions permissions :
          {QFileDevice::Permissions(), QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
         QFile::remove(userFile());
         QFile::setPermissions(programFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         put(theirs);
         QFile::setPermissions(programFile(), permissions);
-        expectStoredFieldsEqual(read(store, GameState{}), GameState{});
-        ASSERT_TRUE(store.Set_Write(GameState{}));
+        expectStoredFieldsEqual(read(store, Stored{}), Stored{});
+        ASSERT_TRUE(store.Set_Write(Stored{}, SoundChoices{}));
         EXPECT_EQ(store.writePath(), userFile());
         QFile::setPermissions(programFile(), QFileDevice::ReadOwner);
         EXPECT_EQ(bytesOf(programFile()), theirs);
@@ -210,7 +210,7 @@ TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
 }
 
 TEST_F(ConfigFile, TemporaryFilesOfInterruptedSavesAreRemovedOnStart) {
-    put(formatConfig(played()));
+    put(fileOf(played()));
     QDir(userDir.path()).mkpath("Morvello");
     const QStringList stale{programDir.filePath("config.qvr.Ab12Cd"),
                             userDir.filePath("Morvello/config.qvr.zz9ZZ9")};
@@ -224,7 +224,7 @@ TEST_F(ConfigFile, TemporaryFilesOfInterruptedSavesAreRemovedOnStart) {
     const QString link = programDir.filePath("config.qvr.LinkAb");
     ASSERT_TRUE(QFile::link(kept.front(), link));
 
-    expectStoredFieldsEqual(read(store, GameState{}), played());
+    expectStoredFieldsEqual(read(store, Stored{}), played());
     for (const QString& path : stale) EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
     for (const QString& path : kept) EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
     EXPECT_TRUE(QFileInfo(link).isSymLink());

@@ -134,7 +134,7 @@ struct Table {
 
     Heard heard;  // outlives the device, which may post to it
     SdlAudio audio;
-    GameState g;
+    SoundChoices g;
     SoundBoard board;
 };
 

@@ -50,7 +50,7 @@ struct Board {
     }
 
     TempFolder folder;
-    GameState g;
+    SoundChoices g;
     FakeAudioDevice device;
     std::vector<int> saves;  // musicChoice at each save
     SoundBoard board{g,

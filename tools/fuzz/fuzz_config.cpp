@@ -12,6 +12,23 @@
 namespace {
 
 using morvello::GameState;
+using morvello::SoundChoices;
+
+// What the file holds: the game's stored fields and the Sounds menu's choices.
+struct Stored {
+    GameState game;
+    SoundChoices sound;
+};
+
+Stored parsed(std::string_view bytes) {
+    Stored s;
+    morvello::parseConfig(bytes, s.game, s.sound);
+    return s;
+}
+
+std::string formatted(const Stored& s) {
+    return morvello::formatConfig(s.game, s.sound);
+}
 
 // A name read is at most kMaxNameLength characters of the code page, each at most
 // three bytes of UTF-8.
@@ -21,9 +38,10 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
-void requireInRange(const GameState& g) {
+void requireInRange(const Stored& s) {
+    const GameState& g = s.game;
     require(g.playRate >= 1 && g.playRate <= 3);
-    require(g.rustleChoice <= 1);
+    require(s.sound.rustleChoice <= 1);
     require(g.allowAllDeclare >= 1 && g.allowAllDeclare <= 2);
     require(g.scoreOption <= 1);
     require(g.dealerSeat <= 4);
@@ -32,31 +50,31 @@ void requireInRange(const GameState& g) {
     for (const std::string& name : g.playerNames) require(name.size() <= kMaxNameBytes);
 }
 
-bool sameStoredState(const GameState& a, const GameState& b) {
+bool sameStoredState(const Stored& x, const Stored& y) {
+    const GameState& a = x.game;
+    const GameState& b = y.game;
     return a.playRate == b.playRate && a.playerNames == b.playerNames &&
-           a.rustleChoice == b.rustleChoice && a.musicChoice == b.musicChoice &&
-           a.allowAllDeclare == b.allowAllDeclare && a.scoreOption == b.scoreOption &&
-           a.deck == b.deck && a.dealerSeat == b.dealerSeat;
+           x.sound.rustleChoice == y.sound.rustleChoice &&
+           x.sound.musicChoice == y.sound.musicChoice && a.allowAllDeclare == b.allowAllDeclare &&
+           a.scoreOption == b.scoreOption && a.deck == b.deck && a.dealerSeat == b.dealerSeat;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    GameState first;
-    morvello::parseConfig(bytes, first);
+    const Stored first = parsed(bytes);
     requireInRange(first);
 
-    const std::string written = morvello::formatConfig(first);
-    GameState second;
-    morvello::parseConfig(written, second);
+    const std::string written = formatted(first);
+    const Stored second = parsed(written);
     requireInRange(second);
 
     // The writer keeps of each name only what the file can hold; the rest is exact.
-    GameState expected = first;
-    for (std::string& name : expected.playerNames) name = morvello::storableName(name);
+    Stored expected = first;
+    for (std::string& name : expected.game.playerNames) name = morvello::storableName(name);
     require(sameStoredState(second, expected));
-    for (const std::string& name : second.playerNames) require(morvello::isStorableName(name));
-    require(morvello::formatConfig(second) == written);
+    for (const std::string& name : second.game.playerNames) require(morvello::isStorableName(name));
+    require(formatted(second) == written);
     return 0;
 }
