@@ -19,9 +19,13 @@ struct SimOptions {
     int target = 21;                         // --target 21|31
     long matches = 1;                        // --matches
     std::set<int> replays;                   // --replay deal numbers
+    std::array<bool, 5> expertSeats{};       // --expert seats 1..4
+    int samples = 1000;                      // --samples: the Expert's sampled deals per card
     bool trace = false;
     bool bench = false;
 };
+
+inline constexpr long kMostSamples = 1000000;
 
 struct ParseResult {
     SimOptions options;
