@@ -56,6 +56,9 @@ SeatKnowledge knowledgeOf(const GameState& g, Byte seat) {
     k.seat = seat;
     k.seen = g;
     k.seen.playerNames = {};
+    k.seen.deck = {};          // the dealing order would tell every hand
+    k.seen.suitTopCount = {};  // the last leader's count of its own top cards
+    k.seen.chosenSlot = 0;
     k.seen.dealNumber = 1;  // the playouts keep their score in the first column
     k.seen.dealScoreA.assign(2, 0);
     k.seen.dealScoreB.assign(2, 0);
