@@ -20,6 +20,7 @@ void Azzera(GameState& g) {
     g.continueRequested = false;
     g.trickSignals = {};
     g.returnSuit = {};
+    g.lackedSuits = {};
     g.drawValues = {};
     g.tableCards = {};
     g.trickBySeat = {};

@@ -115,6 +115,9 @@ struct GameState {
     Byte leadSuit = 0;                 // carried from trick to trick, deal to deal, match to match
     std::array<Byte, 5> returnSuit{};  // suit owed back after answering a knock
     std::array<int, 5> suitTopCount{};
+    // The suits each seat has shown it lacks in this deal by not following them:
+    // bit s for suit s. What every player at the table has seen.
+    std::array<Byte, 5> lackedSuits{};
 
     // --- human input
     int refusedPlay = 0;  // 1 after the must-follow-suit message, 0 after an accepted card

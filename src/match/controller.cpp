@@ -63,7 +63,9 @@ void gioco_imposta(GameState& g, MatchIo& io) {
 }
 
 Match::Match(TableView& view, PlayerInput& input, MainOptions options)
-    : options_(std::move(options)), io_{view, input, events_, options_.computerAtSeatOne} {
+    : options_(std::move(options)),
+      experts_{options_.expertSeats, options_.expertSamples, std::mt19937(options_.expertSeed)},
+      io_{view, input, events_, options_.computerAtSeatOne, &experts_} {
     if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
 }
 

@@ -4,6 +4,8 @@
 // listeners are told what happened.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +27,11 @@ struct MainOptions {
     std::optional<Byte> firstDealer;
     // Seat 1 plays by the computer strategy, through the computer's turns.
     bool computerAtSeatOne = false;
+    // The seats (1..4) the Expert plays instead of the classic strategy (seat 1
+    // only when the computer plays it), its sampled deals per card, its seed.
+    std::array<bool, 5> expertSeats{};
+    int expertSamples = kDefaultExpertSamples;
+    std::uint32_t expertSeed = 0;
 };
 
 class Match {
@@ -43,6 +50,9 @@ class Match {
     // Runs matches until a Quit command, or until newDeck runs out. The window
     // quits by destroying the task.
     Task<> Main();
+
+    // How many cards the Expert seats have chosen so far.
+    long expertDecisions() const { return experts_.decisions; }
 
     // ---- the Options menu: each stores the choice, sets the menus and saves.
     void velocita_gioco_Click(int rate);
@@ -66,6 +76,7 @@ class Match {
     GameState g_;
     MatchObservers events_;
     MainOptions options_;
+    ExpertPlayers experts_;
     MatchIo io_;
 };
 

@@ -36,6 +36,7 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
         const Byte card = co_await io.input.humanCard();
         if (!holdsUnplayed(g, 1, card)) continue;
         if (isLegalPlay(g, card)) {
+            noteLackedSuit(g, 1, card);
             playHumanCard(g, card);
             io.view.playSound(Sound::Card);
             break;
@@ -48,11 +49,18 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
     co_await muovo_carta_da_giocare(g, io);
 }
 
-// A computer seat's card: chosen by its strategy and marked played.
+// A computer seat's card: chosen by its strategy, the classic one or the
+// Expert's, and marked played.
 void computerChooses(GameState& g, MatchIo& io) {
     ++g.cardsPlayed;
     if (inSecondTrick(g)) dichiaro_accuso(g, io);
-    scelgo_carta_da_giocare(g);
+    if (io.experts != nullptr && io.experts->seats[g.turnSeat]) {
+        expertChooses(g, io.experts->samples, io.experts->engine);
+        ++io.experts->decisions;
+    } else {
+        scelgo_carta_da_giocare(g);
+    }
+    noteLackedSuit(g, g.turnSeat, g.cardToPlay);
     g.tableCards[g.turnSeat] = g.cardToPlay;
     io.events.onPlay(g, g.turnSeat, g.cardToPlay);
 }
@@ -75,6 +83,7 @@ void startDeal(GameState& g, MatchIo& io) {
     g.tableCards = {};
     g.declPoints = {};
     g.cardPoints = {};
+    g.lackedSuits = {};
     esamino_accuso(g);
     creditDeclarations(g);
     io.events.onDeclarations(g);

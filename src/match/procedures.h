@@ -4,7 +4,11 @@
 // listeners are reached through MatchIo.
 #pragma once
 
+#include <array>
+#include <random>
+
 #include "cards/game_state.h"
+#include "expert/expert_choice.h"
 #include "match/match_observers.h"
 #include "match/player_input.h"
 #include "match/table_view.h"
@@ -12,12 +16,22 @@
 
 namespace morvello {
 
+// The seats the Expert plays, its budget of sampled deals and the engine that
+// draws them (seeded once, so a run with a seed plays the same again).
+struct ExpertPlayers {
+    std::array<bool, 5> seats{};
+    int samples = kDefaultExpertSamples;
+    std::mt19937 engine;
+    long decisions = 0;  // cards the Expert has chosen
+};
+
 // What the controller talks to.
 struct MatchIo {
     TableView& view;
     PlayerInput& input;
     MatchObservers& events;
-    bool computerAtSeatOne = false;  // seat 1 plays by the computer strategy (the runner)
+    bool computerAtSeatOne = false;    // seat 1 plays by the computer strategy (the runner)
+    ExpertPlayers* experts = nullptr;  // none: every computer seat plays the classic strategy
 };
 
 // Resets the table before a dealer choice.

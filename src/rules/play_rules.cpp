@@ -32,6 +32,12 @@ std::string refusalMessage(const GameState& g) {
     return "You have " + suitNames[leadSuitOf(g)];
 }
 
+void noteLackedSuit(GameState& g, Byte seat, Byte card) {
+    if (seat == g.leaderSeat || card == 0) return;
+    const int lead = leadSuitOf(g);
+    if (Seme(card) != lead) g.lackedSuits[seat] |= static_cast<Byte>(1U << lead);
+}
+
 void playHumanCard(GameState& g, Byte card) {
     for (int slot = 1; slot <= 10; ++slot) {
         if (g.hands[1][slot] == card) g.chosenSlot = static_cast<Byte>(slot);

@@ -17,6 +17,10 @@ bool isLegalPlay(const GameState& g, Byte card);
 // The lead suit's name for the refusal "You have " + name.
 std::string refusalMessage(const GameState& g);
 
+// Notes in lackedSuits that the seat lacks the suit led when its card is of
+// another suit; the leader's card (the seat is leaderSeat) tells nothing.
+void noteLackedSuit(GameState& g, Byte seat, Byte card);
+
 // Takes the card out of the human's hand: cardToPlay, its slot and the played mark.
 void playHumanCard(GameState& g, Byte card);
 

@@ -79,15 +79,30 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
     const std::string ordered = orderedDeck(true);
     const std::string wrapsToCard1 = ordered.substr(0, ordered.size() - 1) + "4294967297";
     const std::string folder = std::filesystem::temp_directory_path().string();
-    for (const std::string& args :
-         {std::string("--frobnicate"), std::string("--target 25"), std::string("--dealer 5"),
-          std::string("--matches 0"), std::string("--seed"), std::string("--replay 2,x"),
-          std::string("--replay ''"), std::string("--replay 2,"), std::string("--replay ,2"),
-          std::string("--replay 4294967298"), std::string("--decks /nonexistent/file"),
-          "--decks " + folder, std::string("--decks /dev/null"),
-          "--decks " + writeDecks({}, "empty").string(),
-          "--decks " + writeDecks({"", " ", ""}, "blank").string(),
-          "--decks " + writeDecks({wrapsToCard1}, "wraps").string()}) {
+    for (const std::string& args : {std::string("--frobnicate"),
+                                    std::string("--target 25"),
+                                    std::string("--dealer 5"),
+                                    std::string("--matches 0"),
+                                    std::string("--seed"),
+                                    std::string("--replay 2,x"),
+                                    std::string("--replay ''"),
+                                    std::string("--replay 2,"),
+                                    std::string("--replay ,2"),
+                                    std::string("--replay 4294967298"),
+                                    std::string("--expert 5"),
+                                    std::string("--expert 0"),
+                                    std::string("--expert 2,2"),
+                                    std::string("--expert 2,"),
+                                    std::string("--expert x"),
+                                    std::string("--samples 0"),
+                                    std::string("--samples 1000001"),
+                                    std::string("--samples"),
+                                    std::string("--decks /nonexistent/file"),
+                                    "--decks " + folder,
+                                    std::string("--decks /dev/null"),
+                                    "--decks " + writeDecks({}, "empty").string(),
+                                    "--decks " + writeDecks({"", " ", ""}, "blank").string(),
+                                    "--decks " + writeDecks({wrapsToCard1}, "wraps").string()}) {
         const SimRun run = runSim(args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
@@ -171,6 +186,21 @@ TEST(SimTrace, BenchPrintsItsFigureLast) {
     EXPECT_TRUE(std::regex_match(run.out.back(),
                                  std::regex(R"([0-9]+ deals in [0-9.]+ s: [0-9]+ deals/s)")))
         << run.out.back();
+}
+
+TEST(SimExpert, ExpertSeatsReplayFromTheSeedAndTheBenchCountsTheirDecisions) {
+    const std::string args = "--seed 3 --trace --expert 2,4 --samples 10";
+    const SimRun a = runSim(args);
+    ASSERT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(a.out, runSim(args).out);
+    EXPECT_NE(a.out, runSim("--seed 3 --trace").out);
+    const SimRun bench = runSim("--seed 3 --expert 1,3 --samples 10 --bench");
+    ASSERT_EQ(bench.exitCode, 0);
+    ASSERT_EQ(bench.out.size(), 2u);
+    EXPECT_TRUE(std::regex_match(
+        bench.out.back(),
+        std::regex(R"([0-9]+ Expert decisions at 10 samples: [0-9.]+ decisions/s)")))
+        << bench.out.back();
 }
 
 }  // namespace

@@ -48,12 +48,17 @@ int main(int argc, char** argv) {
 
     ShuffleEngine engine(options.seed);
     long deals = 0;
+    long expertDecisions = 0;
     const auto start = std::chrono::steady_clock::now();
     {
         sim::SimTable table(options);
         JsonTrace trace(stdout);
-        Match match(table, table,
-                    {deckSource(options, engine), static_cast<Byte>(options.dealer), true});
+        MainOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer),
+                                true};
+        mainOptions.expertSeats = options.expertSeats;
+        mainOptions.expertSamples = options.samples;
+        mainOptions.expertSeed = options.seed;
+        Match match(table, table, std::move(mainOptions));
         match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
         table.watch(match.state());
         if (options.trace) match.addObserver(trace);
@@ -61,10 +66,15 @@ int main(int argc, char** argv) {
         run.start();
         run.rethrowIfFailed();
         deals = table.dealsDealt();
+        expertDecisions = match.expertDecisions();
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (options.bench)
+    if (options.bench) {
         std::printf("%ld deals in %.3f s: %.0f deals/s\n", deals, seconds, deals / seconds);
+        if (expertDecisions > 0)
+            std::printf("%ld Expert decisions at %d samples: %.1f decisions/s\n", expertDecisions,
+                        options.samples, expertDecisions / seconds);
+    }
     return 0;
 }

@@ -54,6 +54,22 @@ std::string parseReplays(const std::string& list, std::set<int>& replays) {
     }
 }
 
+// A list of distinct seats 1..4 separated by commas.
+std::string parseSeats(const std::string& list, std::array<bool, 5>& seats) {
+    const std::string error =
+        "--expert takes seats from 1 to 4 separated by commas, not '" + list + "'";
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        long n = 0;
+        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > 4 || seats[n])
+            return error;
+        seats[static_cast<std::size_t>(n)] = true;
+        if (comma == list.size()) return {};
+        start = comma + 1;
+    }
+}
+
 std::uint32_t timeOfDaySeed() {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
@@ -72,6 +88,7 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
         return {};
     }
     if (flag == "--replay") return parseReplays(value, o.replays);
+    if (flag == "--expert") return parseSeats(value, o.expertSeats);
     if (!toNumber(value, n)) return flag + " takes a whole number, not '" + value + "'";
     if (flag == "--seed") {
         if (n < 0 || n > 0xFFFFFFFFL) return "--seed takes a number from 0 to 4294967295";
@@ -85,6 +102,10 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
     } else if (flag == "--matches") {
         if (n < 1) return "--matches takes a number of at least 1";
         o.matches = n;
+    } else if (flag == "--samples") {
+        if (n < 1 || n > kMostSamples)
+            return "--samples takes a number from 1 to " + std::to_string(kMostSamples);
+        o.samples = static_cast<int>(n);
     }
     return {};
 }
@@ -125,8 +146,8 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     result.options.seed = timeOfDaySeed();
-    const std::set<std::string> valued{"--decks",  "--seed",    "--dealer",
-                                       "--target", "--matches", "--replay"};
+    const std::set<std::string> valued{"--decks",   "--seed",   "--dealer", "--target",
+                                       "--matches", "--replay", "--expert", "--samples"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (flag == "--trace") {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "expert/expert_choice.h"
+
 namespace morvello::sim {
 
 using Deck = std::array<int, 41>;  // codes in places 1..40
@@ -19,9 +21,13 @@ struct SimOptions {
     int target = 21;                         // --target 21|31
     long matches = 1;                        // --matches
     std::set<int> replays;                   // --replay deal numbers
+    std::array<bool, 5> expertSeats{};       // --expert seats 1..4
+    int samples = kDefaultExpertSamples;     // --samples: the Expert's sampled deals per card
     bool trace = false;
     bool bench = false;
 };
+
+inline constexpr long kMostSamples = 1000000;
 
 struct ParseResult {
     SimOptions options;

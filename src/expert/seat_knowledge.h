@@ -1,0 +1,31 @@
+// What one seat may know of a deal: its own hand, the cards played, the suits
+// each seat has shown it lacks, and the cards the declarations announced in the
+// second trick reveal. It is built from the game state once, and it is all the
+// Expert's sampling and playing out ever read: no hidden card gets past it.
+#pragma once
+
+#include <array>
+
+#include "cards/game_state.h"
+
+namespace morvello {
+
+struct SeatKnowledge {
+    Byte seat = 0;
+    // The state with every other seat's unplayed cards taken out of its hand
+    // (their slots hold 0) and the names cleared: what the seat sees of the table.
+    GameState seen;
+    std::array<Byte, 5> handSize{};     // cards each seat still holds
+    std::array<CardSet, 5> known{};     // unplayed cards known to be in a seat's hand
+    std::array<CardSet, 5> notDealt{};  // cards a seat is known not to have been dealt
+    std::array<Byte, 5> lackedSuits{};  // bit s: the seat holds no card of suit s
+    CardSet hidden = 0;                 // the cards the seat cannot see
+};
+
+// The knowledge of `seat` in the state as it stands.
+SeatKnowledge knowledgeOf(const GameState& g, Byte seat);
+
+// The cards of suit s, as a set.
+CardSet suitCards(int suit);
+
+}  // namespace morvello
