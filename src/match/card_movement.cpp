@@ -26,7 +26,10 @@ bool holdingSignalShown(const GameState& g) {
     return g.cardsPlayed <= kCardsBeforeLastTrick;
 }
 
-inline Byte signalShown(const GameState& g) {
+// The signal of turnSeat's card that the table shows: a knock unless on the last
+// trick or on a 3; a fling or creep unless on the last trick or, when only the
+// leader may declare, by a follower. kNoSignal when nothing is shown.
+Byte shownSignal(const GameState& g) {
     const Byte signal = g.trickSignals[g.turnSeat];
     switch (signal) {
         case kBusso:
@@ -41,7 +44,7 @@ inline Byte signalShown(const GameState& g) {
 
 Wait<> cardReachesTable(GameState& g, MatchIo& io) {
     const Byte signal = g.trickSignals[g.turnSeat];
-    return io.view.cardToTable(g.turnSeat, g.cardToPlay, signalShown(g), signal != kNoSignal);
+    return io.view.cardToTable(g.turnSeat, g.cardToPlay, shownSignal(g), signal != kNoSignal);
 }
 
 // The human led: the signal list waits for a choice, or a click to go on.
@@ -56,15 +59,11 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 
 }  // namespace
 
-Byte shownSignal(const GameState& g) {
-    return signalShown(g);
-}
-
 Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
     if (seat != 1) {  // the human's card sounded when it was clicked
         const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
-        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], signalShown(g), pauseAfter);
+        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shownSignal(g), pauseAfter);
     }
     io.view.cardToStart(seat, g.cardToPlay, g.hands[seat]);
     if (humanChoosesSignal(g, io)) return humanLeadReachesTable(g, io);

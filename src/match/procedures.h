@@ -55,11 +55,6 @@ Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io);
 // Gathers the decided trick onto the winner's card and slides it away.
 Wait<> muovo_carte_prese(GameState& g, MatchIo& io);
 
-// The signal of turnSeat's card that the table shows: a knock unless on the last
-// trick or on a 3; a fling or creep unless on the last trick or, when only the
-// leader may declare, by a follower. kNoSignal when nothing is shown.
-Byte shownSignal(const GameState& g);
-
 // Settles the deal, draws the score sheet and sets the Game menu for what follows.
 void risultato(GameState& g, MatchIo& io);
 
