@@ -84,6 +84,7 @@ GameWindow::GameWindow(WindowOptions options)
     table_.onWait = [this](Awaited what) { waitStarts(what); };
     keys_.takesKey = [this] { return viewItems_->takesKey(); };
     buildViewItems();
+    buildPlayersMenu();
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
@@ -227,6 +228,14 @@ void GameWindow::waitStarts(Awaited what) {
 }
 
 // ---- menus
+
+// The Players menu, after View.
+void GameWindow::buildPlayersMenu() {
+    auto* menu = new QMenu("&Players", this);
+    menuBar()->insertMenu(menus_.about, menu);
+    players_ = new PlayersMenu(*menu, match_, options_.playerSettings);
+    viewItems_->expertHint = [this] { return players_->expert(Couple::Partner); };
+}
 
 QMenu* GameWindow::viewMenu() {
     if (!viewMenu_) {

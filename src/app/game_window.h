@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/players_menu.h"
 #include "app/sound_port.h"
 #include "app/view_items.h"
 #include "match/controller.h"
@@ -42,6 +43,7 @@ struct WindowOptions {
     QString soundModule;               // the audio module; empty: the one beside the program
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
+    QString playerSettings;            // keeps the Players menu's choices; empty: not kept
     MainOptions main;
 };
 
@@ -89,6 +91,7 @@ class GameWindow : public QMainWindow, private TableHost {
     // The View menu, made on first use, between Sounds and Info.
     QMenu* viewMenu();
     ViewItems& viewItems() { return *viewItems_; }
+    PlayersMenu& players() { return *players_; }
     const StatusLine& statusLine() const { return status_; }
     QLabel& statusLabel() { return *statusLabel_; }
     TableKeys& keys() { return keys_; }
@@ -133,6 +136,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildOptionsMenu();
     void buildSoundsMenu();
     void buildViewItems();
+    void buildPlayersMenu();
     void saveStatistics();
     void buildStatusLine();
     void waitStarts(Awaited what);
@@ -162,6 +166,7 @@ class GameWindow : public QMainWindow, private TableHost {
     QLabel* statusLabel_ = nullptr;
     TableKeys keys_;
     std::unique_ptr<ViewItems> viewItems_;
+    PlayersMenu* players_ = nullptr;  // owned by its menu
     QTimer clock_;
     bool painted_ = false;
     Statistics stats_;

@@ -32,6 +32,8 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.statisticsFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                            QStringLiteral("/view.ini");
+    options.playerSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                             QStringLiteral("/players.ini");
     return options;
 }
 

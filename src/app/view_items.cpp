@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "help/keys_help.h"
+#include "match/expert_players.h"
 #include "players/hint.h"
 #include "rules/play_rules.h"
 
@@ -119,7 +120,9 @@ void ViewItems::showPlayable(bool humanTurn) {
 }
 
 void ViewItems::showHint() {
-    if (table_.waitingForHumanCard()) table_.marks().setHint(hintCard(table_.state()));
+    if (!table_.waitingForHumanCard()) return;
+    const GameState& g = table_.state();
+    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(g) : hintCard(g));
 }
 
 void ViewItems::setFullScreen(bool on) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "match/match_observer.h"
 #include "match/status_line.h"
@@ -34,6 +35,9 @@ class ViewItems final : public QObject, public MatchObserver {
 
     const ViewActions& actions() const { return actions_; }
     LastTrickView& lastTrick() { return lastTrick_; }
+
+    // True while the hint is the Expert's choice (the human's couple plays Expert).
+    std::function<bool()> expertHint;
 
     // Told by the table when a wait starts.
     void waitStarts(Awaited what);

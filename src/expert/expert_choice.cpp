@@ -54,13 +54,15 @@ Byte expertCard(const SeatKnowledge& k, int samples, std::mt19937& engine) {
 }
 
 void expertChooses(GameState& g, int samples, std::mt19937& engine) {
-    const Byte classicCard = classicChoice(g);
-    const Byte card = expertCard(knowledgeOf(g, g.turnSeat), samples, engine);
+    expertGivesUp(g, expertCard(knowledgeOf(g, g.turnSeat), samples, engine));
+}
+
+void expertGivesUp(GameState& g, Byte card) {
     if (card == 0) {
         g.cardToPlay = 0;
         return;
     }
-    giveUpCard(g, card, classicCard);
+    giveUpCard(g, card, classicChoice(g));
 }
 
 }  // namespace morvello

@@ -21,4 +21,7 @@ Byte expertCard(const SeatKnowledge& k, int samples, std::mt19937& engine);
 // does: cardToPlay and chosenSlot set, the card marked played, the signal given.
 void expertChooses(GameState& g, int samples, std::mt19937& engine);
 
+// turnSeat gives up `card`, chosen by the Expert, as expertChooses does.
+void expertGivesUp(GameState& g, Byte card);
+
 }  // namespace morvello

@@ -64,9 +64,11 @@ void gioco_imposta(GameState& g, MatchIo& io) {
 
 Match::Match(TableView& view, PlayerInput& input, MainOptions options)
     : options_(std::move(options)),
-      experts_{options_.expertSeats, options_.expertSamples, std::mt19937(options_.expertSeed)},
       io_{view, input, events_, options_.computerAtSeatOne, &experts_} {
     if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
+    experts_.samples = options_.expertSamples;
+    experts_.seed = options_.expertSeed;
+    setExpertSeats(options_.expertSeats);
 }
 
 Task<> Match::Main() {
@@ -100,6 +102,7 @@ Task<> Match::Main() {
         g.menus.replayEnabled = false;
         g.menus.replayChecked = false;
         io.view.updateMenus(g.menus);
+        experts_.startDeal(g.deck);
         co_await daicarte(g, io);  // holdMap now marks every card dealt, as rebuilt from the hands
         g.noReplayDeck = false;
         io.events.onDeal(g, replay);
@@ -143,6 +146,13 @@ void Match::menu_punti_Click(int index) {
     g_.scoreOption = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
+}
+
+// ---- the Expert
+
+void Match::setExpertSeats(const std::array<bool, 5>& seats) {
+    experts_.seats = seats;
+    if (!options_.computerAtSeatOne) experts_.seats[1] = false;
 }
 
 // ---- names

@@ -28,7 +28,8 @@ struct MainOptions {
     // Seat 1 plays by the computer strategy, through the computer's turns.
     bool computerAtSeatOne = false;
     // The seats (1..4) the Expert plays instead of the classic strategy (seat 1
-    // only when the computer plays it), its sampled deals per card, its seed.
+    // only when the computer plays it), its sampled deals per card, and the seed
+    // that, with each deal's deck, fixes its sampling.
     std::array<bool, 5> expertSeats{};
     int expertSamples = kDefaultExpertSamples;
     std::uint32_t expertSeed = 0;
@@ -53,6 +54,10 @@ class Match {
 
     // How many cards the Expert seats have chosen so far.
     long expertDecisions() const { return experts_.decisions; }
+    // The seats the Expert plays from the next computer card on (seat 1 only
+    // when the computer plays it).
+    void setExpertSeats(const std::array<bool, 5>& seats);
+    const std::array<bool, 5>& expertSeats() const { return experts_.seats; }
 
     // ---- the Options menu: each stores the choice, sets the menus and saves.
     void velocita_gioco_Click(int rate);

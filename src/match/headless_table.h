@@ -30,6 +30,10 @@ class HeadlessTable : public TableView, public PlayerInput {
 
     // ---- TableView
     Wait<> ritardo(double) override { return {}; }
+    Wait<> thinkDuring(double, std::function<void()> think) override {
+        think();
+        return {};
+    }
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte, Byte, Byte, bool) override { return {}; }
     Wait<> dealPacket(Byte, const Hand&) override { return {}; }

@@ -1,4 +1,5 @@
 // gioco: the ten tricks of one deal, turn by turn.
+#include <memory>
 #include <string>
 
 #include "match/procedures.h"
@@ -49,20 +50,76 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
     co_await muovo_carta_da_giocare(g, io);
 }
 
-// A computer seat's card: chosen by its strategy, the classic one or the
-// Expert's, and marked played.
-void computerChooses(GameState& g, MatchIo& io) {
-    ++g.cardsPlayed;
-    if (inSecondTrick(g)) dichiaro_accuso(g, io);
-    if (io.experts != nullptr && io.experts->seats[g.turnSeat]) {
-        expertChooses(g, io.experts->samples, io.experts->engine);
-        ++io.experts->decisions;
-    } else {
-        scelgo_carta_da_giocare(g);
-    }
+inline bool expertTurn(const MatchIo& io, Byte seat) {
+    return io.experts != nullptr && io.experts->plays(seat);
+}
+
+// The seat thinks of its card in `atTurn`, the state as it will choose in,
+// while the table's paced delay of `units` passes.
+Wait<> expertThinks(const GameState& atTurn, MatchIo& io, Byte seat, double units) {
+    ExpertPlayers& experts = *io.experts;
+    experts.thought = std::make_shared<ExpertThought>(knowledgeOf(atTurn, seat), atTurn.cardsPlayed,
+                                                      experts.samples, experts.engine());
+    return io.view.thinkDuring(units, [thought = experts.thought] { thought->think(); });
+}
+
+// An Expert seat thinks during the pause before its turn, on what it will know
+// when its turn comes (its card counted as played).
+Wait<> expertThinksAhead(const GameState& g, MatchIo& io, Byte seat) {
+    GameState atTurn = g;
+    atTurn.turnSeat = seat;
+    ++atTurn.cardsPlayed;
+    return expertThinks(atTurn, io, seat, 1);
+}
+
+// The pause of a unit before the seat's turn.
+inline Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) {
+    if (expertTurn(io, seat)) return expertThinksAhead(g, io, seat);
+    return io.view.ritardo(1);
+}
+
+// The card is on its way to the table: marked for the rules and the listeners.
+inline void cardChosen(GameState& g, MatchIo& io) {
     noteLackedSuit(g, g.turnSeat, g.cardToPlay);
     g.tableCards[g.turnSeat] = g.cardToPlay;
     io.events.onPlay(g, g.turnSeat, g.cardToPlay);
+}
+
+// The Expert's thought for this turn, taken up: its card given up, its engine
+// carried on to the next thought.
+void expertPlays(GameState& g, MatchIo& io) {
+    ExpertPlayers& experts = *io.experts;
+    const std::shared_ptr<ExpertThought> thought = std::move(experts.thought);
+    experts.engine() = thought->engine;
+    ++experts.decisions;
+    expertGivesUp(g, thought->card);
+    cardChosen(g, io);
+}
+
+bool thoughtFor(const ExpertPlayers& experts, const GameState& g) {
+    return experts.thought && experts.thought->knowledge.seat == g.turnSeat &&
+           experts.thought->cardsPlayed == g.cardsPlayed;
+}
+
+// An Expert seat with no thought ready for this turn thinks now.
+Task<> expertThinksNow(GameState& g, MatchIo& io) {
+    co_await expertThinks(g, io, g.turnSeat, 0);
+    expertPlays(g, io);
+}
+
+// A computer seat's card: chosen by its strategy, the classic one or the
+// Expert's, and marked played.
+Wait<> computerChooses(GameState& g, MatchIo& io) {
+    ++g.cardsPlayed;
+    if (inSecondTrick(g)) dichiaro_accuso(g, io);
+    if (!expertTurn(io, g.turnSeat)) {
+        scelgo_carta_da_giocare(g);
+        cardChosen(g, io);
+        return {};
+    }
+    if (!thoughtFor(*io.experts, g)) return expertThinksNow(g, io);
+    expertPlays(g, io);
+    return {};
 }
 
 // The trick's winner leads next; the trick's points go to the winner's couple.
@@ -113,22 +170,22 @@ Task<> gioco(GameState& g, MatchIo& io) {
                 continue;
             }
             // Seat 2 plays next, without the turn start: the names stay as they are.
-            co_await io.view.ritardo(1);
+            co_await pauseBeforeTurn(g, io, 2);
             g.turnSeat = 2;
             turnStart = false;
             continue;
         }
-        computerChooses(g, io);
+        co_await computerChooses(g, io);
         co_await muovo_carta_da_giocare(g, io);
         if (g.cardsPlayed % 4 == 0) {
             decideTrick(g, io);
             co_await muovo_carte_prese(g, io);
             clearTrick(g);
-            if (g.cardsPlayed < kCardCount) co_await io.view.ritardo(1);
+            if (g.cardsPlayed < kCardCount) co_await pauseBeforeTurn(g, io, g.turnSeat);
             continue;
         }
         g.turnSeat = nextSeat(g.turnSeat);
-        if (g.turnSeat != 1) co_await io.view.ritardo(1);
+        if (g.turnSeat != 1) co_await pauseBeforeTurn(g, io, g.turnSeat);
     }
     io.view.clearDrawing();
 }

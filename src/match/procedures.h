@@ -4,26 +4,14 @@
 // listeners are reached through MatchIo.
 #pragma once
 
-#include <array>
-#include <random>
-
 #include "cards/game_state.h"
-#include "expert/expert_choice.h"
+#include "match/expert_players.h"
 #include "match/match_observers.h"
 #include "match/player_input.h"
 #include "match/table_view.h"
 #include "task/task.h"
 
 namespace morvello {
-
-// The seats the Expert plays, its budget of sampled deals and the engine that
-// draws them (seeded once, so a run with a seed plays the same again).
-struct ExpertPlayers {
-    std::array<bool, 5> seats{};
-    int samples = kDefaultExpertSamples;
-    std::mt19937 engine;
-    long decisions = 0;  // cards the Expert has chosen
-};
 
 // What the controller talks to.
 struct MatchIo {

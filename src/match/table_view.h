@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,10 @@ class TableView {
     // ---- waits
     // The paced delay: units of 3050 ms divided by the play rate.
     virtual Wait<> ritardo(double units) = 0;
+    // The paced delay of `units` while a computer seat thinks: over when both the
+    // delay and `think` are done. The window runs `think` off its own thread, so
+    // the table goes on moving meanwhile.
+    virtual Wait<> thinkDuring(double units, std::function<void()> think) = 0;
     // A modal message with an OK button, titled with the program's title.
     virtual Wait<> showMessage(const std::string& text) = 0;
     // The card played by the seat goes from beside its player onto its place on

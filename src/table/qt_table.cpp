@@ -3,6 +3,7 @@
 #include <QGraphicsProxyWidget>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
@@ -141,6 +142,16 @@ Wait<> QtTable::ritardo(double units) {
     const int ms = paceMs(units);
     if (ms <= 0) return {};
     return delay(ms);
+}
+
+// The thinking runs on Qt's thread pool while the delay runs here.
+Wait<> QtTable::thinkDuring(double units, std::function<void()> think) {
+    return thinking(paceMs(units), QtConcurrent::run(std::move(think)));
+}
+
+Task<> QtTable::thinking(int ms, QFuture<void> thought) {
+    if (ms > 0) co_await TimerAwaiter(&context_, ms);
+    co_await FutureAwaiter(&context_, std::move(thought));
 }
 
 // A slide passes through 600 positions, from where the card lies to `to`.

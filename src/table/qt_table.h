@@ -45,6 +45,7 @@ class QtTable final : public TableView, public PlayerInput {
 
     // ---- TableView
     Wait<> ritardo(double units) override;
+    Wait<> thinkDuring(double units, std::function<void()> think) override;
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
     Wait<> dealPacket(Byte seat, const Hand& packet) override;
@@ -119,6 +120,7 @@ class QtTable final : public TableView, public PlayerInput {
     Task<> dealing(Byte seat, Hand packet);
     void dealCard(Byte seat, int slot, Byte card);
     Task<> delay(int ms);
+    Task<> thinking(int ms, QFuture<void> thought);
     Task<> animate(int ms, std::function<void(double)> frame);
     Task<> ticks(int intervalMs, int count, std::function<void()> tick);
     Task<> message(QString text);

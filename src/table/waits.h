@@ -4,6 +4,8 @@
 // the resumed code may already have destroyed the awaiter.
 #pragma once
 
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -158,6 +160,33 @@ class AnimationAwaiter {
     int durationMs_;
     std::function<void(double)> frame_;
     QPointer<QVariantAnimation> animation_;
+};
+
+// The end of work running on another thread, seen from the window's thread.
+// Destroying the awaiter leaves the work to finish on its own.
+class FutureAwaiter {
+  public:
+    FutureAwaiter(QObject* owner, QFuture<void> future)
+        : owner_(owner), future_(std::move(future)) {}
+    FutureAwaiter(const FutureAwaiter&) = delete;
+    FutureAwaiter& operator=(const FutureAwaiter&) = delete;
+    ~FutureAwaiter() {
+        if (!watcher_) return;
+        QObject::disconnect(watcher_, nullptr, nullptr, nullptr);
+        watcher_->deleteLater();
+    }
+    bool await_ready() const noexcept { return future_.isFinished(); }
+    void await_suspend(std::coroutine_handle<> h) {
+        watcher_ = new QFutureWatcher<void>(owner_);
+        QObject::connect(watcher_, &QFutureWatcherBase::finished, [h] { h.resume(); });
+        watcher_->setFuture(future_);
+    }
+    void await_resume() const noexcept {}
+
+  private:
+    QObject* owner_;
+    QFuture<void> future_;
+    QPointer<QFutureWatcher<void>> watcher_;
 };
 
 }  // namespace morvello

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -59,13 +58,6 @@ class ViewMenu : public ::testing::Test {
     QTemporaryDir dir_;
     GameWindow window_;
 };
-
-TEST_F(ViewMenu, ComesAfterSoundsWithTheExistingMenusInTheirOrder) {
-    QStringList captions;
-    for (const QAction* a : window_.menuBar()->actions()) captions << a->text().trimmed();
-    EXPECT_EQ(captions,
-              (QStringList{"&Game", "&Options", "&Sounds", "&View", "&Info", "&Help", "Quit"}));
-}
 
 TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     const GameState before = window_.state();

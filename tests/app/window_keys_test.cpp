@@ -248,12 +248,13 @@ TEST_F(WindowKeys, LastTrickShowsTheFourCardsWithTheWinnerAndTheLeadIsMarked) {
     EXPECT_FALSE(view().lastTrick->isEnabled());  // a new deal has begun
 }
 
-TEST_F(WindowKeys, TheViewMenuComesBetweenSoundsAndInfo) {
+TEST_F(WindowKeys, TheViewAndPlayersMenusComeBetweenSoundsAndInfo) {
     QStringList captions;
     for (const QAction* item : window_.menuBar()->actions()) captions << item->text();
     EXPECT_EQ(
         captions.join('|').toStdString(),
-        "&Game|&Options       |&Sounds         |&View|&Info          |&Help            |Quit");
+        "&Game|&Options       |&Sounds         |&View|&Players|&Info          |&Help          "
+        "  |Quit");
     EXPECT_EQ(window_.viewMenu(), window_.viewMenu());  // made once
 }
 

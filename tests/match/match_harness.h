@@ -69,6 +69,11 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         note("ritardo " + number(units));
         return {};
     }
+    Wait<> thinkDuring(double units, std::function<void()> think) override {
+        note("think " + number(units));
+        think();
+        return {};
+    }
     Wait<> showMessage(const std::string& text) override {
         note("message " + text);
         return HeadlessTable::showMessage(text);

@@ -1,0 +1,78 @@
+#include "app/players_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QSettings>
+
+#include "match/controller.h"
+
+namespace morvello {
+namespace {
+
+const QString kPartnerKey = QStringLiteral("players/partner");
+const QString kOpponentsKey = QStringLiteral("players/opponents");
+const QString kExpertLevel = QStringLiteral("expert");
+const QString kClassicLevel = QStringLiteral("classic");
+
+const QString& keyOf(Couple couple) {
+    return couple == Couple::Partner ? kPartnerKey : kOpponentsKey;
+}
+
+}  // namespace
+
+PlayersMenu::PlayersMenu(QMenu& menu, Match& match, QString settingsFile)
+    : QObject(&menu), match_(match), settingsFile_(std::move(settingsFile)) {
+    partner_ = addLevels(menu, "&Partner", Couple::Partner);
+    opponents_ = addLevels(menu, "&Opponents", Couple::Opponents);
+    if (!settingsFile_.isEmpty()) {
+        const QSettings settings(settingsFile_, QSettings::IniFormat);
+        for (const Couple couple : {Couple::Partner, Couple::Opponents}) {
+            const bool expert = settings.value(keyOf(couple)).toString() == kExpertLevel;
+            (expert ? levels(couple).expert : levels(couple).classic)->setChecked(true);
+        }
+    }
+    apply();
+}
+
+// A submenu with Classic and Expert, one of them checked.
+PlayersMenu::Levels PlayersMenu::addLevels(QMenu& menu, const QString& caption, Couple couple) {
+    QMenu* submenu = menu.addMenu(caption);
+    auto* group = new QActionGroup(submenu);
+    const Levels added{submenu->addAction("&Classic"), submenu->addAction("&Expert")};
+    for (QAction* level : {added.classic, added.expert}) {
+        level->setCheckable(true);
+        group->addAction(level);
+    }
+    added.classic->setChecked(true);
+    connect(group, &QActionGroup::triggered, this,
+            [this, couple, expert = added.expert](QAction* chosen) {
+                setExpert(couple, chosen == expert);
+            });
+    return added;
+}
+
+bool PlayersMenu::expert(Couple couple) const {
+    return levels(couple).expert->isChecked();
+}
+
+void PlayersMenu::setExpert(Couple couple, bool expert) {
+    (expert ? levels(couple).expert : levels(couple).classic)->setChecked(true);
+    apply();
+    save();
+}
+
+// The partner sits in seat 3, the opponents in seats 2 and 4.
+void PlayersMenu::apply() {
+    const bool partner = expert(Couple::Partner), opponents = expert(Couple::Opponents);
+    match_.setExpertSeats({false, false, opponents, partner, opponents});
+}
+
+void PlayersMenu::save() const {
+    if (settingsFile_.isEmpty()) return;
+    QSettings settings(settingsFile_, QSettings::IniFormat);
+    for (const Couple couple : {Couple::Partner, Couple::Opponents})
+        settings.setValue(keyOf(couple), expert(couple) ? kExpertLevel : kClassicLevel);
+}
+
+}  // namespace morvello

@@ -1,0 +1,119 @@
+// The Players menu: what it keeps and where, and a deal in the
+// window with Expert partner and opponents thinking off the window's thread.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+
+#include "app/game_window.h"
+#include "match/expert_players.h"
+#include "qt_app.h"
+#include "rules/play_rules.h"
+#include "window_test_options.h"
+
+namespace morvello {
+namespace {
+
+class WindowPlayers : public ::testing::Test {
+  protected:
+    std::unique_ptr<GameWindow> openWindow() {
+        WindowOptions o = testOptions(dir_);
+        o.playerSettings = settingsFile();
+        auto window = std::make_unique<GameWindow>(std::move(o));
+        window->Form_Load();
+        window->match().stateBeforeStart().deck = orderedDeck();  // the human deals
+        return window;
+    }
+    QString settingsFile() const { return dir_.filePath("players.ini"); }
+    QByteArray configBytes() const {
+        QFile file(dir_.filePath("config.qvr"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The item of the Players menu's submenu with that caption.
+    static QAction* level(GameWindow& window, const QString& couple, const QString& caption) {
+        for (QAction* top : window.menuBar()->actions()) {
+            if (top->text() != "&Players") continue;
+            for (QAction* sub : top->menu()->actions()) {
+                if (sub->text() != couple) continue;
+                for (QAction* item : sub->menu()->actions())
+                    if (item->text() == caption) return item;
+            }
+        }
+        return nullptr;
+    }
+
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+};
+
+TEST_F(WindowPlayers, TheChoiceIsKeptOutsideTheConfiguration) {
+    auto window = openWindow();
+    // Classic by default: every computer seat plays the game's own strategy.
+    ASSERT_NE(level(*window, "&Partner", "&Classic"), nullptr);
+    EXPECT_TRUE(level(*window, "&Partner", "&Classic")->isChecked());
+    EXPECT_TRUE(level(*window, "&Opponents", "&Classic")->isChecked());
+    EXPECT_EQ(window->match().expertSeats(), (std::array<bool, 5>{}));
+
+    const QByteArray config = configBytes();
+    level(*window, "&Opponents", "&Expert")->trigger();
+    EXPECT_EQ(window->match().expertSeats(),
+              (std::array<bool, 5>{false, false, true, false, true}));
+    EXPECT_FALSE(level(*window, "&Opponents", "&Classic")->isChecked());
+    EXPECT_EQ(configBytes(), config);
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("players/opponents"), "expert");
+
+    window.reset();
+    auto again = openWindow();
+    EXPECT_TRUE(level(*again, "&Opponents", "&Expert")->isChecked());
+    EXPECT_TRUE(level(*again, "&Partner", "&Classic")->isChecked());
+    EXPECT_EQ(again->match().expertSeats(), (std::array<bool, 5>{false, false, true, false, true}));
+}
+
+TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
+    auto window = openWindow();
+    window->players().setExpert(Couple::Partner, true);
+    window->players().setExpert(Couple::Opponents, true);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->matchRunning(); }));
+    QtTable& table = window->table();
+    for (int draw = 1; draw <= 4; ++draw) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return table.waitingForDeck(); }));
+        table.dorsov_Click();
+    }
+    bool hinted = false;
+    for (int guard = 0; guard < 40 && !table.waitingForCommand(); ++guard) {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return table.waitingForHumanCard() || table.waitingForSignal() ||
+                   table.waitingForCommand();
+        }));
+        if (table.waitingForSignal()) {
+            table.carta_MouseDown(window->state().cardToPlay, Qt::LeftButton);
+            continue;
+        }
+        if (!table.waitingForHumanCard()) break;
+        const GameState& g = window->state();
+        if (!hinted) {
+            // The human's couple plays Expert: the hint is the Expert's card.
+            window->viewItems().actions().hint->trigger();
+            EXPECT_EQ(table.marks().hint(), expertHintCard(g));
+            hinted = true;
+        }
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
+            if (card != 0 && !isPlayed(card) && isLegalPlay(g, card)) {
+                table.carta_MouseDown(card, Qt::LeftButton);
+                break;
+            }
+        }
+    }
+    EXPECT_TRUE(table.waitingForCommand());
+    EXPECT_EQ(window->match().expertDecisions(), 30);
+}
+
+}  // namespace
+}  // namespace morvello
