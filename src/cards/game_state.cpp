@@ -21,6 +21,8 @@ void Azzera(GameState& g) {
     g.trickSignals = {};
     g.returnSuit = {};
     g.lackedSuits = {};
+    g.voloSuits = {};
+    g.striscioSuits = {};
     g.drawValues = {};
     g.tableCards = {};
     g.trickBySeat = {};

@@ -118,6 +118,12 @@ struct GameState {
     // The suits each seat has shown it lacks in this deal by not following them:
     // bit s for suit s. What every player at the table has seen.
     std::array<Byte, 5> lackedSuits{};
+    // What the computer seats' shown signals told in this deal (they signal
+    // truly; the human's signals tell nothing), bit s for suit s: a Volo, that
+    // the seat holds no more of the suit; a Striscio, that it holds at least one
+    // more, until it plays another card of the suit.
+    std::array<Byte, 5> voloSuits{};
+    std::array<Byte, 5> striscioSuits{};
 
     // --- human input
     int refusedPlay = 0;  // 1 after the must-follow-suit message, 0 after an accepted card

@@ -4,6 +4,8 @@
 #include <bit>
 #include <vector>
 
+#include "rules/declarations.h"
+
 namespace morvello {
 namespace {
 
@@ -12,19 +14,54 @@ struct FreeCard {
     int seats;  // how many seats may take it
 };
 
+inline constexpr int kSuitStride = 10;           // card codes of a suit follow one another
+inline constexpr CardSet kValueBits = 0x7FEULL;  // bits 1..10 of a suit's codes
+
 bool mayTake(const SeatKnowledge& k, Byte seat, Byte card) {
     return (k.lackedSuits[seat] & (1U << Seme(card))) == 0 &&
            (k.notDealt[seat] & cardBit(card)) == 0;
 }
 
+// The card at index `pick` of a set, in code order.
+Byte nthCard(CardSet set, int pick) {
+    for (; pick > 0; --pick) set &= set - 1;
+    return static_cast<Byte>(std::countr_zero(set));
+}
+
+// Gives each seat that must hold a card of a suit, and holds none yet, one of
+// the free cards of that suit it may take, at random.
+bool dealHeldSuits(const SeatKnowledge& k, std::array<int, 5>& room, CardSet& free,
+                   std::mt19937& engine, SampledHands& hands) {
+    for (Byte s = 1; s <= 4; ++s) {
+        if (s == k.seat) continue;
+        for (int suit = 1; suit <= 4; ++suit) {
+            if ((k.heldSuits[s] & (1U << suit)) == 0 || (hands[s] & suitCards(suit)) != 0) continue;
+            CardSet choices = free & suitCards(suit) & ~k.notDealt[s];
+            if (choices == 0 || room[s] == 0 || (k.lackedSuits[s] & (1U << suit)) != 0)
+                return false;
+            const int count = std::popcount(choices);
+            const Byte card =
+                nthCard(choices, std::uniform_int_distribution<int>(0, count - 1)(engine));
+            hands[s] |= cardBit(card);
+            free &= ~cardBit(card);
+            --room[s];
+        }
+    }
+    return true;
+}
+
 // One attempt at dealing the free cards into the room left in each hand.
 bool dealOnce(const SeatKnowledge& k, const std::vector<FreeCard>& order, std::array<int, 5> room,
               std::mt19937& engine, SampledHands& hands) {
-    for (const FreeCard& free : order) {
+    CardSet free = k.hidden;
+    for (Byte s = 1; s <= 4; ++s) free &= ~hands[s];
+    if (!dealHeldSuits(k, room, free, engine, hands)) return false;
+    for (const FreeCard& entry : order) {
+        if ((free & cardBit(entry.card)) == 0) continue;
         int total = 0;
         std::array<int, 5> weight{};
         for (Byte s = 1; s <= 4; ++s) {
-            if (s == k.seat || room[s] == 0 || !mayTake(k, s, free.card)) continue;
+            if (s == k.seat || room[s] == 0 || !mayTake(k, s, entry.card)) continue;
             weight[s] = room[s];
             total += room[s];
         }
@@ -32,8 +69,27 @@ bool dealOnce(const SeatKnowledge& k, const std::vector<FreeCard>& order, std::a
         int pick = std::uniform_int_distribution<int>(0, total - 1)(engine);
         Byte seat = 1;
         while (pick >= weight[seat]) pick -= weight[seat++];
-        hands[seat] |= cardBit(free.card);
+        hands[seat] |= cardBit(entry.card);
         --room[seat];
+    }
+    return true;
+}
+
+// The values of each suit in a set of cards, as holdMap marks them.
+HeldValues heldValues(CardSet cards) {
+    HeldValues held{};
+    for (int suit = 1; suit <= 4; ++suit)
+        held[suit] = static_cast<SuitMask>((cards >> ((suit - 1) * kSuitStride)) & kValueBits);
+    return held;
+}
+
+// Every seat that announced its declarations was dealt a hand that makes
+// exactly the records it showed, no more and no fewer.
+bool declarationsAgree(const SeatKnowledge& k, const SampledHands& hands) {
+    for (Byte s = 1; s <= 4; ++s) {
+        if (s == k.seat || !k.announced[s]) continue;
+        const CardSet dealt = hands[s] | k.seen.playedCards[s];
+        if (declarationsOf(heldValues(dealt)).slots != k.shownSlots[s]) return false;
     }
     return true;
 }
@@ -63,7 +119,7 @@ bool sampleHands(const SeatKnowledge& k, std::mt19937& engine, SampledHands& han
                          [](const FreeCard& a, const FreeCard& b) { return a.seats < b.seats; });
         hands = {};
         for (Byte s = 1; s <= 4; ++s) hands[s] = k.known[s];
-        if (dealOnce(k, order, room, engine, hands)) return true;
+        if (dealOnce(k, order, room, engine, hands) && declarationsAgree(k, hands)) return true;
     }
     return false;
 }

@@ -62,7 +62,10 @@ SeatKnowledge knowledgeOf(const GameState& g, Byte seat) {
     k.seen.dealNumber = 1;  // the playouts keep their score in the first column
     k.seen.dealScoreA.assign(2, 0);
     k.seen.dealScoreB.assign(2, 0);
-    k.lackedSuits = g.lackedSuits;
+    for (Byte s = 1; s <= 4; ++s) {
+        k.lackedSuits[s] = static_cast<Byte>(g.lackedSuits[s] | g.voloSuits[s]);
+        k.heldSuits[s] = g.striscioSuits[s];
+    }
     CardSet played = 0;
     for (Byte s = 1; s <= 4; ++s) played |= g.playedCards[s];
     CardSet own = 0;
@@ -80,6 +83,8 @@ SeatKnowledge knowledgeOf(const GameState& g, Byte seat) {
         const int playedBySeat = std::popcount(g.playedCards[s]);
         k.handSize[s] = static_cast<Byte>(kTricksPerDeal - playedBySeat);
         if (playedBySeat >= kCardsBeforeAnnouncing) {
+            k.announced[s] = true;
+            k.shownSlots[s] = g.declSlots[s];
             for (int slot = 1; slot <= 4; ++slot) readDeclaration(k, s, slot, g.declSlots[s][slot]);
         }
         k.known[s] &= ~played;

@@ -2,6 +2,7 @@
 // signal shown, then the card on the table. A trick won: gathered and taken away.
 #include "cards/play_signal.h"
 #include "match/procedures.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -61,6 +62,7 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 
 Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
+    if (seat != 1 || io.computerAtSeatOne) noteShownSignal(g, seat, g.cardToPlay, shownSignal(g));
     if (seat != 1) {  // the human's card sounded when it was clicked
         const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
         return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shownSignal(g), pauseAfter);

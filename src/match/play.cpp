@@ -141,6 +141,7 @@ void startDeal(GameState& g, MatchIo& io) {
     g.declPoints = {};
     g.cardPoints = {};
     g.lackedSuits = {};
+    g.voloSuits = g.striscioSuits = {};
     esamino_accuso(g);
     creditDeclarations(g);
     io.events.onDeclarations(g);

@@ -9,37 +9,34 @@ namespace {
 
 constexpr SuitMask kTopValues = valueBit(1) | valueBit(2) | valueBit(3);
 
-// The suits of one value a seat was dealt, as bits 0..3 for suits 1..4.
-unsigned suitsOf(const GameState& g, int seat, int value) {
+// The suits of one value a hand holds, as bits 0..3 for suits 1..4.
+unsigned suitsOf(const HeldValues& held, int value) {
     unsigned suits = 0;
-    for (unsigned suit = 1; suit <= 4; ++suit)
-        suits |= ((g.holdMap[seat][suit] >> value) & 1U) << (suit - 1);
+    for (unsigned suit = 1; suit <= 4; ++suit) suits |= ((held[suit] >> value) & 1U) << (suit - 1);
     return suits;
 }
 
 // Four of a value: slot v holds 8; three of them: slot v holds the lacking suit.
-void findValueDeclarations(GameState& g, int seat) {
+void findValueDeclarations(const HeldValues& held, HandDeclarations& found) {
     for (int value = 1; value <= 3; ++value) {
-        const unsigned suits = suitsOf(g, seat, value);
-        for (int suit = 1; suit <= 4; ++suit)
-            g.topDealt[seat][value][suit] = static_cast<Byte>((suits >> (suit - 1)) & 1U);
-        const int held = kValuesHeld[suits];
-        if (held == 4) {
-            g.declSlots[seat][value] = kFourOfAKind;
-            g.declPoints[seat] += 4;
-        } else if (held == 3) {
-            g.declSlots[seat][value] = static_cast<Byte>(std::countr_one(suits) + 1);
-            g.declPoints[seat] += 3;
+        const unsigned suits = suitsOf(held, value);
+        const int count = kValuesHeld[suits];
+        if (count == 4) {
+            found.slots[value] = kFourOfAKind;
+            found.points += 4;
+        } else if (count == 3) {
+            found.slots[value] = static_cast<Byte>(std::countr_one(suits) + 1);
+            found.points += 3;
         }
     }
 }
 
 // A Napoletana of suit s takes slot s, over a value record there; both score.
-void findNapoletane(GameState& g, int seat) {
+void findNapoletane(const HeldValues& held, HandDeclarations& found) {
     for (int suit = 1; suit <= 4; ++suit) {
-        if ((g.holdMap[seat][suit] & kTopValues) == kTopValues) {
-            g.declSlots[seat][suit] = kNapoletana;
-            g.declPoints[seat] += 3;
+        if ((held[suit] & kTopValues) == kTopValues) {
+            found.slots[suit] = kNapoletana;
+            found.points += 3;
         }
     }
 }
@@ -69,10 +66,24 @@ std::string_view suitName(int suit) {
 
 }  // namespace
 
+HandDeclarations declarationsOf(const HeldValues& held) {
+    HandDeclarations found;
+    findValueDeclarations(held, found);
+    findNapoletane(held, found);
+    return found;
+}
+
 void esamino_accuso(GameState& g) {
-    g.declSlots = {};
-    for (int seat = 1; seat <= 4; ++seat) findValueDeclarations(g, seat);
-    for (int seat = 1; seat <= 4; ++seat) findNapoletane(g, seat);
+    for (int seat = 1; seat <= 4; ++seat) {
+        const HeldValues& held = g.holdMap[seat];
+        for (int value = 1; value <= 3; ++value) {
+            for (int suit = 1; suit <= 4; ++suit)
+                g.topDealt[seat][value][suit] = static_cast<Byte>((held[suit] >> value) & 1U);
+        }
+        const HandDeclarations found = declarationsOf(held);
+        g.declSlots[seat] = found.slots;
+        g.declPoints[seat] = static_cast<Byte>(g.declPoints[seat] + found.points);
+    }
 }
 
 AccusoCaption accusoCaption(const GameState& g, Byte seat) {

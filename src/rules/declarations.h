@@ -15,6 +15,17 @@ inline constexpr Byte kFourOfAKind = 8;  // in slot v: all four cards of value v
 inline constexpr Byte kNapoletana = 7;   // in slot s: ace, two and three of suit s
 // 1..4 in slot v: Buongioco of value v, the code being the lacking suit.
 
+// The values of each suit a hand holds, [suit] as in holdMap.
+using HeldValues = std::array<SuitMask, 5>;
+
+// The declaration records of one whole dealt hand, as esamino_accuso writes them
+// in declSlots, and their points.
+struct HandDeclarations {
+    std::array<Byte, 5> slots{};
+    int points = 0;
+};
+HandDeclarations declarationsOf(const HeldValues& held);
+
 // Examines the four freshly dealt hands, as holdMap marks them: fills topDealt and
 // declSlots (both cleared first) and adds each seat's declaration points to
 // declPoints.

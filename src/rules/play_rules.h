@@ -21,6 +21,11 @@ std::string refusalMessage(const GameState& g);
 // another suit; the leader's card (the seat is leaderSeat) tells nothing.
 void noteLackedSuit(GameState& g, Byte seat, Byte card);
 
+// Notes what the signal the table showed with a computer seat's card tells:
+// a Volo, that the seat holds no more of the card's suit; a Striscio, that it
+// holds at least one more. Another card of the suit ends what a Striscio told.
+void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown);
+
 // Takes the card out of the human's hand: cardToPlay, its slot and the played mark.
 void playHumanCard(GameState& g, Byte card);
 

@@ -1,7 +1,8 @@
 // Recycles coroutine frames. The match controller starts a few short coroutines
 // for every card played; the headless runner plays hundreds of thousands of deals
 // a second, so their frames come from per-size free lists instead of the heap.
-// The controller runs on one thread, and so does the pool.
+// A controller runs on one thread; each thread has its own pool, so matches may
+// run side by side on threads of their own.
 #pragma once
 
 #include <array>
@@ -26,8 +27,8 @@ inline constexpr std::size_t kBuckets = 64;  // frames up to 4 KiB are recycled
 struct FreeFrame {
     FreeFrame* next;
 };
-// Free frames stay listed until the program ends.
-inline std::array<FreeFrame*, kBuckets> heads{};
+// Free frames stay listed until their thread ends.
+inline thread_local std::array<FreeFrame*, kBuckets> heads{};
 inline std::size_t bucketOf(std::size_t size) {
     return (size + kGrain - 1) / kGrain;
 }

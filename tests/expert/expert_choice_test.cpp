@@ -73,7 +73,10 @@ GameState lastTwoTricks() {
         for (const Byte c : played[s]) g.hands[s][slot--] = static_cast<Byte>(c + kPlayedMark);
     }
     rebuildHoldMap(g);
-    g.declSlots[2][1] = 2;  // Buongioco of aces without Coppe: the ace of Denari is seat 2's
+    for (Byte s = 1; s <= 4; ++s)
+        g.declSlots[s] = testing::dealtDeclarations(testing::handOf(g, s) | g.playedCards[s]);
+    // Buongioco of aces without Coppe: the ace of Denari is seat 2's
+    EXPECT_EQ(g.declSlots[2][1], 2);
     g.lackedSuits[3] = 1U << 1;
     g.leaderSeat = 4;
     g.turnSeat = 1;

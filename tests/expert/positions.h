@@ -6,21 +6,24 @@
 #include <vector>
 
 #include "match_harness.h"
+#include "rules/declarations.h"
 
 namespace morvello::testing {
 
-// The state as the seat to move chooses: after a card of a trick under way,
-// the next seat; after a trick, its winner leading the next.
-class PositionCollector : public MatchObserver {
+// The state as the seat to move chooses: once a card of a trick under way is
+// on the table, its signal noted, the next seat; after a trick, its winner
+// leading the next.
+class PositionCollector : public HeadlessTable, public MatchObserver {
   public:
     std::vector<GameState> positions;
 
-    void onPlay(const GameState& g, Byte, Byte) override {
-        if (g.cardsPlayed % 4 == 0) return;
-        GameState next = g;
-        next.turnSeat = nextSeat(g.turnSeat);
-        ++next.cardsPlayed;
-        positions.push_back(next);
+    Wait<> cardPlayed(Byte, Byte, const Hand&, Byte, bool) override {
+        keepNextTurn();
+        return {};
+    }
+    Wait<> cardToTable(Byte, Byte, Byte, bool) override {
+        keepNextTurn();
+        return {};
     }
     void onTrick(const GameState& g, Byte, int) override {
         if (g.cardsPlayed == kCardCount) return;
@@ -30,16 +33,24 @@ class PositionCollector : public MatchObserver {
         ++next.cardsPlayed;
         positions.push_back(next);
     }
+
+  private:
+    void keepNextTurn() {
+        if (state().cardsPlayed % 4 == 0) return;
+        GameState next = state();
+        next.turnSeat = nextSeat(next.turnSeat);
+        ++next.cardsPlayed;
+        positions.push_back(next);
+    }
 };
 
 // Every position of `matches` headless matches from the seed.
 inline std::vector<GameState> positionsOfMatches(std::uint32_t seed, int matches) {
-    HeadlessTable table;
     PositionCollector collector;
-    MatchRun run(table, MainOptions{shuffles(seed), Byte{1}, true});
+    MatchRun run(collector, MainOptions{shuffles(seed), Byte{1}, true});
     run.match().addObserver(collector);
     int over = 0;
-    table.chooseCommand = [&](const GameState& g) {
+    collector.chooseCommand = [&](const GameState& g) {
         if (g.menus.continueEnabled) return Command::Continue;
         return ++over == matches ? Command::Quit : Command::NewGame;
     };
@@ -55,6 +66,14 @@ inline CardSet handOf(const GameState& g, Byte seat) {
         if (entry >= 1 && entry <= kCardCount) set |= cardBit(entry);
     }
     return set;
+}
+
+// The declaration records a whole dealt hand makes.
+inline std::array<Byte, 5> dealtDeclarations(CardSet dealt) {
+    HeldValues held{};
+    for (int c = 1; c <= kCardCount; ++c)
+        if (dealt & cardBit(c)) held[Seme(c)] |= valueBit(ValCarta(c));
+    return declarationsOf(held).slots;
 }
 
 // The state with the unplayed cards of every seat but the one to move replaced

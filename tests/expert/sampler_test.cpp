@@ -4,12 +4,14 @@
 
 #include <bit>
 
+#include "cards/play_signal.h"
 #include "expert/deal_sampler.h"
 #include "positions.h"
 
 namespace morvello {
 namespace {
 
+using testing::dealtDeclarations;
 using testing::handOf;
 
 constexpr int kDealsPerPosition = 8;
@@ -21,13 +23,16 @@ class SamplerOverRealDeals : public ::testing::Test {
 };
 std::vector<GameState> SamplerOverRealDeals::positions_;
 
+// A seat has shown its declarations, or that it has none, with its second card.
+constexpr int kCardsBeforeAnnouncing = 2;
+
 CardSet playedByAll(const GameState& g) {
     return g.playedCards[1] | g.playedCards[2] | g.playedCards[3] | g.playedCards[4];
 }
 
 // The real deal agrees with the knowledge: it is read, not guessed.
 TEST_F(SamplerOverRealDeals, TheRealHandsAgreeWithWhatTheSeatKnows) {
-    int declaredCardsKnown = 0, lacks = 0;
+    int declaredCardsKnown = 0, lacks = 0, flings = 0, holds = 0;
     for (const GameState& g : positions_) {
         const SeatKnowledge k = knowledgeOf(g, g.turnSeat);
         for (Byte s = 1; s <= 4; ++s) {
@@ -36,16 +41,23 @@ TEST_F(SamplerOverRealDeals, TheRealHandsAgreeWithWhatTheSeatKnows) {
             EXPECT_EQ(k.known[s] & ~real, 0u) << "seat " << int(s);
             for (int suit = 1; suit <= 4; ++suit) {
                 const bool lacked = (k.lackedSuits[s] & (1U << suit)) != 0;
+                const bool held = (k.heldSuits[s] & (1U << suit)) != 0;
                 EXPECT_TRUE(!lacked || (real & suitCards(suit)) == 0);
+                EXPECT_TRUE(!held || (real & suitCards(suit)) != 0) << "seat " << int(s);
             }
+            EXPECT_TRUE(!k.announced[s] || k.shownSlots[s] == g.declSlots[s]);
             if (s != k.seat) declaredCardsKnown += std::popcount(k.known[s]);
             lacks += std::popcount(k.lackedSuits[s]);
+            flings += std::popcount(g.voloSuits[s]);
+            holds += std::popcount(k.heldSuits[s]);
         }
         EXPECT_EQ(k.known[k.seat], handOf(g, k.seat));
         EXPECT_EQ(k.hidden & (playedByAll(g) | handOf(g, k.seat)), 0u);
     }
     EXPECT_GT(declaredCardsKnown, 0);  // some declarations revealed cards
     EXPECT_GT(lacks, 0);
+    EXPECT_GT(flings, 0);  // the shown signals told something
+    EXPECT_GT(holds, 0);
 }
 
 TEST_F(SamplerOverRealDeals, EverySampledDealKeepsEveryConstraint) {
@@ -63,9 +75,15 @@ TEST_F(SamplerOverRealDeals, EverySampledDealKeepsEveryConstraint) {
                 EXPECT_EQ(hands[s] & k.known[s], k.known[s]) << "a declared card moved";
                 EXPECT_EQ(hands[s] & k.notDealt[s], 0u);
                 for (int suit = 1; suit <= 4; ++suit) {
-                    const bool lacked = (g.lackedSuits[s] & (1U << suit)) != 0;
+                    const unsigned bit = 1U << suit;
+                    const bool lacked = ((g.lackedSuits[s] | g.voloSuits[s]) & bit) != 0;
+                    const bool held = (g.striscioSuits[s] & bit) != 0;
                     EXPECT_TRUE(!lacked || (hands[s] & suitCards(suit)) == 0);
+                    EXPECT_TRUE(!held || (hands[s] & suitCards(suit)) != 0);
                 }
+                const bool announced = std::popcount(g.playedCards[s]) >= kCardsBeforeAnnouncing;
+                EXPECT_TRUE(!announced ||
+                            dealtDeclarations(hands[s] | g.playedCards[s]) == g.declSlots[s]);
             }
             EXPECT_EQ(hands[k.seat], handOf(g, k.seat));
             EXPECT_EQ(dealt & playedByAll(g), 0u) << "a played card came back";
@@ -88,6 +106,64 @@ TEST(Sampler, RefusesKnowledgeThatNoDealAgreesWith) {
     k.handSize[2] = 2;
     k.known[2] = cardBit(6) | cardBit(7) | cardBit(8);
     EXPECT_FALSE(sampleHands(k, engine, hands));  // more known cards than room
+}
+
+// A match with the human at seat 1 flinging every card it leads, and only the
+// leader showing Volo and Striscio: what is noted is what the computer seats
+// showed, and what they showed is true.
+class SignalWatch : public HeadlessTable, public MatchObserver {
+  public:
+    int flings = 0, creeps = 0, unshown = 0, humanSignals = 0;
+
+    Wait<> cardPlayed(Byte seat, Byte card, const Hand&, Byte shown, bool) override {
+        check(seat, card, shown);
+        return {};
+    }
+    Wait<> cardToTable(Byte seat, Byte card, Byte shown, bool) override {
+        check(seat, card, shown);
+        return {};
+    }
+    void onDeclarations(const GameState& g) override {
+        EXPECT_EQ(g.voloSuits, (std::array<Byte, 5>{})) << "a new deal starts knowing nothing";
+        EXPECT_EQ(g.striscioSuits, (std::array<Byte, 5>{}));
+    }
+
+  private:
+    void check(Byte seat, Byte card, Byte shown) {
+        const GameState& g = state();
+        if (seat == 1) {
+            EXPECT_EQ(g.voloSuits[1] | g.striscioSuits[1], 0);
+            humanSignals += shown != kNoSignal;
+            return;
+        }
+        const unsigned bit = 1U << Seme(card);
+        const bool moreOfSuit = (handOf(g, seat) & suitCards(Seme(card))) != 0;
+        EXPECT_EQ((g.voloSuits[seat] & bit) != 0, shown == kVolo);
+        EXPECT_EQ((g.striscioSuits[seat] & bit) != 0, shown == kStriscio);
+        EXPECT_TRUE(shown != kVolo || !moreOfSuit);
+        EXPECT_TRUE(shown != kStriscio || moreOfSuit);
+        flings += shown == kVolo;
+        creeps += shown == kStriscio;
+        unshown += shown == kNoSignal && g.trickSignals[seat] != kNoSignal;
+    }
+};
+
+TEST(ShownSignals, OnlyTheComputerSeatsShownSignalsAreNotedAndTheyAreTrue) {
+    SignalWatch table;
+    table.chooseSignal = [](const GameState&) { return int{kVolo}; };
+    int over = 0;
+    table.chooseCommand = [&](const GameState& g) {
+        if (g.menus.continueEnabled) return Command::Continue;
+        return ++over == 3 ? Command::Quit : Command::NewGame;
+    };
+    testing::MatchRun run(table, MainOptions{testing::shuffles(12), Byte{1}, false});
+    run.match().addObserver(table);
+    run.setUp().allowAllDeclare = kOnlyLeaderDeclares;
+    run.run();
+    EXPECT_GT(table.flings, 0);
+    EXPECT_GT(table.creeps, 0);
+    EXPECT_GT(table.unshown, 0);  // a follower's, or the last trick's
+    EXPECT_GT(table.humanSignals, 0);
 }
 
 }  // namespace
