@@ -47,9 +47,8 @@ struct MatchOutcome {
     std::vector<double> decisionMs;  // each Expert decision
 };
 
-// The headless table that ends after one match and times the Expert's
-// decisions: from the names showing the seat to move until its card leaves
-// the hand, the seat's choice being all that runs between.
+// The headless table that ends after one match and times each Expert decision:
+// the thinking the controller hands it during the pause before the seat's turn.
 class StrengthTable final : public HeadlessTable, public MatchObserver {
   public:
     StrengthTable(int expertCouple, MatchOutcome& outcome)
@@ -59,16 +58,18 @@ class StrengthTable final : public HeadlessTable, public MatchObserver {
         };
     }
 
-    void drawNames(const std::array<std::string, 4>&, Byte) override { turnStart_ = Clock::now(); }
-    Wait<> cardPlayed(Byte seat, Byte, const Hand&, Byte, bool) override {
-        cardLeavesHand(seat);
+    Wait<> thinkDuring(double, std::function<void()> think) override {
+        const Clock::time_point start = Clock::now();
+        think();
+        const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
+        outcome_.decisionMs.push_back(spent.count());
         return {};
     }
-    void cardToStart(Byte seat, Byte, const Hand&) override { cardLeavesHand(seat); }
 
     void onResult(const GameState& g, int) override {
         const int n = g.dealNumber;
-        const int margin = (g.dealScoreA[n] - g.dealScoreB[n]) / 3;
+        const int margin =
+            g.dealScoreA[n] / 3 - g.dealScoreB[n] / 3;  // each couple's points truncated
         outcome_.margins.push_back(expertCouple_ == 0 ? margin : -margin);
     }
     void onGameOver(const GameState&, int winnerCouple, int, int) override {
@@ -76,15 +77,8 @@ class StrengthTable final : public HeadlessTable, public MatchObserver {
     }
 
   private:
-    void cardLeavesHand(Byte seat) {
-        if (coupleOf(seat) != expertCouple_) return;
-        const std::chrono::duration<double, std::milli> spent = Clock::now() - turnStart_;
-        outcome_.decisionMs.push_back(spent.count());
-    }
-
     int expertCouple_;
     MatchOutcome& outcome_;
-    Clock::time_point turnStart_{};
 };
 
 // Both matches of a pair shuffle their decks from the same seed.

@@ -89,7 +89,7 @@ bool declarationsAgree(const SeatKnowledge& k, const SampledHands& hands) {
     for (Byte s = 1; s <= 4; ++s) {
         if (s == k.seat || !k.announced[s]) continue;
         const CardSet dealt = hands[s] | k.seen.playedCards[s];
-        if (declarationsOf(heldValues(dealt)).slots != k.shownSlots[s]) return false;
+        if (declarationsOf(heldValues(dealt)).records != k.shownSlots[s]) return false;
     }
     return true;
 }

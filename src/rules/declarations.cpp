@@ -22,10 +22,10 @@ void findValueDeclarations(const HeldValues& held, HandDeclarations& found) {
         const unsigned suits = suitsOf(held, value);
         const int count = kValuesHeld[suits];
         if (count == 4) {
-            found.slots[value] = kFourOfAKind;
+            found.records[value] = kFourOfAKind;
             found.points += 4;
         } else if (count == 3) {
-            found.slots[value] = static_cast<Byte>(std::countr_one(suits) + 1);
+            found.records[value] = static_cast<Byte>(std::countr_one(suits) + 1);
             found.points += 3;
         }
     }
@@ -35,7 +35,7 @@ void findValueDeclarations(const HeldValues& held, HandDeclarations& found) {
 void findNapoletane(const HeldValues& held, HandDeclarations& found) {
     for (int suit = 1; suit <= 4; ++suit) {
         if ((held[suit] & kTopValues) == kTopValues) {
-            found.slots[suit] = kNapoletana;
+            found.records[suit] = kNapoletana;
             found.points += 3;
         }
     }
@@ -81,7 +81,7 @@ void esamino_accuso(GameState& g) {
                 g.topDealt[seat][value][suit] = static_cast<Byte>((held[suit] >> value) & 1U);
         }
         const HandDeclarations found = declarationsOf(held);
-        g.declSlots[seat] = found.slots;
+        g.declSlots[seat] = found.records;
         g.declPoints[seat] = static_cast<Byte>(g.declPoints[seat] + found.points);
     }
 }

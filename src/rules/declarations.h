@@ -21,7 +21,7 @@ using HeldValues = std::array<SuitMask, 5>;
 // The declaration records of one whole dealt hand, as esamino_accuso writes them
 // in declSlots, and their points.
 struct HandDeclarations {
-    std::array<Byte, 5> slots{};
+    std::array<Byte, 5> records{};  // [slot], as in declSlots
     int points = 0;
 };
 HandDeclarations declarationsOf(const HeldValues& held);

@@ -73,7 +73,7 @@ inline std::array<Byte, 5> dealtDeclarations(CardSet dealt) {
     HeldValues held{};
     for (int c = 1; c <= kCardCount; ++c)
         if (dealt & cardBit(c)) held[Seme(c)] |= valueBit(ValCarta(c));
-    return declarationsOf(held).slots;
+    return declarationsOf(held).records;
 }
 
 // The state with the unplayed cards of every seat but the one to move replaced
