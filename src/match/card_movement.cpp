@@ -62,11 +62,13 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 
 Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
-    if (seat != 1 || io.computerAtSeatOne) noteShownSignal(g, seat, g.cardToPlay, shownSignal(g));
     if (seat != 1) {  // the human's card sounded when it was clicked
+        const Byte shown = shownSignal(g);
+        noteShownSignal(g, seat, g.cardToPlay, shown);
         const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
-        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shownSignal(g), pauseAfter);
+        return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shown, pauseAfter);
     }
+    if (io.computerAtSeatOne) noteShownSignal(g, seat, g.cardToPlay, shownSignal(g));
     io.view.cardToStart(seat, g.cardToPlay, g.hands[seat]);
     if (humanChoosesSignal(g, io)) return humanLeadReachesTable(g, io);
     return cardReachesTable(g, io);

@@ -7,34 +7,40 @@ namespace morvello {
 
 namespace {
 
-constexpr SuitMask kTopValues = valueBit(1) | valueBit(2) | valueBit(3);
+// The ace, two and three of each suit as one 12-bit set: bit 3 (suit - 1) +
+// (value - 1). A value's column holds its four suits, a suit's row its three values.
+constexpr unsigned kValueColumn = 0b001'001'001'001U;
+constexpr unsigned kSuitRow = 0b111U;
 
-// The suits of one value a hand holds, as bits 0..3 for suits 1..4.
-unsigned suitsOf(const HeldValues& held, int value) {
-    unsigned suits = 0;
-    for (unsigned suit = 1; suit <= 4; ++suit) suits |= ((held[suit] >> value) & 1U) << (suit - 1);
-    return suits;
+unsigned topCards(const HeldValues& held) {
+    unsigned top = 0;
+    for (unsigned suit = 1; suit <= 4; ++suit)
+        top |= ((held[suit] >> 1) & kSuitRow) << (3 * (suit - 1));
+    return top;
 }
 
 // Four of a value: slot v holds 8; three of them: slot v holds the lacking suit.
-void findValueDeclarations(const HeldValues& held, HandDeclarations& found) {
+void findValueDeclarations(unsigned top, HandDeclarations& found) {
     for (int value = 1; value <= 3; ++value) {
-        const unsigned suits = suitsOf(held, value);
-        const int count = kValuesHeld[suits];
+        const unsigned column = kValueColumn << (value - 1);
+        const unsigned held = (top & column) >> (value - 1);  // bits 0, 3, 6, 9
+        const int count = static_cast<int>((held & 1U) + ((held >> 3) & 1U) + ((held >> 6) & 1U) +
+                                           ((held >> 9) & 1U));
         if (count == 4) {
             found.records[value] = kFourOfAKind;
             found.points += 4;
         } else if (count == 3) {
-            found.records[value] = static_cast<Byte>(std::countr_one(suits) + 1);
+            const unsigned lacking = column & ~top;
+            found.records[value] = static_cast<Byte>(std::countr_zero(lacking) / 3 + 1);
             found.points += 3;
         }
     }
 }
 
 // A Napoletana of suit s takes slot s, over a value record there; both score.
-void findNapoletane(const HeldValues& held, HandDeclarations& found) {
+void findNapoletane(unsigned top, HandDeclarations& found) {
     for (int suit = 1; suit <= 4; ++suit) {
-        if ((held[suit] & kTopValues) == kTopValues) {
+        if (((top >> (3 * (suit - 1))) & kSuitRow) == kSuitRow) {
             found.records[suit] = kNapoletana;
             found.points += 3;
         }
@@ -68,8 +74,9 @@ std::string_view suitName(int suit) {
 
 HandDeclarations declarationsOf(const HeldValues& held) {
     HandDeclarations found;
-    findValueDeclarations(held, found);
-    findNapoletane(held, found);
+    const unsigned top = topCards(held);
+    findValueDeclarations(top, found);
+    findNapoletane(top, found);
     return found;
 }
 

@@ -1,7 +1,5 @@
 #include "rules/play_rules.h"
 
-#include "cards/play_signal.h"
-
 namespace morvello {
 namespace {
 
@@ -38,14 +36,6 @@ void noteLackedSuit(GameState& g, Byte seat, Byte card) {
     if (seat == g.leaderSeat || card == 0) return;
     const int lead = leadSuitOf(g);
     if (Seme(card) != lead) g.lackedSuits[seat] |= static_cast<Byte>(1U << lead);
-}
-
-void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
-    if (card < 1 || card > kCardCount) return;
-    const auto suit = static_cast<Byte>(1U << Seme(card));
-    g.striscioSuits[seat] &= static_cast<Byte>(~suit);
-    if (shown == kVolo) g.voloSuits[seat] |= suit;
-    if (shown == kStriscio) g.striscioSuits[seat] |= suit;
 }
 
 void playHumanCard(GameState& g, Byte card) {

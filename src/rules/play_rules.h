@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cards/game_state.h"
+#include "cards/play_signal.h"
 
 namespace morvello {
 
@@ -24,7 +25,15 @@ void noteLackedSuit(GameState& g, Byte seat, Byte card);
 // Notes what the signal the table showed with a computer seat's card tells:
 // a Volo, that the seat holds no more of the card's suit; a Striscio, that it
 // holds at least one more. Another card of the suit ends what a Striscio told.
-void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown);
+inline void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
+    const auto suit = static_cast<Byte>(1U << Seme(card));
+    if (shown == kStriscio) {
+        g.striscioSuits[seat] |= suit;
+        return;
+    }
+    if (shown == kVolo) g.voloSuits[seat] |= suit;
+    if ((g.striscioSuits[seat] & suit) != 0) g.striscioSuits[seat] &= static_cast<Byte>(~suit);
+}
 
 // Takes the card out of the human's hand: cardToPlay, its slot and the played mark.
 void playHumanCard(GameState& g, Byte card);
