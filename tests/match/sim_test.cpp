@@ -1,5 +1,6 @@
 // morvello-sim as its users run it: the command line, the trace, the deck file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -19,8 +20,28 @@ struct SimRun {
     std::string err;
 };
 
+// A folder of this test process's own, removed at its end: the tests run side by
+// side in processes of their own, and each writes its files here.
+struct ScratchFolder {
+    ScratchFolder()
+        : path(std::filesystem::temp_directory_path() /
+               ("morvello-sim-test-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+
+const std::filesystem::path& scratch() {
+    static const ScratchFolder folder;
+    return folder.path;
+}
+
 SimRun runSim(const std::string& args) {
-    const auto errFile = std::filesystem::temp_directory_path() / "morvello-sim-test.err";
+    const auto errFile = scratch() / "sim.err";
     const std::string command =
         std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string();
     SimRun run;
@@ -62,8 +83,7 @@ std::vector<std::string> eventsOf(const SimRun& run, const std::string& name) {
 
 std::filesystem::path writeDecks(const std::vector<std::string>& lines,
                                  const std::string& name = "decks") {
-    const auto path =
-        std::filesystem::temp_directory_path() / ("morvello-sim-test-" + name + ".txt");
+    const auto path = scratch() / (name + ".txt");
     std::ofstream out(path);
     for (const auto& l : lines) out << l << "\n";
     return path;
