@@ -6,16 +6,11 @@
 #include "players/card_choice.h"
 #include "players/lead.h"
 #include "players/queries.h"
+#include "rules/settlement.h"
 #include "rules/trick.h"
 
 namespace morvello {
 namespace {
-
-inline constexpr int kLastTrickThirds = 3;
-
-int wholeThirds(int thirds) {
-    return thirds - thirds % 3;
-}
 
 // After a card is on the table: the trick decided after its fourth card.
 void endOfPlay(GameState& g) {

@@ -18,16 +18,12 @@ namespace morvello {
 // think() has run, its card. It holds copies only, so it may run on another
 // thread while the game goes on without it.
 struct ExpertThought {
-    ExpertThought(SeatKnowledge knowledge, int cardsPlayed, int samples, std::mt19937 engine)
-        : knowledge(std::move(knowledge)),
-          cardsPlayed(cardsPlayed),
-          samples(samples),
-          engine(engine) {}
+    ExpertThought(SeatKnowledge knowledge, int samples, std::mt19937 engine)
+        : knowledge(std::move(knowledge)), samples(samples), engine(engine) {}
 
     void think() { card = expertCard(knowledge, samples, engine); }
 
-    SeatKnowledge knowledge;
-    int cardsPlayed;  // the seat's turn it was thought for
+    SeatKnowledge knowledge;  // its seat and the state of the turn it was thought for
     int samples;
     std::mt19937 engine;
     Byte card = 0;

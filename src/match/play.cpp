@@ -27,6 +27,13 @@ void creditDeclarations(GameState& g) {
     dealScore(g, 1) += 3 * (g.declPoints[2] + g.declPoints[4]);
 }
 
+// The card is on its way to the table: marked for the rules and the listeners.
+inline void cardChosen(GameState& g, MatchIo& io) {
+    noteLackedSuit(g, g.turnSeat, g.cardToPlay);
+    g.tableCards[g.turnSeat] = g.cardToPlay;
+    io.events.onPlay(g, g.turnSeat, g.cardToPlay);
+}
+
 // The human's turn: waits for a legal card; an illegal one is refused with the
 // lead suit's name and the human clicks again. The card sounds when accepted.
 Task<> humanPlays(GameState& g, MatchIo& io) {
@@ -37,7 +44,6 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
         const Byte card = co_await io.input.humanCard();
         if (!holdsUnplayed(g, 1, card)) continue;
         if (isLegalPlay(g, card)) {
-            noteLackedSuit(g, 1, card);
             playHumanCard(g, card);
             io.view.playSound(Sound::Card);
             break;
@@ -45,8 +51,7 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
         co_await io.view.showMessage(refusalMessage(g));
         g.refusedPlay = 1;
     }
-    g.tableCards[g.turnSeat] = g.cardToPlay;
-    io.events.onPlay(g, g.turnSeat, g.cardToPlay);
+    cardChosen(g, io);
     co_await muovo_carta_da_giocare(g, io);
 }
 
@@ -58,8 +63,8 @@ inline bool expertTurn(const MatchIo& io, Byte seat) {
 // while the table's paced delay of `units` passes.
 Wait<> expertThinks(const GameState& atTurn, MatchIo& io, Byte seat, double units) {
     ExpertPlayers& experts = *io.experts;
-    experts.thought = std::make_shared<ExpertThought>(knowledgeOf(atTurn, seat), atTurn.cardsPlayed,
-                                                      experts.samples, experts.engine());
+    experts.thought = std::make_shared<ExpertThought>(knowledgeOf(atTurn, seat), experts.samples,
+                                                      experts.engine());
     return io.view.thinkDuring(units, [thought = experts.thought] { thought->think(); });
 }
 
@@ -78,13 +83,6 @@ inline Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) {
     return io.view.ritardo(1);
 }
 
-// The card is on its way to the table: marked for the rules and the listeners.
-inline void cardChosen(GameState& g, MatchIo& io) {
-    noteLackedSuit(g, g.turnSeat, g.cardToPlay);
-    g.tableCards[g.turnSeat] = g.cardToPlay;
-    io.events.onPlay(g, g.turnSeat, g.cardToPlay);
-}
-
 // The Expert's thought for this turn, taken up: its card given up, its engine
 // carried on to the next thought.
 void expertPlays(GameState& g, MatchIo& io) {
@@ -98,7 +96,7 @@ void expertPlays(GameState& g, MatchIo& io) {
 
 bool thoughtFor(const ExpertPlayers& experts, const GameState& g) {
     return experts.thought && experts.thought->knowledge.seat == g.turnSeat &&
-           experts.thought->cardsPlayed == g.cardsPlayed;
+           experts.thought->knowledge.seen.cardsPlayed == g.cardsPlayed;
 }
 
 // An Expert seat with no thought ready for this turn thinks now.

@@ -1,16 +1,8 @@
 #include "rules/settlement.h"
 
 namespace morvello {
-namespace {
-
-int wholeThirds(int thirds) {
-    return thirds - thirds % 3;
-}
-
-}  // namespace
-
 void settleDeal(GameState& g) {
-    dealScore(g, coupleOf(g.turnSeat)) += 3;
+    dealScore(g, coupleOf(g.turnSeat)) += kLastTrickThirds;
     g.cardPoints[0] = wholeThirds(g.cardPoints[0]);
     g.cardPoints[1] = wholeThirds(g.cardPoints[1]);
     int& scoreA = dealScore(g, 0);

@@ -6,6 +6,14 @@
 
 namespace morvello {
 
+// The point of the last trick, in thirds.
+inline constexpr int kLastTrickThirds = 3;
+
+// Card points in thirds with the fractions of a point dropped, as a deal settles them.
+inline int wholeThirds(int thirds) {
+    return thirds - thirds % 3;
+}
+
 // Adds the last trick's point to the couple of turnSeat (the winner of the tenth
 // trick), drops the fractions and adds the deal to the match totals.
 void settleDeal(GameState& g);
