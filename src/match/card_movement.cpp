@@ -16,31 +16,26 @@ bool humanChoosesSignal(const GameState& g, const MatchIo& io) {
 }
 
 // busso: a knock is shown on any card but a 3.
-bool knockShown(const GameState& g) {
-    return g.cardsPlayed <= kCardsBeforeLastTrick && ValCarta(g.cardToPlay) != 3;
+bool knockShown(const GameState& g, Byte signal) {
+    return signal == kBusso && ValCarta(g.cardToPlay) != 3;
 }
 
 // liscio and striscio: a follower's Volo and Striscio are shown only when every
 // player may declare.
-bool holdingSignalShown(const GameState& g) {
-    if (g.allowAllDeclare == kOnlyLeaderDeclares && g.turnSeat != g.leaderSeat) return false;
-    return g.cardsPlayed <= kCardsBeforeLastTrick;
+bool holdingSignalShown(const GameState& g, Byte signal) {
+    const bool holding = signal == kVolo || signal == kStriscio;
+    return holding && (g.allowAllDeclare != kOnlyLeaderDeclares || g.turnSeat == g.leaderSeat);
 }
 
 // The signal of turnSeat's card that the table shows: a knock unless on the last
 // trick or on a 3; a fling or creep unless on the last trick or, when only the
-// leader may declare, by a follower. kNoSignal when nothing is shown.
+// leader may declare, by a follower. kNoSignal when nothing is shown. Worked out
+// in full rather than by branches: which signal comes is not to be guessed.
 Byte shownSignal(const GameState& g) {
     const Byte signal = g.trickSignals[g.turnSeat];
-    switch (signal) {
-        case kBusso:
-            return knockShown(g) ? signal : kNoSignal;
-        case kVolo:
-        case kStriscio:
-            return holdingSignalShown(g) ? signal : kNoSignal;
-        default:
-            return kNoSignal;
-    }
+    const bool shown = (g.cardsPlayed <= kCardsBeforeLastTrick) &
+                       (knockShown(g, signal) | holdingSignalShown(g, signal));
+    return shown ? signal : kNoSignal;
 }
 
 Wait<> cardReachesTable(GameState& g, MatchIo& io) {

@@ -1,5 +1,6 @@
 #include "players/pickers.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -60,8 +61,10 @@ void Scelgo_una_minore(GameState& g) {
     int best = kNoSmallCard;
     for (Byte suit = 1; suit <= 4; ++suit) {
         held[suit] = heldValues(g, suit);
-        const int order = kPassByTops[held[suit] & (kAce | kTwo | kThree)] * 8 + suit;
-        best = (held[suit] & kSmallCards) != 0 && order < best ? order : best;
+        const bool noSmallCard = (held[suit] & kSmallCards) == 0;
+        const int order = kPassByTops[held[suit] & (kAce | kTwo | kThree)] * 8 + suit +
+                          (noSmallCard ? kNoSmallCard : 0);
+        best = std::min(best, order);
     }
     if (best != kNoSmallCard) {
         const Byte suit = static_cast<Byte>(best % 8);

@@ -35,7 +35,8 @@ std::string refusalMessage(const GameState& g) {
 void noteLackedSuit(GameState& g, Byte seat, Byte card) {
     if (seat == g.leaderSeat || card == 0) return;
     const int lead = leadSuitOf(g);
-    if (Seme(card) != lead) g.lackedSuits[seat] |= static_cast<Byte>(1U << lead);
+    const unsigned lacks = Seme(card) != lead ? 1 : 0;
+    g.lackedSuits[seat] |= static_cast<Byte>(lacks << lead);
 }
 
 void playHumanCard(GameState& g, Byte card) {

@@ -27,12 +27,10 @@ void noteLackedSuit(GameState& g, Byte seat, Byte card);
 // holds at least one more. Another card of the suit ends what a Striscio told.
 inline void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
     const auto suit = static_cast<Byte>(1U << Seme(card));
-    if (shown == kStriscio) {
-        g.striscioSuits[seat] |= suit;
-        return;
-    }
-    if (shown == kVolo) g.voloSuits[seat] |= suit;
-    if ((g.striscioSuits[seat] & suit) != 0) g.striscioSuits[seat] &= static_cast<Byte>(~suit);
+    const auto volo = static_cast<Byte>(shown == kVolo ? suit : 0);
+    const auto striscio = static_cast<Byte>(shown == kStriscio ? suit : 0);
+    g.voloSuits[seat] |= volo;
+    g.striscioSuits[seat] = static_cast<Byte>((g.striscioSuits[seat] & ~suit) | striscio);
 }
 
 // Takes the card out of the human's hand: cardToPlay, its slot and the played mark.

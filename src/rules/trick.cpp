@@ -18,43 +18,43 @@ int rankOf(Byte card) {
     return kRankOfEntry[card];
 }
 
-// Orders the trick strongest rank first, cards of equal rank in seat order (as
-// passes of adjacent swaps that never swap equal ranks would): each card's key
-// is its rank and then its seat, and four keys are sorted by five exchanges.
-void sortTableByRank(GameState& g) {
-    std::array<unsigned, 4> key{};
-    for (unsigned seat = 1; seat <= 4; ++seat)
-        key[seat - 1] = static_cast<unsigned>(rankOf(g.trickBySeat[seat])) * 8 + seat;
-    auto order = [&key](int a, int b) {
-        const unsigned low = std::min(key[a], key[b]);
-        key[b] = std::max(key[a], key[b]);
-        key[a] = low;
-    };
-    order(0, 1);
-    order(2, 3);
-    order(0, 2);
-    order(1, 3);
-    order(1, 2);
-    for (int place = 1; place <= 4; ++place) {
-        const Byte seat = static_cast<Byte>(key[place - 1] % 8);
+// A card's key in the trick: its rank, then its seat, so no two keys are equal
+// and cards of equal rank keep seat order.
+unsigned trickKey(const GameState& g, unsigned seat) {
+    return static_cast<unsigned>(rankOf(g.trickBySeat[seat])) * 8 + seat;
+}
+
+// Orders the trick strongest rank first: each card's place is one more than the
+// number of cards with a lower key. Counting, not comparing and swapping, keeps
+// the outcome of an unpredictable comparison out of the branches.
+void sortTableByRank(GameState& g, const std::array<unsigned, 5>& key) {
+    for (unsigned seat = 1; seat <= 4; ++seat) {
+        unsigned place = 1;
+        for (unsigned other = 1; other <= 4; ++other) place += key[other] < key[seat] ? 1 : 0;
         g.tableCards[place] = g.trickBySeat[seat];
-        g.seatOrder[place] = seat;
+        g.seatOrder[place] = static_cast<Byte>(seat);
     }
 }
 
+// Above every key of a card of the suit led.
+constexpr unsigned kNoWinner = ~0U;
+
 }  // namespace
 
+// The winner holds the lowest key among the cards of the suit led.
 void DETERMINO_TURNO(GameState& g) {
-    for (int i = 1; i <= 4; ++i) g.trickBySeat[i] = g.tableCards[i];
     const Byte suitLed = Seme(g.tableCards[g.leaderSeat]);
-    sortTableByRank(g);
-    for (int i = 1; i <= 4; ++i) {
-        if (Seme(g.tableCards[i]) == suitLed) {
-            g.turnSeat = g.seatOrder[i];
-            g.leaderSeat = g.seatOrder[i];
-            return;
-        }
+    for (int i = 1; i <= 4; ++i) g.trickBySeat[i] = g.tableCards[i];
+    std::array<unsigned, 5> key{};
+    unsigned winnerKey = kNoWinner;
+    for (unsigned seat = 1; seat <= 4; ++seat) {
+        key[seat] = trickKey(g, seat);
+        const unsigned offSuit = Seme(g.trickBySeat[seat]) != suitLed ? 1 : 0;
+        winnerKey = std::min(winnerKey, key[seat] | offSuit << 8);
     }
+    sortTableByRank(g, key);
+    if (winnerKey >> 8 != 0) return;  // no card of the suit led: no winner
+    g.turnSeat = g.leaderSeat = static_cast<Byte>(winnerKey % 8);
 }
 
 int attribuisco_punteggio(GameState& g) {
