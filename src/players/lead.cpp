@@ -1,5 +1,8 @@
 #include "players/lead.h"
 
+#include <algorithm>
+#include <array>
+
 #include "cards/play_signal.h"
 #include "players/pickers.h"
 #include "players/queries.h"
@@ -8,66 +11,87 @@ namespace morvello {
 
 namespace {
 
-enum class Outcome { NotYet, Signal, Done };
+// How a lead rule may end for a suit: not firing, the highest card led, or a low
+// card led with a knock.
+enum class Lead : Byte { NotYet, High, Knock };
 
-// Leads low in the suit and knocks: the partner is asked for its highest.
-Outcome knock(GameState& g, Byte suit) {
-    Scelgo_la_minore(g, suit);
-    g.trickSignals[g.turnSeat] = kBusso;
-    return Outcome::Done;
-}
+// The top cards of a suit as bits: 1 the ace, 2 the 2, 4 the 3.
+constexpr unsigned kAceTop = 1, kAllTops = 7;
 
-Outcome leadHigh(GameState& g, Byte suit) {
-    Scelgo_la_Maggiore(g, suit);
-    return Outcome::Signal;
-}
+// What the lead rules look at in one suit.
+struct SuitView {
+    unsigned tops = 0;      // the top cards turnSeat holds
+    unsigned topsOut = 0;   // the top cards seat 1, 2 or 3 has played
+    bool kingSafe = false;  // the king held, or played by seat 1, 2 or 3
+    unsigned held = 0;      // how many cards of the suit turnSeat holds
+};
 
 // Ace, 2 and 3 held: lead the ace when the king is safe, else knock with a small
 // card if there is one.
-Outcome threeTopCards(GameState& g, Byte s) {
-    if (Cè(g, s, 10) == 1 || Carta_Uscita(g, 10, s)) return leadHigh(g, s);
-    if (Quante(g, s) > 3) return knock(g, s);
-    return Outcome::NotYet;
+constexpr Lead threeTopCards(const SuitView& s) {
+    if (s.kingSafe) return Lead::High;
+    return s.held > 3 ? Lead::Knock : Lead::NotYet;
 }
 
 // Two top cards: lead high once the missing one is out; with the ace, knock
 // otherwise if a small card is held.
-Outcome twoTopCards(GameState& g, Byte s) {
-    const bool ace = Cè(g, s, 1) == 1, two = Cè(g, s, 2) == 1, three = Cè(g, s, 3) == 1;
-    if (ace && two) {
-        if (Carta_Uscita(g, 3, s)) return leadHigh(g, s);
-        if (Quante(g, s) > 2) return knock(g, s);
-    } else if (ace && three) {
-        if (Carta_Uscita(g, 2, s)) return leadHigh(g, s);
-        if (Quante(g, s) > 2) return knock(g, s);
-    } else if (two && three) {
-        if (Carta_Uscita(g, 1, s)) return leadHigh(g, s);
-    }
-    return Outcome::NotYet;
+constexpr Lead twoTopCards(const SuitView& s) {
+    if ((s.topsOut & ~s.tops & kAllTops) != 0) return Lead::High;
+    return (s.tops & kAceTop) != 0 && s.held > 2 ? Lead::Knock : Lead::NotYet;
 }
 
 // One top card: lead it once the other two are out.
-Outcome oneTopCard(GameState& g, Byte s) {
-    const bool ace = Cè(g, s, 1) == 1, two = Cè(g, s, 2) == 1;
-    const bool otherOut = ace   ? Carta_Uscita(g, 2, s) && Carta_Uscita(g, 3, s)
-                          : two ? Carta_Uscita(g, 1, s) && Carta_Uscita(g, 3, s)
-                                : Carta_Uscita(g, 1, s) && Carta_Uscita(g, 2, s);
-    return otherOut ? leadHigh(g, s) : Outcome::NotYet;
+constexpr Lead oneTopCard(const SuitView& s) {
+    const unsigned others = ~s.tops & kAllTops;
+    return (s.topsOut & others) == others ? Lead::High : Lead::NotYet;
 }
 
-// Runs one rule over the suits with that many top cards, leadSuit being the suit
-// examined; the first suit where it fires wins and leadSuit stays on it, and when
-// none fires leadSuit is left on the last suit, 4.
-template <typename Rule>
-Outcome overSuits(GameState& g, int topCount, Rule rule) {
-    for (Byte suit = 1; suit <= 4; ++suit) {
-        if (g.suitTopCount[suit] != topCount) continue;
-        g.leadSuit = suit;
-        const Outcome outcome = rule(g, suit);
-        if (outcome != Outcome::NotYet) return outcome;
+constexpr int topCount(unsigned tops) {
+    return static_cast<int>((tops & 1) + (tops >> 1 & 1) + (tops >> 2 & 1));
+}
+
+constexpr Lead leadRule(const SuitView& s) {
+    switch (topCount(s.tops)) {
+        case 3:
+            return threeTopCards(s);
+        case 2:
+            return twoTopCards(s);
+        case 1:
+            return oneTopCard(s);
+        default:
+            return Lead::NotYet;
     }
-    g.leadSuit = 4;
-    return Outcome::NotYet;
+}
+
+// A suit's view packed in 11 bits: the tops, the tops out, the king safe, and
+// the count held.
+constexpr unsigned viewKey(const SuitView& s) {
+    return s.tops | s.topsOut << 3 | static_cast<unsigned>(s.kingSafe) << 6 | s.held << 7;
+}
+constexpr unsigned kViewKeys = 1U << 11;
+
+// Every rule's outcome for every view, worked out once: a lead reads it rather
+// than walking the rules' branches, which no processor can guess ahead.
+constexpr std::array<Lead, kViewKeys> kLeadRules = [] {
+    std::array<Lead, kViewKeys> rules{};
+    for (unsigned key = 0; key < kViewKeys; ++key) {
+        const SuitView view{key & 7, key >> 3 & 7, (key >> 6 & 1) != 0, key >> 7};
+        rules[key] = leadRule(view);
+    }
+    return rules;
+}();
+
+SuitView suitView(const GameState& g, CardSet seen, Byte suit) {
+    const unsigned held = heldValues(g, suit);
+    const int ace = cardCode(suit, 1), king = cardCode(suit, 10);
+    return {held >> 1 & kAllTops, static_cast<unsigned>(seen >> ace) & kAllTops,
+            ((held >> 10 | static_cast<unsigned>(seen >> king)) & 1) != 0, Quante(g, suit)};
+}
+
+// Leads low in the suit and knocks: the partner is asked for its highest.
+void knock(GameState& g, Byte suit) {
+    Scelgo_la_minore(g, suit);
+    g.trickSignals[g.turnSeat] = kBusso;
 }
 
 // The lead back of a suit owed after answering the partner's knock.
@@ -83,6 +107,13 @@ bool returnLead(GameState& g) {
     return true;
 }
 
+// The order the rules are tried in: the suits with three top cards first, then
+// two, then one; the lower suit first among suits with as many.
+constexpr int ruleOrder(int tops, Byte suit) {
+    return (3 - tops) * 8 + suit;
+}
+constexpr int kNoRuleFired = ruleOrder(0, 8);
+
 }  // namespace
 
 void holdingSignal(GameState& g, Byte suit) {
@@ -96,6 +127,9 @@ void holdingSignal(GameState& g, Byte suit) {
     }
 }
 
+// Each suit's rule, by how many top cards it holds, is read at once; the first
+// suit in the rules' order whose rule fires is led, and leadSuit is left on it.
+// When none fires, leadSuit is left on Spade, the last suit examined.
 void Scelta_Primo_Turno(GameState& g) {
     g.chosenSlot = 0;
     g.suitTopCount = {};
@@ -103,13 +137,26 @@ void Scelta_Primo_Turno(GameState& g) {
         holdingSignal(g, g.leadSuit);
         return;
     }
-    for (Byte s = 1; s <= 4; ++s) g.suitTopCount[s] = Cè(g, s, 1) + Cè(g, s, 2) + Cè(g, s, 3);
-
-    Outcome outcome = overSuits(g, 3, threeTopCards);
-    if (outcome == Outcome::NotYet) outcome = overSuits(g, 2, twoTopCards);
-    if (outcome == Outcome::NotYet) outcome = overSuits(g, 1, oneTopCard);
-    if (outcome == Outcome::NotYet) Scelgo_una_minore(g);
-    if (outcome == Outcome::Signal) holdingSignal(g, g.leadSuit);
+    const CardSet seen = g.playedCards[1] | g.playedCards[2] | g.playedCards[3];
+    std::array<Lead, 5> lead{};
+    int first = kNoRuleFired;
+    for (Byte suit = 1; suit <= 4; ++suit) {
+        const SuitView view = suitView(g, seen, suit);
+        g.suitTopCount[suit] = topCount(view.tops);
+        lead[suit] = kLeadRules[viewKey(view)];
+        const int order =
+            lead[suit] == Lead::NotYet ? kNoRuleFired : ruleOrder(topCount(view.tops), suit);
+        first = std::min(first, order);
+    }
+    if (first == kNoRuleFired) {
+        g.leadSuit = 4;
+        Scelgo_una_minore(g);
+        return;
+    }
+    g.leadSuit = static_cast<Byte>(first % 8);
+    if (lead[g.leadSuit] == Lead::Knock) return knock(g, g.leadSuit);
+    Scelgo_la_Maggiore(g, g.leadSuit);
+    holdingSignal(g, g.leadSuit);
 }
 
 }  // namespace morvello
