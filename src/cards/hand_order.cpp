@@ -27,7 +27,10 @@ constexpr std::array<Byte, kKeyCount> kEntryOfKey = [] {
 
 }  // namespace
 
-// The keys as a set of bits, read back in order; empty slots (0) come first.
+// The keys as a set of bits, read back in order; empty slots (0) come first. The
+// keys of a hand with no card played all lie in the first word, and the read-back
+// takes as many steps as the hand has cards, so a fresh hand's sort never waits
+// on a guess.
 void sortHand(GameState& g, Byte seat) {
     auto& hand = g.hands[seat];
     std::array<std::uint64_t, kKeyCount / 64> keys{};
@@ -41,13 +44,13 @@ void sortHand(GameState& g, Byte seat) {
         keys[key / 64] |= std::uint64_t{1} << (key % 64);
     }
     for (int i = 1; i < slot; ++i) hand[i] = 0;
-    for (std::size_t word = 0; word < keys.size(); ++word) {
-        for (std::uint64_t bits = keys[word]; bits != 0; bits &= bits - 1) {
-            const Byte entry = kEntryOfKey[word * 64 + std::countr_zero(bits)];
-            hand[slot] = entry;
-            g.slotOf[isPlayed(entry) ? entry - kPlayedMark : entry] = static_cast<Byte>(slot);
-            ++slot;
-        }
+    std::size_t word = 0;
+    for (; slot <= 10; ++slot) {
+        while (keys[word] == 0) ++word;
+        const Byte entry = kEntryOfKey[word * 64 + std::countr_zero(keys[word])];
+        keys[word] &= keys[word] - 1;
+        hand[slot] = entry;
+        g.slotOf[isPlayed(entry) ? entry - kPlayedMark : entry] = static_cast<Byte>(slot);
     }
 }
 

@@ -10,6 +10,15 @@ Byte firstPacketSeat(Byte dealer) {
     return dealer >= 1 && dealer <= 3 ? dealer + 1 : 1;
 }
 
+// The seat's hand takes the ten cards of deck from place `first` on.
+void takePacket(GameState& g, Byte seat, int first) {
+    for (int slot = 1; slot <= 10; ++slot) {
+        const auto card = static_cast<Byte>(g.deck[first + slot - 1]);
+        g.hands[seat][slot] = card;
+        markHeld(g, seat, card);
+    }
+}
+
 }  // namespace
 
 Task<> daicarte(GameState& g, MatchIo& io) {
@@ -21,11 +30,7 @@ Task<> daicarte(GameState& g, MatchIo& io) {
     if (seat == 1) co_await io.view.ritardo(1);
     for (int k = 1; k <= kCardCount; k += 10) {
         if (k > 1) co_await io.view.ritardo(1);
-        for (int slot = 1; slot <= 10; ++slot) {
-            const Byte card = static_cast<Byte>(g.deck[k + slot - 1]);
-            g.hands[seat][slot] = card;
-            markHeld(g, seat, card);
-        }
+        takePacket(g, seat, k);
         co_await io.view.dealPacket(seat, g.hands[seat]);
         co_await OrdMieCarte(g, io, seat);  // sorted, each card's slot known
         seat = nextSeat(seat);
