@@ -10,56 +10,46 @@ namespace morvello {
 
 namespace {
 
-// The highest card of the suit, signalling whether more are behind it: given even
-// by a seat dealt the ace.
-void playHigh(GameState& g) {
-    Scelgo_la_Maggiore(g, g.leadSuit);
-    g.trickSignals[g.turnSeat] = Quante(g, g.leadSuit) == 1 ? kVolo : kStriscio;
+constexpr unsigned kTwoOrThree = valueBit(2) | valueBit(3);
+
+// An ace on the table: the leader's, or any ace the partner played.
+bool aceOnTable(const GameState& g) {
+    return (ValCarta(g.tableCards[g.leaderSeat]) == 1) |
+           (ValCarta(g.tableCards[g.partnerOf[g.turnSeat]]) == 1);
 }
 
-// The lowest card of the suit; but with an ace on the table (the leader's, or
-// any ace the partner played) a held 2 or 3 goes on top of it, unsignalled.
-void playLow(GameState& g) {
-    Scelgo_la_minore(g, g.leadSuit);
-    const bool aceOnTable = ValCarta(g.tableCards[g.leaderSeat]) == 1 ||
-                            ValCarta(g.tableCards[g.partnerOf[g.turnSeat]]) == 1;
-    if (aceOnTable && (Cè(g, g.leadSuit, 2) == 1 || Cè(g, g.leadSuit, 3) == 1)) {
-        Scelgo_la_Maggiore(g, g.leadSuit);
-        return;
-    }
-    holdingSignal(g, g.leadSuit);
-}
-
-// The partner knocked: its highest with two or more of the suit (and the suit is
-// owed back), its only card with one, a discard with none. Answered once.
-void answerKnock(GameState& g, Byte partner) {
-    g.leadSuit = Seme(g.tableCards[partner]);
-    g.trickSignals[partner] = kNoSignal;
-    const Byte held = Quante(g, g.leadSuit);
-    if (held == 0) {
-        Scelgo_una_minore(g);
-    } else if (held == 1) {
-        playLow(g);
-    } else {
-        g.returnSuit[g.turnSeat] = g.leadSuit;
-        playHigh(g);
+// The follower's card of the suit led, from the values it holds. High: its
+// highest, signalling whether more are behind it (given even by a seat dealt the
+// ace). Low: its lowest with the holding signal; but with an ace on the table a
+// held 2 or 3 goes on top of it, unsignalled.
+void followSuit(GameState& g, unsigned held, bool high) {
+    const bool topOnAce = !high && aceOnTable(g) && (held & kTwoOrThree) != 0;
+    const Byte value = high || topOnAce ? highestHeld(held) : lowestHeld(held);
+    g.chosenSlot = Trovo_Carta(g, value, g.leadSuit);
+    if (high) {
+        g.trickSignals[g.turnSeat] = kValuesHeld[held] == 1 ? kVolo : kStriscio;
+    } else if (!topOnAce) {
+        holdingSignal(g, g.leadSuit);
     }
 }
 
 }  // namespace
 
+// The partner knocked: its highest with two or more of the suit (and the suit is
+// owed back), its only card with one, a discard with none; the knock is answered
+// once. Else: a discard with none of the suit led; second hand high over a led 3,
+// 2, ace or king; otherwise low.
 void Scelta_Turni_Successivi(GameState& g) {
-    const Byte partner = g.partnerOf[g.turnSeat];
-    g.leadSuit = Seme(g.tableCards[g.leaderSeat]);
-    if (g.trickSignals[partner] == kBusso) {
-        answerKnock(g, partner);
-    } else if (Quante(g, g.leadSuit) == 0) {
-        Scelgo_una_minore(g);
-    } else if (g.tableCards[partner] == 0 && vincente(g, g.cardToPlay)) {
-        playHigh(g);  // second hand over a led 3, 2, ace or king
-    } else {
-        playLow(g);
-    }
+    const Byte t = g.turnSeat, partner = g.partnerOf[t];
+    const bool knocked = g.trickSignals[partner] == kBusso;
+    g.leadSuit = Seme(g.tableCards[knocked ? partner : g.leaderSeat]);
+    if (knocked) g.trickSignals[partner] = kNoSignal;
+    const unsigned held = heldValues(g, g.leadSuit);
+    if (held == 0) return Scelgo_una_minore(g);
+    const bool more = kValuesHeld[held] > 1;
+    if (knocked && more) g.returnSuit[t] = g.leadSuit;
+    const bool secondHandHigh = (g.tableCards[partner] == 0) & vincente(g, g.cardToPlay);
+    followSuit(g, held, knocked ? more : secondHandHigh);
 }
 
 }  // namespace morvello

@@ -118,13 +118,10 @@ constexpr int kNoRuleFired = ruleOrder(0, 8);
 
 void holdingSignal(GameState& g, Byte suit) {
     const Byte t = g.turnSeat;
-    if (g.topDealt[t][1][suit] == 1) return;
     const Byte held = Quante(g, suit);
-    if (held == 1) {
-        g.trickSignals[t] = kVolo;
-    } else if (held > 1) {
-        g.trickSignals[t] = kStriscio;
-    }
+    const bool signals = (g.topDealt[t][1][suit] != 1) & (held > 0);
+    const Byte holding = held == 1 ? kVolo : kStriscio;
+    g.trickSignals[t] = signals ? holding : g.trickSignals[t];
 }
 
 // Each suit's rule, by how many top cards it holds, is read at once; the first

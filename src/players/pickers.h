@@ -19,4 +19,11 @@ void Scelgo_la_minore(GameState& g, Byte suit);
 // 5, 4; chosenSlot 0 when turnSeat holds none of the suit.
 void Scelgo_la_Maggiore(GameState& g, Byte suit);
 
+// The value Scelgo_la_minore takes from a suit's held values (bit v for value
+// v): the first held in its order; 0 when none is held.
+Byte lowestHeld(unsigned held);
+
+// The value Scelgo_la_Maggiore takes from a suit's held values; 0 for none.
+Byte highestHeld(unsigned held);
+
 }  // namespace morvello

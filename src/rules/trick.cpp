@@ -68,10 +68,9 @@ int attribuisco_punteggio(GameState& g) {
 
 bool vincente(const GameState& g, Byte card) {
     const int rank = rankOf(card);
-    for (int i = 1; i <= 4; ++i) {
-        if (i != g.turnSeat && rankOf(g.tableCards[i]) < rank) return false;
-    }
-    return true;
+    bool outranked = false;
+    for (int i = 1; i <= 4; ++i) outranked |= (i != g.turnSeat) & (rankOf(g.tableCards[i]) < rank);
+    return !outranked;
 }
 
 }  // namespace morvello
