@@ -16,7 +16,6 @@ void Mescola(Deck& deck, ShuffleEngine& engine) {
             1 + static_cast<int>((static_cast<std::uint64_t>(engine()) * remaining) >> 32);
         deck[i] = pool[r];
         pool[r] = pool[remaining];
-        pool[remaining] = 0;
     }
 }
 
