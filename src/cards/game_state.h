@@ -61,6 +61,15 @@ constexpr CardSet cardBit(int card) {
     return CardSet{1} << card;
 }
 
+// The codes of a suit follow one another, so its cards lie in a CardSet as ten
+// bits in a row: the suit's values in a set, and the set of a suit's cards.
+constexpr SuitMask suitValues(CardSet cards, int suit) {
+    return static_cast<SuitMask>(cards >> cardCode(suit, 0) & 0x7FEU);
+}
+constexpr CardSet suitCards(int suit) {
+    return CardSet{0x7FEU} << cardCode(suit, 0);
+}
+
 // Card codes in dealing order, places 1..40 (place 0 unused).
 using Deck = std::array<int, 41>;
 

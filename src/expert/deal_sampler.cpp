@@ -14,9 +14,6 @@ struct FreeCard {
     int seats;  // how many seats may take it
 };
 
-inline constexpr int kSuitStride = 10;           // card codes of a suit follow one another
-inline constexpr CardSet kValueBits = 0x7FEULL;  // bits 1..10 of a suit's codes
-
 bool mayTake(const SeatKnowledge& k, Byte seat, Byte card) {
     return (k.lackedSuits[seat] & (1U << Seme(card))) == 0 &&
            (k.notDealt[seat] & cardBit(card)) == 0;
@@ -78,8 +75,7 @@ bool dealOnce(const SeatKnowledge& k, const std::vector<FreeCard>& order, std::a
 // The values of each suit in a set of cards, as holdMap marks them.
 HeldValues heldValues(CardSet cards) {
     HeldValues held{};
-    for (int suit = 1; suit <= 4; ++suit)
-        held[suit] = static_cast<SuitMask>((cards >> ((suit - 1) * kSuitStride)) & kValueBits);
+    for (int suit = 1; suit <= 4; ++suit) held[suit] = suitValues(cards, suit);
     return held;
 }
 

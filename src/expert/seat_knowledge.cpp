@@ -45,12 +45,6 @@ void hideHand(GameState& g, Byte seat) {
 
 }  // namespace
 
-CardSet suitCards(int suit) {
-    CardSet set = 0;
-    for (int value = 1; value <= 10; ++value) set |= cardBit(cardCode(suit, value));
-    return set;
-}
-
 SeatKnowledge knowledgeOf(const GameState& g, Byte seat) {
     SeatKnowledge k;
     k.seat = seat;

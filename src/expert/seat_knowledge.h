@@ -31,7 +31,4 @@ struct SeatKnowledge {
 // The knowledge of `seat` in the state as it stands.
 SeatKnowledge knowledgeOf(const GameState& g, Byte seat);
 
-// The cards of suit s, as a set.
-CardSet suitCards(int suit);
-
 }  // namespace morvello

@@ -82,10 +82,9 @@ constexpr std::array<Lead, kViewKeys> kLeadRules = [] {
 }();
 
 SuitView suitView(const GameState& g, CardSet seen, Byte suit) {
-    const unsigned held = heldValues(g, suit);
-    const int ace = cardCode(suit, 1), king = cardCode(suit, 10);
-    return {held >> 1 & kAllTops, static_cast<unsigned>(seen >> ace) & kAllTops,
-            ((held >> 10 | static_cast<unsigned>(seen >> king)) & 1) != 0, Quante(g, suit)};
+    const unsigned held = heldValues(g, suit), out = suitValues(seen, suit);
+    return {held >> 1 & kAllTops, out >> 1 & kAllTops, ((held | out) & valueBit(10)) != 0,
+            Quante(g, suit)};
 }
 
 // Leads low in the suit and knocks: the partner is asked for its highest.
