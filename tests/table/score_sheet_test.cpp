@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace morvello {
 namespace {
 
 using Kind = DrawOp::Kind;
+
+constexpr double kFirstLine = 78;  // the first text line below the heading's rule
+constexpr double kGameOverY = 337.5;
 
 // A state as risultato leaves it after the given deal.
 GameState settled(int dealNumber) {
@@ -30,136 +34,95 @@ const DrawOp* findText(const std::vector<DrawOp>& ops, const std::string& text) 
     return it == ops.end() ? nullptr : &*it;
 }
 
-std::vector<std::string> texts(const std::vector<DrawOp>& ops) {
-    std::vector<std::string> out;
-    for (const DrawOp& op : ops)
-        if (op.kind == Kind::Text) out.push_back(op.text);
-    return out;
+// The text is drawn in its colour: at x, or (x < 0) just after the text before it
+// on the line; at y unless y < 0.
+void expectText(const std::vector<DrawOp>& ops, const std::string& text, Rgb colour, double x = -1,
+                double y = -1) {
+    const DrawOp* op = findText(ops, text);
+    ASSERT_NE(op, nullptr) << text;
+    EXPECT_EQ(op->colour, colour) << text;
+    EXPECT_EQ(op->afterText, x < 0) << text;
+    if (x >= 0) {
+        EXPECT_DOUBLE_EQ(op->x1, x) << text;
+    }
+    if (y >= 0) {
+        EXPECT_DOUBLE_EQ(op->y1, y) << text;
+    }
 }
 
-TEST(ScoreSheet, FrameAndHeadingsAreDrawnInTheirColours) {
-    const auto ops = scoreSheetDrawing(settled(1), false);
-    ASSERT_GE(ops.size(), 7u);
-    EXPECT_EQ(ops[0].kind, Kind::FillRect);
-    EXPECT_EQ(ops[0].colour, colours::lightGreen);
-    EXPECT_DOUBLE_EQ(ops[0].x1, 115);
-    EXPECT_DOUBLE_EQ(ops[0].y1, 50);
-    EXPECT_DOUBLE_EQ(ops[0].x2, 685);
-    EXPECT_DOUBLE_EQ(ops[0].y2, 550);
-    EXPECT_EQ(ops[1].kind, Kind::Rect);
-    EXPECT_EQ(ops[1].colour, colours::black);
-    EXPECT_EQ(ops[2].kind, Kind::Rect);
-    EXPECT_EQ(ops[2].colour, colours::red);
-    EXPECT_DOUBLE_EQ(ops[2].x1, 116);
-    EXPECT_DOUBLE_EQ(ops[2].y2, 549);
-
-    const DrawOp* couples = findText(ops, "Ann-Cy");
-    ASSERT_NE(couples, nullptr);
-    EXPECT_EQ(couples->colour, colours::blue);
-    EXPECT_DOUBLE_EQ(couples->x1, 190);
-    EXPECT_DOUBLE_EQ(couples->y1, 55);
-    EXPECT_DOUBLE_EQ(couples->fontSize, 10);
-    const DrawOp* others = findText(ops, "Bob-Di");
-    ASSERT_NE(others, nullptr);
-    EXPECT_DOUBLE_EQ(others->x1, 465);
-    EXPECT_FALSE(others->afterText);
-
-    const DrawOp* title = findText(ops, "SCORES");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->colour, colours::maroon);
-    EXPECT_DOUBLE_EQ(title->fontSize, 12);
-    EXPECT_DOUBLE_EQ(title->x1, 349);
-    EXPECT_DOUBLE_EQ(title->y1, 55);
+void expectShape(const DrawOp& op, Kind kind, std::array<double, 4> corners, Rgb colour) {
+    EXPECT_EQ(op.kind, kind);
+    EXPECT_EQ((std::array{op.x1, op.y1, op.x2, op.y2}), corners);
+    EXPECT_EQ(op.colour, colour);
 }
 
-TEST(ScoreSheet, FirstDealPrintsTheCurrentLineInMaroonWithSignSpaces) {
+TEST(ScoreSheet, FirstDealFrameHeadingsAndTheCurrentLineInMaroon) {
     const auto ops = scoreSheetDrawing(settled(1), false);
-    const auto all = texts(ops);
-    EXPECT_EQ(std::count_if(all.begin(), all.end(),
-                            [](const std::string& t) { return t.rfind("^ Game", 0) == 0; }),
-              0);
-    const DrawOp* pointsA = findText(ops, "Points =  7");
-    ASSERT_NE(pointsA, nullptr);
-    EXPECT_EQ(pointsA->colour, colours::maroon);
-    EXPECT_DOUBLE_EQ(pointsA->x1, 190);
-    EXPECT_DOUBLE_EQ(pointsA->y1, 78);  // the first text line below the heading's rule
-    // Staying on the line: the last-trick point and the declarations follow the points.
-    const DrawOp* lastHand = findText(ops, "+1 last hand");
-    ASSERT_NE(lastHand, nullptr);
-    EXPECT_TRUE(lastHand->afterText);
+    expectShape(ops.at(0), Kind::FillRect, {115, 50, 685, 550}, colours::lightGreen);
+    expectShape(ops.at(2), Kind::Rect, {116, 51, 684, 549}, colours::red);
+    expectText(ops, "Ann-Cy", colours::blue, 190, 55);
+    expectText(ops, "Bob-Di", colours::blue, 465, 55);
+    expectText(ops, "SCORES", colours::maroon, 349, 55);
+    EXPECT_DOUBLE_EQ(findText(ops, "Ann-Cy")->fontSize, 10);
+    EXPECT_DOUBLE_EQ(findText(ops, "SCORES")->fontSize, 12);
+    EXPECT_EQ(findText(ops, "^ Game 1"), nullptr);
+    // The last-trick point and the declarations stay on the line after the points.
+    expectText(ops, "Points =  7", colours::maroon, 190, kFirstLine);
+    expectText(ops, "+1 last hand", colours::maroon);
+    expectText(ops, "+ 0 decl.points", colours::maroon);
+    expectText(ops, "Points =  3", colours::maroon, 465, kFirstLine);
+    expectText(ops, "+ 3 decl.points", colours::maroon);
     EXPECT_EQ(findText(ops, "+1 ult.mano"), nullptr);
-    ASSERT_NE(findText(ops, "+ 0 decl.points"), nullptr);
-    EXPECT_TRUE(findText(ops, "+ 0 decl.points")->afterText);
-    const DrawOp* declB = findText(ops, "+ 3 decl.points");
-    ASSERT_NE(declB, nullptr);
-    EXPECT_TRUE(declB->afterText);
-    EXPECT_DOUBLE_EQ(findText(ops, "Points =  3")->x1, 465);
 }
 
+// The red rule lies one text line below the current deal; the totals 2 units below it.
 TEST(ScoreSheet, LastTrickOfCoupleBAndTotals) {
     GameState g = settled(1);
     g.turnSeat = 4;
     g.matchTotal = {7, 12};
     const auto ops = scoreSheetDrawing(g, false);
     EXPECT_EQ(findText(ops, "+1 last hand"), nullptr);
-    ASSERT_NE(findText(ops, "+1 ult.mano"), nullptr);
-
-    // The red rule lies one text line below the current deal; the totals 2 units below it.
-    const double ruleY = 78 + lineHeight(10);
-    auto rule = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+    expectText(ops, "+1 ult.mano", colours::maroon);
+    const double ruleY = kFirstLine + lineHeight(10);
+    const auto rule = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
         return op.kind == Kind::Line && op.colour == colours::red;
     });
     ASSERT_NE(rule, ops.end());
-    EXPECT_DOUBLE_EQ(rule->y1, ruleY);
-    EXPECT_DOUBLE_EQ(rule->x1, 116);
-    EXPECT_DOUBLE_EQ(rule->x2, 684);
-    const DrawOp* totalA = findText(ops, "Total   =  7");
-    ASSERT_NE(totalA, nullptr);
-    EXPECT_EQ(totalA->colour, colours::black);
-    EXPECT_DOUBLE_EQ(totalA->y1, ruleY + 2);
-    EXPECT_DOUBLE_EQ(findText(ops, "Total   =  12")->x1, 465);
+    expectShape(*rule, Kind::Line, {116, ruleY, 684, ruleY}, colours::red);
+    expectText(ops, "Total   =  7", colours::black, 190, ruleY + 2);
+    expectText(ops, "Total   =  12", colours::black, 465, ruleY + 2);
     EXPECT_EQ(findText(ops, "GAME OVER"), nullptr);
 }
 
-TEST(ScoreSheet, EarlierDealsAreListedWithWholePoints) {
+TEST(ScoreSheet, EarlierDealsAreListedWithWholePointsAndTheCurrentLineTurnsRed) {
     GameState g = settled(3);
     g.dealScoreA = {0, 5 * 3, 14 * 3, 0};
     g.dealScoreB = {0, 6 * 3, 0, 0};
     const auto ops = scoreSheetDrawing(g, false);
-    const auto all = texts(ops);
-    const std::vector<std::string> history(all.begin() + 3, all.begin() + 9);
-    EXPECT_EQ(history, (std::vector<std::string>{"^ Game 1", "Points =  5", "Points =  6",
-                                                 "^ Game 2", "Points =  14", "Points =  0"}));
-    const DrawOp* game2 = findText(ops, "^ Game 2");
-    EXPECT_EQ(game2->colour, colours::maroon);
-    EXPECT_DOUBLE_EQ(game2->x1, 349);
-    EXPECT_DOUBLE_EQ(game2->y1, 78 + 2 * lineHeight(10));
-    // After the history the current deal stays red.
-    EXPECT_EQ(findText(ops, "Points =  7")->colour, colours::red);
+    std::vector<std::string> all;
+    for (const DrawOp& op : ops)
+        if (op.kind == Kind::Text) all.push_back(op.text);
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 3, all.begin() + 9),
+              (std::vector<std::string>{"^ Game 1", "Points =  5", "Points =  6", "^ Game 2",
+                                        "Points =  14", "Points =  0"}));
+    expectText(ops, "^ Game 2", colours::maroon, 349, kFirstLine + 2 * lineHeight(10));
+    expectText(ops, "Points =  7", colours::red, 190);
 }
 
-TEST(ScoreSheet, GameOverStandsAtItsFixedPlace) {
-    const auto ops = scoreSheetDrawing(settled(2), true);
-    const DrawOp* over = findText(ops, "GAME OVER");
-    ASSERT_NE(over, nullptr);
-    EXPECT_DOUBLE_EQ(over->x1, 290);
-    EXPECT_DOUBLE_EQ(over->y1, 337.5);
-    EXPECT_DOUBLE_EQ(over->fontSize, 16);
-    EXPECT_EQ(over->colour, colours::maroon);
-    EXPECT_EQ(&ops.back(), over);
-}
-
-TEST(ScoreSheet, ALongMatchListsItsLatestDealsAndKeepsTheTotalsOnTheSheet) {
+TEST(ScoreSheet, GameOverStandsLastAtItsFixedPlaceClearOfALongMatchsTotals) {
     GameState g = settled(14);
     for (int i = 1; i <= 13; ++i) g.dealScoreA[i] = i * 3;
     const auto ops = scoreSheetDrawing(g, true);
+    expectText(ops, "GAME OVER", colours::maroon, 290, kGameOverY);
+    EXPECT_EQ(ops.back().text, "GAME OVER");
+    EXPECT_DOUBLE_EQ(ops.back().fontSize, 16);
+    // Only the latest deals are listed.
     EXPECT_EQ(findText(ops, "^ Game 4"), nullptr);
-    ASSERT_NE(findText(ops, "^ Game 5"), nullptr);
-    ASSERT_NE(findText(ops, "^ Game 13"), nullptr);
-    ASSERT_NE(findText(ops, "Points =  13"), nullptr);
+    for (const char* text : {"^ Game 5", "^ Game 13", "Points =  13"})
+        EXPECT_NE(findText(ops, text), nullptr) << text;
     const DrawOp* total = findText(ops, "Total   =  0");
     ASSERT_NE(total, nullptr);
-    EXPECT_LT(total->y1 + lineHeight(10), 337.5);  // clear of "GAME OVER"
+    EXPECT_LT(total->y1 + lineHeight(10), kGameOverY);
 }
 
 TEST(ScoreSheet, NumbersCarryASignPosition) {
