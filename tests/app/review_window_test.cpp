@@ -9,32 +9,20 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "app/game_window.h"
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
 #include "app/statistics_store.h"
-#include "cards/shuffle.h"
-#include "qt_app.h"
+#include "window_fixture.h"
 
 namespace morvello {
 namespace {
 
 WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
-    WindowOptions options;
-    options.delayScale = 0;
-    options.sound = false;
-    options.store.emplace(dir.path(), dir.filePath("user"));
+    WindowOptions options = testOptions(dir);
     options.statisticsFolder = dir.filePath("data");
     options.main.computerAtSeatOne = true;
     options.main.firstDealer = Byte{2};
-    auto engine = std::make_shared<ShuffleEngine>(77u);
-    options.main.newDeck = [engine](Deck& deck) {
-        Mescola(deck, *engine);
-        return true;
-    };
     return options;
 }
 
@@ -48,13 +36,6 @@ class ViewMenu : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([&] { return window_.menus().review->isEnabled(); }, 20000));
     }
 
-    template <class Dialog>
-    Dialog* shown() {
-        for (Dialog* d : window_.findChildren<Dialog*>())
-            if (d->isVisible()) return d;
-        return nullptr;
-    }
-
     QTemporaryDir dir_;
     GameWindow window_;
 };
@@ -63,7 +44,7 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     const GameState before = window_.state();
     ASSERT_TRUE(before.menus.continueEnabled);  // the score sheet of deal 1, waiting
     window_.menus().review->trigger();
-    ReviewDialog* review = shown<ReviewDialog>();
+    ReviewDialog* review = shownChild<ReviewDialog>(window_);
     ASSERT_NE(review, nullptr);
     EXPECT_EQ(review->step(), 0);
     EXPECT_EQ(review->lastStep(), 10);
@@ -96,7 +77,7 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(window_.statistics().byTarget[0].deals, 1);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), window_.statistics());
     window_.menus().statistics->trigger();
-    StatisticsDialog* dialog = shown<StatisticsDialog>();
+    StatisticsDialog* dialog = shownChild<StatisticsDialog>(window_);
     ASSERT_NE(dialog, nullptr);
     QTableWidget& table = dialog->table();
     int dealsRow = -1;
@@ -110,7 +91,7 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     const auto pressReset = [&](QMessageBox::StandardButton answer) {
         for (QPushButton* b : dialog->findChildren<QPushButton*>())
             if (b->text() == "Reset…") QTest::mouseClick(b, Qt::LeftButton);
-        QMessageBox* box = shown<QMessageBox>();
+        QMessageBox* box = shownChild<QMessageBox>(window_);
         ASSERT_NE(box, nullptr);
         QTest::mouseClick(box->button(answer), Qt::LeftButton);
     };

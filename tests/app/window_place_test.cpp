@@ -33,24 +33,21 @@ class WindowPlaceTest : public ::testing::Test {
     WindowPlace place{dir.filePath("Morvello/window.ini")};
 };
 
-TEST_F(WindowPlaceTest, SizeAndPositionComeBackInTheNextRun) {
-    endRun(false);
-    QMainWindow next;
-    next.resize(300, 200);
-    ASSERT_TRUE(place.restore(next));
-    next.show();
-    EXPECT_EQ(next.geometry(), kPlace);
-    EXPECT_FALSE(next.isMaximized());
-}
-
-TEST_F(WindowPlaceTest, AMaximizedWindowComesBackMaximizedWithItsNormalSizeKept) {
-    endRun(true);
-    QMainWindow next;
-    ASSERT_TRUE(place.restore(next));
-    next.show();
-    EXPECT_TRUE(next.isMaximized());
-    next.showNormal();
-    EXPECT_EQ(next.size(), kPlace.size()) << "un-maximizing returns to the old size";
+// A maximized window comes back maximized, its normal size kept for un-maximizing.
+TEST_F(WindowPlaceTest, SizePositionAndMaximizedStateComeBackInTheNextRun) {
+    for (const bool maximized : {false, true}) {
+        endRun(maximized);
+        QMainWindow next;
+        next.resize(300, 200);
+        ASSERT_TRUE(place.restore(next));
+        next.show();
+        EXPECT_EQ(next.isMaximized(), maximized);
+        if (!maximized) {
+            EXPECT_EQ(next.geometry(), kPlace);
+        }
+        next.showNormal();
+        EXPECT_EQ(next.size(), kPlace.size());
+    }
 }
 
 TEST_F(WindowPlaceTest, NothingSavedOrADamagedFileLeavesTheWindowAsItIs) {

@@ -13,7 +13,7 @@
 #include "match/expert_players.h"
 #include "qt_app.h"
 #include "rules/play_rules.h"
-#include "window_test_options.h"
+#include "window_fixture.h"
 
 namespace morvello {
 namespace {

@@ -42,39 +42,34 @@ class WindowSounds : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-TEST_F(WindowSounds, ChoicesMoveTheCheckMarksAndAreSavedAtOnce) {
-    auto window = openWindow();
-    const GameMenus& m = window->menus();
-    ASSERT_GE(m.songs.size(), 3u);  // the songs shipped beside the program
-    EXPECT_TRUE(m.noMusic->isChecked());
-    EXPECT_TRUE(m.rustle[1]->isChecked());
-
-    m.rustle[0]->trigger();
-    EXPECT_TRUE(m.rustle[0]->isChecked());
-    EXPECT_FALSE(m.rustle[1]->isChecked());
-    EXPECT_EQ(stored().rustleChoice, 0);
-
-    m.allSongs->trigger();
-    EXPECT_TRUE(m.allSongs->isChecked());
-    EXPECT_FALSE(m.noMusic->isChecked());
-    EXPECT_EQ(stored().musicChoice, 101);  // the file records the sequential mode
-    EXPECT_EQ(window->soundChoices().musicChoice, 0);
-
-    m.songs[1]->trigger();  // a song leaves the sequential mode
-    EXPECT_TRUE(m.songs[1]->isChecked());
-    EXPECT_FALSE(m.allSongs->isChecked());
-    EXPECT_EQ(stored().musicChoice, 0);
-
-    m.noMusic->trigger();
-    EXPECT_TRUE(m.noMusic->isChecked());
-    EXPECT_FALSE(m.songs[1]->isChecked());
-}
-
-TEST_F(WindowSounds, StoredSequentialModeIsCheckedAtTheNextStart) {
+TEST_F(WindowSounds, ChoicesMoveTheCheckMarksAreSavedAtOnceAndShownAtTheNextStart) {
     {
-        auto first = openWindow();
-        first->menus().rustle[0]->trigger();
-        first->menus().allSongs->trigger();  // saved last: a later save would store 0
+        auto window = openWindow();
+        const GameMenus& m = window->menus();
+        ASSERT_GE(m.songs.size(), 3u);  // the songs shipped beside the program
+        EXPECT_TRUE(m.noMusic->isChecked());
+        EXPECT_TRUE(m.rustle[1]->isChecked());
+
+        m.rustle[0]->trigger();
+        EXPECT_TRUE(m.rustle[0]->isChecked());
+        EXPECT_FALSE(m.rustle[1]->isChecked());
+        EXPECT_EQ(stored().rustleChoice, 0);
+
+        m.allSongs->trigger();
+        EXPECT_TRUE(m.allSongs->isChecked());
+        EXPECT_FALSE(m.noMusic->isChecked());
+        EXPECT_EQ(stored().musicChoice, 101);  // the file records the sequential mode
+        EXPECT_EQ(window->soundChoices().musicChoice, 0);
+
+        m.songs[1]->trigger();  // a song leaves the sequential mode
+        EXPECT_TRUE(m.songs[1]->isChecked());
+        EXPECT_FALSE(m.allSongs->isChecked());
+        EXPECT_EQ(stored().musicChoice, 0);
+
+        m.noMusic->trigger();
+        EXPECT_TRUE(m.noMusic->isChecked());
+        EXPECT_FALSE(m.songs[1]->isChecked());
+        m.allSongs->trigger();  // saved last: a later save would store 0
     }
     auto window = openWindow();
     EXPECT_TRUE(window->menus().allSongs->isChecked());
