@@ -27,17 +27,6 @@ struct FlowRun {
     }
 };
 
-TEST(MatchFlow, ContinueMovesTheDealerRightWithoutANewChoice) {
-    FlowRun f;
-    f.play([](int asked, const GameState& g) {
-        return asked < 3 && g.menus.continueEnabled ? Command::Continue : Command::Quit;
-    });
-    ASSERT_GE(f.atCommand.size(), 2u);
-    EXPECT_TRUE(f.table.logged("deal 1 dealer 2"));
-    EXPECT_TRUE(f.table.logged("deal 2 dealer 3"));
-    EXPECT_EQ(f.table.deckWaits, 0);  // the first match's dealer was given
-}
-
 TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
     FlowRun f;
     f.play([&](int asked, const GameState&) {
@@ -61,7 +50,9 @@ TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
     EXPECT_EQ(again.dealScoreA.size(), 3u);  // deals 1 and 2, index 0 unused
 }
 
-TEST(MatchFlow, NewGameStartsAFreshMatchWithADealerChoice) {
+// Continue moves the dealer right without a new choice (the first match's dealer
+// was given); New Game starts a fresh match with a dealer choice.
+TEST(MatchFlow, ContinueMovesTheDealerRightAndNewGameStartsAFreshMatch) {
     FlowRun f;
     f.play([](int asked, const GameState&) {
         return asked == 1 ? Command::Continue : asked == 2 ? Command::NewGame : Command::Quit;
@@ -72,10 +63,13 @@ TEST(MatchFlow, NewGameStartsAFreshMatchWithADealerChoice) {
     EXPECT_EQ(fresh.matchTotal[0], fresh.dealScoreA[1] / 3);  // totals started from zero
     EXPECT_EQ(fresh.matchTotal[1], fresh.dealScoreB[1] / 3);
     EXPECT_GE(f.table.deckWaits, 4);
+    EXPECT_TRUE(f.table.logged("deal 1 dealer 2"));
     const std::size_t second = f.table.indexOf("deal 2 dealer 3");
     const std::size_t freshDeal = f.table.indexOfPrefix("deal 1 ", second);
     ASSERT_LT(freshDeal, f.table.log.size());
-    EXPECT_LT(f.table.indexOfPrefix("draw seat ", second), freshDeal);
+    const std::size_t firstDraw = f.table.indexOfPrefix("draw seat ");
+    EXPECT_LT(second, firstDraw);
+    EXPECT_LT(firstDraw, freshDeal);
 }
 
 // While a deal is played the options that change it are disabled; between deals
@@ -130,19 +124,17 @@ TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
 }
 
 TEST(Settlement, EqualTotalsNeverEndAMatch) {
-    GameState g;
-    auto over = [&](int a, int b, int option) {
-        g.matchTotal = {a, b};
-        g.scoreOption = static_cast<Byte>(option);
-        return isMatchOver(g);
-    };
-    EXPECT_FALSE(over(21, 21, 0));
-    EXPECT_TRUE(over(22, 21, 0));
-    EXPECT_TRUE(over(20, 25, 0));
-    EXPECT_TRUE(over(21, 12, 0));
-    EXPECT_FALSE(over(20, 20, 0));
-    EXPECT_FALSE(over(30, 20, 1));
-    EXPECT_TRUE(over(31, 20, 1));
+    const struct {
+        int a, b, option;
+        bool over;
+    } cases[] = {{21, 21, 0, false}, {22, 21, 0, true},  {20, 25, 0, true}, {21, 12, 0, true},
+                 {20, 20, 0, false}, {30, 20, 1, false}, {31, 20, 1, true}};
+    for (const auto& c : cases) {
+        GameState g;
+        g.matchTotal = {c.a, c.b};
+        g.scoreOption = static_cast<Byte>(c.option);
+        EXPECT_EQ(isMatchOver(g), c.over) << c.a << " to " << c.b;
+    }
 }
 
 }  // namespace

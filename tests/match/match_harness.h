@@ -65,10 +65,7 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
     long count(const std::string& line) const { return std::count(log.begin(), log.end(), line); }
 
     // ---- TableView
-    Wait<> ritardo(double units) override {
-        note("ritardo " + number(units));
-        return {};
-    }
+    Wait<> ritardo(double units) override { return noted("ritardo " + number(units)); }
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         note("think " + number(units));
         think();
@@ -79,13 +76,11 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         return HeadlessTable::showMessage(text);
     }
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override {
-        note("card to table seat " + std::to_string(seat) + " " + cardName(card) + " signal " +
-             signalName(shownSignal) + (pauseAfter ? " pause" : ""));
-        return {};
+        return noted("card to table seat " + std::to_string(seat) + " " + cardName(card) +
+                     " signal " + signalName(shownSignal) + (pauseAfter ? " pause" : ""));
     }
     Wait<> dealPacket(Byte seat, const Hand&) override {
-        note("deal packet seat " + std::to_string(seat));
-        return {};
+        return noted("deal packet seat " + std::to_string(seat));
     }
     // A computer seat's play is the card sound and the card brought to the table.
     Wait<> cardPlayed(Byte seat, Byte card, const Hand&, Byte shownSignal,
@@ -94,8 +89,7 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         return cardToTable(seat, card, shownSignal, pauseAfter);
     }
     Wait<> gatherTrick(const GatheredTrick& trick) override {
-        note("gather winner " + std::to_string(trick.winner));
-        return {};
+        return noted("gather winner " + std::to_string(trick.winner));
     }
     void drawNames(const std::array<std::string, 4>&, Byte turnSeat) override {
         note("names turn " + std::to_string(turnSeat));
@@ -163,6 +157,10 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
 
   private:
     void note(std::string line) { log.push_back(std::move(line)); }
+    Wait<> noted(std::string line) {
+        note(std::move(line));
+        return {};
+    }
     static std::string number(double v) {
         std::string s = std::to_string(v);
         s.erase(s.find_last_not_of('0') + 1);

@@ -1,62 +1,34 @@
 // morvello-sim as its users run it: the command line, the trace, the deck file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "run_command.h"
 #include "sim_options.h"
+#include "temp_folder.h"
 
 namespace morvello::sim {
 namespace {
 
-struct SimRun {
-    int exitCode = 0;
-    std::vector<std::string> out;
+struct SimRun : testing::CommandRun {
     std::string err;
 };
 
-// A folder of this test process's own, removed at its end: the tests run side by
-// side in processes of their own, and each writes its files here.
-struct ScratchFolder {
-    ScratchFolder()
-        : path(std::filesystem::temp_directory_path() /
-               ("morvello-sim-test-" + std::to_string(getpid()))) {
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path;
-};
-
+// The files of this test program: the tests run side by side in processes of their own.
 const std::filesystem::path& scratch() {
-    static const ScratchFolder folder;
-    return folder.path;
+    static const testing::TempFolder folder;
+    return folder.path();
 }
 
 SimRun runSim(const std::string& args) {
     const auto errFile = scratch() / "sim.err";
-    const std::string command =
-        std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string();
-    SimRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[8192];
-    std::string line;
-    while (fgets(buffer, sizeof buffer, pipe)) {
-        line += buffer;
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-            run.out.push_back(line);
-            line.clear();
-        }
-    }
-    run.exitCode = WEXITSTATUS(pclose(pipe));
+    SimRun run{
+        testing::runCommand(std::string(MORVELLO_SIM_PATH) + " " + args + " 2>" + errFile.string()),
+        ""};
     std::ifstream err(errFile);
     std::getline(err, run.err, '\0');
     return run;
@@ -99,30 +71,32 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
     const std::string ordered = orderedDeck(true);
     const std::string wrapsToCard1 = ordered.substr(0, ordered.size() - 1) + "4294967297";
     const std::string folder = std::filesystem::temp_directory_path().string();
-    for (const std::string& args : {std::string("--frobnicate"),
-                                    std::string("--target 25"),
-                                    std::string("--dealer 5"),
-                                    std::string("--matches 0"),
-                                    std::string("--seed"),
-                                    std::string("--replay 2,x"),
-                                    std::string("--replay ''"),
-                                    std::string("--replay 2,"),
-                                    std::string("--replay ,2"),
-                                    std::string("--replay 4294967298"),
-                                    std::string("--expert 5"),
-                                    std::string("--expert 0"),
-                                    std::string("--expert 2,2"),
-                                    std::string("--expert 2,"),
-                                    std::string("--expert x"),
-                                    std::string("--samples 0"),
-                                    std::string("--samples 1000001"),
-                                    std::string("--samples"),
-                                    std::string("--decks /nonexistent/file"),
-                                    "--decks " + folder,
-                                    std::string("--decks /dev/null"),
-                                    "--decks " + writeDecks({}, "empty").string(),
-                                    "--decks " + writeDecks({"", " ", ""}, "blank").string(),
-                                    "--decks " + writeDecks({wrapsToCard1}, "wraps").string()}) {
+    const std::vector<std::string> refused{
+        "--frobnicate",
+        "--target 25",
+        "--dealer 5",
+        "--matches 0",
+        "--seed",
+        "--replay 2,x",
+        "--replay ''",
+        "--replay 2,",
+        "--replay ,2",
+        "--replay 4294967298",
+        "--expert 5",
+        "--expert 0",
+        "--expert 2,2",
+        "--expert 2,",
+        "--expert x",
+        "--samples 0",
+        "--samples 1000001",
+        "--samples",
+        "--decks /nonexistent/file",
+        "--decks " + folder,
+        "--decks /dev/null",
+        "--decks " + writeDecks({}, "empty").string(),
+        "--decks " + writeDecks({"", " ", ""}, "blank").string(),
+        "--decks " + writeDecks({wrapsToCard1}, "wraps").string()};
+    for (const std::string& args : refused) {
         const SimRun run = runSim(args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

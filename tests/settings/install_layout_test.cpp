@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../sound/temp_folder.h"
+#include "../common/temp_folder.h"
 #include "settings/config_location.h"
 
 namespace morvello {

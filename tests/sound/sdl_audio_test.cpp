@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "../common/temp_folder.h"
 #include "midi_file.h"
 #include "song_text.h"
 #include "sound/sdl_audio.h"
 #include "sound/sound_board.h"
-#include "temp_folder.h"
 
 namespace morvello {
 namespace {

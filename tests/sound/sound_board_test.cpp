@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../common/temp_folder.h"
 #include "sound/sound_board.h"
-#include "temp_folder.h"
 
 namespace morvello {
 namespace {

@@ -2,14 +2,13 @@
 // trace prints them, and the deck that the runner plays again the same way.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
+#include "run_command.h"
 #include "stats/deal_review.h"
 #include "stats_fixture.h"
+#include "temp_folder.h"
 
 namespace morvello {
 namespace {
@@ -110,21 +109,14 @@ TEST(DealExport, TheSavedDeckPlayedByTheRunnerGivesTheSavedEvents) {
     ASSERT_EQ(saved.size(), 1u + 1u + 40u + 10u + 1u);  // deal, decl, plays, tricks, result
     EXPECT_EQ(saved.front().rfind("{\"ev\":\"deal\"", 0), 0u);
 
-    const auto deckFile = std::filesystem::temp_directory_path() / "morvello-review-deck.txt";
-    std::ofstream(deckFile) << deckLine(d.recorder.lastDeal().front().state.deck) << "\n";
-    const std::string command = std::string(MORVELLO_SIM_PATH) + " --trace --decks " +
-                                deckFile.string() + " --dealer " + std::to_string(kDealer) +
-                                " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-    std::filesystem::remove(deckFile);
-
+    const TempFolder folder;
+    const auto deckFile =
+        folder.write("deck.txt", deckLine(d.recorder.lastDeal().front().state.deck) + "\n");
+    const CommandRun run =
+        runCommand(std::string(MORVELLO_SIM_PATH) + " --trace --decks " + deckFile.string() +
+                   " --dealer " + std::to_string(kDealer) + " 2>/dev/null");
     std::vector<std::string> replayed;
-    for (const std::string& line : linesOf(out))
+    for (const std::string& line : run.out)
         for (const char* ev : {"deal", "decl", "play", "trick", "result"})
             if (line.rfind(std::string("{\"ev\":\"") + ev + "\"", 0) == 0) replayed.push_back(line);
     EXPECT_EQ(replayed, saved);

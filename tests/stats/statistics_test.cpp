@@ -82,40 +82,26 @@ TEST(Statistics, NewGameOrQuitBeforeGameOverAbandonsTheMatch) {
     EXPECT_EQ(finished.stats.byTarget[0].abandoned, 0);
 }
 
+// A repeated deal replaces the deal it repeats; after a reset it takes nothing back.
 TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
-    StatsRun r(computerMatches(3));
-    r.play([&](int asked, const GameState&) {
-        if (asked == 1) return Command::Continue;
-        if (asked == 2) {
+    for (const bool resetFirst : {false, true}) {
+        StatsRun r(computerMatches(3));
+        r.play([&](int asked, const GameState&) {
+            if (asked == 1) return Command::Continue;
+            if (asked > 2) return Command::Quit;
+            if (resetFirst) r.keeper.reset();
             r.run.match().menu_replay_Click();
             return Command::Replay;
-        }
-        return Command::Quit;
-    });
-    ASSERT_EQ(r.results.size(), 3u);
-    const GameState &first = r.results[0], &again = r.results[2];
-    const TargetRecord& t = r.stats.byTarget[0];
-    EXPECT_EQ(t.deals, 2);
-    EXPECT_EQ(t.dealPoints[0], first.dealScoreA[1] / 3 + again.dealScoreA[2] / 3);
-    EXPECT_EQ(t.dealPoints[1], first.dealScoreB[1] / 3 + again.dealScoreB[2] / 3);
-    EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], 2);
-}
-
-TEST(Statistics, ADealRepeatedAfterAResetTakesNothingBack) {
-    StatsRun r(computerMatches(3));
-    r.play([&](int asked, const GameState&) {
-        if (asked == 1) return Command::Continue;
-        if (asked == 2) {
-            r.keeper.reset();
-            r.run.match().menu_replay_Click();
-            return Command::Replay;
-        }
-        return Command::Quit;
-    });
-    const GameState& again = r.results.back();
-    const TargetRecord& t = r.stats.byTarget[0];
-    EXPECT_EQ(t.deals, 1);
-    EXPECT_EQ(t.dealPoints, (std::array<int, 2>{again.dealScoreA[2] / 3, again.dealScoreB[2] / 3}));
+        });
+        ASSERT_EQ(r.results.size(), 3u);
+        const GameState &first = r.results[0], &again = r.results[2];
+        const int kept = resetFirst ? 0 : 1;
+        const TargetRecord& t = r.stats.byTarget[0];
+        EXPECT_EQ(t.deals, 1 + kept);
+        EXPECT_EQ(t.dealPoints[0], kept * first.dealScoreA[1] / 3 + again.dealScoreA[2] / 3);
+        EXPECT_EQ(t.dealPoints[1], kept * first.dealScoreB[1] / 3 + again.dealScoreB[2] / 3);
+        EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], 1 + kept);
+    }
 }
 
 TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {

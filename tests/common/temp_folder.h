@@ -1,4 +1,6 @@
-// A folder of its own for one test, removed afterwards.
+// A folder of its own for one test (or one test program, kept in a static),
+// named for the process so that programs running side by side never meet in it,
+// removed afterwards.
 #pragma once
 
 #include <filesystem>
@@ -24,6 +26,7 @@ class TempFolder {
 
     const std::filesystem::path& path() const { return path_; }
 
+    // Writes the file, and the folders it lies in.
     std::filesystem::path write(const std::string& name, const std::string& bytes) const {
         const auto file = path_ / name;
         std::filesystem::create_directories(file.parent_path());
@@ -35,7 +38,7 @@ class TempFolder {
     static inline int made_ = 0;
     std::filesystem::path path_ =
         std::filesystem::temp_directory_path() /
-        ("morvello-sound-" + std::to_string(::getpid()) + "-" + std::to_string(++made_));
+        ("morvello-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made_));
 };
 
 }  // namespace morvello::testing
