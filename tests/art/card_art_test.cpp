@@ -40,22 +40,18 @@ TEST(CardArtImages, EveryImageReadsAndDrawsWithoutWarnings) {
     EXPECT_TRUE(QtWarnings::seen().isEmpty()) << qPrintable(QtWarnings::seen().join('\n'));
 }
 
-TEST(CardArtImages, FacesAndBacksHaveTheCardsProportions) {
+// Faces and backs have the card's proportions and fill their rounded shape only:
+// the corners outside the border stay transparent and the middle is covered, at
+// both pixel ratios; and no two pictures look alike.
+TEST(CardArtImages, CardsHaveTheirProportionsAndShapeAndAllDiffer) {
     CardArt art;
     for (int id = 1; id <= CardArt::kDorsov; ++id) {
         const QSize s = art.naturalSize(id);
         EXPECT_NEAR(double(s.height()) / s.width(), kCardAspect, 0.005) << "image " << id;
     }
-    const QSize side = art.naturalSize(CardArt::kDorsoo);
-    EXPECT_EQ(side, art.naturalSize(CardArt::kDorsov).transposed());
+    EXPECT_EQ(art.naturalSize(CardArt::kDorsoo), art.naturalSize(CardArt::kDorsov).transposed());
     const QSize title = art.naturalSize(CardArt::kTesto);
     EXPECT_NEAR(double(title.width()) / title.height(), 400.0 / 120.0, 0.01);
-}
-
-// The corners outside the rounded border stay transparent and the middle of
-// the card is covered, at both pixel ratios.
-TEST(CardArtImages, CardsFillTheirRoundedShapeOnly) {
-    CardArt art;
     for (int id = 1; id <= CardArt::kDorsoo; ++id) {
         for (qreal dpr : {1.0, 2.0}) {
             const QImage img = rendered(art, id, dpr);
@@ -67,10 +63,6 @@ TEST(CardArtImages, CardsFillTheirRoundedShapeOnly) {
             EXPECT_EQ(qAlpha(img.pixel(w / 2, 2)), 255) << "image " << id;  // the border's edge
         }
     }
-}
-
-TEST(CardArtImages, EveryPictureLooksDifferent) {
-    CardArt art;
     std::set<QByteArray> hashes;
     for (int id = 1; id <= CardArt::kImageCount; ++id) {
         const QImage img = rendered(art, id);
@@ -93,31 +85,27 @@ TEST(CardArtImages, TitleLeavesTheTableShowingAroundTheWord) {
     EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
 }
 
-TEST(CardArtCache, SameRequestGivesTheSamePixmapAnotherSizeANewOne) {
+// High-density screens get pixmaps at their resolution, cached apart.
+TEST(CardArtCache, SameRequestGivesTheSamePixmapAnotherSizeOrDensityANewOne) {
     CardArt art;
     const QPixmap a = art.face(7, kDesignCard);
-    const QPixmap again = art.face(7, kDesignCard);
-    EXPECT_EQ(a.cacheKey(), again.cacheKey());
+    EXPECT_EQ(art.face(7, kDesignCard).cacheKey(), a.cacheKey());
     EXPECT_EQ(art.cachedCount(), 1);
-
     const QPixmap bigger = art.face(7, {120, 190});
     EXPECT_NE(bigger.cacheKey(), a.cacheKey());
     EXPECT_EQ(bigger.size(), QSize(120, 190));
     EXPECT_NE(art.face(8, kDesignCard).cacheKey(), a.cacheKey());
     EXPECT_EQ(art.cachedCount(), 3);
 
-    art.clearCache();
-    EXPECT_NE(art.face(7, kDesignCard).cacheKey(), a.cacheKey());
-}
-
-TEST(CardArtCache, HighDensityScreensGetPixmapsAtTheirResolution) {
-    CardArt art;
-    const QPixmap sharp = art.face(21, kDesignCard, 2.0);
+    const QPixmap sharp = art.face(7, kDesignCard, 2.0);
     EXPECT_EQ(sharp.size(), kDesignCard * 2);
     EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
     EXPECT_EQ(sharp.deviceIndependentSize().toSize(), kDesignCard);
-    EXPECT_NE(sharp.cacheKey(), art.face(21, kDesignCard, 1.0).cacheKey());
+    EXPECT_NE(sharp.cacheKey(), a.cacheKey());
     EXPECT_EQ(art.face(21, kDesignCard, 1.5).size(), QSize(144, 230));
+
+    art.clearCache();
+    EXPECT_NE(art.face(7, kDesignCard).cacheKey(), a.cacheKey());
 }
 
 TEST(CardArtCache, UnknownImagesAndEmptySizesGiveNullPixmaps) {

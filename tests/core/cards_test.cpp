@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "card_notation.h"
 
 #include "cards/card.h"
@@ -13,41 +17,34 @@ namespace {
 using testing::card;
 using testing::cards;
 
+// A played entry (card + 100) keeps its value but not its suit.
 TEST(Cards, ValueAndSuitReadTensAsKings) {
-    EXPECT_EQ(ValCarta(10), 10);
-    EXPECT_EQ(ValCarta(20), 10);
-    EXPECT_EQ(ValCarta(40), 10);
-    EXPECT_EQ(ValCarta(0), 10);
-    EXPECT_EQ(ValCarta(105), 5);  // a played entry keeps its value
-    EXPECT_EQ(Seme(10), 1);
-    EXPECT_EQ(Seme(11), 2);
-    EXPECT_EQ(Seme(40), 4);
-    EXPECT_EQ(Seme(0), 0);
-    EXPECT_EQ(Seme(105), 11);  // ... but not its suit
+    const struct {
+        int code, value, suit;
+    } cases[] = {{10, 10, 1}, {11, 1, 2}, {20, 10, 2}, {40, 10, 4}, {0, 10, 0}, {105, 5, 11}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ValCarta(c.code), c.value) << c.code;
+        EXPECT_EQ(Seme(c.code), c.suit) << c.code;
+    }
 }
 
-TEST(Cards, RankPositionsComeFromTheLiteral) {
+TEST(Cards, RankPositionsAndTheDecksThirtyTwoThirds) {
     const int expected[11] = {0, 3, 2, 1, 11, 10, 9, 8, 7, 6, 4};
     for (int v = 1; v <= 10; ++v) EXPECT_EQ(rankPosition(v), expected[v]) << "value " << v;
-}
-
-TEST(Cards, DeckHoldsThirtyTwoThirds) {
     int thirds = 0;
     for (int c = 1; c <= 40; ++c) thirds += cardThirds(c);
     EXPECT_EQ(thirds, 32);
 }
 
+// Ace, 5, horse, knave: seat 3's horse; two kings: no dealer.
 TEST(DealerDraw, SingleHighestValueDeals) {
-    GameState g;
-    g.drawValues = {0, 10, 10, 3, 1};
-    ord_massimo(g);
-    EXPECT_EQ(g.dealerSeat, 0);
-    g.drawValues = {0, 1, 9, 9, 10};
-    ord_massimo(g);
-    EXPECT_EQ(g.dealerSeat, 4);
-    g.drawValues = {0, 1, 5, 9, 8};  // ace, 5, horse, knave: seat 3's horse
-    ord_massimo(g);
-    EXPECT_EQ(g.dealerSeat, 3);
+    for (const auto& [draws, dealer] : std::vector<std::pair<std::array<Byte, 5>, int>>{
+             {{0, 10, 10, 3, 1}, 0}, {{0, 1, 9, 9, 10}, 4}, {{0, 1, 5, 9, 8}, 3}}) {
+        GameState g;
+        g.drawValues = draws;
+        ord_massimo(g);
+        EXPECT_EQ(g.dealerSeat, dealer);
+    }
 }
 
 TEST(Hands, PlayedCardsAreNeverFound) {

@@ -16,13 +16,6 @@ using testing::handOf;
 
 constexpr int kDealsPerPosition = 8;
 
-class SamplerOverRealDeals : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { positions_ = testing::positionsOfMatches(31, 25); }
-    static std::vector<GameState> positions_;
-};
-std::vector<GameState> SamplerOverRealDeals::positions_;
-
 // A seat has shown its declarations, or that it has none, with its second card.
 constexpr int kCardsBeforeAnnouncing = 2;
 
@@ -30,10 +23,12 @@ CardSet playedByAll(const GameState& g) {
     return g.playedCards[1] | g.playedCards[2] | g.playedCards[3] | g.playedCards[4];
 }
 
-// The real deal agrees with the knowledge: it is read, not guessed.
-TEST_F(SamplerOverRealDeals, TheRealHandsAgreeWithWhatTheSeatKnows) {
+// The real deal agrees with the knowledge: it is read, not guessed; and every
+// deal sampled from it keeps every constraint.
+TEST(SamplerOverRealDeals, TheRealHandsAndEverySampledDealAgreeWithWhatTheSeatKnows) {
+    std::mt19937 engine(5);
     int declaredCardsKnown = 0, lacks = 0, flings = 0, holds = 0;
-    for (const GameState& g : positions_) {
+    for (const GameState& g : testing::positionsOfMatches(31, 25)) {
         const SeatKnowledge k = knowledgeOf(g, g.turnSeat);
         for (Byte s = 1; s <= 4; ++s) {
             const CardSet real = handOf(g, s);
@@ -53,17 +48,6 @@ TEST_F(SamplerOverRealDeals, TheRealHandsAgreeWithWhatTheSeatKnows) {
         }
         EXPECT_EQ(k.known[k.seat], handOf(g, k.seat));
         EXPECT_EQ(k.hidden & (playedByAll(g) | handOf(g, k.seat)), 0u);
-    }
-    EXPECT_GT(declaredCardsKnown, 0);  // some declarations revealed cards
-    EXPECT_GT(lacks, 0);
-    EXPECT_GT(flings, 0);  // the shown signals told something
-    EXPECT_GT(holds, 0);
-}
-
-TEST_F(SamplerOverRealDeals, EverySampledDealKeepsEveryConstraint) {
-    std::mt19937 engine(5);
-    for (const GameState& g : positions_) {
-        const SeatKnowledge k = knowledgeOf(g, g.turnSeat);
         for (int n = 0; n < kDealsPerPosition; ++n) {
             SampledHands hands{};
             ASSERT_TRUE(sampleHands(k, engine, hands));
@@ -91,6 +75,10 @@ TEST_F(SamplerOverRealDeals, EverySampledDealKeepsEveryConstraint) {
                       ~CardSet{0} << 1 & ~(~CardSet{0} << (kCardCount + 1)));
         }
     }
+    EXPECT_GT(declaredCardsKnown, 0);  // some declarations revealed cards
+    EXPECT_GT(lacks, 0);
+    EXPECT_GT(flings, 0);  // the shown signals told something
+    EXPECT_GT(holds, 0);
 }
 
 TEST(Sampler, RefusesKnowledgeThatNoDealAgreesWith) {
