@@ -29,12 +29,11 @@ bool holdingSignalShown(const GameState& g, Byte signal) {
 
 // The signal of turnSeat's card that the table shows: a knock unless on the last
 // trick or on a 3; a fling or creep unless on the last trick or, when only the
-// leader may declare, by a follower. kNoSignal when nothing is shown. Worked out
-// in full rather than by branches: which signal comes is not to be guessed.
+// leader may declare, by a follower. kNoSignal when nothing is shown.
 Byte shownSignal(const GameState& g) {
     const Byte signal = g.trickSignals[g.turnSeat];
-    const bool shown = (g.cardsPlayed <= kCardsBeforeLastTrick) &
-                       (knockShown(g, signal) | holdingSignalShown(g, signal));
+    const bool shown = g.cardsPlayed <= kCardsBeforeLastTrick &&
+                       (knockShown(g, signal) || holdingSignalShown(g, signal));
     return shown ? signal : kNoSignal;
 }
 

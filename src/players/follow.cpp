@@ -14,8 +14,8 @@ constexpr unsigned kTwoOrThree = valueBit(2) | valueBit(3);
 
 // An ace on the table: the leader's, or any ace the partner played.
 bool aceOnTable(const GameState& g) {
-    return (ValCarta(g.tableCards[g.leaderSeat]) == 1) |
-           (ValCarta(g.tableCards[g.partnerOf[g.turnSeat]]) == 1);
+    return ValCarta(g.tableCards[g.leaderSeat]) == 1 ||
+           ValCarta(g.tableCards[g.partnerOf[g.turnSeat]]) == 1;
 }
 
 // The follower's card of the suit led, from the values it holds. High: its
@@ -48,7 +48,7 @@ void Scelta_Turni_Successivi(GameState& g) {
     if (held == 0) return Scelgo_una_minore(g);
     const bool more = kValuesHeld[held] > 1;
     if (knocked && more) g.returnSuit[t] = g.leadSuit;
-    const bool secondHandHigh = (g.tableCards[partner] == 0) & vincente(g, g.cardToPlay);
+    const bool secondHandHigh = g.tableCards[partner] == 0 && vincente(g, g.cardToPlay);
     followSuit(g, held, knocked ? more : secondHandHigh);
 }
 

@@ -118,7 +118,7 @@ constexpr int kNoRuleFired = ruleOrder(0, 8);
 void holdingSignal(GameState& g, Byte suit) {
     const Byte t = g.turnSeat;
     const Byte held = Quante(g, suit);
-    const bool signals = (g.topDealt[t][1][suit] != 1) & (held > 0);
+    const bool signals = g.topDealt[t][1][suit] != 1 && held > 0;
     const Byte holding = held == 1 ? kVolo : kStriscio;
     g.trickSignals[t] = signals ? holding : g.trickSignals[t];
 }

@@ -69,7 +69,7 @@ int attribuisco_punteggio(GameState& g) {
 bool vincente(const GameState& g, Byte card) {
     const int rank = rankOf(card);
     bool outranked = false;
-    for (int i = 1; i <= 4; ++i) outranked |= (i != g.turnSeat) & (rankOf(g.tableCards[i]) < rank);
+    for (int i = 1; i <= 4; ++i) outranked |= i != g.turnSeat && rankOf(g.tableCards[i]) < rank;
     return !outranked;
 }
 
