@@ -141,7 +141,7 @@ void Scelta_Primo_Turno(GameState& g) {
         g.suitTopCount[suit] = topCount(view.tops);
         lead[suit] = kLeadRules[viewKey(view)];
         const int order =
-            lead[suit] == Lead::NotYet ? kNoRuleFired : ruleOrder(topCount(view.tops), suit);
+            lead[suit] == Lead::NotYet ? kNoRuleFired : ruleOrder(g.suitTopCount[suit], suit);
         first = std::min(first, order);
     }
     if (first == kNoRuleFired) {
