@@ -13,10 +13,11 @@ game=(
     libsdl2-mixer-dev timgm6mb-soundfont
     scdoc
 )
+# dbus-x11: the installed game is tested as on a desktop that starts a session bus on demand.
 tests=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick dbus-x11
     dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 

@@ -1,21 +1,61 @@
 #!/usr/bin/env bash
-# The game as a player installs it, started under Xvfb from a temporary folder
-# with the sound on SDL's dummy driver:
+# What this suite guards: the game as a player installs it finds its files and
+# writes nothing but its configuration, whether or not the desktop has a session bus.
+#
+# The game is started under Xvfb from a temporary folder with the sound on SDL's
+# dummy driver:
 #
 #   installed_game_test.sh prefix BUILD   cmake --install into a temporary prefix
 #   installed_game_test.sh deb BUILD      the Debian package, unpacked with dpkg-deb -x
+#   installed_game_test.sh stand-in       the checks themselves: a stand-in for the
+#                                         game that uses the session bus passes them,
+#                                         one that writes into HOME or its prefix fails
 #
 # Checks that it finds its effects file and its songs there (the Music menu lists
 # them), that config.qvr lands in the temporary user configuration folder, and
-# that nothing is written under the prefix.
+# that nothing is written under the prefix or into HOME.
+#
+# The game gets a session bus of its own (a private dbus-daemon, or an address
+# where no bus listens when there is no daemon): with no address at all, the X11
+# platform's first call on the bus starts one through dbus-launch, which keeps
+# its address under HOME.
 set -euo pipefail
-mode=$1 build=$2
+mode=$1 build=${2:-}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+cleanup=(rm -rf "$work")
+trap '"${cleanup[@]}"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+music="None | SEQUENTIAL MODE | Barcarola di Posillipo | Serenata del tavolo verde | Tarantella del mazzo"
+
+# A program that does what the game does for these checks, and then writes where
+# it is told (nowhere, home or prefix).
+stand_in() {
+    local writes=$1
+    mkdir -p "$prefix/bin"
+    program=$prefix/bin/morvello
+    cat >"$program" <<EOF
+#!/usr/bin/env bash
+# Talks to the session bus as the window does, when there is a client for it.
+if command -v dbus-send >/dev/null; then
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.GetId >/dev/null 2>&1 || true
+fi
+mkdir -p "\$XDG_CONFIG_HOME/Morvello"
+seq 50 >"\$XDG_CONFIG_HOME/Morvello/config.qvr"
+case $writes in
+home) echo written >"\$HOME/.stand-in" ;;
+prefix) echo written >"$prefix/bin/stand-in.log" ;;
+esac
+echo "music menu: $music"
+echo "human turn"
+exec tail -f /dev/null
+EOF
+    chmod +x "$program"
 }
 
 case $mode in
@@ -35,30 +75,68 @@ deb)
         lintian --fail-on error "$deb" || fail "lintian found errors in the package"
     fi
     ;;
+stand-in)
+    # Each case runs the whole script on a stand-in; a write must be caught.
+    for writes in nowhere home prefix; do
+        status=0
+        bash "$0" "stand-in-$writes" >"$work/out" 2>"$work/err" || status=$?
+        case $writes in
+        nowhere) wanted="" ;;
+        home) wanted="the game wrote into HOME" ;;
+        prefix) wanted="the game wrote under its prefix" ;;
+        esac
+        if [ -z "$wanted" ]; then
+            [ $status -eq 0 ] || fail "a stand-in that writes nowhere failed: $(cat "$work/err")"
+        else
+            [ $status -ne 0 ] && grep -q "FAIL: $wanted" "$work/err" ||
+                fail "a stand-in that writes into its $writes was not caught: $(cat "$work/err")"
+        fi
+    done
+    echo "installed game checks: a stand-in on the session bus passes, its writes are caught"
+    exit 0
+    ;;
+stand-in-*)
+    prefix=$work/prefix
+    stand_in "${mode#stand-in-}"
+    ;;
 *) fail "unknown mode $mode" ;;
 esac
 [ -x "$program" ] || fail "no program at $program"
-for wanted in share/morvello/sounds/complessivo.wav share/applications/org.morvello.Morvello.desktop \
-              share/metainfo/org.morvello.Morvello.metainfo.xml share/man/man6/morvello.6.gz \
-              share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg lib/morvello/morvello_sound_board.so; do
-    [ -f "$prefix/$wanted" ] || fail "not installed: $wanted"
-done
+if [ "${mode%%-*}" != stand ]; then
+    for wanted in share/morvello/sounds/complessivo.wav share/applications/org.morvello.Morvello.desktop \
+                  share/metainfo/org.morvello.Morvello.metainfo.xml share/man/man6/morvello.6.gz \
+                  share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg \
+                  lib/morvello/morvello_sound_board.so; do
+        [ -f "$prefix/$wanted" ] || fail "not installed: $wanted"
+    done
+fi
 find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/before"
+mkdir -p "$work/home" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
 
 # An X server of its own, on the first free display, for the real window.
 coproc XSERVER { exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null; }
-xserver=$XSERVER_PID
-trap 'kill "$xserver" 2>/dev/null; rm -rf "$work"' EXIT
+cleanup=(eval 'kill "$XSERVER_PID" 2>/dev/null; kill "$bus" 2>/dev/null; rm -rf "$work"')
+bus=""
 read -r -t 60 display <&"${XSERVER[0]}" || fail "Xvfb did not start"
+
+# The session bus, as a desktop has one.
+bus_address=unix:path=$work/runtime/bus
+if command -v dbus-daemon >/dev/null; then
+    dbus-daemon --session --nofork --nopidfile --address="$bus_address" --print-address=3 \
+        3>"$work/bus-ready" 2>"$work/bus-errors" &
+    bus=$!
+    exec {ready}< <(tail -n +1 -f "$work/bus-ready" --pid=$bus)
+    read -r -t 60 _ <&"$ready" || fail "the session bus did not start"
+    exec {ready}<&-
+fi
 
 # The game runs until it waits for the human's first card: by then the dealer was
 # chosen by itself, a deck shuffled and saved, and the sound board started.
-mkdir -p "$work/home" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
 events=$work/events
 env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    DISPLAY=":$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-    MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \
+    DBUS_SESSION_BUS_ADDRESS="$bus_address" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
+    SDL_AUDIODRIVER=dummy MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \
     "$program" >"$events" 2>"$work/errors" &
 game=$!
 seen_turn="" music_menu=""
@@ -76,8 +154,7 @@ exec {lines}<&-
 
 cat "$work/errors" >&2
 [ -n "$seen_turn" ] || fail "the game never reached the human's turn"
-[ "$music_menu" = "None | SEQUENTIAL MODE | Barcarola di Posillipo | Serenata del tavolo verde | Tarantella del mazzo" ] ||
-    fail "Music menu: '$music_menu'"
+[ "$music_menu" = "$music" ] || fail "Music menu: '$music_menu'"
 ! grep -E "cannot open the sound effects|no songs|no sound|cannot read" "$work/errors" ||
     fail "the installed game misses its files"
 
