@@ -1,7 +1,9 @@
 # The program's libraries in layers. Each library lives in one folder under src/
 # and names the libraries it uses; it may include headers only from its own
 # folder and from the folders of the libraries below it. Configuring fails on an
-# include that reaches up or sideways, so the layering cannot drift.
+# include that reaches up or sideways, and so does the test Layers.IncludesStayInTheirLayers
+# (cmake/CheckLayers.cmake), which reads the files as they stand when the tests
+# run: a new file or a changed include is caught without configuring again.
 
 # morvello_layer(NAME FOLDER [INTERFACE] [SOURCES files...] [USES libraries...]
 #                [LINK other targets...])
@@ -17,7 +19,9 @@ function(morvello_layer name folder)
     endforeach()
     list(REMOVE_DUPLICATES allowed)
     set_property(GLOBAL PROPERTY MORVELLO_FOLDERS_${name} ${allowed})
-    morvello_check_includes(${name} ${folder} "${allowed}")
+    string(REPLACE ";" "," allowed_line "${allowed}")
+    set_property(GLOBAL APPEND PROPERTY MORVELLO_LAYERS "${name} ${folder} ${allowed_line}")
+    morvello_check_includes(${name} ${PROJECT_SOURCE_DIR}/src ${folder} "${allowed}")
 
     set(root ${PROJECT_SOURCE_DIR}/src)
     if(L_INTERFACE)
@@ -34,9 +38,21 @@ function(morvello_layer name folder)
     endif()
 endfunction()
 
-# Fails when a file of the folder includes "other/..." for a folder not allowed.
-function(morvello_check_includes name folder allowed)
-    file(GLOB files ${PROJECT_SOURCE_DIR}/src/${folder}/*.h ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+# Writes the layers defined so far, one "name folder allowed,folders" a line, for
+# cmake/CheckLayers.cmake.
+function(morvello_write_layers file)
+    get_property(layers GLOBAL PROPERTY MORVELLO_LAYERS)
+    list(JOIN layers "\n" text)
+    file(WRITE ${file} "${text}\n")
+endfunction()
+
+# Fails when a file of root/folder includes "other/..." for a folder not allowed.
+function(morvello_check_includes name root folder allowed)
+    set(depends)
+    if(NOT CMAKE_SCRIPT_MODE_FILE)
+        set(depends CONFIGURE_DEPENDS)  # a file added or removed configures again
+    endif()
+    file(GLOB files ${depends} ${root}/${folder}/*.h ${root}/${folder}/*.cpp)
     foreach(file IN LISTS files)
         file(STRINGS ${file} includes REGEX "^#include \"[a-z_]+/")
         foreach(line IN LISTS includes)

@@ -1,0 +1,15 @@
+# Checks the includes of every layer's files as they stand now:
+#   cmake -DSOURCE=<src folder> -DLAYERS=<file written by morvello_write_layers> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+file(STRINGS ${LAYERS} layers)
+foreach(layer IN LISTS layers)
+    string(REPLACE " " ";" fields "${layer}")
+    list(GET fields 0 name)
+    list(GET fields 1 folder)
+    list(GET fields 2 allowed)
+    string(REPLACE "," ";" allowed "${allowed}")
+    morvello_check_includes(${name} ${SOURCE} ${folder} "${allowed}")
+endforeach()
+list(LENGTH layers count)
+message(STATUS "the includes of ${count} layers stay in their layers")
