@@ -1,7 +1,6 @@
-// The View menu in the game window: a deal played by itself, its review stepped
-// through with the arrow keys and the buttons while the game waits, the deck
-// saved, the statistics shown, kept on disk and reset, and a match quit midway
-// counted as abandoned.
+// What this suite guards: the review of the last deal stepped through while the game
+// waits, its deck saved, and the statistics shown, kept on disk, reset and counting
+// a quit match as abandoned.
 #include <gtest/gtest.h>
 
 #include <QAction>

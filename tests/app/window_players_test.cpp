@@ -1,5 +1,5 @@
-// The Players menu: what it keeps and where, and a deal in the
-// window with Expert partner and opponents thinking off the window's thread.
+// What this suite guards: the Players menu kept in players.ini (never config.qvr)
+// and a deal with Expert seats thinking off the window's thread.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -1,5 +1,5 @@
-// The title and the icon are drawn inside their view boxes: no letter or card
-// is cut off at a picture's edge.
+// What this suite guards: the title and the icon are drawn inside their view
+// boxes (no letter or card cut off at a picture's edge), the icon filling most of it.
 #include <gtest/gtest.h>
 
 #include <QImage>

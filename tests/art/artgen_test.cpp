@@ -1,5 +1,5 @@
-// The committed SVG files (the deck, the title, the icon) are exactly what the
-// generator writes today.
+// What this suite guards: the committed SVG files (the deck, the title, the icon)
+// are exactly what the generator writes today.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -35,19 +35,6 @@ TEST(ArtGenerator, CommittedArtIsUpToDate) {
         EXPECT_EQ(contents(out.filePath(name)), contents(committed + '/' + name))
             << qPrintable(name) << " differs: regenerate with the morvello-art-update target";
     }
-}
-
-TEST(ArtGenerator, RefusesAFolderItCannotCreate) {
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    QFile blocker(out.filePath(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QProcess gen;
-    gen.start(QStringLiteral(MORVELLO_ARTGEN), {out.filePath(QStringLiteral("file/art"))});
-    ASSERT_TRUE(gen.waitForFinished(60000));
-    EXPECT_NE(gen.exitCode(), 0);
-    EXPECT_FALSE(gen.readAllStandardError().isEmpty());
 }
 
 }  // namespace

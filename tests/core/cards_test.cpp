@@ -1,3 +1,6 @@
+// What this suite guards: card values, suits, ranks and points, the dealer draw,
+// the hands' bookkeeping (holdMap, played cards, slots), the hand order, the
+// shuffle and the cards' spoken names.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,6 +10,7 @@
 #include "card_notation.h"
 
 #include "cards/card.h"
+#include "cards/card_name.h"
 #include "cards/game_state.h"
 #include "cards/hand_order.h"
 #include "cards/shuffle.h"
@@ -96,6 +100,14 @@ TEST(Shuffle, GivesPermutationsAndDependsOnTheSeed) {
     Mescola(b, e3);
     EXPECT_TRUE(isFullDeck(b));
     EXPECT_NE(a, b);
+}
+
+TEST(CardName, EveryCardHasItsSpokenName) {
+    EXPECT_EQ(morvello::cardName(card("AC")), "Ace of Coppe");
+    EXPECT_EQ(morvello::cardName(card("JB")), "Knave of Bastoni");
+    EXPECT_EQ(morvello::cardName(card("HD")), "Horse of Denari");
+    EXPECT_EQ(morvello::cardName(card("KS")), "King of Spade");
+    EXPECT_EQ(morvello::cardName(0), "");
 }
 
 }  // namespace

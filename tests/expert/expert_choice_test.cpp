@@ -1,5 +1,6 @@
-// The Expert's choice: fair (it reads no hidden card), able to find the clear
-// best card, replayable from its seed, and absent unless asked for.
+// What this suite guards: the Expert is fair (the hidden hands do not change its
+// card), finds the clear best card, plays a lone legal card without sampling, and is
+// absent unless asked for.
 #include <gtest/gtest.h>
 
 #include "expert/deal_sampler.h"

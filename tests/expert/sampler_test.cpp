@@ -1,5 +1,6 @@
-// The sampler deals the hidden cards only in ways that agree with all the seat
-// knows, over positions from real deals.
+// What this suite guards: what a seat knows agrees with the real deal, every sampled
+// deal keeps all it knows, impossible knowledge is refused, and only true shown
+// signals are noted.
 #include <gtest/gtest.h>
 
 #include <bit>

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The desktop entry, the AppStream metainfo and the manual page pass their
-# validators:  desktop_files_test.sh SOURCE BUILD
+# What this suite guards: the desktop entry, the AppStream metainfo and the manual
+# page pass their validators.
+#   desktop_files_test.sh SOURCE BUILD
 set -euo pipefail
 source=$1 build=$2
 desktop-file-validate "$source/packaging/org.morvello.Morvello.desktop"

@@ -1,5 +1,5 @@
-// Cards moving on the table: which play signal each card shows, the pauses the
-// controller asks for, the gathering of a trick, the declaration labels.
+// What this suite guards: which play signal each card shows on the table, the pauses
+// the controller asks for, the gathering of each trick and the declaration labels.
 #include <gtest/gtest.h>
 
 #include "match_harness.h"

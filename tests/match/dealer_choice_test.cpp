@@ -1,4 +1,6 @@
-// The dealer choice: draws by deck clicks, ties, a used-up deck, a restart.
+// What this suite guards: the dealer choice: a tie draws again, ten tied cycles end
+// with no dealer, confirmed names restart it, and an unusable stored deck is
+// shuffled first.
 #include <gtest/gtest.h>
 
 #include "match_harness.h"

@@ -1,6 +1,7 @@
-// Expert seats in the match: each thinks once a card, during the pause before its
-// turn (or at once when no pause comes first), and a repeated deal is played the
-// same again, its sampling being fixed by the deck.
+// What this suite guards: Expert seats in a match think once a card, during the
+// pause before their turn (or at once when no pause comes first); a repeated deal
+// plays the same Expert cards again, its sampling being fixed by the deck; and
+// the Expert seats can change between cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,92 +13,57 @@
 namespace morvello {
 namespace {
 
-constexpr int kFewSamples = 8;
-
 bool startsWith(const std::string& line, const std::string& prefix) {
     return line.rfind(prefix, 0) == 0;
 }
 
-bool expertPlay(const std::string& line) {
-    return startsWith(line, "play seat 2") || startsWith(line, "play seat 4");
-}
-
-MainOptions expertOpponents(std::uint32_t deckSeed) {
-    MainOptions options{testing::shuffles(deckSeed), Byte{1}, true};
+// Deal 1, deal 2, deal 2 repeated, then deal 3 with no Expert seat.
+TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
+    MainOptions options{testing::shuffles(11), Byte{1}, true};
     options.expertSeats = {false, false, true, false, true};
-    options.expertSamples = kFewSamples;
-    return options;
-}
-
-TEST(ExpertTurns, EachExpertCardIsThoughtOnceInThePauseBeforeIt) {
+    options.expertSamples = 8;
     testing::RecordingTable table;
-    testing::MatchRun run(table, expertOpponents(3));
-    table.chooseCommand = [](const GameState&) { return Command::Quit; };
+    testing::MatchRun run(table, std::move(options));
+    int commands = 0;
+    table.chooseCommand = [&](const GameState&) {
+        if (++commands == 3) run.match().setExpertSeats({});
+        return commands == 2 ? Command::Replay : commands == 4 ? Command::Quit : Command::Continue;
+    };
     run.run();
+
+    std::vector<std::vector<std::string>> plays;  // by deal
     int thoughts = 0, pausesBeforeExperts = 0, expertPlays = 0;
     std::vector<std::string> sincePlay;
     for (const std::string& line : table.log) {
         if (startsWith(line, "think ")) ++thoughts;
-        if (startsWith(line, "deal 1")) sincePlay.clear();  // the dealing's own pauses
-        if (startsWith(line, "play seat ")) {
-            const bool thought =
-                std::find(sincePlay.begin(), sincePlay.end(), "think 1") != sincePlay.end() ||
-                std::find(sincePlay.begin(), sincePlay.end(), "think 0") != sincePlay.end();
-            EXPECT_EQ(thought, expertPlay(line)) << line;
-            if (expertPlay(line)) {
-                ++expertPlays;
-                pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "ritardo 1");
-            }
-            sincePlay.clear();
+        if ((startsWith(line, "deal ") && !startsWith(line, "deal packet")) ||
+            startsWith(line, "replayed deal ")) {
+            plays.emplace_back();
+            sincePlay.clear();  // the dealing's own pauses
             continue;
         }
-        sincePlay.push_back(line);
+        if (!startsWith(line, "play seat ")) {
+            sincePlay.push_back(line);
+            continue;
+        }
+        plays.back().push_back(line);
+        const bool expert = plays.size() <= 3 && (line[10] == '2' || line[10] == '4');
+        const bool thought = std::count(sincePlay.begin(), sincePlay.end(), "think 1") +
+                                 std::count(sincePlay.begin(), sincePlay.end(), "think 0") ==
+                             1;
+        EXPECT_EQ(thought, expert) << line;
+        if (expert) {
+            ++expertPlays;
+            pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "ritardo 1");
+        }
+        sincePlay.clear();
     }
-    EXPECT_EQ(expertPlays, 20);
+    ASSERT_EQ(plays.size(), 4u);
+    EXPECT_EQ(plays[1], plays[2]);
+    EXPECT_EQ(expertPlays, 3 * 20);
     EXPECT_EQ(thoughts, expertPlays);
     EXPECT_EQ(pausesBeforeExperts, 0);  // the thinking is the pause
-}
-
-// The plays of each deal, by deal.
-std::vector<std::vector<std::string>> playsByDeal(const std::vector<std::string>& log) {
-    std::vector<std::vector<std::string>> deals;
-    for (const std::string& line : log) {
-        if (startsWith(line, "deal ") && !startsWith(line, "deal packet")) deals.emplace_back();
-        if (startsWith(line, "replayed deal ")) deals.emplace_back();
-        if (startsWith(line, "play seat ")) deals.back().push_back(line);
-    }
-    return deals;
-}
-
-TEST(ExpertTurns, RepeatTheLastHandPlaysTheSameExpertCards) {
-    testing::RecordingTable table;
-    testing::MatchRun run(table, expertOpponents(11));
-    int commands = 0;
-    table.chooseCommand = [&commands](const GameState&) {
-        return ++commands == 1 ? Command::Continue
-               : commands == 2 ? Command::Replay
-                               : Command::Quit;
-    };
-    run.run();
-    const auto deals = playsByDeal(table.log);
-    ASSERT_EQ(deals.size(), 3u);
-    EXPECT_EQ(deals[1], deals[2]);
-}
-
-TEST(ExpertTurns, TheExpertSeatsCanChangeBetweenCards) {
-    testing::RecordingTable table;
-    testing::MatchRun run(table, expertOpponents(5));
-    int deals = 0;
-    table.chooseCommand = [&](const GameState&) {
-        run.match().setExpertSeats({});
-        return ++deals == 2 ? Command::Quit : Command::Continue;
-    };
-    run.run();
-    const std::size_t secondDeal = table.indexOfPrefix("deal 2");
-    ASSERT_LT(secondDeal, table.log.size());
-    EXPECT_LT(table.indexOfPrefix("think "), secondDeal);
-    EXPECT_EQ(table.indexOfPrefix("think ", secondDeal), table.log.size());
-    EXPECT_EQ(run.match().expertDecisions(), 20);
+    EXPECT_EQ(run.match().expertDecisions(), 3 * 20);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The human's turn: legal and refused cards, the signal after a lead, the pace.
+// What this suite guards: the human's turn in a match: a refused card, the knock
+// after a lead and its answer, no signal on the last trick, the pace after a lead.
 #include <gtest/gtest.h>
 
 #include "match_harness.h"
-#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -40,23 +40,6 @@ TEST(HumanTurn, ACardOffTheLeadSuitIsRefusedWhileTheHumanHoldsThatSuit) {
     EXPECT_LT(refused, played);
     EXPECT_EQ(table.log[played - 1], "sound Card");
     EXPECT_EQ(table.indexOfPrefix("sound Card", refused), played - 1);
-}
-
-TEST(HumanTurn, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
-    GameState g;
-    g.hands[1] = {0, card("AC"), card("2S")};
-    g.leaderSeat = 4;
-    g.tableCards[4] = card("7D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
-    g.hands[1][3] = card("2D");
-    EXPECT_FALSE(isLegalPlay(g, card("AC")));
-    EXPECT_TRUE(isLegalPlay(g, card("2D")));
-    EXPECT_EQ(refusalMessage(g), "You have Denari");
-    g.hands[1][3] = static_cast<Byte>(card("2D") + kPlayedMark);  // played: no longer binds
-    EXPECT_TRUE(isLegalPlay(g, card("2S")));
-    g.leaderSeat = 1;  // leading, anything goes
-    g.hands[1][3] = card("2D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
 }
 
 // What each seat's play found of the human's knock: it stands while seat 2

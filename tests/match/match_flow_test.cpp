@@ -1,10 +1,10 @@
-// The life of a match: Continue, Repeat the last hand, New Game, the settling of
-// a deal and the menus at each stage.
+// What this suite guards: the life of a match through the controller: Continue,
+// Repeat the last hand (the same cards, the score replaced), New Game, and the
+// menus at each stage.
 #include <gtest/gtest.h>
 
 #include "match/commands.h"
 #include "match_harness.h"
-#include "rules/settlement.h"
 
 namespace morvello {
 namespace {
@@ -108,33 +108,6 @@ TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {
     EXPECT_EQ(menu_replay_Click(g), ReplayAnswer::Nothing);
     g.dealNumber = 3;
     EXPECT_EQ(menu_replay_Click(g), ReplayAnswer::Confirm);
-}
-
-TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
-    GameState g;
-    g.turnSeat = 4;                // won the tenth trick
-    dealScore(g, 0) = 17 + 3 * 7;  // 5 2/3 card points and declarations of 3 + 4
-    dealScore(g, 1) = 15;          // 5 card points
-    g.cardPoints = {17, 15};
-    settleDeal(g);
-    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{15, 15}));
-    EXPECT_EQ(g.dealScoreA[1], 3 * 12);
-    EXPECT_EQ(g.dealScoreB[1], 3 * 6);
-    EXPECT_EQ(g.matchTotal, (std::array<int, 2>{12, 6}));
-}
-
-TEST(Settlement, EqualTotalsNeverEndAMatch) {
-    const struct {
-        int a, b, option;
-        bool over;
-    } cases[] = {{21, 21, 0, false}, {22, 21, 0, true},  {20, 25, 0, true}, {21, 12, 0, true},
-                 {20, 20, 0, false}, {30, 20, 1, false}, {31, 20, 1, true}};
-    for (const auto& c : cases) {
-        GameState g;
-        g.matchTotal = {c.a, c.b};
-        g.scoreOption = static_cast<Byte>(c.option);
-        EXPECT_EQ(isMatchOver(g), c.over) << c.a << " to " << c.b;
-    }
 }
 
 }  // namespace

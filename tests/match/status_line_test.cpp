@@ -1,5 +1,5 @@
-// The status line's sentences at each stage of a deal, and how the events and
-// the table's waits follow one another in it.
+// What this suite guards: the status line's sentences at each stage of a deal,
+// and how the events and the table's waits follow one another in it.
 #include "match/status_line.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "card_notation.h"
-#include "cards/card_name.h"
-#include "players/hint.h"
 
 namespace morvello {
 namespace {
@@ -67,32 +65,6 @@ TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
                   "Your lead", "You played the Ace of Coppe", "Right won the trick: 1 point",
                   "Game \u25b8 Continue for the next deal", "GAME OVER: Right-Left win 21 to 12",
                   "Click the deck to draw for the dealer: Right draws"}));
-}
-
-TEST(CardName, EveryCardHasItsSpokenName) {
-    EXPECT_EQ(morvello::cardName(card("AC")), "Ace of Coppe");
-    EXPECT_EQ(morvello::cardName(card("JB")), "Knave of Bastoni");
-    EXPECT_EQ(morvello::cardName(card("HD")), "Horse of Denari");
-    EXPECT_EQ(morvello::cardName(card("KS")), "King of Spade");
-    EXPECT_EQ(morvello::cardName(0), "");
-}
-
-// The human follows Coppe holding a single Coppe: the hint can only be that card,
-// and working it out leaves the game's state as it was.
-TEST(Hint, TheStrategysCardForSeatOneLeavesTheStateAlone) {
-    GameState g;
-    const std::vector<Byte> hand = cards("4D 5C AS 2S 3S 4S 6D 7D 5D 6S");
-    for (int slot = 1; slot <= 10; ++slot)
-        placeInHand(g, 1, slot, hand[static_cast<std::size_t>(slot - 1)]);
-    g.leaderSeat = 4;
-    g.turnSeat = 1;
-    g.cardsPlayed = 2;
-    g.tableCards[4] = card("KC");
-    const GameState before = g;
-    EXPECT_EQ(hintCard(g), card("5C"));
-    EXPECT_EQ(g.hands, before.hands);
-    EXPECT_EQ(g.holdMap, before.holdMap);
-    EXPECT_EQ(g.cardToPlay, before.cardToPlay);
 }
 
 }  // namespace

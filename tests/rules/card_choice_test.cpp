@@ -1,7 +1,10 @@
+// What this suite guards: the computer's card choice at every seat alike (knock
+// and answer), a seat with no card left, and the hint worked out on a copy.
 #include <gtest/gtest.h>
 
 #include "cards/play_signal.h"
 #include "players/card_choice.h"
+#include "players/hint.h"
 #include "table_setup.h"
 
 namespace morvello {
@@ -43,6 +46,24 @@ TEST(CardChoice, ASeatWithNoCardLeftChoosesNone) {
     scelgo_carta_da_giocare(g);
     EXPECT_EQ(g.cardToPlay, 0);
     EXPECT_EQ(g.hands, hands);
+}
+
+// The human follows Coppe holding a single Coppe: the hint can only be that card,
+// and working it out leaves the game's state as it was.
+TEST(Hint, TheStrategysCardForSeatOneLeavesTheStateAlone) {
+    GameState g;
+    const std::vector<Byte> hand = cards("4D 5C AS 2S 3S 4S 6D 7D 5D 6S");
+    for (int slot = 1; slot <= 10; ++slot)
+        placeInHand(g, 1, slot, hand[static_cast<std::size_t>(slot - 1)]);
+    g.leaderSeat = 4;
+    g.turnSeat = 1;
+    g.cardsPlayed = 2;
+    g.tableCards[4] = card("KC");
+    const GameState before = g;
+    EXPECT_EQ(hintCard(g), card("5C"));
+    EXPECT_EQ(g.hands, before.hands);
+    EXPECT_EQ(g.holdMap, before.holdMap);
+    EXPECT_EQ(g.cardToPlay, before.cardToPlay);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// What this suite guards: the declaration records and the caption lines a hand
+// makes, and the top cards dealt noted anew each deal.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+// What this suite guards: the computer's card and signal when following, and the
+// return it owes after a knock.
 #include <gtest/gtest.h>
 
 #include "cards/play_signal.h"

@@ -1,3 +1,5 @@
+// What this suite guards: the computer's lead: each rule's card and signal, the
+// order the rules and suits are tried in, and the return led back.
 #include <gtest/gtest.h>
 
 #include "cards/play_signal.h"

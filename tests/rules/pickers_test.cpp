@@ -1,3 +1,5 @@
+// What this suite guards: when a card counts as out, and the card pickers the
+// strategies are written in.
 #include <gtest/gtest.h>
 
 #include <functional>

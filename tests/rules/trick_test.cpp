@@ -1,7 +1,12 @@
+// What this suite guards: a trick's winner and points, the human's legal plays,
+// and a deal settled into the match score (fractions dropped, equal totals never
+// ending a match).
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "rules/play_rules.h"
+#include "rules/settlement.h"
 #include "rules/trick.h"
 #include "table_setup.h"
 
@@ -62,6 +67,50 @@ TEST(Vincente, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing
     trick(g, 1, "HD");
     g.tableCards[2] = card("3C");  // turnSeat's own place is not looked at
     EXPECT_TRUE(vincente(g, card("KD")));
+}
+
+TEST(LegalPlay, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
+    GameState g;
+    g.hands[1] = {0, card("AC"), card("2S")};
+    g.leaderSeat = 4;
+    g.tableCards[4] = card("7D");
+    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    g.hands[1][3] = card("2D");
+    EXPECT_FALSE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, card("2D")));
+    EXPECT_EQ(refusalMessage(g), "You have Denari");
+    g.hands[1][3] = static_cast<Byte>(card("2D") + kPlayedMark);  // played: no longer binds
+    EXPECT_TRUE(isLegalPlay(g, card("2S")));
+    g.leaderSeat = 1;  // leading, anything goes
+    g.hands[1][3] = card("2D");
+    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+}
+
+TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
+    GameState g;
+    g.turnSeat = 4;                // won the tenth trick
+    dealScore(g, 0) = 17 + 3 * 7;  // 5 2/3 card points and declarations of 3 + 4
+    dealScore(g, 1) = 15;          // 5 card points
+    g.cardPoints = {17, 15};
+    settleDeal(g);
+    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{15, 15}));
+    EXPECT_EQ(g.dealScoreA[1], 3 * 12);
+    EXPECT_EQ(g.dealScoreB[1], 3 * 6);
+    EXPECT_EQ(g.matchTotal, (std::array<int, 2>{12, 6}));
+}
+
+TEST(Settlement, EqualTotalsNeverEndAMatch) {
+    const struct {
+        int a, b, option;
+        bool over;
+    } cases[] = {{21, 21, 0, false}, {22, 21, 0, true},  {20, 25, 0, true}, {21, 12, 0, true},
+                 {20, 20, 0, false}, {30, 20, 1, false}, {31, 20, 1, true}};
+    for (const auto& c : cases) {
+        GameState g;
+        g.matchTotal = {c.a, c.b};
+        g.scoreOption = static_cast<Byte>(c.option);
+        EXPECT_EQ(isMatchOver(g), c.over) << c.a << " to " << c.b;
+    }
 }
 
 }  // namespace

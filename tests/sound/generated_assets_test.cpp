@@ -1,5 +1,5 @@
-// The committed sound assets are what the generators make of their sources: the
-// effects file and the songs.
+// What this suite guards: the committed effects file and songs are what the
+// generators make of their sources.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,4 +1,5 @@
-// The length of a MIDI file, by which a sequence moves to its next song.
+// What this suite guards: the length of a MIDI file (by which a sequence moves on),
+// and that every shipped song has one.
 #include "sound/midi_length.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// The sound procedures over a recording device: the music states and the check
-// marks the window shows; and where the sound files are found.
+// What this suite guards: the Sounds and Music procedures over a recording device
+// (check marks, the sequence, what is saved) and where the sound files are found.
 #include <gtest/gtest.h>
 
 #include <algorithm>

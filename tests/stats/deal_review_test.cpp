@@ -1,5 +1,5 @@
-// The review of a recorded deal, and its export: the events as the runner's
-// trace prints them, and the deck that the runner plays again the same way.
+// What this suite guards: the review of a recorded deal, and its export: the events
+// as the runner prints them and a deck the runner plays again the same way.
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,5 +1,5 @@
-// The statistics kept from the controller's events: finished and abandoned
-// matches, streaks, deals and a repeated deal, both targets, declarations.
+// What this suite guards: the statistics counted from the controller's events: wins,
+// losses, streaks, abandoned matches, a repeated deal, both targets, declarations.
 #include <gtest/gtest.h>
 
 #include "stats_fixture.h"

@@ -1,5 +1,6 @@
-// The controller's coroutine runtime: results there at once, children that
-// finish later, failures crossing awaits, and destruction while suspended.
+// What this suite guards: the controller's coroutine runtime: ready waits, children
+// that finish later, failures reaching the root, no stack growth, and cancellation
+// on destruction.
 #include <gtest/gtest.h>
 
 #include <coroutine>
