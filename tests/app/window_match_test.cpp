@@ -1,7 +1,7 @@
 // What this suite guards: whole matches in the game window played with real
 // mouse clicks (the dealer choice, a signal from the list, Continue, Repeat the
 // last hand with its confirmation, New Game, Quit); the options saved at once,
-// the names panel, a failure shown, the smallest screen and the captions.
+// a failure shown, the smallest screen and the captions.
 // Which menu items each stage enables is the controller's test.
 #include <gtest/gtest.h>
 
@@ -167,21 +167,6 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     EXPECT_EQ(reread.playRate, 3);
     EXPECT_EQ(reread.allowAllDeclare, 2);
     EXPECT_EQ(reread.scoreOption, 0);
-}
-
-// The restart from the first card is the controller's test, the deck refusing
-// clicks while the panel is open the table's: here the menu item opens the panel
-// and its OK button restarts the choice with the new name shown.
-TEST_F(WindowMatch, NamesConfirmedDuringTheChoiceRestartItWithTheNewNames) {
-    ASSERT_TRUE(menus().personalize->isEnabled());
-    menus().personalize->trigger();
-    EXPECT_EQ(g().phase, Phase::PersonalizePlayers);
-    EXPECT_TRUE(sheetShows("  Names of the Players"));
-    scene().nameBox(1).setText("Nina");
-    QTest::mouseClick(&scene().namesOk(), Qt::LeftButton);
-    EXPECT_EQ(g().phase, Phase::SceltaCartaro);
-    EXPECT_TRUE(sheetShows("Nina"));
-    EXPECT_TRUE(table().waitingForDeck());
 }
 
 TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {

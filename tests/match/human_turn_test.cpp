@@ -81,25 +81,16 @@ TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
     }
 }
 
-TEST(HumanTurn, SeatTwoFollowsTheHumanWithoutATurnStart) {
-    RecordingTable table;
-    playOneDeal(table, deckDealing(4, kDenariLed), 4);  // the human leads trick 1
-    // The human's card reaches the table, a pause, then seat 2 plays with no
-    // names drawn again in between.
-    const std::size_t onTable = table.indexOfPrefix("card to table seat 1 ");
-    ASSERT_LT(onTable + 2, table.log.size());
-    EXPECT_EQ(table.log[onTable + 1], "ritardo 1");
-    EXPECT_EQ(table.log[onTable + 2].rfind("play seat 2 ", 0), 0u) << table.log[onTable + 2];
-}
-
-TEST(HumanTurn, NoSignalChoiceOnTheLastTrick) {
+// The human holds every top card and keeps the lead: a signal is offered after
+// each lead but the last, and after each lead seat 2 follows after one pause, with
+// no names drawn again in between.
+TEST(HumanTurn, AfterEachLeadButTheLastASignalIsOfferedAndSeatTwoFollows) {
     RecordingTable table;
     std::vector<int> tricks;
     table.chooseSignal = [&](const GameState& g) {
         tricks.push_back(g.trickNumber);
         return kNoSignalChosen;
     };
-    // The human holds every top card and keeps the lead.
     const std::array<std::string, 4> strong = {
         "3D 2D AD 3C 2C AC 3B 2B AB 3S",
         "4D 5D 6D 7D JD HD KD 4C 5C 6C",
@@ -108,6 +99,10 @@ TEST(HumanTurn, NoSignalChoiceOnTheLastTrick) {
     };
     playOneDeal(table, deckDealing(4, strong), 4);
     EXPECT_EQ(tricks, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    const std::size_t onTable = table.indexOfPrefix("card to table seat 1 ");
+    ASSERT_LT(onTable + 2, table.log.size());
+    EXPECT_EQ(table.log[onTable + 1], "ritardo 1");
+    EXPECT_EQ(table.log[onTable + 2].rfind("play seat 2 ", 0), 0u) << table.log[onTable + 2];
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What this suite guards: the real SDL2_mixer device plays each effect whole and
-// alone, survives missing and broken files, rests when quiet and plays silently
-// without a device.
+// alone, survives missing and broken files, opens the next song of a sequence
+// ahead, stops at None, rests when quiet and plays silently without a device.
 // The device and the sound procedures over it are heard through SDL's disk
 // driver: it writes the mixed output to a file, a post-mix hook counts it as it is
 // produced, and the "owner's thread" is the test's own, draining what the audio
@@ -237,6 +237,8 @@ TEST_F(RealAudioTest, AMissingEffectsFileAndBrokenSongsAreLoggedOnceAndTheSequen
 
     t.board.canzoni_Click(2);
     t.board.all_Click();
+    t.audio.settleSongs();  // the next song is opened while this one plays
+    EXPECT_EQ(t.audio.preparedSong(), folder.path() / "music" / "a.mid");
     for (int next = 1; next <= 2; ++next) {
         ASSERT_TRUE(t.heard.runNext()) << "no song ended";
         EXPECT_EQ(t.g.musicChoice, next);

@@ -128,20 +128,6 @@ struct NamesFixture : TableFixture {
     NamesPanel panel;
 };
 
-TEST(NamesPanelTest, OpensWithTheNames) {
-    NamesFixture f;
-    EXPECT_EQ(f.state().phase, Phase::PersonalizePlayers);
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_TRUE(f.scene.nameBoxItem(i).isVisible());
-        EXPECT_EQ(f.scene.nameBox(i).text().toStdString(), f.state().playerNames[i - 1]);
-    }
-    const auto& ops = f.scene.surface().ops();
-    ASSERT_GE(ops.size(), 7u);
-    EXPECT_EQ(ops[1].text, "  Names of the Players");
-    EXPECT_EQ(ops[3].text, "Player1 (you)");
-    EXPECT_EQ(ops[6].text, "Player4");
-}
-
 // A refused keystroke says why under the panel; the next accepted one clears it.
 TEST(NamesPanelTest, BoxesRefuseWhatTheFileOrTheTableCannotHoldAndSayWhy) {
     NamesFixture f;
@@ -194,8 +180,16 @@ TEST(NamesPanelTest, StoredNameTheBoxesRefuseIsFittedAndTheChecksHold) {
     EXPECT_EQ(f.state().playerNames[0], "ABCDEFGHIJKLMNOP");
 }
 
-TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {
+TEST(NamesPanelTest, OpensWithTheNamesAndOkSavesHidesItAndRestartsTheChoice) {
     NamesFixture f;
+    EXPECT_EQ(f.state().phase, Phase::PersonalizePlayers);
+    const auto& ops = f.scene.surface().ops();
+    ASSERT_GE(ops.size(), 7u);
+    EXPECT_EQ(ops[1].text, "  Names of the Players");
+    EXPECT_EQ(ops[3].text, "Player1 (you)");
+    EXPECT_EQ(ops[6].text, "Player4");
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(f.scene.nameBox(i).text().toStdString(), f.state().playerNames[i - 1]);
     bool restarted = false;
     auto wait = [&]() -> Task<> {
         restarted = co_await f.table.deckInput() == DeckInput::LookAgain;
