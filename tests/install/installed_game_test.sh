@@ -123,6 +123,7 @@ read -r -t 60 display <&"${XSERVER[0]}" || fail "Xvfb did not start"
 # The session bus, as a desktop has one.
 bus_address=unix:path=$work/runtime/bus
 if command -v dbus-daemon >/dev/null; then
+    : >"$work/bus-ready"
     dbus-daemon --session --nofork --nopidfile --address="$bus_address" --print-address=3 \
         3>"$work/bus-ready" 2>"$work/bus-errors" &
     bus=$!
