@@ -1,6 +1,5 @@
 // What this suite guards: the Expert is fair (the hidden hands do not change its
-// card), finds the clear best card, plays a lone legal card without sampling, and is
-// absent unless asked for.
+// card), finds the clear best card and plays a lone legal card without sampling.
 #include <gtest/gtest.h>
 
 #include "expert/deal_sampler.h"
@@ -107,27 +106,6 @@ TEST(ExpertChoice, AHandWithOneLegalCardPlaysItWithoutSampling) {
     const std::mt19937 before = engine;
     EXPECT_EQ(expertCard(knowledgeOf(g, 1), kFewSamples, engine), card("3D"));
     EXPECT_EQ(engine, before);
-}
-
-// With no Expert seat the Expert's seed and budget change nothing: the play is
-// the classic one. (The same seed replaying the same Expert match is the
-// runner's test.)
-std::vector<std::string> matchLog(MainOptions options) {
-    testing::RecordingTable table;
-    testing::MatchRun run(table, std::move(options));
-    table.chooseCommand = [](const GameState& g) {
-        return g.menus.continueEnabled ? Command::Continue : Command::Quit;
-    };
-    run.run();
-    return table.log;
-}
-
-TEST(ExpertMatches, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MainOptions expertSettings{testing::shuffles(8), Byte{2}, true};
-    expertSettings.expertSeed = 99;
-    expertSettings.expertSamples = 5;
-    EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MainOptions{testing::shuffles(8), Byte{2}, true}));
 }
 
 }  // namespace

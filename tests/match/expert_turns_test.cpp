@@ -1,7 +1,8 @@
 // What this suite guards: Expert seats in a match think once a card, during the
 // pause before their turn (or at once when no pause comes first); a repeated deal
 // plays the same Expert cards again, its sampling being fixed by the deck; and
-// the Expert seats can change between cards.
+// the Expert seats can change between cards; with none, the Expert's settings
+// change nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -64,6 +65,27 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
     EXPECT_EQ(thoughts, expertPlays);
     EXPECT_EQ(pausesBeforeExperts, 0);  // the thinking is the pause
     EXPECT_EQ(run.match().expertDecisions(), 3 * 20);
+}
+
+// With no Expert seat the Expert's seed and budget change nothing: the play is
+// the classic one. (The same seed replaying the same Expert match is the
+// runner's test.)
+std::vector<std::string> matchLog(MainOptions options) {
+    testing::RecordingTable table;
+    testing::MatchRun run(table, std::move(options));
+    table.chooseCommand = [](const GameState& g) {
+        return g.menus.continueEnabled ? Command::Continue : Command::Quit;
+    };
+    run.run();
+    return table.log;
+}
+
+TEST(ExpertTurns, WithNoExpertSeatThePlayIsTheClassicOne) {
+    MainOptions expertSettings{testing::shuffles(8), Byte{2}, true};
+    expertSettings.expertSeed = 99;
+    expertSettings.expertSamples = 5;
+    EXPECT_EQ(matchLog(std::move(expertSettings)),
+              matchLog(MainOptions{testing::shuffles(8), Byte{2}, true}));
 }
 
 }  // namespace

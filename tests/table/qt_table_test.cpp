@@ -123,6 +123,7 @@ TEST(QtTableSignals, RightClickOpensTheListBesideTheCardAndAChoiceEndsTheWait) {
     EXPECT_EQ(f.scene.signalListItem().pos(), card + QPointF(f.geo().cardWidth, 0));
     EXPECT_FALSE(choice);
 
+    EXPECT_EQ(f.scene.signalList().item(kBusso)->text(), "Busso");
     click(f, listItemCentre(f, kBusso));
     EXPECT_EQ(choice, kBusso);
     EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
