@@ -79,7 +79,7 @@ TEST_F(WindowKeys, ADealByKeysWithTheStatusLineAtEachStage) {
             QMessageBox* box = table().openMessage();
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->text().toStdString(),
-                      std::string("You have ") + suitNames[Seme(g().tableCards[g().leaderSeat])]);
+                      std::string("You have ") + suitNames[suitOf(g().tableCards[g().leaderSeat])]);
             QTest::keyClick(box, Qt::Key_Return);
             ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
             EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(illegal)));

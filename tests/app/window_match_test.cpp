@@ -130,17 +130,17 @@ TEST_F(WindowMatch, WholeMatchWithContinueRepeatAndNewGame) {
 }
 
 TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
-    menus().velocita[3]->trigger();
-    EXPECT_TRUE(menus().velocita[3]->isChecked());
-    EXPECT_FALSE(menus().velocita[2]->isChecked());
+    menus().playRates[3]->trigger();
+    EXPECT_TRUE(menus().playRates[3]->isChecked());
+    EXPECT_FALSE(menus().playRates[2]->isChecked());
     EXPECT_EQ(g().playRate, 3);
     ASSERT_TRUE(QFile::exists(dir_.filePath("config.qvr")));
     menus().callYes[2]->trigger();
     EXPECT_TRUE(menus().callYes[2]->isChecked());
     EXPECT_FALSE(menus().callYes[1]->isChecked());
-    menus().punti[0]->trigger();
-    EXPECT_TRUE(menus().punti[0]->isChecked());
-    EXPECT_FALSE(menus().punti[1]->isChecked());
+    menus().matchTargets[0]->trigger();
+    EXPECT_TRUE(menus().matchTargets[0]->isChecked());
+    EXPECT_FALSE(menus().matchTargets[1]->isChecked());
 
     const GameState reread = storedGame(dir_);
     EXPECT_EQ(reread.playRate, 3);
@@ -164,12 +164,12 @@ TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
     WindowOptions options = testOptions(dir);
     options.main.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
     GameWindow window(std::move(options));
-    window.Form_Load();
+    window.setUp();
     window.match().stateBeforeStart().deck = orderedDeck();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.table().waitingForDeck(); }));
-    for (int draw = 1; draw <= 4; ++draw) window.table().dorsov_Click();  // the deal fails
+    for (int draw = 1; draw <= 4; ++draw) window.table().onDeckClick();  // the deal fails
 
     QMessageBox* box = nullptr;
     ASSERT_TRUE(
@@ -200,15 +200,15 @@ TEST_F(WindowMatch, CaptionsAreTheGamesOwn) {
         "  |Quit");
     EXPECT_EQ(window_.windowTitle(), "Velquist - Morvello");
     const GameMenus& m = menus();
-    const QStringList items{m.replay->text(),      m.continueItem->text(), m.rules->text(),
-                            m.personalize->text(), m.call->title(),        m.playRate->title(),
-                            m.score->title(),      m.punti[1]->text(),     m.music->title(),
-                            m.about->text(),       m.help->text(),         m.quit->text()};
+    const QStringList items{
+        m.replay->text(), m.continueItem->text(), m.rules->text(),  m.personalize->text(),
+        m.call->title(),  m.playRate->title(),    m.score->title(), m.matchTargets[1]->text(),
+        m.music->title(), m.about->text(),        m.help->text(),   m.quit->text()};
     EXPECT_EQ(items.join('|').toStdString(),
               "Repeat the last hand|Continue|&Game rules|&Personalize Playersi|&Allow all to "
               "declare|&Play rate|&Score|31 points|&Music        |&Info          |&Help            "
               "|Quit");
-    window_.help_Click();
+    window_.showDeclarationsHelp();
     QMessageBox* help = shownChild<QMessageBox>(window_);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowTitle(), "HELP MORVELLO");

@@ -89,7 +89,7 @@ GameState lastTwoTricks() {
 TEST(ExpertChoice, TakesTheAceWithTheThreeWhereTheClassicStrategyPlaysLow) {
     const GameState g = lastTwoTricks();
     GameState classic = g;
-    scelgo_carta_da_giocare(classic);
+    chooseComputerCard(classic);
     ASSERT_EQ(classic.cardToPlay, card("5D"));  // the ace then takes 4 thirds and the last trick
     for (const std::uint32_t seed : {1u, 2u, 3u}) {
         const auto [chosen, signal] = choiceIn(g, seed);

@@ -20,7 +20,7 @@ bool startsWith(const std::string& line, const std::string& prefix) {
 
 // Deal 1, deal 2, deal 2 repeated, then deal 3 with no Expert seat.
 TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
-    MainOptions options{testing::shuffles(11), Byte{1}, true};
+    MatchOptions options{testing::shuffles(11), Byte{1}, true};
     options.expertSeats = {false, false, true, false, true};
     options.expertSamples = 8;
     testing::RecordingTable table;
@@ -55,7 +55,7 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
         EXPECT_EQ(thought, expert) << line;
         if (expert) {
             ++expertPlays;
-            pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "ritardo 1");
+            pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "delay 1");
         }
         sincePlay.clear();
     }
@@ -70,7 +70,7 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
 // With no Expert seat the Expert's seed and budget change nothing: the play is
 // the classic one. (The same seed replaying the same Expert match is the
 // runner's test.)
-std::vector<std::string> matchLog(MainOptions options) {
+std::vector<std::string> matchLog(MatchOptions options) {
     testing::RecordingTable table;
     testing::MatchRun run(table, std::move(options));
     table.chooseCommand = [](const GameState& g) {
@@ -81,11 +81,11 @@ std::vector<std::string> matchLog(MainOptions options) {
 }
 
 TEST(ExpertTurns, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MainOptions expertSettings{testing::shuffles(8), Byte{2}, true};
+    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, true};
     expertSettings.expertSeed = 99;
     expertSettings.expertSamples = 5;
     EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MainOptions{testing::shuffles(8), Byte{2}, true}));
+              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, true}));
 }
 
 }  // namespace

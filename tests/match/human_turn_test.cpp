@@ -60,7 +60,7 @@ TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
         return int{kBusso};
     };
     KnockWatch watch;
-    MatchRun run(table, MainOptions{decks({shuffledDeck(11)}), Byte{4}, false});
+    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, false});
     run.match().addObserver(watch);
     run.run();  // dealer 4: the human receives first and leads the first trick
 
@@ -101,7 +101,7 @@ TEST(HumanTurn, AfterEachLeadButTheLastASignalIsOfferedAndSeatTwoFollows) {
     EXPECT_EQ(tricks, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     const std::size_t onTable = table.indexOfPrefix("card to table seat 1 ");
     ASSERT_LT(onTable + 2, table.log.size());
-    EXPECT_EQ(table.log[onTable + 1], "ritardo 1");
+    EXPECT_EQ(table.log[onTable + 1], "delay 1");
     EXPECT_EQ(table.log[onTable + 2].rfind("play seat 2 ", 0), 0u) << table.log[onTable + 2];
 }
 

@@ -158,7 +158,7 @@ TEST(QtTableWaits, DeckClicksCountOnlyDuringTheDealerChoice) {
     f.g.phase = Phase::PersonalizePlayers;
     click(f, deck);
     EXPECT_FALSE(input);
-    f.g.phase = Phase::SceltaCartaro;
+    f.g.phase = Phase::DealerChoice;
     f.g.menus.replayChecked = true;
     click(f, deck);
     EXPECT_FALSE(input);
@@ -191,7 +191,7 @@ TEST(QtTableWaits, RulesPanelHoldsTheTrickUntilItIsClickedAndInfoHidesIt) {
     TableFixture f;
     const GatheredTrick trick{1, 3, {3, 17, 25, 36}};
     bool done = false;
-    f.table.menu_rules_Click();
+    f.table.showRules();
     ASSERT_TRUE(f.table.rulesShown());
     Task<> task = finish(f.table.gatherTrick(trick), done);
     task.start();
@@ -202,11 +202,11 @@ TEST(QtTableWaits, RulesPanelHoldsTheTrickUntilItIsClickedAndInfoHidesIt) {
     for (const Byte card : trick.strongestFirst)
         EXPECT_EQ(f.scene.card(card).pos(), at(kParkedAfterTrick));
 
-    f.table.menu_rules_Click();
-    f.table.menu_about_Click();
+    f.table.showRules();
+    f.table.showAbout();
     EXPECT_FALSE(f.table.rulesShown());
     EXPECT_TRUE(f.table.aboutShown());
-    f.table.menu_about_Click();
+    f.table.showAbout();
     EXPECT_FALSE(f.table.aboutShown());
 }
 
@@ -280,7 +280,7 @@ TEST(QtTableTimers, DestroyingAWaitStopsItsTimer) {
     f.table.setDelayScale(kFastPace);
     bool done = false;
     {
-        Task<> task = finish(f.table.ritardo(5), done);
+        Task<> task = finish(f.table.delay(5), done);
         task.start();
     }
     bool later = false;

@@ -12,7 +12,7 @@ namespace {
 
 using Kind = DrawOp::Kind;
 
-// A state as risultato leaves it after the given deal.
+// A state as finishDeal leaves it after the given deal.
 GameState settled(int dealNumber) {
     GameState g;
     g.playerNames = {"Ann", "Bob", "Cy", "Di"};
