@@ -100,8 +100,10 @@ GameWindow::~GameWindow() {
 void GameWindow::Form_Load() {
     table_.parkAllCards();
     if (options_.store) options_.store->Set_Read(match_.stateBeforeStart(), soundChoices_);
-    if (!options_.statisticsFolder.isEmpty())
-        stats_ = StatisticsStore(options_.statisticsFolder).load();
+    if (!options_.statisticsFolder.isEmpty()) {
+        statisticsStore_.emplace(options_.statisticsFolder);
+        stats_ = statisticsStore_->load();
+    }
     updateMenus();
     Timer3_Timer();
     clock_.start(1000);
@@ -450,13 +452,9 @@ void GameWindow::reviewLastDeal() {
     dialog->open();
 }
 
+// A failed save says why itself.
 void GameWindow::saveStatistics() {
-    if (options_.statisticsFolder.isEmpty()) return;
-    const bool saved = StatisticsStore(options_.statisticsFolder).save(stats_);
-    if (!saved && !statisticsUnsaved_)
-        std::fprintf(stderr, "morvello: the statistics could not be saved in %s\n",
-                     qPrintable(options_.statisticsFolder));
-    statisticsUnsaved_ = !saved;  // said once until a save succeeds again
+    if (statisticsStore_) statisticsStore_->save(stats_);
 }
 
 void GameWindow::help_Click() {

@@ -11,6 +11,7 @@
 
 #include "app/players_menu.h"
 #include "app/sound_port.h"
+#include "app/statistics_store.h"
 #include "app/view_items.h"
 #include "match/controller.h"
 #include "match/status_line.h"
@@ -172,7 +173,7 @@ class GameWindow : public QMainWindow, private TableHost {
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;
-    bool statisticsUnsaved_ = false;
+    std::optional<StatisticsStore> statisticsStore_;  // read by Form_Load
     std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSignalBlocker>
 
 #include "help/keys_help.h"
@@ -17,6 +16,8 @@ namespace morvello {
 namespace {
 
 const QString kPlayableKey = QStringLiteral("view/showPlayableCards");
+const QString kTrue = QStringLiteral("true");
+const QString kFalse = QStringLiteral("false");
 
 // The human's cards that may not be played now.
 CardSet unplayableCards(const GameState& g) {
@@ -35,13 +36,10 @@ ViewItems::ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScen
     : window_(window),
       table_(table),
       lastTrick_(scene, table.geometry()),
-      settingsFile_(std::move(settingsFile)) {
+      settings_(std::move(settingsFile)) {
     addItems(menu);
     window_.installEventFilter(this);
-    if (!settingsFile_.isEmpty()) {
-        const QSettings settings(settingsFile_, QSettings::IniFormat);
-        actions_.playable->setChecked(settings.value(kPlayableKey, false).toBool());
-    }
+    actions_.playable->setChecked(settings_.value(kPlayableKey) == kTrue);
 }
 
 // An item that waits for the game to enable it, with its shortcut.
@@ -148,10 +146,8 @@ void ViewItems::showKeys() {
     box->open();
 }
 
-void ViewItems::savePlayable() const {
-    if (settingsFile_.isEmpty()) return;
-    QSettings settings(settingsFile_, QSettings::IniFormat);
-    settings.setValue(kPlayableKey, actions_.playable->isChecked());
+void ViewItems::savePlayable() {
+    settings_.setValue(kPlayableKey, actions_.playable->isChecked() ? kTrue : kFalse);
 }
 
 }  // namespace morvello

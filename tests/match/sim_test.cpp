@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "run_command.h"
 #include "sim_options.h"
 #include "temp_folder.h"
@@ -61,6 +63,13 @@ std::filesystem::path writeDecks(const std::vector<std::string>& lines,
     return path;
 }
 
+// A FIFO nobody writes: reading it would wait for ever.
+std::filesystem::path fifo() {
+    const auto path = scratch() / "fifo";
+    if (!std::filesystem::exists(path)) mkfifo(path.c_str(), 0600);
+    return path;
+}
+
 std::string orderedDeck(bool commas) {
     std::string deck;
     for (int c = 40; c >= 1; --c) deck += std::to_string(c) + (c > 1 ? (commas ? "," : "  ") : "");
@@ -93,6 +102,8 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
         "--decks /nonexistent/file",
         "--decks " + folder,
         "--decks /dev/null",
+        "--decks /dev/zero",
+        "--decks " + fifo().string(),
         "--decks " + writeDecks({}, "empty").string(),
         "--decks " + writeDecks({"", " ", ""}, "blank").string(),
         "--decks " + writeDecks({wrapsToCard1}, "wraps").string()};

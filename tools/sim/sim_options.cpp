@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <limits>
 #include <sstream>
 
 #include "cards/shuffle.h"
+#include "files/kept_file.h"
 
 namespace morvello::sim {
 namespace {
@@ -21,22 +21,36 @@ bool toNumber(const std::string& text, long& value) {
     return ec == std::errc() && ptr == end;
 }
 
-// The whole text of a regular file (a FIFO or a device such as /dev/null is
-// read as the stream it gives); a folder is refused.
+// The longest line a deck takes ("40, " forty times) with room to spare, and
+// the most decks a file may hold.
+constexpr std::size_t kLongestDeckLine = 256;
+constexpr std::size_t kMostDecks = 100000;
+constexpr files::ReadBound kDeckFileBound{kMostDecks * kLongestDeckLine, kLongestDeckLine};
+
+// The whole text of a regular file. Anything else (a link, a FIFO, a device, a
+// folder) is refused without waiting on it, as is a file larger than its bound.
 std::string readFile(const std::string& path, std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "deck file " + path + " is a folder";
-        return {};
+    const files::ReadResult read = files::readKeptFile(path, kDeckFileBound);
+    switch (read.state) {
+        case files::FileState::Missing:
+            error = "cannot read deck file " + path + ": no such file";
+            break;
+        case files::FileState::NotRegular:
+            error = "deck file " + path + " is not a regular file";
+            break;
+        case files::FileState::Unreadable:
+            error = "cannot read deck file " + path + ": " + std::strerror(read.error);
+            break;
+        case files::FileState::Regular:
+            if (read.whole) break;
+            error = read.text.size() == kDeckFileBound.bytes
+                        ? "deck file " + path + " holds more than " + std::to_string(kMostDecks) +
+                              " decks"
+                        : "deck file " + path + " has a line longer than " +
+                              std::to_string(kLongestDeckLine) + " characters";
+            break;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read deck file " + path;
-        return {};
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return error.empty() ? read.text : std::string();
 }
 
 // Every item between commas must be a deal number, the first and the last too.
