@@ -149,6 +149,24 @@ void syncFolder(const std::string& folder) {
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
+std::filesystem::path folderOf(const std::string& path) {
+    const std::filesystem::path file(path);
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// Writes bytes to a new temporary file named from the template and flushes it to
+// disk. Returns 0, or the errno that stopped it (the temporary file then removed).
+int writeTemporary(std::string& temporary, std::string_view bytes, mode_t mode) {
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0) return errno;
+    // Permissions are kept where the file system keeps them (not on a FAT stick).
+    ::fchmod(fd.get(), mode);
+    int error = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 ? 0 : errno;
+    if (!fd.close() && error == 0) error = errno;
+    if (error != 0) ::unlink(temporary.c_str());
+    return error;
+}
+
 bool isTemporaryName(std::string_view name, std::string_view file) {
     if (name.size() != file.size() + 1 + kTemporaryLetters || !name.starts_with(file) ||
         name[file.size()] != '.')
@@ -214,40 +232,27 @@ SaveResult replaceKeptFile(const std::string& path, std::string_view bytes) {
     // A file the program may not read or write is not its to replace.
     if (exists && ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) != 0)
         return failed(errno);
-    const std::filesystem::path file(path);
-    const std::string folder =
-        file.has_parent_path() ? file.parent_path().string() : std::string(".");
+    const std::filesystem::path folder = folderOf(path);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) return failed(ec.value());
 
     std::string temporary = path + std::string(kTemporarySuffix);
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0) return failed(errno);
-    const bool written = writeAll(fd.get(), bytes) &&
-                         ::fchmod(fd.get(), modeFor(exists ? &old : nullptr)) == 0 &&
-                         ::fsync(fd.get()) == 0;
-    const int error = errno;
-    if (!fd.close() || !written) {
-        const int closeError = written ? errno : error;
-        ::unlink(temporary.c_str());
-        return failed(closeError);
-    }
+    if (const int error = writeTemporary(temporary, bytes, modeFor(exists ? &old : nullptr)))
+        return failed(error);
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
+        const int error = errno;
         ::unlink(temporary.c_str());
-        return failed(renameError);
+        return failed(error);
     }
-    syncFolder(folder);
+    syncFolder(folder.string());
     return {SaveState::Saved, 0};
 }
 
 void removeLeftovers(const std::string& path) {
-    const std::filesystem::path file(path);
-    const std::string name = file.filename().string();
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const std::string name = std::filesystem::path(path).filename().string();
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+    for (std::filesystem::directory_iterator it(folderOf(path), ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string entry = it->path().filename().string();
         if (!isTemporaryName(entry, name) && !isLockName(entry, name)) continue;
