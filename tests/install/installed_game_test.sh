@@ -52,11 +52,13 @@ trap 'kill "$xserver" 2>/dev/null; rm -rf "$work"' EXIT
 read -r -t 60 display <&"${XSERVER[0]}" || fail "Xvfb did not start"
 
 # The game runs until it waits for the human's first card: by then the dealer was
-# chosen by itself, a deck shuffled and saved, and the sound board started.
+# chosen by itself, a deck shuffled and saved, and the sound board started. With
+# no session bus the toolkit would start one on the fresh display, and that
+# writes into HOME: the bus is switched off.
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 events=$work/events
-env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+env -i PATH="$PATH" DBUS_SESSION_BUS_ADDRESS=disabled: HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
     DISPLAY=":$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
     MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \
     "$program" >"$events" 2>"$work/errors" &
