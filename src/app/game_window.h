@@ -45,7 +45,7 @@ struct WindowOptions {
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
-    MainOptions main;
+    MatchOptions main;
 };
 
 // The menu items whose captions, check marks and enabled states the game sets.
@@ -55,12 +55,12 @@ struct GameMenus {
     QAction* continueItem = nullptr;
     QAction* rules = nullptr;
     QMenu* playRate = nullptr;
-    std::array<QAction*, 4> velocita{};  // items 1..3
+    std::array<QAction*, 4> playRates{};  // items 1..3
     QAction* personalize = nullptr;
     QMenu* call = nullptr;
     std::array<QAction*, 3> callYes{};  // items 1..2
     QMenu* score = nullptr;
-    std::array<QAction*, 2> punti{};
+    std::array<QAction*, 2> matchTargets{};
     std::array<QAction*, 2> rustle{};
     QMenu* music = nullptr;
     QAction* noMusic = nullptr;
@@ -78,8 +78,8 @@ class GameWindow : public QMainWindow, private TableHost {
     explicit GameWindow(WindowOptions options);
     ~GameWindow() override;
 
-    // Form_Load: reads the configuration and shows it in the menus.
-    void Form_Load();
+    // setUp: reads the configuration and shows it in the menus.
+    void setUp();
 
     const GameState& state() const { return match_.state(); }
     Match& match() { return match_; }
@@ -105,14 +105,14 @@ class GameWindow : public QMainWindow, private TableHost {
     static QSize openingTableArea(QSize available);
 
     // The menu handlers.
-    void menu_replay_Click();
-    void menu_NewGame_Click();
-    void continue_Click();
-    void velocita_gioco_Click(int index);
-    void menu_call_yes_Click(int index);
-    void menu_punti_Click(int index);
-    void help_Click();
-    void menu_quit_Click();
+    void replayAnswer();
+    void onNewGame();
+    void onContinue();
+    void setPlayRate(int index);
+    void setWhoDeclares(int index);
+    void setMatchTarget(int index);
+    void showDeclarationsHelp();
+    void onQuit();
     // The View menu: the statistics, and the review of the last settled deal.
     void showStatistics();
     void reviewLastDeal();
@@ -126,7 +126,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
     void saveConfig(const GameState& g) override;
-    void lateSignalChoice(int item) override { match_.List1_Click(item); }
+    void lateSignalChoice(int item) override { match_.pickLateSignal(item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();
@@ -142,14 +142,14 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildStatusLine();
     void waitStarts(Awaited what);
     void rebuildSongItems();
-    void Form_Activate();
+    void onFirstShow();
     void matchEnded();
     void showFailure(const QString& what);
     void afterFirstPaint();
     void fillPanels();
     void startSound();
     void printMusicMenu() const;
-    void Timer3_Timer();
+    void tickClock();
     void openMessage(const QString& title, const QString& text, std::function<void()> done);
     void endProgram();
 
@@ -173,12 +173,12 @@ class GameWindow : public QMainWindow, private TableHost {
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;
-    std::optional<StatisticsStore> statisticsStore_;  // read by Form_Load
+    std::optional<StatisticsStore> statisticsStore_;  // read by setUp
     std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };
 
-// Form_Load's screen check: the screen must hold 829 x 624 pixels.
+// setUp's screen check: the screen must hold 829 x 624 pixels.
 bool screenLargeEnough(QSize available);
 
 }  // namespace morvello

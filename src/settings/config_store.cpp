@@ -117,7 +117,7 @@ void ConfigStore::removeStaleTemporaries() const {
     }
 }
 
-void ConfigStore::Set_Read(GameState& g, SoundChoices& sound) const {
+void ConfigStore::readConfig(GameState& g, SoundChoices& sound) const {
     try {
         removeStaleTemporaries();
         reportProgramFile();
@@ -128,7 +128,7 @@ void ConfigStore::Set_Read(GameState& g, SoundChoices& sound) const {
     }
 }
 
-bool ConfigStore::Set_Write(const GameState& g, const SoundChoices& sound) const {
+bool ConfigStore::writeConfig(const GameState& g, const SoundChoices& sound) const {
     const QString path = writePath();
     files::SaveResult saved;
     try {

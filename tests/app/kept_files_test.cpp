@@ -87,12 +87,12 @@ std::vector<KeptFile> keptFiles() {
              [](const QString& folder) {
                  GameState g;
                  g.playRate = 3;
-                 return ConfigStore(folder, {}).Set_Write(g, SoundChoices{});
+                 return ConfigStore(folder, {}).writeConfig(g, SoundChoices{});
              },
              [](const QString& folder) {
                  GameState g;
                  SoundChoices sound;
-                 ConfigStore(folder, {}).Set_Read(g, sound);
+                 ConfigStore(folder, {}).readConfig(g, sound);
                  return g.playRate == 3;
              },
              {}},

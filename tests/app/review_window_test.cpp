@@ -29,7 +29,7 @@ WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
 class ViewMenu : public ::testing::Test {
   protected:
     ViewMenu() : window_((testing::qtApp(), selfPlayingOptions(dir_))) {
-        window_.Form_Load();
+        window_.setUp();
         window_.resize(1024, 800);
         window_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
