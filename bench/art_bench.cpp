@@ -12,8 +12,8 @@ constexpr QSize kCard(96, 153);
 
 void drawDeck(morvello::CardArt& art, qreal dpr) {
     for (int code = 1; code <= 40; ++code) benchmark::DoNotOptimize(art.face(code, kCard, dpr));
-    benchmark::DoNotOptimize(art.dorsov(kCard, dpr));
-    benchmark::DoNotOptimize(art.dorsoo(kCard.transposed(), dpr));
+    benchmark::DoNotOptimize(art.uprightBack(kCard, dpr));
+    benchmark::DoNotOptimize(art.sidewaysBack(kCard.transposed(), dpr));
 }
 
 // A fresh loader: the SVG files are read and parsed, then every picture drawn.

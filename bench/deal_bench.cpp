@@ -9,22 +9,22 @@
 namespace morvello {
 namespace {
 
-// Plays `deals` deals in one run of Main: Continue after every deal, New Game
+// Plays `deals` deals in one run of playMatches: Continue after every deal, New Game
 // after a match is over, and the run ends when the deck source says so.
 void playDeals(benchmark::State& state) {
     for (auto _ : state) {
         HeadlessTable table;
         ShuffleEngine engine(42);
         long left = state.range(0);
-        MainOptions options{[&](Deck& deck) {
-                                if (left-- == 0) return false;
-                                Mescola(deck, engine);
-                                return true;
-                            },
-                            Byte{1}, true};
+        MatchOptions options{[&](Deck& deck) {
+                                 if (left-- == 0) return false;
+                                 shuffleDeck(deck, engine);
+                                 return true;
+                             },
+                             Byte{1}, true};
         Match match(table, table, std::move(options));
         table.watch(match.state());
-        Task<> run = match.Main();
+        Task<> run = match.playMatches();
         run.start();
         benchmark::DoNotOptimize(match.state().matchTotal);
     }
@@ -36,7 +36,7 @@ void shuffle(benchmark::State& state) {
     Deck deck{};
     ShuffleEngine engine(1);
     for (auto _ : state) {
-        Mescola(deck, engine);
+        shuffleDeck(deck, engine);
         benchmark::DoNotOptimize(deck);
     }
 }

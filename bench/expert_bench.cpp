@@ -23,11 +23,11 @@ std::vector<GameState> positions() {
     std::vector<GameState> kept;
     for (int deal = 0; static_cast<int>(kept.size()) < kPositions; ++deal) {
         GameState g;
-        Mescola(g.deck, shuffle);
+        shuffleDeck(g.deck, shuffle);
         for (int i = 0; i < kCardCount; ++i)
             g.hands[i / 10 + 1][i % 10 + 1] = static_cast<Byte>(g.deck[i + 1]);
         rebuildHoldMap(g);
-        esamino_accuso(g);
+        recordDeclarations(g);
         g.turnSeat = g.leaderSeat = 1;
         const int stopAt = deal % 36 + 1;
         for (g.cardsPlayed = 1;; ++g.cardsPlayed) {
@@ -35,15 +35,15 @@ std::vector<GameState> positions() {
                 kept.push_back(g);
                 break;
             }
-            scelgo_carta_da_giocare(g);
+            chooseComputerCard(g);
             noteLackedSuit(g, g.turnSeat, g.cardToPlay);
             g.tableCards[g.turnSeat] = g.cardToPlay;
             if (g.cardsPlayed % 4 != 0) {
                 g.turnSeat = nextSeat(g.turnSeat);
                 continue;
             }
-            DETERMINO_TURNO(g);
-            attribuisco_punteggio(g);
+            resolveTrick(g);
+            creditTrickPoints(g);
             g.tableCards = {};
             g.trickSignals = {};
         }

@@ -94,18 +94,18 @@ MatchOutcome playMatch(const Options& options, long index) {
     const int expertCouple = static_cast<int>(index % 2);
     const std::uint32_t seed = pairSeed(options.seed, index / 2);
     StrengthTable table(expertCouple, outcome);
-    MainOptions main{[engine = ShuffleEngine(seed)](Deck& deck) mutable {
-                         Mescola(deck, engine);
-                         return true;
-                     },
-                     kFirstDealer, true};
+    MatchOptions main{[engine = ShuffleEngine(seed)](Deck& deck) mutable {
+                          shuffleDeck(deck, engine);
+                          return true;
+                      },
+                      kFirstDealer, true};
     for (Byte seat = 1; seat <= 4; ++seat) main.expertSeats[seat] = coupleOf(seat) == expertCouple;
     main.expertSamples = options.samples;
     main.expertSeed = seed;
     Match match(table, table, std::move(main));
     table.watch(match.state());
     match.addObserver(table);
-    Task<> run = match.Main();
+    Task<> run = match.playMatches();
     run.start();
     run.rethrowIfFailed();
     return outcome;

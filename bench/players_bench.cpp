@@ -21,7 +21,7 @@ std::vector<std::array<int, 41>> someDecks() {
     Deck deck{};
     std::vector<std::array<int, 41>> decks;
     for (int i = 0; i < kDecks; ++i) {
-        Mescola(deck, engine);
+        shuffleDeck(deck, engine);
         decks.push_back(deck);
     }
     return decks;
@@ -40,12 +40,12 @@ void playOut(GameState& g) {
         g.tableCards = {};
         g.trickSignals = {};
         for (int play = 0; play < 4; ++play) {
-            scelgo_carta_da_giocare(g);
+            chooseComputerCard(g);
             g.tableCards[g.turnSeat] = g.cardToPlay;
             if (play < 3) g.turnSeat = nextSeat(g.turnSeat);
         }
-        DETERMINO_TURNO(g);
-        attribuisco_punteggio(g);
+        resolveTrick(g);
+        creditTrickPoints(g);
     }
 }
 
@@ -55,7 +55,7 @@ void BM_ChoicesOfWholeDeals(benchmark::State& state) {
     int next = 0;
     for (auto _ : state) {
         dealOut(g, decks[next], static_cast<Byte>(next % 4 + 1));
-        esamino_accuso(g);
+        recordDeclarations(g);
         playOut(g);
         benchmark::DoNotOptimize(g.cardPoints);
         next = (next + 1) % kDecks;
@@ -74,7 +74,7 @@ void BM_WholeDealsWithoutChoosing(benchmark::State& state) {
     int next = 0;
     for (auto _ : state) {
         dealOut(g, decks[next], static_cast<Byte>(next % 4 + 1));
-        esamino_accuso(g);
+        recordDeclarations(g);
         for (int trick = 1; trick <= 10; ++trick) {
             g.tableCards = {};
             for (int play = 0; play < 4; ++play) {
@@ -82,8 +82,8 @@ void BM_WholeDealsWithoutChoosing(benchmark::State& state) {
                 g.tableCards[g.turnSeat] = g.cardToPlay;
                 if (play < 3) g.turnSeat = nextSeat(g.turnSeat);
             }
-            DETERMINO_TURNO(g);
-            attribuisco_punteggio(g);
+            resolveTrick(g);
+            creditTrickPoints(g);
         }
         benchmark::DoNotOptimize(g.cardPoints);
         next = (next + 1) % kDecks;

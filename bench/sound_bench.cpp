@@ -1,11 +1,11 @@
 // How quickly the sound procedures return to the game, on the real SDL2_mixer
 // device with SDL's dummy driver (it mixes in real time like a sound card).
-//   suona            starting a card sound; the sound is heard within one mixer
+//   playSegment            starting a card sound; the sound is heard within one mixer
 //                    buffer (reported as buffer_latency_ms)
-//   canzoni_Click    choosing a song: the caller only leaves the request
+//   chooseSong    choosing a song: the caller only leaves the request
 //   song_heard       choosing a song until it plays (opening the MIDI file loads
 //                    the soundfont, on the song thread)
-//   nomusic_Click    "None"
+//   chooseNoMusic    "None"
 //   first_sound_after_silence
 //                    a card sound played after 10 s of silence (the output has
 //                    rested): mixed_ms from the call to the first mixed buffer that
@@ -83,24 +83,24 @@ void timeEachCall(benchmark::State& state, Call call) {
     state.counters["max_us"] = took.back();
 }
 
-void suona(benchmark::State& state) {
+void playSegment(benchmark::State& state) {
     SoundBoard& board = *table().board;
     if (!table().audio->isOpen()) state.SkipWithError("no audio device");
-    timeEachCall(state, [&] { board.suona(kCardSound); });
+    timeEachCall(state, [&] { board.playSegment(kCardSound); });
     reportDevice(state);
 }
-BENCHMARK(suona)->Unit(benchmark::kMicrosecond);
+BENCHMARK(playSegment)->Unit(benchmark::kMicrosecond);
 
-void canzoni_Click(benchmark::State& state) {
+void chooseSong(benchmark::State& state) {
     SoundBoard& board = *table().board;
     const int songs = board.menu().songCount();
     if (songs == 0) state.SkipWithError("no songs");
     int next = 0;
-    timeEachCall(state, [&] { board.canzoni_Click(next++ % songs + 1); });
+    timeEachCall(state, [&] { board.chooseSong(next++ % songs + 1); });
     table().audio->settleSongs();
     reportDevice(state);
 }
-BENCHMARK(canzoni_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(chooseSong)->Unit(benchmark::kMicrosecond);
 
 void song_heard(benchmark::State& state) {
     SoundBoard& board = *table().board;
@@ -108,24 +108,24 @@ void song_heard(benchmark::State& state) {
     if (songs == 0) state.SkipWithError("no songs");
     int next = 0;
     for (auto _ : state) {
-        board.canzoni_Click(next++ % songs + 1);
+        board.chooseSong(next++ % songs + 1);
         table().audio->settleSongs();
     }
 }
 BENCHMARK(song_heard)->Unit(benchmark::kMillisecond);
 
-void nomusic_Click(benchmark::State& state) {
+void chooseNoMusic(benchmark::State& state) {
     SoundBoard& board = *table().board;
     for (auto _ : state) {
         state.PauseTiming();
-        board.canzoni_Click(1);
+        board.chooseSong(1);
         table().audio->settleSongs();
         state.ResumeTiming();
-        board.nomusic_Click();
+        board.chooseNoMusic();
     }
     table().audio->settleSongs();
 }
-BENCHMARK(nomusic_Click)->Unit(benchmark::kMicrosecond)->Iterations(20);
+BENCHMARK(chooseNoMusic)->Unit(benchmark::kMicrosecond)->Iterations(20);
 
 using Clock = std::chrono::steady_clock;
 
@@ -196,7 +196,7 @@ void first_sound_after_silence(benchmark::State& state) {
         std::this_thread::sleep_until(quietFrom + kSilence);
         listener.firstLoud = 0;
         const auto played = Clock::now();
-        board.suona(kCardSound);
+        board.playSegment(kCardSound);
         while (listener.firstLoud.load() == 0 && Clock::now() - played < kCap)
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         const double ms =
@@ -232,8 +232,8 @@ void sequence_gap(benchmark::State& state) {
     if (!audio.isOpen()) state.SkipWithError("no audio device");
     board.startUp();
     Mix_SetPostMix(&Listener::postMix, &listener);
-    board.canzoni_Click(1);
-    board.all_Click();
+    board.chooseSong(1);
+    board.chooseAllSongs();
     double worst = 0;
     double endToNext = 0;
     for (auto _ : state) {
@@ -249,7 +249,7 @@ void sequence_gap(benchmark::State& state) {
         state.SetIterationTime(gap / 1000);
         worst = std::max(worst, gap);
     }
-    board.nomusic_Click();
+    board.chooseNoMusic();
     audio.settleSongs();
     Mix_SetPostMix(nullptr, nullptr);
     state.counters["gap_ms_worst"] = worst;

@@ -21,12 +21,12 @@ class BoardPort final : public SoundPort {
                                    std::move(hooks.hideInfoPanel)}) {}
 
     void startUp() override { board_.startUp(); }
-    void suona(int segment) override { board_.suona(segment); }
-    void menu_card_rustle_Click(int index) override { board_.menu_card_rustle_Click(index); }
-    void menu_music_Click() override { board_.menu_music_Click(); }
-    void nomusic_Click() override { board_.nomusic_Click(); }
-    void all_Click() override { board_.all_Click(); }
-    void canzoni_Click(int index) override { board_.canzoni_Click(index); }
+    void playSegment(int segment) override { board_.playSegment(segment); }
+    void setCardRustle(int index) override { board_.setCardRustle(index); }
+    void musicMenuOpened() override { board_.musicMenuOpened(); }
+    void chooseNoMusic() override { board_.chooseNoMusic(); }
+    void chooseAllSongs() override { board_.chooseAllSongs(); }
+    void chooseSong(int index) override { board_.chooseSong(index); }
     const SoundMenu& menu() const override { return board_.menu(); }
 
   private:

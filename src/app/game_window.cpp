@@ -53,7 +53,7 @@ GameWindow::GameWindow(WindowOptions options)
       scene_(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
       view_(new ScaledView(&scene_, this)),
       table_(scene_, *this),
-      match_(table_, table_, options_.main),
+      match_(table_, table_, options_.match),
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
     table_.watch(match_.state());
@@ -87,7 +87,7 @@ GameWindow::GameWindow(WindowOptions options)
     buildPlayersMenu();
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
-    QObject::connect(&clock_, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    QObject::connect(&clock_, &QTimer::timeout, this, [this] { tickClock(); });
 }
 
 GameWindow::~GameWindow() {
@@ -97,23 +97,23 @@ GameWindow::~GameWindow() {
 
 // ---- start-up
 
-void GameWindow::Form_Load() {
+void GameWindow::setUp() {
     table_.parkAllCards();
-    if (options_.store) options_.store->Set_Read(match_.stateBeforeStart(), soundChoices_);
+    if (options_.store) options_.store->readConfig(match_.stateBeforeStart(), soundChoices_);
     if (!options_.statisticsFolder.isEmpty())
         stats_ = StatisticsStore(options_.statisticsFolder).load();
     updateMenus();
-    Timer3_Timer();
+    tickClock();
     clock_.start(1000);
 }
 
-void GameWindow::Form_Activate() {
-    root_ = match_.Main();
+void GameWindow::onFirstShow() {
+    root_ = match_.playMatches();
     root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); }, this);
     root_.start();
 }
 
-// Main runs for the life of the window: it ends only by a failure. The failure
+// playMatches runs for the life of the window: it ends only by a failure. The failure
 // is looked at once the failing step has unwound.
 void GameWindow::matchEnded() {
     QTimer::singleShot(0, this, [this] {
@@ -133,7 +133,7 @@ void GameWindow::showFailure(const QString& what) {
     openMessage("Morvello", kFailureMessage.arg(what), [this] { endProgram(); });
 }
 
-void GameWindow::Timer3_Timer() {
+void GameWindow::tickClock() {
     scene_.setClockText(QLocale::system().toString(QTime::currentTime(), "HH:mm:ss"));
 }
 
@@ -154,7 +154,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 // the title), the table's widgets, the panels' texts, the effects file and the
 // Music menu.
 void GameWindow::afterFirstPaint() {
-    Form_Activate();
+    onFirstShow();
     scene_.buildWidgets();
     fillPanels();
     startSound();
@@ -196,7 +196,7 @@ void GameWindow::endProgram() {
     QApplication::quit();
 }
 
-void GameWindow::menu_quit_Click() {
+void GameWindow::onQuit() {
     endProgram();
     close();
 }
@@ -252,13 +252,13 @@ void GameWindow::buildMenus() {
     menus_.about = menuBar()->addAction("&Info          ");
     connect(menus_.about, &QAction::triggered, this, [this] {
         fillPanels();
-        table_.menu_about_Click();
+        table_.showAbout();
     });
     menus_.help = menuBar()->addAction("&Help            ");
-    connect(menus_.help, &QAction::triggered, this, [this] { help_Click(); });
+    connect(menus_.help, &QAction::triggered, this, [this] { showDeclarationsHelp(); });
     menus_.quit = menuBar()->addAction("Quit");
     menus_.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(menus_.quit, &QAction::triggered, this, [this] { menu_quit_Click(); });
+    connect(menus_.quit, &QAction::triggered, this, [this] { onQuit(); });
 }
 
 // The View menu, after Sounds; made the first time an item is put in it.
@@ -275,18 +275,18 @@ void GameWindow::buildGameMenu() {
     QMenu* game = menuBar()->addMenu("&Game");
     menus_.replay = checkable(game, "Repeat the last hand");
     menus_.replay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(menus_.replay, &QAction::triggered, this, [this] { menu_replay_Click(); });
+    connect(menus_.replay, &QAction::triggered, this, [this] { onReplay(); });
     menus_.newGame = game->addAction("New Game");
     menus_.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(menus_.newGame, &QAction::triggered, this, [this] { menu_NewGame_Click(); });
+    connect(menus_.newGame, &QAction::triggered, this, [this] { onNewGame(); });
     menus_.continueItem = game->addAction("Continue");
     menus_.continueItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    connect(menus_.continueItem, &QAction::triggered, this, [this] { continue_Click(); });
+    connect(menus_.continueItem, &QAction::triggered, this, [this] { onContinue(); });
     menus_.rules = game->addAction("&Game rules");
     menus_.rules->setShortcut(QKeySequence(Qt::Key_F1));
     connect(menus_.rules, &QAction::triggered, this, [this] {
         fillPanels();
-        table_.menu_rules_Click();
+        table_.showRules();
     });
 }
 
@@ -295,25 +295,23 @@ void GameWindow::buildOptionsMenu() {
     menus_.playRate = options->addMenu("&Play rate");
     const char* rates[] = {"Low", "Middle", "High"};
     for (int i = 1; i <= 3; ++i) {
-        menus_.velocita[i] = checkable(menus_.playRate, rates[i - 1]);
-        connect(menus_.velocita[i], &QAction::triggered, this,
-                [this, i] { velocita_gioco_Click(i); });
+        menus_.playRates[i] = checkable(menus_.playRate, rates[i - 1]);
+        connect(menus_.playRates[i], &QAction::triggered, this, [this, i] { setPlayRate(i); });
     }
     menus_.personalize = options->addAction("&Personalize Playersi");
-    connect(menus_.personalize, &QAction::triggered, this,
-            [this] { names_.personalize_players_Click(); });
+    connect(menus_.personalize, &QAction::triggered, this, [this] { names_.openNamesPanel(); });
     menus_.call = options->addMenu("&Allow all to declare");
     const char* answers[] = {"Yes", "No"};
     for (int i = 1; i <= 2; ++i) {
         menus_.callYes[i] = checkable(menus_.call, answers[i - 1]);
-        connect(menus_.callYes[i], &QAction::triggered, this,
-                [this, i] { menu_call_yes_Click(i); });
+        connect(menus_.callYes[i], &QAction::triggered, this, [this, i] { setWhoDeclares(i); });
     }
     menus_.score = options->addMenu("&Score");
     const char* targets[] = {"21 points", "31 points"};
     for (int i = 0; i <= 1; ++i) {
-        menus_.punti[i] = checkable(menus_.score, targets[i]);
-        connect(menus_.punti[i], &QAction::triggered, this, [this, i] { menu_punti_Click(i); });
+        menus_.matchTargets[i] = checkable(menus_.score, targets[i]);
+        connect(menus_.matchTargets[i], &QAction::triggered, this,
+                [this, i] { setMatchTarget(i); });
     }
 }
 
@@ -323,22 +321,22 @@ void GameWindow::buildSoundsMenu() {
     for (int i = 0; i <= 1; ++i) {
         menus_.rustle[i] = checkable(rustle, kCardRustleItemCaptions[i]);
         connect(menus_.rustle[i], &QAction::triggered, this, [this, i] {
-            if (sound_) sound_->menu_card_rustle_Click(i);
+            if (sound_) sound_->setCardRustle(i);
             updateMenus();
         });
     }
     menus_.music = sounds->addMenu(kMusicMenuCaption);
     connect(menus_.music, &QMenu::aboutToShow, this, [this] {
-        if (sound_) sound_->menu_music_Click();
+        if (sound_) sound_->musicMenuOpened();
     });
     menus_.noMusic = checkable(menus_.music, kNoMusicCaption);
     connect(menus_.noMusic, &QAction::triggered, this, [this] {
-        if (sound_) sound_->nomusic_Click();
+        if (sound_) sound_->chooseNoMusic();
         updateMenus();
     });
     menus_.allSongs = checkable(menus_.music, kSequentialCaption);
     connect(menus_.allSongs, &QAction::triggered, this, [this] {
-        if (sound_) sound_->all_Click();
+        if (sound_) sound_->chooseAllSongs();
         updateMenus();
     });
 }
@@ -351,7 +349,7 @@ void GameWindow::rebuildSongItems() {
     for (int index = 1; index <= model.songCount(); ++index) {
         QAction* song = checkable(menus_.music, QString::fromStdString(model.song(index).caption));
         connect(song, &QAction::triggered, this, [this, index] {
-            sound_->canzoni_Click(index);
+            sound_->chooseSong(index);
             updateMenus();
         });
         menus_.songs.push_back(song);
@@ -369,14 +367,14 @@ void GameWindow::updateMenus() {
     menus_.call->setEnabled(m.allowDeclareEnabled);
     menus_.score->setEnabled(m.scoreEnabled);
     menus_.playRate->setEnabled(m.playRateEnabled);
-    for (int i = 1; i <= 3; ++i) menus_.velocita[i]->setChecked(g.playRate == i);
+    for (int i = 1; i <= 3; ++i) menus_.playRates[i]->setChecked(g.playRate == i);
     for (int i = 1; i <= 2; ++i) menus_.callYes[i]->setChecked(g.allowAllDeclare == i);
-    for (int i = 0; i <= 1; ++i) menus_.punti[i]->setChecked(g.scoreOption == i);
+    for (int i = 0; i <= 1; ++i) menus_.matchTargets[i]->setChecked(g.scoreOption == i);
     if (!sound_) return;
     const SoundMenu& model = sound_->menu();
     if (static_cast<int>(menus_.songs.size()) != model.songCount()) rebuildSongItems();
-    for (int i = 0; i <= 1; ++i) menus_.rustle[i]->setChecked(model.menu_card_rustle[i]);
-    menus_.noMusic->setChecked(model.nomusic);
+    for (int i = 0; i <= 1; ++i) menus_.rustle[i]->setChecked(model.rustleChecked[i]);
+    menus_.noMusic->setChecked(model.noMusic);
     menus_.allSongs->setChecked(model.all);
     for (int index = 1; index <= model.songCount(); ++index)
         menus_.songs[static_cast<std::size_t>(index - 1)]->setChecked(model.song(index).checked);
@@ -393,8 +391,8 @@ void GameWindow::openMessage(const QString& title, const QString& text,
     box->open();
 }
 
-void GameWindow::menu_replay_Click() {
-    switch (match_.menu_replay_Click()) {
+void GameWindow::onReplay() {
+    switch (match_.replayAnswer()) {
         case ReplayAnswer::Refused:
             updateMenus();
             openMessage("Morvello", QString::fromStdString(kNoHandMessage), nullptr);
@@ -412,24 +410,24 @@ void GameWindow::menu_replay_Click() {
 
 // A command the controller is not waiting for (New Game during a deal) changes
 // nothing; the menus show the state again.
-void GameWindow::menu_NewGame_Click() {
+void GameWindow::onNewGame() {
     if (!table_.commandGiven(Command::NewGame)) updateMenus();
 }
 
-void GameWindow::continue_Click() {
+void GameWindow::onContinue() {
     if (!table_.commandGiven(Command::Continue)) updateMenus();
 }
 
-void GameWindow::velocita_gioco_Click(int index) {
-    match_.velocita_gioco_Click(index);
+void GameWindow::setPlayRate(int index) {
+    match_.setPlayRate(index);
 }
 
-void GameWindow::menu_call_yes_Click(int index) {
-    match_.menu_call_yes_Click(index);
+void GameWindow::setWhoDeclares(int index) {
+    match_.setWhoDeclares(index);
 }
 
-void GameWindow::menu_punti_Click(int index) {
-    match_.menu_punti_Click(index);
+void GameWindow::setMatchTarget(int index) {
+    match_.setMatchTarget(index);
 }
 
 void GameWindow::showStatistics() {
@@ -459,7 +457,7 @@ void GameWindow::saveStatistics() {
     statisticsUnsaved_ = !saved;  // said once until a save succeeds again
 }
 
-void GameWindow::help_Click() {
+void GameWindow::showDeclarationsHelp() {
     openMessage(kHelpTitle, QString::fromStdString(withLineBreaks(declarationsHelp())), nullptr);
 }
 
@@ -467,11 +465,11 @@ void GameWindow::help_Click() {
 
 // The sound board's segments come in the order of the game's sounds.
 void GameWindow::playSound(Sound sound) {
-    if (sound_) sound_->suona(static_cast<int>(sound));
+    if (sound_) sound_->playSegment(static_cast<int>(sound));
 }
 
 void GameWindow::saveConfig(const GameState& g) {
-    if (options_.store) options_.store->Set_Write(g, soundChoices_);
+    if (options_.store) options_.store->writeConfig(g, soundChoices_);
 }
 
 }  // namespace morvello

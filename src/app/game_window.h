@@ -44,7 +44,7 @@ struct WindowOptions {
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
-    MainOptions main;
+    MatchOptions match;
 };
 
 // The menu items whose captions, check marks and enabled states the game sets.
@@ -54,12 +54,12 @@ struct GameMenus {
     QAction* continueItem = nullptr;
     QAction* rules = nullptr;
     QMenu* playRate = nullptr;
-    std::array<QAction*, 4> velocita{};  // items 1..3
+    std::array<QAction*, 4> playRates{};  // items 1..3
     QAction* personalize = nullptr;
     QMenu* call = nullptr;
     std::array<QAction*, 3> callYes{};  // items 1..2
     QMenu* score = nullptr;
-    std::array<QAction*, 2> punti{};
+    std::array<QAction*, 2> matchTargets{};
     std::array<QAction*, 2> rustle{};
     QMenu* music = nullptr;
     QAction* noMusic = nullptr;
@@ -77,8 +77,8 @@ class GameWindow : public QMainWindow, private TableHost {
     explicit GameWindow(WindowOptions options);
     ~GameWindow() override;
 
-    // Form_Load: reads the configuration and shows it in the menus.
-    void Form_Load();
+    // setUp: reads the configuration and shows it in the menus.
+    void setUp();
 
     const GameState& state() const { return match_.state(); }
     Match& match() { return match_; }
@@ -104,14 +104,14 @@ class GameWindow : public QMainWindow, private TableHost {
     static QSize openingTableArea(QSize available);
 
     // The menu handlers.
-    void menu_replay_Click();
-    void menu_NewGame_Click();
-    void continue_Click();
-    void velocita_gioco_Click(int index);
-    void menu_call_yes_Click(int index);
-    void menu_punti_Click(int index);
-    void help_Click();
-    void menu_quit_Click();
+    void onReplay();
+    void onNewGame();
+    void onContinue();
+    void setPlayRate(int index);
+    void setWhoDeclares(int index);
+    void setMatchTarget(int index);
+    void showDeclarationsHelp();
+    void onQuit();
     // The View menu: the statistics, and the review of the last settled deal.
     void showStatistics();
     void reviewLastDeal();
@@ -125,7 +125,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
     void saveConfig(const GameState& g) override;
-    void lateSignalChoice(int item) override { match_.List1_Click(item); }
+    void lateSignalChoice(int item) override { match_.pickLateSignal(item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();
@@ -141,14 +141,14 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildStatusLine();
     void waitStarts(Awaited what);
     void rebuildSongItems();
-    void Form_Activate();
+    void onFirstShow();
     void matchEnded();
     void showFailure(const QString& what);
     void afterFirstPaint();
     void fillPanels();
     void startSound();
     void printMusicMenu() const;
-    void Timer3_Timer();
+    void tickClock();
     void openMessage(const QString& title, const QString& text, std::function<void()> done);
     void endProgram();
 
@@ -177,7 +177,7 @@ class GameWindow : public QMainWindow, private TableHost {
     Task<> root_;  // destroyed first: the controller never outlives the table
 };
 
-// Form_Load's screen check: the screen must hold 829 x 624 pixels.
+// setUp's screen check: the screen must hold 829 x 624 pixels.
 bool screenLargeEnough(QSize available);
 
 }  // namespace morvello

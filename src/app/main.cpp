@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);
 
     morvello::GameWindow window(optionsFromEnvironment());
-    window.Form_Load();
+    window.setUp();
     const morvello::WindowPlace place = morvello::WindowPlace::forThisUser();
     if (!place.restore(window)) {
         const QSize area = morvello::GameWindow::openingTableArea(available);

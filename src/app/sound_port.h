@@ -13,7 +13,7 @@ namespace morvello {
 class SoundPort {
   public:
     struct Hooks {
-        std::function<void()> saveConfig;     // Set_Write
+        std::function<void()> saveConfig;     // config.qvr written whole
         std::function<void()> menuChanged;    // check marks or song items changed
         std::function<void()> hideInfoPanel;  // the sound menus hide the information panel
     };
@@ -21,12 +21,12 @@ class SoundPort {
     virtual ~SoundPort() = default;
     // Builds the Music menu, restores the check marks, opens the effects file.
     virtual void startUp() = 0;
-    virtual void suona(int segment) = 0;
-    virtual void menu_card_rustle_Click(int index) = 0;
-    virtual void menu_music_Click() = 0;
-    virtual void nomusic_Click() = 0;
-    virtual void all_Click() = 0;
-    virtual void canzoni_Click(int index) = 0;
+    virtual void playSegment(int segment) = 0;
+    virtual void setCardRustle(int index) = 0;
+    virtual void musicMenuOpened() = 0;
+    virtual void chooseNoMusic() = 0;
+    virtual void chooseAllSongs() = 0;
+    virtual void chooseSong(int index) = 0;
     virtual const SoundMenu& menu() const = 0;
 };
 

@@ -20,11 +20,11 @@ inline constexpr int kTricksPerDeal = 10;
 namespace detail {
 // Value and suit of every entry a hand, the deck or the table can hold (a code
 // 0..40, or a played entry up to 140), looked up rather than divided out.
-constexpr Byte valueOf(int entry) {
+constexpr Byte entryValue(int entry) {
     const int v = entry % 10;
     return static_cast<Byte>(v == 0 ? 10 : v);
 }
-constexpr Byte suitOf(int entry) {
+constexpr Byte entrySuit(int entry) {
     return static_cast<Byte>(entry / 10 + 1 - (entry % 10 == 0 ? 1 : 0));
 }
 template <Byte (*of)(int)>
@@ -33,17 +33,17 @@ constexpr std::array<Byte, 256> tableOf() {
     for (int entry = 0; entry < 256; ++entry) table[entry] = of(entry);
     return table;
 }
-inline constexpr std::array<Byte, 256> kValues = tableOf<valueOf>();
-inline constexpr std::array<Byte, 256> kSuits = tableOf<suitOf>();
+inline constexpr std::array<Byte, 256> kValues = tableOf<entryValue>();
+inline constexpr std::array<Byte, 256> kSuits = tableOf<entrySuit>();
 }  // namespace detail
 
-// Card value 1..10; a remainder of 0 reads as 10, so ValCarta(0) is 10 (a king).
-constexpr Byte ValCarta(int card) {
+// Card value 1..10; a remainder of 0 reads as 10, so valueOf(0) is 10 (a king).
+constexpr Byte valueOf(int card) {
     return detail::kValues[static_cast<Byte>(card)];
 }
 
-// Suit 1..4 of a code 1..40; Seme(0) is 0, a played entry gives its suit plus 10.
-constexpr Byte Seme(int card) {
+// Suit 1..4 of a code 1..40; suitOf(0) is 0, a played entry gives its suit plus 10.
+constexpr Byte suitOf(int card) {
     return detail::kSuits[static_cast<Byte>(card)];
 }
 
@@ -83,7 +83,7 @@ constexpr Byte rankPosition(int value) {
 inline constexpr std::array<Byte, 11> kCardThirds = {0, 3, 1, 1, 0, 0, 0, 0, 1, 1, 1};
 
 constexpr int cardThirds(int card) {
-    return kCardThirds[ValCarta(card)];
+    return kCardThirds[valueOf(card)];
 }
 
 // Seats: 1 human (bottom), 2 right, 3 partner (top), 4 left. Play passes to n + 1.

@@ -13,7 +13,7 @@ inline const std::array<std::string, 11> cardValueNames{
 
 inline std::string cardName(int card) {
     if (card < 1 || card > kCardCount) return {};
-    return cardValueNames[ValCarta(card)] + " of " + suitNames[Seme(card)];
+    return cardValueNames[valueOf(card)] + " of " + suitNames[suitOf(card)];
 }
 
 }  // namespace morvello

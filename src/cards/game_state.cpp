@@ -11,7 +11,7 @@ void growDealScores(GameState& g) {
     g.dealScoreB.resize(size, 0);
 }
 
-void Azzera(GameState& g) {
+void resetMatch(GameState& g) {
     g.cardsPlayed = 0;
     g.trickNumber = 0;
     g.cardToPlay = 0;
@@ -39,7 +39,7 @@ void Azzera(GameState& g) {
     g.matchTotal = {};
 }
 
-void ord_massimo(GameState& g) {
+void decideDealer(GameState& g) {
     g.dealerSeat = 0;
     for (int i = 1; i <= 4; ++i) g.seatOrder[i] = static_cast<Byte>(i);
     bool swapped = true;

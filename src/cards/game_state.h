@@ -16,8 +16,8 @@ namespace morvello {
 // State of the dealer choice, as the deck click and the names panel see it.
 enum class Phase {
     None,                // no choice running: deck clicks are ignored
-    SceltaCartaro,       // the choice is running: deck clicks draw
-    SceltaCartaroAgain,  // names were confirmed during the choice: start it again
+    DealerChoice,        // the choice is running: deck clicks draw
+    DealerChoiceAgain,   // names were confirmed during the choice: start it again
     PersonalizePlayers,  // the names panel is open: deck clicks are ignored
 };
 
@@ -164,14 +164,14 @@ inline int& dealScore(GameState& g, int couple) {
 
 // New game: resets the state of a match, keeping the dealer, the deck, the names
 // and the options.
-void Azzera(GameState& g);
+void resetMatch(GameState& g);
 
 // Decides the dealer from drawValues: the seat with the single highest value, or
 // 0 on a tie for the highest. Leaves drawValues sorted.
-void ord_massimo(GameState& g);
+void decideDealer(GameState& g);
 
 // The first slot of turnSeat's hand holding the unplayed card (suit, value); 0 if none.
-inline Byte Trovo_Carta(const GameState& g, int value, int suit) {
+inline Byte findSlot(const GameState& g, int suit, int value) {
     if ((g.holdMap[g.turnSeat][suit] & valueBit(value)) == 0) return 0;
     return g.slotOf[cardCode(suit, value)];
 }
@@ -182,10 +182,10 @@ void rebuildHoldMap(GameState& g);
 
 // holdMap's marks for one card: taken into a hand, or gone from it.
 inline void markHeld(GameState& g, Byte seat, Byte card) {
-    g.holdMap[seat][Seme(card)] |= valueBit(ValCarta(card));
+    g.holdMap[seat][suitOf(card)] |= valueBit(valueOf(card));
 }
 inline void markGone(GameState& g, Byte seat, Byte card) {
-    g.holdMap[seat][Seme(card)] &= static_cast<SuitMask>(~valueBit(ValCarta(card)));
+    g.holdMap[seat][suitOf(card)] &= static_cast<SuitMask>(~valueBit(valueOf(card)));
 }
 
 // Puts a card in a slot of the seat's hand, marked in holdMap.

@@ -6,11 +6,11 @@
 namespace morvello {
 namespace {
 
-// Seme of a played entry is its suit plus 10, so played cards sort after held ones.
+// suitOf of a played entry is its suit plus 10, so played cards sort after held ones.
 constexpr std::array<Byte, 141> makeOrderKeys() {
     std::array<Byte, 141> keys{};
     for (int entry = 0; entry <= 140; ++entry)
-        keys[entry] = static_cast<Byte>(Seme(entry) * 12 + rankPosition(ValCarta(entry)));
+        keys[entry] = static_cast<Byte>(suitOf(entry) * 12 + rankPosition(valueOf(entry)));
     return keys;
 }
 constexpr std::array<Byte, 141> kOrderKeys = makeOrderKeys();

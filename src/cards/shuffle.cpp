@@ -5,7 +5,7 @@
 
 namespace morvello {
 
-void Mescola(Deck& deck, ShuffleEngine& engine) {
+void shuffleDeck(Deck& deck, ShuffleEngine& engine) {
     // Each place takes one of the cards still in the pool, each with the same
     // chance: a uniform permutation in 40 draws.
     std::array<int, kCardCount + 1> pool{};

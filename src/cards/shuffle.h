@@ -1,4 +1,4 @@
-// Mescola: a new random order of the 40 cards in deck.
+// shuffleDeck: a new random order of the 40 cards in deck.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ using ShuffleEngine =
 
 // Fills the 40 places of deck one by one with a card drawn at random from those
 // still in the pool: a uniform permutation of 1..40.
-void Mescola(Deck& deck, ShuffleEngine& engine);
+void shuffleDeck(Deck& deck, ShuffleEngine& engine);
 
 // An engine seeded from the time of day, as the game reseeds before every shuffle.
 ShuffleEngine timeOfDayEngine();

@@ -17,7 +17,7 @@ std::string formatScore(int value);
 // How many earlier deals the sheet lists at most; a longer match lists its latest.
 inline constexpr int kSheetHistoryRows = 9;
 
-// The sheet for the deal just settled (risultato has run): drawn over whatever
+// The sheet for the deal just settled (finishDeal has run): drawn over whatever
 // the table shows, with the names' font size 10 still in effect.
 std::vector<DrawOp> scoreSheetDrawing(const GameState& g, bool gameOver);
 

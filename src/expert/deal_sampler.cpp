@@ -15,7 +15,7 @@ struct FreeCard {
 };
 
 bool mayTake(const SeatKnowledge& k, Byte seat, Byte card) {
-    return (k.lackedSuits[seat] & (1U << Seme(card))) == 0 &&
+    return (k.lackedSuits[seat] & (1U << suitOf(card))) == 0 &&
            (k.notDealt[seat] & cardBit(card)) == 0;
 }
 

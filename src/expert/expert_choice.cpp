@@ -13,12 +13,12 @@ namespace {
 // holds any. The classic strategy's card comes first, so it wins a tie.
 std::vector<Byte> legalCards(const GameState& g, Byte seat, Byte classicCard) {
     std::vector<Byte> own, suited;
-    const int led = seat == g.leaderSeat ? 0 : Seme(g.tableCards[g.leaderSeat]);
+    const int led = seat == g.leaderSeat ? 0 : suitOf(g.tableCards[g.leaderSeat]);
     for (int slot = 1; slot <= 10; ++slot) {
         const Byte card = g.hands[seat][slot];
         if (card < 1 || card > kCardCount) continue;
         own.push_back(card);
-        if (Seme(card) == led) suited.push_back(card);
+        if (suitOf(card) == led) suited.push_back(card);
     }
     std::vector<Byte> legal{classicCard};
     for (const Byte card : suited.empty() ? own : suited)
@@ -28,7 +28,7 @@ std::vector<Byte> legalCards(const GameState& g, Byte seat, Byte classicCard) {
 
 Byte classicChoice(const GameState& g) {
     GameState copy = g;
-    scelgo_carta_da_giocare(copy);
+    chooseComputerCard(copy);
     return copy.cardToPlay;
 }
 

@@ -17,7 +17,7 @@ inline constexpr int kDefaultExpertSamples = 1000;
 // sampled deals. With no consistent deal found it keeps the classic strategy's card.
 Byte expertCard(const SeatKnowledge& k, int samples, std::mt19937& engine);
 
-// turnSeat chooses as the Expert and gives the card up as scelgo_carta_da_giocare
+// turnSeat chooses as the Expert and gives the card up as chooseComputerCard
 // does: cardToPlay and chosenSlot set, the card marked played, the signal given.
 void expertChooses(GameState& g, int samples, std::mt19937& engine);
 

@@ -19,8 +19,8 @@ void endOfPlay(GameState& g) {
         return;
     }
     ++g.trickNumber;
-    DETERMINO_TURNO(g);
-    attribuisco_punteggio(g);
+    resolveTrick(g);
+    creditTrickPoints(g);
     g.trickSignals = {};
     g.tableCards = {};
 }
@@ -29,8 +29,8 @@ void markDealtTops(GameState& g, Byte seat) {
     for (int slot = 1; slot <= 10; ++slot) {
         const int entry = g.hands[seat][slot];
         const int card = isPlayed(entry) ? entry - kPlayedMark : entry;
-        if (card >= 1 && card <= kCardCount && ValCarta(card) <= 3)
-            g.topDealt[seat][ValCarta(card)][Seme(card)] = 1;
+        if (card >= 1 && card <= kCardCount && valueOf(card) <= 3)
+            g.topDealt[seat][valueOf(card)][suitOf(card)] = 1;
     }
 }
 
@@ -38,9 +38,9 @@ void markDealtTops(GameState& g, Byte seat) {
 void answerKnock(GameState& g, Byte card) {
     const Byte t = g.turnSeat;
     const Byte partner = g.partnerOf[t];
-    g.leadSuit = Seme(g.tableCards[partner]);
+    g.leadSuit = suitOf(g.tableCards[partner]);
     g.trickSignals[partner] = kNoSignal;
-    if (Seme(card) == g.leadSuit && Quante(g, g.leadSuit) >= 2) g.returnSuit[t] = g.leadSuit;
+    if (suitOf(card) == g.leadSuit && countHeld(g, g.leadSuit) >= 2) g.returnSuit[t] = g.leadSuit;
 }
 
 }  // namespace
@@ -64,19 +64,19 @@ GameState sampledState(const SeatKnowledge& k, const SampledHands& hands) {
 
 void giveUpCard(GameState& g, Byte card, Byte classicCard) {
     if (card == classicCard) {
-        scelgo_carta_da_giocare(g);
+        chooseComputerCard(g);
         return;
     }
     const Byte t = g.turnSeat;
-    const Byte suit = Seme(card);
+    const Byte suit = suitOf(card);
     if (t == g.leaderSeat) {
         g.leadSuit = suit;
         if (g.returnSuit[t] == suit) g.returnSuit[t] = 0;
         holdingSignal(g, suit);
     } else {
-        g.leadSuit = Seme(g.tableCards[g.leaderSeat]);
+        g.leadSuit = suitOf(g.tableCards[g.leaderSeat]);
         if (g.trickSignals[g.partnerOf[t]] == kBusso) answerKnock(g, card);
-        if (suit == Seme(g.tableCards[g.leaderSeat])) holdingSignal(g, suit);
+        if (suit == suitOf(g.tableCards[g.leaderSeat])) holdingSignal(g, suit);
     }
     g.chosenSlot = g.slotOf[card];
     g.cardToPlay = card;
@@ -90,7 +90,7 @@ int playOutWith(GameState g, Byte card, Byte classicCard) {
     endOfPlay(g);
     while (g.cardsPlayed < kCardCount) {
         ++g.cardsPlayed;
-        scelgo_carta_da_giocare(g);
+        chooseComputerCard(g);
         g.tableCards[g.turnSeat] = g.cardToPlay;
         endOfPlay(g);
     }

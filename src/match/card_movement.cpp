@@ -15,12 +15,12 @@ bool humanChoosesSignal(const GameState& g, const MatchIo& io) {
            g.trickNumber < kTricksPerDeal;
 }
 
-// busso: a knock is shown on any card but a 3.
+// A knock is shown on any card but a 3.
 bool knockShown(const GameState& g, Byte signal) {
-    return signal == kBusso && ValCarta(g.cardToPlay) != 3;
+    return signal == kBusso && valueOf(g.cardToPlay) != 3;
 }
 
-// liscio and striscio: a follower's Volo and Striscio are shown only when every
+// A follower's Volo and Striscio are shown only when every
 // player may declare.
 bool holdingSignalShown(const GameState& g, Byte signal) {
     const bool holding = signal == kVolo || signal == kStriscio;
@@ -54,7 +54,7 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 
 }  // namespace
 
-Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
+Wait<> moveCardToTable(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
     if (seat != 1) {  // the human's card sounded when it was clicked
         const Byte shown = shownSignal(g);
@@ -68,7 +68,7 @@ Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io) {
     return cardReachesTable(g, io);
 }
 
-Wait<> muovo_carte_prese(GameState& g, MatchIo& io) {
+Wait<> takeTrick(GameState& g, MatchIo& io) {
     GatheredTrick trick{g.turnSeat, g.trickBySeat[g.turnSeat], {}};
     for (int i = 1; i <= 4; ++i) trick.strongestFirst[i - 1] = g.tableCards[i];
     return io.view.gatherTrick(trick);

@@ -2,7 +2,7 @@
 
 namespace morvello {
 
-ReplayAnswer menu_replay_Click(const GameState& g) {
+ReplayAnswer replayAnswer(const GameState& g) {
     if (g.noReplayDeck) return ReplayAnswer::Refused;
     if (g.dealNumber > 1) return ReplayAnswer::Confirm;
     return ReplayAnswer::Nothing;
@@ -20,7 +20,7 @@ void applyCommand(GameState& g, MatchIo& io, Command command) {
             g.newGameRequested = true;
             break;
         case Command::Replay:
-            if (!g.menus.replayEnabled || menu_replay_Click(g) != ReplayAnswer::Confirm) return;
+            if (!g.menus.replayEnabled || replayAnswer(g) != ReplayAnswer::Confirm) return;
             g.menus.replayChecked = true;
             break;
         case Command::Quit:

@@ -18,7 +18,7 @@ inline const std::string kReplayMessage =
 // kNoHandMessage and changes nothing; Confirm shows kReplayMessage and then
 // gives Command::Replay; Nothing happens on the first deal of a match.
 enum class ReplayAnswer { Refused, Confirm, Nothing };
-ReplayAnswer menu_replay_Click(const GameState& g);
+ReplayAnswer replayAnswer(const GameState& g);
 
 // Applies a command given while the match loop waits between deals: Continue
 // (the deck is shown again), New Game, Repeat the last hand (its check mark is

@@ -1,4 +1,4 @@
-// Main: the life of the game. The dealer choice, the shuffle and the deal, the
+// playMatches: the life of the game. The dealer choice, the shuffle and the deal, the
 // ten tricks, the settling, and the wait for Continue, Repeat the last hand or
 // New Game, over and over.
 #include "match/controller.h"
@@ -13,7 +13,7 @@ enum class Next { NewMatch, Replay, NextDeal };
 
 bool shuffleFromTimeOfDay(Deck& deck) {
     ShuffleEngine engine = timeOfDayEngine();
-    Mescola(deck, engine);
+    shuffleDeck(deck, engine);
     return true;
 }
 
@@ -31,7 +31,7 @@ Task<> startUpPause(GameState& g, MatchIo& io) {
     g.menus.continueEnabled = false;
     io.view.updateMenus(g.menus);
     io.view.showTitle(true);
-    co_await io.view.ritardo(2);
+    co_await io.view.delay(2);
     io.view.showTitle(false);
     g.menus.personalizeEnabled = true;
     io.view.updateMenus(g.menus);
@@ -53,7 +53,7 @@ void takeBackDeal(GameState& g) {
 
 }  // namespace
 
-void gioco_imposta(GameState& g, MatchIo& io) {
+void resetTable(GameState& g, MatchIo& io) {
     g.holdMap = {};
     io.view.clearDrawing();
     g.partnerOf = {0, 3, 4, 1, 2};
@@ -62,7 +62,7 @@ void gioco_imposta(GameState& g, MatchIo& io) {
     io.view.showDeck(true);
 }
 
-Match::Match(TableView& view, PlayerInput& input, MainOptions options)
+Match::Match(TableView& view, PlayerInput& input, MatchOptions options)
     : options_(std::move(options)),
       io_{view, input, events_, options_.computerAtSeatOne, &experts_} {
     if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
@@ -71,7 +71,7 @@ Match::Match(TableView& view, PlayerInput& input, MainOptions options)
     setExpertSeats(options_.expertSeats);
 }
 
-Task<> Match::Main() {
+Task<> Match::playMatches() {
     GameState& g = g_;
     MatchIo& io = io_;
     co_await startUpPause(g, io);
@@ -81,13 +81,13 @@ Task<> Match::Main() {
         if (next != Next::NextDeal) {
             const bool newMatch = next == Next::NewMatch;
             if (newMatch) io.events.onMatchStart(g);
-            gioco_imposta(g, io);
+            resetTable(g, io);
             if (newMatch && firstMatch && options_.firstDealer) {
                 g.dealerSeat = *options_.firstDealer;
                 g.turnSeat = nextSeat(g.dealerSeat);
             } else {
                 if (!g.menus.replayChecked) ensureDrawableDeck(g);
-                co_await Scelta_Cartaro(g, io);
+                co_await chooseDealer(g, io);
             }
             if (newMatch) io.events.onDealer(g, g.dealerSeat);
             firstMatch = false;
@@ -103,11 +103,11 @@ Task<> Match::Main() {
         g.menus.replayChecked = false;
         io.view.updateMenus(g.menus);
         experts_.startDeal(g.deck);
-        co_await daicarte(g, io);  // holdMap now marks every card dealt, as rebuilt from the hands
+        co_await dealCards(g, io);  // holdMap now marks every card dealt, as rebuilt from the hands
         g.noReplayDeck = false;
         io.events.onDeal(g, replay);
-        co_await gioco(g, io);
-        risultato(g, io);
+        co_await playTricks(g, io);
+        finishDeal(g, io);
         g.menus.newGameEnabled = true;
         io.view.updateMenus(g.menus);
         while (!commandGiven(g)) applyCommand(g, io, co_await io.input.command());
@@ -122,7 +122,7 @@ Task<> Match::Main() {
             ++g.dealNumber;
             next = Next::NextDeal;
         } else {
-            Azzera(g);
+            resetMatch(g);
             next = Next::NewMatch;
         }
     }
@@ -130,19 +130,19 @@ Task<> Match::Main() {
 
 // ---- options
 
-void Match::velocita_gioco_Click(int rate) {
+void Match::setPlayRate(int rate) {
     g_.playRate = static_cast<Byte>(rate);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
 }
 
-void Match::menu_call_yes_Click(int index) {
+void Match::setWhoDeclares(int index) {
     g_.allowAllDeclare = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
 }
 
-void Match::menu_punti_Click(int index) {
+void Match::setMatchTarget(int index) {
     g_.scoreOption = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
@@ -157,20 +157,20 @@ void Match::setExpertSeats(const std::array<bool, 5>& seats) {
 
 // ---- names
 
-void Match::personalize_players_Click() {
+void Match::openNamesPanel() {
     g_.phase = Phase::PersonalizePlayers;
 }
 
-void Match::TxtPlayer_Change(int index, const std::string& name) {
+void Match::setPlayerName(int index, const std::string& name) {
     g_.playerNames[static_cast<std::size_t>(index - 1)] = name;
 }
 
-void Match::CMDNames_Click() {
+void Match::confirmNames() {
     io_.view.saveConfig(g_);
-    g_.phase = Phase::SceltaCartaroAgain;
+    g_.phase = Phase::DealerChoiceAgain;
 }
 
-void Match::List1_Click(int item) {
+void Match::pickLateSignal(int item) {
     if (item < kNoSignal || item > kStriscio) return;
     g_.trickSignals[1] = static_cast<Byte>(item);
 }

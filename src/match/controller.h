@@ -18,9 +18,9 @@
 
 namespace morvello {
 
-struct MainOptions {
+struct MatchOptions {
     // Fills deck with the next fresh deck; returns false when there is none, which
-    // ends Main (the headless runner's deck file ran out). Default: Mescola seeded
+    // ends playMatches (the headless runner's deck file ran out). Default: shuffleDeck seeded
     // from the time of day.
     std::function<bool(Deck&)> newDeck;
     // The dealer of the first match, skipping its dealer choice (headless runner).
@@ -37,20 +37,20 @@ struct MainOptions {
 
 class Match {
   public:
-    Match(TableView& view, PlayerInput& input, MainOptions options = {});
+    Match(TableView& view, PlayerInput& input, MatchOptions options = {});
     Match(const Match&) = delete;
     Match& operator=(const Match&) = delete;
 
     void addObserver(MatchObserver& observer) { events_.add(observer); }
 
     const GameState& state() const { return g_; }
-    // The state before Main starts: the stored configuration is read into it, and
+    // The state before playMatches starts: the stored configuration is read into it, and
     // tests set positions up in it.
     GameState& stateBeforeStart() { return g_; }
 
     // Runs matches until a Quit command, or until newDeck runs out. The window
     // quits by destroying the task.
-    Task<> Main();
+    Task<> playMatches();
 
     // How many cards the Expert seats have chosen so far.
     long expertDecisions() const { return experts_.decisions; }
@@ -60,27 +60,27 @@ class Match {
     const std::array<bool, 5>& expertSeats() const { return experts_.seats; }
 
     // ---- the Options menu: each stores the choice, sets the menus and saves.
-    void velocita_gioco_Click(int rate);
-    void menu_call_yes_Click(int index);
-    void menu_punti_Click(int index);
+    void setPlayRate(int rate);
+    void setWhoDeclares(int index);
+    void setMatchTarget(int index);
 
     // ---- the names panel
-    void personalize_players_Click();
-    void TxtPlayer_Change(int index, const std::string& name);
+    void openNamesPanel();
+    void setPlayerName(int index, const std::string& name);
     // OK: saved; a dealer choice under way starts again once the deck input says so.
-    void CMDNames_Click();
+    void confirmNames();
 
     // ---- "Repeat the last hand": what the player is told before the command.
-    ReplayAnswer menu_replay_Click() const { return morvello::menu_replay_Click(g_); }
+    ReplayAnswer replayAnswer() const { return morvello::replayAnswer(g_); }
 
     // A signal picked from the list opened again after the wait for it was over:
     // it replaces the human's signal of the trick, unshown.
-    void List1_Click(int item);
+    void pickLateSignal(int item);
 
   private:
     GameState g_;
     MatchObservers events_;
-    MainOptions options_;
+    MatchOptions options_;
     ExpertPlayers experts_;
     MatchIo io_;
 };

@@ -21,31 +21,31 @@ void takePacket(GameState& g, Byte seat, int first) {
 
 }  // namespace
 
-Task<> daicarte(GameState& g, MatchIo& io) {
+Task<> dealCards(GameState& g, MatchIo& io) {
     g.menus.allowDeclareEnabled = false;
     g.menus.scoreEnabled = false;
     io.view.updateMenus(g.menus);
     g.playedCards = {};
     Byte seat = firstPacketSeat(g.dealerSeat);
-    if (seat == 1) co_await io.view.ritardo(1);
+    if (seat == 1) co_await io.view.delay(1);
     for (int k = 1; k <= kCardCount; k += 10) {
-        if (k > 1) co_await io.view.ritardo(1);
+        if (k > 1) co_await io.view.delay(1);
         takePacket(g, seat, k);
         co_await io.view.dealPacket(seat, g.hands[seat]);
-        co_await OrdMieCarte(g, io, seat);  // sorted, each card's slot known
+        co_await sortDealtHand(g, io, seat);  // sorted, each card's slot known
         seat = nextSeat(seat);
     }
     io.view.showDeck(false);
-    co_await io.view.ritardo(2);
+    co_await io.view.delay(2);
     g.menus.playRateEnabled = true;
     io.view.updateMenus(g.menus);
 }
 
-Wait<> OrdMieCarte(GameState& g, MatchIo& io, Byte seat) {
+Wait<> sortDealtHand(GameState& g, MatchIo& io, Byte seat) {
     sortHand(g, seat);
     if (seat != 1) return {};
     io.view.layOutHand(g.hands[1]);
-    return io.view.ritardo(1);
+    return io.view.delay(1);
 }
 
 }  // namespace morvello

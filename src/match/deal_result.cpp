@@ -1,11 +1,11 @@
-// risultato: the deal is settled, the score sheet drawn, and the Game menu set
+// finishDeal: the deal is settled, the score sheet drawn, and the Game menu set
 // for what may follow.
 #include "match/procedures.h"
 #include "rules/settlement.h"
 
 namespace morvello {
 
-void risultato(GameState& g, MatchIo& io) {
+void finishDeal(GameState& g, MatchIo& io) {
     settleDeal(g);
     io.events.onResult(g, coupleOf(g.turnSeat));
     g.continueRequested = false;

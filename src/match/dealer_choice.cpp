@@ -12,7 +12,7 @@ void startChoice(GameState& g, MatchIo& io) {
     g.menus.newGameEnabled = false;
     g.menus.continueEnabled = false;
     io.view.updateMenus(g.menus);
-    g.phase = Phase::SceltaCartaro;
+    g.phase = Phase::DealerChoice;
     g.drawCount = 0;
     g.turnSeat = 2;
 }
@@ -22,11 +22,11 @@ enum class DeckEvent { Draw, Repeat, Restart };
 
 DeckEvent deckEvent(const GameState& g) {
     if (g.menus.replayChecked) return DeckEvent::Repeat;
-    if (g.phase == Phase::SceltaCartaroAgain) return DeckEvent::Restart;
+    if (g.phase == Phase::DealerChoiceAgain) return DeckEvent::Restart;
     return DeckEvent::Draw;
 }
 
-// dorsov_Click: the next card of deck, face up on the drawing seat's side.
+// onDeckClick: the next card of deck, face up on the drawing seat's side.
 void drawCard(GameState& g, MatchIo& io) {
     g.cardToPlay = static_cast<Byte>(g.deck[g.drawCount]);
     io.view.showDrawnCard(g.turnSeat, g.cardToPlay);
@@ -44,13 +44,13 @@ Task<> repeatTie(GameState& g, MatchIo& io) {
 Task<> finishChoice(GameState& g, MatchIo& io) {
     g.phase = Phase::None;
     g.turnSeat = nextSeat(g.dealerSeat);
-    co_await io.view.ritardo(1);
+    co_await io.view.delay(1);
     io.view.parkAllCards();
 }
 
 }  // namespace
 
-Task<> Scelta_Cartaro(GameState& g, MatchIo& io) {
+Task<> chooseDealer(GameState& g, MatchIo& io) {
     startChoice(g, io);
     for (;;) {
         g.cardToPlay = 0;
@@ -76,13 +76,13 @@ Task<> Scelta_Cartaro(GameState& g, MatchIo& io) {
         g.menus.personalizeEnabled = false;
         io.view.updateMenus(g.menus);
         io.view.playSound(Sound::Card);
-        g.drawValues[g.turnSeat] = ValCarta(g.cardToPlay);
+        g.drawValues[g.turnSeat] = valueOf(g.cardToPlay);
         io.events.onDraw(g, g.turnSeat, g.cardToPlay);
         if (g.turnSeat != 1) {
             g.turnSeat = nextSeat(g.turnSeat);
             continue;
         }
-        ord_massimo(g);
+        decideDealer(g);
         if (g.dealerSeat != 0) break;
         co_await repeatTie(g, io);
     }

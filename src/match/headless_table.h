@@ -29,7 +29,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     std::vector<std::string> messages;  // every message shown, in order
 
     // ---- TableView
-    Wait<> ritardo(double) override { return {}; }
+    Wait<> delay(double) override { return {}; }
     Wait<> thinkDuring(double, std::function<void()> think) override {
         think();
         return {};

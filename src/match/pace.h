@@ -1,4 +1,4 @@
-// The pace of the game: how long the paced delay `ritardo` lasts.
+// The pace of the game: how long the paced delay `delay` lasts.
 #pragma once
 
 namespace morvello {
@@ -9,7 +9,7 @@ namespace morvello {
 inline constexpr double kDelayPerUnit = 30500;
 inline constexpr int kRateFactorPerStep = 10;
 
-inline int ritardoMs(double units, int playRate) {
+inline int delayMs(double units, int playRate) {
     const double rateFactor = playRate * kRateFactorPerStep;
     return static_cast<int>(units * kDelayPerUnit / rateFactor);
 }

@@ -1,4 +1,4 @@
-// gioco: the ten tricks of one deal, turn by turn.
+// playTricks: the ten tricks of one deal, turn by turn.
 #include <memory>
 #include <string>
 
@@ -16,9 +16,9 @@ bool inSecondTrick(const GameState& g) {
 }
 
 // Shows the declarations of turnSeat in its label, if it has any.
-void dichiaro_accuso(const GameState& g, MatchIo& io) {
+void showDeclarations(const GameState& g, MatchIo& io) {
     if (g.declPoints[g.turnSeat] == 0) return;
-    const AccusoCaption caption = accusoCaption(g, g.turnSeat);
+    const DeclarationCaption caption = declarationCaption(g, g.turnSeat);
     if (caption.declares) io.view.showDeclaration(g.turnSeat, caption.text());
 }
 
@@ -39,7 +39,7 @@ inline void cardChosen(GameState& g, MatchIo& io) {
 Task<> humanPlays(GameState& g, MatchIo& io) {
     g.cardToPlay = 0;
     ++g.cardsPlayed;
-    if (inSecondTrick(g)) dichiaro_accuso(g, io);
+    if (inSecondTrick(g)) showDeclarations(g, io);
     for (;;) {
         const Byte card = co_await io.input.humanCard();
         if (!holdsUnplayed(g, 1, card)) continue;
@@ -52,7 +52,7 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
         g.refusedPlay = 1;
     }
     cardChosen(g, io);
-    co_await muovo_carta_da_giocare(g, io);
+    co_await moveCardToTable(g, io);
 }
 
 inline bool expertTurn(const MatchIo& io, Byte seat) {
@@ -80,7 +80,7 @@ Wait<> expertThinksAhead(const GameState& g, MatchIo& io, Byte seat) {
 // The pause of a unit before the seat's turn.
 inline Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) {
     if (expertTurn(io, seat)) return expertThinksAhead(g, io, seat);
-    return io.view.ritardo(1);
+    return io.view.delay(1);
 }
 
 // The Expert's thought for this turn, taken up: its card given up, its engine
@@ -109,9 +109,9 @@ Task<> expertThinksNow(GameState& g, MatchIo& io) {
 // Expert's, and marked played.
 Wait<> computerChooses(GameState& g, MatchIo& io) {
     ++g.cardsPlayed;
-    if (inSecondTrick(g)) dichiaro_accuso(g, io);
+    if (inSecondTrick(g)) showDeclarations(g, io);
     if (!expertTurn(io, g.turnSeat)) {
-        scelgo_carta_da_giocare(g);
+        chooseComputerCard(g);
         cardChosen(g, io);
         return {};
     }
@@ -123,8 +123,8 @@ Wait<> computerChooses(GameState& g, MatchIo& io) {
 // The trick's winner leads next; the trick's points go to the winner's couple.
 void decideTrick(GameState& g, MatchIo& io) {
     ++g.trickNumber;
-    DETERMINO_TURNO(g);
-    const int thirds = attribuisco_punteggio(g);
+    resolveTrick(g);
+    const int thirds = creditTrickPoints(g);
     io.events.onTrick(g, g.turnSeat, thirds);
 }
 
@@ -140,7 +140,7 @@ void startDeal(GameState& g, MatchIo& io) {
     g.cardPoints = {};
     g.lackedSuits = {};
     g.voloSuits = g.striscioSuits = {};
-    esamino_accuso(g);
+    recordDeclarations(g);
     creditDeclarations(g);
     io.events.onDeclarations(g);
     g.cardsPlayed = 0;
@@ -150,7 +150,7 @@ void startDeal(GameState& g, MatchIo& io) {
 
 }  // namespace
 
-Task<> gioco(GameState& g, MatchIo& io) {
+Task<> playTricks(GameState& g, MatchIo& io) {
     startDeal(g, io);
     const bool humanAtSeatOne = !io.computerAtSeatOne;
     bool turnStart = true;
@@ -164,7 +164,7 @@ Task<> gioco(GameState& g, MatchIo& io) {
             co_await humanPlays(g, io);
             if (g.cardsPlayed % 4 == 0) {
                 decideTrick(g, io);
-                co_await muovo_carte_prese(g, io);
+                co_await takeTrick(g, io);
                 clearTrick(g);  // the next turn starts at once
                 continue;
             }
@@ -175,10 +175,10 @@ Task<> gioco(GameState& g, MatchIo& io) {
             continue;
         }
         co_await computerChooses(g, io);
-        co_await muovo_carta_da_giocare(g, io);
+        co_await moveCardToTable(g, io);
         if (g.cardsPlayed % 4 == 0) {
             decideTrick(g, io);
-            co_await muovo_carte_prese(g, io);
+            co_await takeTrick(g, io);
             clearTrick(g);
             if (g.cardsPlayed < kCardCount) co_await pauseBeforeTurn(g, io, g.turnSeat);
             continue;

@@ -1,5 +1,5 @@
 // The scripted procedures of a match, each awaited by the one above it:
-// Main -> Scelta_Cartaro, daicarte, gioco, risultato; gioco -> the card
+// playMatches -> chooseDealer, dealCards, playTricks, finishDeal; playTricks -> the card
 // movements. They read and write the game state; the table, the player and the
 // listeners are reached through MatchIo.
 #pragma once
@@ -23,27 +23,27 @@ struct MatchIo {
 };
 
 // Resets the table before a dealer choice.
-void gioco_imposta(GameState& g, MatchIo& io);
+void resetTable(GameState& g, MatchIo& io);
 
 // The dealer choice: one deck click a seat, seats 2, 3, 4, 1; ties draw again.
-Task<> Scelta_Cartaro(GameState& g, MatchIo& io);
+Task<> chooseDealer(GameState& g, MatchIo& io);
 
 // Deals deck in packets of ten, from the seat after the dealer.
-Task<> daicarte(GameState& g, MatchIo& io);
+Task<> dealCards(GameState& g, MatchIo& io);
 
 // Orders a freshly dealt hand; for the human, lays the fan out and pauses.
-Wait<> OrdMieCarte(GameState& g, MatchIo& io, Byte seat);
+Wait<> sortDealtHand(GameState& g, MatchIo& io, Byte seat);
 
 // Plays the ten tricks of a deal.
-Task<> gioco(GameState& g, MatchIo& io);
+Task<> playTricks(GameState& g, MatchIo& io);
 
 // Brings cardToPlay from turnSeat onto the table, with its play signal.
-Wait<> muovo_carta_da_giocare(GameState& g, MatchIo& io);
+Wait<> moveCardToTable(GameState& g, MatchIo& io);
 
 // Gathers the decided trick onto the winner's card and slides it away.
-Wait<> muovo_carte_prese(GameState& g, MatchIo& io);
+Wait<> takeTrick(GameState& g, MatchIo& io);
 
 // Settles the deal, draws the score sheet and sets the Game menu for what follows.
-void risultato(GameState& g, MatchIo& io);
+void finishDeal(GameState& g, MatchIo& io);
 
 }  // namespace morvello

@@ -27,7 +27,7 @@ std::string deckSentence(const GameState& g) {
 
 std::string humanCardSentence(const GameState& g) {
     if (g.leaderSeat == 1) return "Your lead";
-    return "Follow " + suitNames[Seme(g.tableCards[g.leaderSeat])];
+    return "Follow " + suitNames[suitOf(g.tableCards[g.leaderSeat])];
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class TableView {
 
     // ---- waits
     // The paced delay: units of 3050 ms divided by the play rate.
-    virtual Wait<> ritardo(double units) = 0;
+    virtual Wait<> delay(double units) = 0;
     // The paced delay of `units` while a computer seat thinks: over when both the
     // delay and `think` are done. The window runs `think` off its own thread, so
     // the table goes on moving meanwhile.
@@ -79,7 +79,7 @@ class TableView {
     virtual void drawScoreSheet(const GameState& g, bool gameOver) = 0;
     virtual void updateMenus(const MenuState& menus) = 0;
     virtual void playSound(Sound sound) = 0;
-    virtual void saveConfig(const GameState& g) = 0;  // Set_Write
+    virtual void saveConfig(const GameState& g) = 0;  // config.qvr written whole
 };
 
 }  // namespace morvello

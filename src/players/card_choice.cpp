@@ -5,12 +5,12 @@
 
 namespace morvello {
 
-void scelgo_carta_da_giocare(GameState& g) {
+void chooseComputerCard(GameState& g) {
     const Byte t = g.turnSeat;
     if (t == g.leaderSeat) {
-        Scelta_Primo_Turno(g);
+        chooseLead(g);
     } else {
-        Scelta_Turni_Successivi(g);
+        chooseFollow(g);
     }
     const Byte card = g.chosenSlot >= 1 && g.chosenSlot <= 10 ? g.hands[t][g.chosenSlot] : 0;
     if (card < 1 || card > kCardCount) {

@@ -10,6 +10,6 @@ namespace morvello {
 // already marked played in hands (+100) and blanked in holdMap; the caller puts
 // it in tableCards[turnSeat]. If the seat has no card left, cardToPlay is 0 and
 // nothing is marked.
-void scelgo_carta_da_giocare(GameState& g);
+void chooseComputerCard(GameState& g);
 
 }  // namespace morvello

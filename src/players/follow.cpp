@@ -14,8 +14,8 @@ constexpr unsigned kTwoOrThree = valueBit(2) | valueBit(3);
 
 // An ace on the table: the leader's, or any ace the partner played.
 bool aceOnTable(const GameState& g) {
-    return ValCarta(g.tableCards[g.leaderSeat]) == 1 ||
-           ValCarta(g.tableCards[g.partnerOf[g.turnSeat]]) == 1;
+    return valueOf(g.tableCards[g.leaderSeat]) == 1 ||
+           valueOf(g.tableCards[g.partnerOf[g.turnSeat]]) == 1;
 }
 
 // The follower's card of the suit led, from the values it holds. High: its
@@ -25,7 +25,7 @@ bool aceOnTable(const GameState& g) {
 void followSuit(GameState& g, unsigned held, bool high) {
     const bool topOnAce = !high && aceOnTable(g) && (held & kTwoOrThree) != 0;
     const Byte value = high || topOnAce ? highestHeld(held) : lowestHeld(held);
-    g.chosenSlot = Trovo_Carta(g, value, g.leadSuit);
+    g.chosenSlot = findSlot(g, g.leadSuit, value);
     if (high) {
         g.trickSignals[g.turnSeat] = kValuesHeld[held] == 1 ? kVolo : kStriscio;
     } else if (!topOnAce) {
@@ -39,16 +39,16 @@ void followSuit(GameState& g, unsigned held, bool high) {
 // owed back), its only card with one, a discard with none; the knock is answered
 // once. Else: a discard with none of the suit led; second hand high over a led 3,
 // 2, ace or king; otherwise low.
-void Scelta_Turni_Successivi(GameState& g) {
+void chooseFollow(GameState& g) {
     const Byte t = g.turnSeat, partner = g.partnerOf[t];
     const bool knocked = g.trickSignals[partner] == kBusso;
-    g.leadSuit = Seme(g.tableCards[knocked ? partner : g.leaderSeat]);
+    g.leadSuit = suitOf(g.tableCards[knocked ? partner : g.leaderSeat]);
     if (knocked) g.trickSignals[partner] = kNoSignal;
     const unsigned held = heldValues(g, g.leadSuit);
-    if (held == 0) return Scelgo_una_minore(g);
+    if (held == 0) return pickLeastValuable(g);
     const bool more = kValuesHeld[held] > 1;
     if (knocked && more) g.returnSuit[t] = g.leadSuit;
-    const bool secondHandHigh = g.tableCards[partner] == 0 && vincente(g, g.cardToPlay);
+    const bool secondHandHigh = g.tableCards[partner] == 0 && outranksTable(g, g.cardToPlay);
     followSuit(g, held, knocked ? more : secondHandHigh);
 }
 

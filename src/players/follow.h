@@ -10,6 +10,6 @@ namespace morvello {
 // leadSuit (the suit led, or the partner's knocked suit), and may set
 // trickSignals[turnSeat], consume the partner's knock and owe a return lead in
 // returnSuit[turnSeat]. cardToPlay must hold the card played last in the trick.
-void Scelta_Turni_Successivi(GameState& g);
+void chooseFollow(GameState& g);
 
 }  // namespace morvello

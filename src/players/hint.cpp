@@ -7,7 +7,7 @@ namespace morvello {
 Byte hintCard(const GameState& g) {
     GameState copy = g;
     copy.turnSeat = 1;
-    scelgo_carta_da_giocare(copy);
+    chooseComputerCard(copy);
     return copy.cardToPlay;
 }
 

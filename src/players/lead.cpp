@@ -84,12 +84,12 @@ constexpr std::array<Lead, kViewKeys> kLeadRules = [] {
 SuitView suitView(const GameState& g, CardSet seen, Byte suit) {
     const unsigned held = heldValues(g, suit), out = suitValues(seen, suit);
     return {held >> 1 & kAllTops, out >> 1 & kAllTops, ((held | out) & valueBit(10)) != 0,
-            Quante(g, suit)};
+            countHeld(g, suit)};
 }
 
 // Leads low in the suit and knocks: the partner is asked for its highest.
 void knock(GameState& g, Byte suit) {
-    Scelgo_la_minore(g, suit);
+    pickLowest(g, suit);
     g.trickSignals[g.turnSeat] = kBusso;
 }
 
@@ -97,10 +97,10 @@ void knock(GameState& g, Byte suit) {
 bool returnLead(GameState& g) {
     const Byte t = g.turnSeat;
     if (g.leadSuit == 0 || g.returnSuit[t] != g.leadSuit) return false;
-    if (Quante(g, g.leadSuit) > 0) {
-        Scelgo_la_Maggiore(g, g.leadSuit);
+    if (countHeld(g, g.leadSuit) > 0) {
+        pickHighest(g, g.leadSuit);
     } else {
-        Scelgo_una_minore(g);
+        pickLeastValuable(g);
     }
     g.returnSuit[t] = 0;
     return true;
@@ -117,7 +117,7 @@ constexpr int kNoRuleFired = ruleOrder(0, 8);
 
 void holdingSignal(GameState& g, Byte suit) {
     const Byte t = g.turnSeat;
-    const Byte held = Quante(g, suit);
+    const Byte held = countHeld(g, suit);
     const bool signals = g.topDealt[t][1][suit] != 1 && held > 0;
     const Byte holding = held == 1 ? kVolo : kStriscio;
     g.trickSignals[t] = signals ? holding : g.trickSignals[t];
@@ -126,7 +126,7 @@ void holdingSignal(GameState& g, Byte suit) {
 // Each suit's rule, by how many top cards it holds, is read at once; the first
 // suit in the rules' order whose rule fires is led, and leadSuit is left on it.
 // When none fires, leadSuit is left on Spade, the last suit examined.
-void Scelta_Primo_Turno(GameState& g) {
+void chooseLead(GameState& g) {
     g.chosenSlot = 0;
     g.suitTopCount = {};
     if (returnLead(g)) {
@@ -146,12 +146,12 @@ void Scelta_Primo_Turno(GameState& g) {
     }
     if (first == kNoRuleFired) {
         g.leadSuit = 4;
-        Scelgo_una_minore(g);
+        pickLeastValuable(g);
         return;
     }
     g.leadSuit = static_cast<Byte>(first % 8);
     if (lead[g.leadSuit] == Lead::Knock) return knock(g, g.leadSuit);
-    Scelgo_la_Maggiore(g, g.leadSuit);
+    pickHighest(g, g.leadSuit);
     holdingSignal(g, g.leadSuit);
 }
 

@@ -11,7 +11,7 @@ namespace morvello {
 // Sets chosenSlot and may set trickSignals[turnSeat], clear returnSuit[turnSeat]
 // and move leadSuit to the suit of the rule that fired (the suits are examined in
 // leadSuit itself, so when no rule fires it is left on Spade, the last examined).
-void Scelta_Primo_Turno(GameState& g);
+void chooseLead(GameState& g);
 
 // The holding signal of turnSeat for the suit, counted while the card chosen is
 // still held: none when the seat was dealt the ace of the suit, else Volo for its

@@ -51,14 +51,14 @@ constexpr std::array<Byte, kHeldSets> kHighestHeld = firstHeldIn({1, 2, 3, 10, 9
 constexpr int kNoSmallCard = 1000;
 
 void choose(GameState& g, int value, Byte suit) {
-    g.chosenSlot = Trovo_Carta(g, value, suit);
+    g.chosenSlot = findSlot(g, suit, value);
 }
 
 }  // namespace
 
 // A small card of the suit qualifying in the earliest pass, the lower suit on a
 // tie; then the 2s, the 3s and the aces, by suit.
-void Scelgo_una_minore(GameState& g) {
+void pickLeastValuable(GameState& g) {
     std::array<unsigned, 5> held{};
     int best = kNoSmallCard;
     for (Byte suit = 1; suit <= 4; ++suit) {
@@ -87,13 +87,13 @@ Byte highestHeld(unsigned held) {
     return kHighestHeld[held];
 }
 
-void Scelgo_la_minore(GameState& g, Byte suit) {
+void pickLowest(GameState& g, Byte suit) {
     g.chosenSlot = 0;
     const unsigned held = heldValues(g, suit);
     if (held != 0) choose(g, lowestHeld(held), suit);
 }
 
-void Scelgo_la_Maggiore(GameState& g, Byte suit) {
+void pickHighest(GameState& g, Byte suit) {
     g.chosenSlot = 0;
     const unsigned held = heldValues(g, suit);
     if (held != 0) choose(g, highestHeld(held), suit);

@@ -12,18 +12,18 @@ inline unsigned heldValues(const GameState& g, Byte suit) {
 }
 
 // How many cards of the suit turnSeat holds.
-inline Byte Quante(const GameState& g, Byte suit) {
+inline Byte countHeld(const GameState& g, Byte suit) {
     return kValuesHeld[heldValues(g, suit)];
 }
 
 // 1 when turnSeat holds the card of that suit and value, else 0.
-inline Byte Cè(const GameState& g, Byte suit, int value) {
+inline Byte holdsCard(const GameState& g, Byte suit, int value) {
     return (heldValues(g, suit) & valueBit(value)) != 0 ? 1 : 0;
 }
 
 // True when seat 1, 2 or 3 has played the card in this deal. A card played by
 // seat 4 never counts as out.
-inline bool Carta_Uscita(const GameState& g, Byte value, int suit) {
+inline bool isCardOut(const GameState& g, Byte suit, int value) {
     const CardSet seen = g.playedCards[1] | g.playedCards[2] | g.playedCards[3];
     return (seen & cardBit(cardCode(suit, value))) != 0;
 }

@@ -49,17 +49,17 @@ void findNapoletane(unsigned top, HandDeclarations& found) {
 
 // Appends the pieces as one line, padded with spaces or cut to the line width.
 template <typename... Pieces>
-void appendLine(AccusoCaption& caption, Pieces... pieces) {
+void appendLine(DeclarationCaption& caption, Pieces... pieces) {
     char* const line = caption.chars.data() + caption.length;
     int used = 0;
     for (const std::string_view piece : {std::string_view(pieces)...}) {
-        const int room = kAccusoLineWidth - used;
+        const int room = kDeclarationLineWidth - used;
         const int take = std::min(room, static_cast<int>(piece.size()));
         std::copy_n(piece.data(), take, line + used);
         used += take;
     }
-    std::fill(line + used, line + kAccusoLineWidth, ' ');
-    caption.length += kAccusoLineWidth;
+    std::fill(line + used, line + kDeclarationLineWidth, ' ');
+    caption.length += kDeclarationLineWidth;
 }
 
 std::string_view valueName(int slot) {
@@ -80,7 +80,7 @@ HandDeclarations declarationsOf(const HeldValues& held) {
     return found;
 }
 
-void esamino_accuso(GameState& g) {
+void recordDeclarations(GameState& g) {
     for (int seat = 1; seat <= 4; ++seat) {
         const HeldValues& held = g.holdMap[seat];
         for (int value = 1; value <= 3; ++value) {
@@ -93,8 +93,8 @@ void esamino_accuso(GameState& g) {
     }
 }
 
-AccusoCaption accusoCaption(const GameState& g, Byte seat) {
-    AccusoCaption caption;
+DeclarationCaption declarationCaption(const GameState& g, Byte seat) {
+    DeclarationCaption caption;
     const auto& slots = g.declSlots[seat];
     caption.declares = slots[1] != 0 || slots[2] != 0 || slots[3] != 0 || slots[4] != 0;
     for (int slot = 1; slot <= 4; ++slot) {

@@ -18,7 +18,7 @@ inline constexpr Byte kNapoletana = 7;   // in slot s: ace, two and three of sui
 // The values of each suit a hand holds, [suit] as in holdMap.
 using HeldValues = std::array<SuitMask, 5>;
 
-// The declaration records of one whole dealt hand, as esamino_accuso writes them
+// The declaration records of one whole dealt hand, as recordDeclarations writes them
 // in declSlots, and their points.
 struct HandDeclarations {
     std::array<Byte, 5> records{};  // [slot], as in declSlots
@@ -29,21 +29,21 @@ HandDeclarations declarationsOf(const HeldValues& held);
 // Examines the four freshly dealt hands, as holdMap marks them: fills topDealt and
 // declSlots (both cleared first) and adds each seat's declaration points to
 // declPoints.
-void esamino_accuso(GameState& g);
+void recordDeclarations(GameState& g);
 
-inline constexpr int kAccusoLineWidth = 34;
+inline constexpr int kDeclarationLineWidth = 34;
 
 // The caption of a seat's declarations label: one 34-character line per record,
 // slots 1..4 in order. Holds its text inline, so building it never allocates.
-struct AccusoCaption {
+struct DeclarationCaption {
     bool declares = false;  // false when every slot is empty: the label stays hidden
     int length = 0;
-    std::array<char, 4 * kAccusoLineWidth> chars{};
+    std::array<char, 4 * kDeclarationLineWidth> chars{};
 
     std::string_view text() const { return {chars.data(), static_cast<std::size_t>(length)}; }
 };
 
-// What dichiaro_accuso writes in the label of the seat.
-AccusoCaption accusoCaption(const GameState& g, Byte seat);
+// What showDeclarations writes in the label of the seat.
+DeclarationCaption declarationCaption(const GameState& g, Byte seat);
 
 }  // namespace morvello

@@ -4,7 +4,7 @@ namespace morvello {
 namespace {
 
 int leadSuitOf(const GameState& g) {
-    return Seme(g.tableCards[g.leaderSeat]);
+    return suitOf(g.tableCards[g.leaderSeat]);
 }
 
 }  // namespace
@@ -20,10 +20,10 @@ bool holdsUnplayed(const GameState& g, Byte seat, Byte card) {
 bool isLegalPlay(const GameState& g, Byte card) {
     if (g.leaderSeat == 1) return true;
     const int lead = leadSuitOf(g);
-    if (Seme(card) == lead) return true;
+    if (suitOf(card) == lead) return true;
     for (int slot = 1; slot <= 10; ++slot) {
         const int entry = g.hands[1][slot];
-        if (!isPlayed(entry) && Seme(entry) == lead) return false;
+        if (!isPlayed(entry) && suitOf(entry) == lead) return false;
     }
     return true;
 }
@@ -35,7 +35,7 @@ std::string refusalMessage(const GameState& g) {
 void noteLackedSuit(GameState& g, Byte seat, Byte card) {
     if (seat == g.leaderSeat || card == 0) return;
     const int lead = leadSuitOf(g);
-    const unsigned lacks = Seme(card) != lead ? 1 : 0;
+    const unsigned lacks = suitOf(card) != lead ? 1 : 0;
     g.lackedSuits[seat] |= static_cast<Byte>(lacks << lead);
 }
 

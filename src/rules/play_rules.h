@@ -26,7 +26,7 @@ void noteLackedSuit(GameState& g, Byte seat, Byte card);
 // a Volo, that the seat holds no more of the card's suit; a Striscio, that it
 // holds at least one more. Another card of the suit ends what a Striscio told.
 inline void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
-    const auto suit = static_cast<Byte>(1U << Seme(card));
+    const auto suit = static_cast<Byte>(1U << suitOf(card));
     const auto volo = static_cast<Byte>(shown == kVolo ? suit : 0);
     const auto striscio = static_cast<Byte>(shown == kStriscio ? suit : 0);
     g.voloSuits[seat] |= volo;

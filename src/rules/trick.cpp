@@ -10,7 +10,7 @@ namespace {
 // Rank positions by table entry (an empty place, 0, reads as a king).
 constexpr std::array<Byte, 256> kRankOfEntry = [] {
     std::array<Byte, 256> ranks{};
-    for (int entry = 0; entry < 256; ++entry) ranks[entry] = rankPosition(ValCarta(entry));
+    for (int entry = 0; entry < 256; ++entry) ranks[entry] = rankPosition(valueOf(entry));
     return ranks;
 }();
 
@@ -42,14 +42,14 @@ constexpr unsigned kNoWinner = ~0U;
 }  // namespace
 
 // The winner holds the lowest key among the cards of the suit led.
-void DETERMINO_TURNO(GameState& g) {
-    const Byte suitLed = Seme(g.tableCards[g.leaderSeat]);
+void resolveTrick(GameState& g) {
+    const Byte suitLed = suitOf(g.tableCards[g.leaderSeat]);
     for (int i = 1; i <= 4; ++i) g.trickBySeat[i] = g.tableCards[i];
     std::array<unsigned, 5> key{};
     unsigned winnerKey = kNoWinner;
     for (unsigned seat = 1; seat <= 4; ++seat) {
         key[seat] = trickKey(g, seat);
-        const unsigned offSuit = Seme(g.trickBySeat[seat]) != suitLed ? 1 : 0;
+        const unsigned offSuit = suitOf(g.trickBySeat[seat]) != suitLed ? 1 : 0;
         winnerKey = std::min(winnerKey, key[seat] | offSuit << 8);
     }
     sortTableByRank(g, key);
@@ -57,7 +57,7 @@ void DETERMINO_TURNO(GameState& g) {
     g.turnSeat = g.leaderSeat = static_cast<Byte>(winnerKey % 8);
 }
 
-int attribuisco_punteggio(GameState& g) {
+int creditTrickPoints(GameState& g) {
     int thirds = 0;
     for (int i = 1; i <= 4; ++i) thirds += cardThirds(g.tableCards[i]);
     const int couple = coupleOf(g.turnSeat);
@@ -66,7 +66,7 @@ int attribuisco_punteggio(GameState& g) {
     return thirds;
 }
 
-bool vincente(const GameState& g, Byte card) {
+bool outranksTable(const GameState& g, Byte card) {
     const int rank = rankOf(card);
     bool outranked = false;
     for (int i = 1; i <= 4; ++i) outranked |= i != g.turnSeat && rankOf(g.tableCards[i]) < rank;

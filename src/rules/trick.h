@@ -10,16 +10,16 @@ namespace morvello {
 // the strongest card of the suit led. Sets turnSeat and leaderSeat to the winner,
 // copies the cards by seat to trickBySeat, and leaves tableCards ordered strongest
 // first with seatOrder holding their seats. Cards of equal rank keep seat order.
-void DETERMINO_TURNO(GameState& g);
+void resolveTrick(GameState& g);
 
 // Credits the trick's card points to the couple of turnSeat (the winner named by
-// DETERMINO_TURNO): cardPoints and the current deal's score. Returns the thirds
+// resolveTrick): cardPoints and the current deal's score. Returns the thirds
 // credited. The last trick's extra point is not added here.
-int attribuisco_punteggio(GameState& g);
+int creditTrickPoints(GameState& g);
 
 // True unless the entry of some seat other than turnSeat in tableCards is of a
 // stronger rank than the card. Suits are not looked at, and an empty place reads
 // as a king; an equal rank does not make it false.
-bool vincente(const GameState& g, Byte card);
+bool outranksTable(const GameState& g, Byte card);
 
 }  // namespace morvello

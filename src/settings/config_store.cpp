@@ -176,7 +176,7 @@ void ConfigStore::removeStaleTemporaries() const {
     }
 }
 
-void ConfigStore::Set_Read(GameState& g, SoundChoices& sound) const {
+void ConfigStore::readConfig(GameState& g, SoundChoices& sound) const {
     try {
         removeStaleTemporaries();
         reportProgramFile();
@@ -187,7 +187,7 @@ void ConfigStore::Set_Read(GameState& g, SoundChoices& sound) const {
     }
 }
 
-bool ConfigStore::Set_Write(const GameState& g, const SoundChoices& sound) const {
+bool ConfigStore::writeConfig(const GameState& g, const SoundChoices& sound) const {
     const QString path = writePath();
     if (kindOf(path) == Kind::Other) {
         tellOnce(shown(path) + " is not a regular file, so the settings are not saved");

@@ -1,4 +1,4 @@
-// Where config.qvr lives, and Set_Read / Set_Write on the real file.
+// Where config.qvr lives, and readConfig / writeConfig on the real file.
 //
 // The file is kept beside the program when that folder is writable and the file
 // there, if any, is a regular file the game can read and write; otherwise in the
@@ -41,13 +41,13 @@ class ConfigStore {
     // choices into sound. A missing or damaged file gives the defaults of what
     // cannot be read; never throws.
     // Removes the temporary files that interrupted saves left in both folders.
-    void Set_Read(GameState& g, SoundChoices& sound) const;
+    void readConfig(GameState& g, SoundChoices& sound) const;
 
     // Rewrites the whole file from g and sound, atomically. On failure writes one
     // line to stderr, leaves any old file as it was and returns false; never throws.
-    bool Set_Write(const GameState& g, const SoundChoices& sound) const;
+    bool writeConfig(const GameState& g, const SoundChoices& sound) const;
 
-    // The file Set_Read reads (empty when there is none) and the one Set_Write writes.
+    // The file readConfig reads (empty when there is none) and the one writeConfig writes.
     QString readPath() const;
     QString writePath() const;
 

@@ -9,7 +9,7 @@ namespace morvello {
 SoundBoard::SoundBoard(SoundChoices& choices, AudioDevice& device, SoundFolders folders,
                        Hooks hooks)
     : choices_(choices), device_(device), folders_(std::move(folders)), hooks_(std::move(hooks)) {
-    device_.setSongEndHandler([this] { MMC1_Done(kNotifySuccessful); });
+    device_.setSongEndHandler([this] { songFinished(); });
 }
 
 SoundBoard::~SoundBoard() {
@@ -19,54 +19,54 @@ SoundBoard::~SoundBoard() {
 void SoundBoard::startUp() {
     buildMusicMenu();
     restoreCheckMarks();
-    Apri_suono(kEffectsName);
+    openEffects(kEffectsName);
 }
 
 void SoundBoard::buildMusicMenu() {
-    menu_.canzoni = listSongs(folders_.music);
+    menu_.songItems = listSongs(folders_.music);
     changed();
 }
 
 void SoundBoard::restoreCheckMarks() {
-    if (choices_.musicChoice == 0) menu_.nomusic = true;
+    if (choices_.musicChoice == 0) menu_.noMusic = true;
     if (choices_.musicChoice == kMusicSequenceStored) {
         menu_.all = true;
         choices_.musicChoice = 0;
     }
-    if (choices_.rustleChoice < menu_.menu_card_rustle.size()) {
-        menu_.menu_card_rustle[choices_.rustleChoice] = true;
+    if (choices_.rustleChoice < menu_.rustleChecked.size()) {
+        menu_.rustleChecked[choices_.rustleChoice] = true;
     }
     changed();
 }
 
-void SoundBoard::Apri_suono(const std::string& name) {
+void SoundBoard::openEffects(const std::string& name) {
     device_.openEffects(folders_.sounds / (name + ".wav"));
 }
 
-void SoundBoard::suona(int k) {
-    if (!menu_.menu_card_rustle[1]) return;
+void SoundBoard::playSegment(int k) {
+    if (!menu_.rustleChecked[1]) return;
     if (k < 0 || k + 1 >= static_cast<int>(soundMarks.size())) return;
     device_.playEffect(soundMarks[static_cast<std::size_t>(k)],
                        soundMarks[static_cast<std::size_t>(k + 1)]);
 }
 
-void SoundBoard::menu_card_rustle_Click(int index) {
+void SoundBoard::setCardRustle(int index) {
     if (index < 0 || index > 1) return;
     hideInfo();
-    menu_.menu_card_rustle = {false, false};
-    menu_.menu_card_rustle[static_cast<std::size_t>(index)] = true;
+    menu_.rustleChecked = {false, false};
+    menu_.rustleChecked[static_cast<std::size_t>(index)] = true;
     choices_.rustleChoice = static_cast<Byte>(index);
     changed();
     save();
 }
 
-void SoundBoard::menu_music_Click() {
+void SoundBoard::musicMenuOpened() {
     hideInfo();
 }
 
-void SoundBoard::nomusic_Click() {
+void SoundBoard::chooseNoMusic() {
     menu_.uncheckSongs();
-    menu_.nomusic = true;
+    menu_.noMusic = true;
     menu_.all = false;
     choices_.musicChoice = 0;
     changed();
@@ -74,11 +74,11 @@ void SoundBoard::nomusic_Click() {
     device_.stopSong();
 }
 
-void SoundBoard::canzoni_Click(int index) {
+void SoundBoard::chooseSong(int index) {
     if (index < 1 || index > menu_.songCount()) return;
     menu_.uncheckSongs();
     menu_.song(index).checked = true;
-    menu_.nomusic = false;
+    menu_.noMusic = false;
     menu_.all = false;
     choices_.musicChoice = 0;
     changed();
@@ -86,9 +86,9 @@ void SoundBoard::canzoni_Click(int index) {
     save();
 }
 
-void SoundBoard::all_Click() {
+void SoundBoard::chooseAllSongs() {
     menu_.uncheckSongs();
-    menu_.nomusic = false;
+    menu_.noMusic = false;
     menu_.all = true;
     changed();
     choices_.musicChoice = kMusicSequenceStored;
@@ -97,8 +97,8 @@ void SoundBoard::all_Click() {
     prepareNextSong();
 }
 
-void SoundBoard::MMC1_Done(int notifyCode) {
-    if (notifyCode != kNotifySuccessful || !menu_.all) return;
+void SoundBoard::songFinished() {
+    if (!menu_.all) return;
     const int n = menu_.songCount();
     if (n == 0) return;
     if (choices_.musicChoice >= n) choices_.musicChoice = 0;

@@ -22,7 +22,7 @@ namespace morvello {
 // soundMarks[k] to soundMarks[k + 1].
 inline constexpr std::array<int, 6> soundMarks{0, 160, 2320, 2500, 3180, 4000};
 
-// Sound numbers for suona.
+// Sound numbers for playSegment.
 enum SoundNumber : int {
     kCardSound = 0,   // a card dealt, drawn or laid on the table
     kFlingSound = 1,  // Volo
@@ -32,13 +32,12 @@ enum SoundNumber : int {
 };
 
 inline constexpr int kMusicSequenceStored = 101;  // musicChoice as saved for the sequence
-inline constexpr int kNotifySuccessful = 1;       // MMC1_Done: the song played to its end
 inline constexpr const char* kEffectsName = "complessivo";
 
 class SoundBoard {
   public:
     struct Hooks {
-        std::function<void()> saveConfig;     // Set_Write
+        std::function<void()> saveConfig;     // config.qvr written whole
         std::function<void()> menuChanged;    // a check mark or a song item changed
         std::function<void()> hideInfoPanel;  // the information panel is hidden
     };
@@ -54,15 +53,15 @@ class SoundBoard {
     void buildMusicMenu();
     void restoreCheckMarks();
 
-    void Apri_suono(const std::string& name);
-    void suona(int k);
+    void openEffects(const std::string& name);
+    void playSegment(int k);
 
-    void menu_card_rustle_Click(int index);
-    void menu_music_Click();
-    void nomusic_Click();
-    void canzoni_Click(int index);
-    void all_Click();
-    void MMC1_Done(int notifyCode);
+    void setCardRustle(int index);
+    void musicMenuOpened();
+    void chooseNoMusic();
+    void chooseSong(int index);
+    void chooseAllSongs();
+    void songFinished();
 
     const SoundMenu& menu() const { return menu_; }
 

@@ -24,18 +24,18 @@ struct SongItem {
 };
 
 struct SoundMenu {
-    std::array<bool, 2> menu_card_rustle{};  // items 0 "No" and 1 "Yes"
-    bool nomusic = false;                    // "None"
-    bool all = false;                        // "SEQUENTIAL MODE"
-    std::vector<SongItem> canzoni;           // song items 1..n are entries 0..n-1
+    std::array<bool, 2> rustleChecked{};  // items 0 "No" and 1 "Yes"
+    bool noMusic = false;                 // "None"
+    bool all = false;                     // "SEQUENTIAL MODE"
+    std::vector<SongItem> songItems;      // song items 1..n are entries 0..n-1
 
-    int songCount() const { return static_cast<int>(canzoni.size()); }
-    SongItem& song(int index) { return canzoni.at(static_cast<std::size_t>(index - 1)); }
+    int songCount() const { return static_cast<int>(songItems.size()); }
+    SongItem& song(int index) { return songItems.at(static_cast<std::size_t>(index - 1)); }
     const SongItem& song(int index) const {
-        return canzoni.at(static_cast<std::size_t>(index - 1));
+        return songItems.at(static_cast<std::size_t>(index - 1));
     }
     void uncheckSongs() {
-        for (SongItem& s : canzoni) s.checked = false;
+        for (SongItem& s : songItems) s.checked = false;
     }
 };
 

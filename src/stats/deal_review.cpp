@@ -7,12 +7,12 @@ namespace morvello {
 namespace {
 
 std::string declarationLines(const GameState& g, Byte seat) {
-    const AccusoCaption caption = accusoCaption(g, seat);
+    const DeclarationCaption caption = declarationCaption(g, seat);
     if (!caption.declares) return {};
     std::string lines;
     const std::string_view text = caption.text();
-    for (std::size_t at = 0; at < text.size(); at += kAccusoLineWidth) {
-        std::string_view line = text.substr(at, kAccusoLineWidth);
+    for (std::size_t at = 0; at < text.size(); at += kDeclarationLineWidth) {
+        std::string_view line = text.substr(at, kDeclarationLineWidth);
         line = line.substr(0, line.find_last_not_of(' ') + 1);
         if (!lines.empty()) lines += '\n';
         lines += line;

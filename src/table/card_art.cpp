@@ -15,12 +15,12 @@ QString CardArt::resourcePath(int id) {
     if (id >= 1 && id <= 40)
         return QStringLiteral(":/art/card%1.svg").arg(id, 2, 10, QLatin1Char('0'));
     switch (id) {
-        case kDorsov:
-            return QStringLiteral(":/art/dorsov.svg");
-        case kDorsoo:
-            return QStringLiteral(":/art/dorsoo.svg");
-        case kTesto:
-            return QStringLiteral(":/art/testo.svg");
+        case kUprightBack:
+            return QStringLiteral(":/art/back_upright.svg");
+        case kSidewaysBack:
+            return QStringLiteral(":/art/back_sideways.svg");
+        case kTitle:
+            return QStringLiteral(":/art/title.svg");
         default:
             return {};
     }

@@ -17,9 +17,9 @@ namespace morvello {
 class CardArt {
   public:
     // Images by number: the card codes 1..40, then these.
-    static constexpr int kDorsov = 41;  // the upright back, also the deck
-    static constexpr int kDorsoo = 42;  // the back turned a quarter, for the side seats
-    static constexpr int kTesto = 43;   // the title picture
+    static constexpr int kUprightBack = 41;   // the upright back, also the deck
+    static constexpr int kSidewaysBack = 42;  // the back turned a quarter, for the side seats
+    static constexpr int kTitle = 43;         // the title picture
     static constexpr int kImageCount = 43;
 
     CardArt();
@@ -30,9 +30,9 @@ class CardArt {
     // The face of card code 1..40, `size` in logical pixels, drawn for a screen of the
     // given device pixel ratio (the pixmap carries that ratio).
     QPixmap face(int code, QSize size, qreal dpr = 1.0);
-    QPixmap dorsov(QSize size, qreal dpr = 1.0) { return image(kDorsov, size, dpr); }
-    QPixmap dorsoo(QSize size, qreal dpr = 1.0) { return image(kDorsoo, size, dpr); }
-    QPixmap testo(QSize size, qreal dpr = 1.0) { return image(kTesto, size, dpr); }
+    QPixmap uprightBack(QSize size, qreal dpr = 1.0) { return image(kUprightBack, size, dpr); }
+    QPixmap sidewaysBack(QSize size, qreal dpr = 1.0) { return image(kSidewaysBack, size, dpr); }
+    QPixmap title(QSize size, qreal dpr = 1.0) { return image(kTitle, size, dpr); }
 
     // Any image by number; a null pixmap for an unknown number or an empty size.
     QPixmap image(int id, QSize size, qreal dpr = 1.0);

@@ -70,7 +70,7 @@ void paintPip(QPainter& p, QPointF c, double r, int suit) {
 }
 
 void drawFace(QPainter& p, QSizeF size, int code) {
-    const int suit = Seme(code), value = ValCarta(code);
+    const int suit = suitOf(code), value = valueOf(code);
     const double w = size.width(), h = size.height(), k = w / 60.0;  // k: pixels per unit
     p.setPen(QPen(QColor(60, 50, 40), 1.0 * k));
     p.setBrush(kCream);
@@ -186,7 +186,7 @@ QPixmap cardFacePixmap(int code, QSize pixels) {
 
 QPixmap cardBackPixmap(BackPicture which, QSize pixels) {
     const bool vertical = which == BackPicture::Vertical;
-    const int id = vertical ? CardArt::kDorsov : CardArt::kDorsoo;
+    const int id = vertical ? CardArt::kUprightBack : CardArt::kSidewaysBack;
     if (haveArt(id)) return art().image(id, pixels);
     return cached(vertical ? "backv" : "backh", pixels, [vertical](QPainter& p, QSizeF s) {
         if (vertical) {
@@ -200,7 +200,7 @@ QPixmap cardBackPixmap(BackPicture which, QSize pixels) {
 }
 
 QPixmap titlePixmap(QSize pixels) {
-    if (haveArt(CardArt::kTesto)) return art().testo(pixels);
+    if (haveArt(CardArt::kTitle)) return art().title(pixels);
     return cached("title", pixels, drawTitle);
 }
 

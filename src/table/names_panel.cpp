@@ -93,7 +93,7 @@ void NamesPanel::connectWidgets() {
         box.setValidator(validator);
         QObject::connect(&box, &QLineEdit::textChanged, &box, [this, i] {
             hint_->hide();
-            TxtPlayer_Change(i);
+            setPlayerName(i);
         });
         QObject::connect(&box, &QLineEdit::inputRejected, &box, [this, validator] {
             hint_->setText(validator->lastRefusal());
@@ -101,12 +101,12 @@ void NamesPanel::connectWidgets() {
         });
     }
     QObject::connect(&scene_.namesOk(), &QPushButton::clicked, &scene_.namesOk(),
-                     [this] { CMDNames_Click(); });
+                     [this] { confirmNames(); });
 }
 
-void NamesPanel::personalize_players_Click() {
+void NamesPanel::openNamesPanel() {
     table_.clearDrawing();
-    match_.personalize_players_Click();
+    match_.openNamesPanel();
     Drawing d;
     d.fillRect(0, 0, 158, 30, colours::lightYellow);
     d.setFontSize(8);
@@ -127,7 +127,7 @@ void NamesPanel::personalize_players_Click() {
         // hold for every keystroke, and the name kept is the name shown.
         const QString fitted =
             fittedName(match_.state().playerNames[static_cast<std::size_t>(i - 1)]);
-        match_.TxtPlayer_Change(i, fitted.toStdString());
+        match_.setPlayerName(i, fitted.toStdString());
         scene_.nameBox(i).setText(fitted);
         d.print(i == 1 ? "Player1 (you)" : "Player" + std::to_string(i), true);
     }
@@ -137,12 +137,12 @@ void NamesPanel::personalize_players_Click() {
     scene_.surface().append(d.ops());
 }
 
-void NamesPanel::TxtPlayer_Change(int index) {
-    match_.TxtPlayer_Change(index, scene_.nameBox(index).text().toStdString());
+void NamesPanel::setPlayerName(int index) {
+    match_.setPlayerName(index, scene_.nameBox(index).text().toStdString());
 }
 
-void NamesPanel::CMDNames_Click() {
-    match_.CMDNames_Click();
+void NamesPanel::confirmNames() {
+    match_.confirmNames();
     for (int i = 1; i <= 4; ++i) scene_.nameBoxItem(i).hide();
     scene_.namesOkItem().hide();
     hint_->hide();

@@ -32,9 +32,9 @@ class NamesPanel {
   public:
     NamesPanel(Match& match, TableScene& scene, QtTable& table);
 
-    void personalize_players_Click();
-    void TxtPlayer_Change(int index);
-    void CMDNames_Click();
+    void openNamesPanel();
+    void setPlayerName(int index);
+    void confirmNames();
     bool shown() const;
     // The line under the panel that says why a keystroke was refused.
     const TextPanel& hint() const { return *hint_; }

@@ -17,7 +17,7 @@
 namespace morvello {
 namespace {
 
-constexpr double kSlideUnits = 0.2;     // a 600-position slide lasts this much of ritardo
+constexpr double kSlideUnits = 0.2;     // a 600-position slide lasts this much of delay
 constexpr double kSqueezeUnits = 0.45;  // the squeeze, eased so the card visibly turns
 constexpr int kShortestTickMs = 15;     // signal timers tick no faster than a desktop's timer
 constexpr int kSlidePositions = 600;
@@ -82,8 +82,9 @@ QPointF toScene(Point p) {
 // The caption's 34-character declarations, one to a line.
 QString declarationLines(std::string_view caption) {
     QStringList lines;
-    for (std::size_t at = 0; at < caption.size(); at += kAccusoLineWidth) {
-        QString line = QString::fromStdString(std::string(caption.substr(at, kAccusoLineWidth)));
+    for (std::size_t at = 0; at < caption.size(); at += kDeclarationLineWidth) {
+        QString line =
+            QString::fromStdString(std::string(caption.substr(at, kDeclarationLineWidth)));
         while (line.endsWith(' ')) line.chop(1);
         if (!line.isEmpty()) lines << line;
     }
@@ -95,17 +96,17 @@ QString declarationLines(std::string_view caption) {
 QtTable::QtTable(TableScene& scene, TableHost& host) : scene_(scene), host_(host), marks_(scene) {
     for (int code = 1; code <= kCardCount; ++code) {
         CardItem& item = scene_.card(code);
-        item.onPress = [this](int c, Qt::MouseButton b) { carta_MouseDown(c, b); };
-        item.onRelease = [this](int c, Qt::MouseButton b) { carta_MouseUp(c, b); };
+        item.onPress = [this](int c, Qt::MouseButton b) { onCardPress(c, b); };
+        item.onRelease = [this](int c, Qt::MouseButton b) { onCardRelease(c, b); };
     }
-    scene_.deck().onPress = [this] { dorsov_Click(); };
-    scene_.surface().onPress = [this] { Form_MouseDown(); };
+    scene_.deck().onPress = [this] { onDeckClick(); };
+    scene_.surface().onPress = [this] { onTableClick(); };
     scene_.rules().setOnPress([this] { hideRules(); });
     scene_.about().setOnPress([this] { hideAbout(); });
     scene_.whenWidgetsBuilt([this] {
         QObject::connect(
             &scene_.signalList(), &QListWidget::itemClicked, &context_,
-            [this](QListWidgetItem* item) { List1_Click(scene_.signalList().row(item)); });
+            [this](QListWidgetItem* item) { pickLateSignal(scene_.signalList().row(item)); });
     });
 }
 
@@ -123,10 +124,10 @@ QtTable::~QtTable() {
 // ---- the leaf waits
 
 int QtTable::paceMs(double units) const {
-    return static_cast<int>(ritardoMs(units, g_->playRate) * delayScale_);
+    return static_cast<int>(delayMs(units, g_->playRate) * delayScale_);
 }
 
-Task<> QtTable::delay(int ms) {
+Task<> QtTable::waitMs(int ms) {
     co_await TimerAwaiter(&context_, ms);
 }
 
@@ -138,10 +139,10 @@ Task<> QtTable::ticks(int intervalMs, int count, std::function<void()> tick) {
     co_await TickAwaiter(&context_, intervalMs, count, std::move(tick));
 }
 
-Wait<> QtTable::ritardo(double units) {
+Wait<> QtTable::delay(double units) {
     const int ms = paceMs(units);
     if (ms <= 0) return {};
-    return delay(ms);
+    return waitMs(ms);
 }
 
 // The thinking runs on Qt's thread pool while the delay runs here.
@@ -219,19 +220,19 @@ Wait<> QtTable::showMessage(const std::string& text) {
 
 // ---- a card to the table, with its signal
 
-// busso: the card taps right and back, a knock each way.
-Task<> QtTable::busso(Byte card) {
+// showBusso: the card taps right and back, a knock each way.
+Task<> QtTable::showBusso(Byte card) {
     const int steps = stepsToCover(kKnockReach, kSlowStep);
     host_.playSound(Sound::Knock);
     co_await stepCard(card, kSlowStep, 0, steps, kSignalTickMs);
-    co_await ritardo(0.25);
+    co_await delay(0.25);
     host_.playSound(Sound::Knock);
     co_await stepCard(card, -kSlowStep, 0, steps, kSignalTickMs);
-    co_await ritardo(1);
+    co_await delay(1);
 }
 
-// liscio: the card is flung away from its player.
-Task<> QtTable::liscio(Byte seat, Byte card) {
+// showVolo: the card is flung away from its player.
+Task<> QtTable::showVolo(Byte seat, Byte card) {
     host_.playSound(Sound::Fling);
     if (seat == 1 || seat == 3) {
         const float dy = seat == 1 ? -kFlingStepUpDown : kFlingStepUpDown;
@@ -242,29 +243,29 @@ Task<> QtTable::liscio(Byte seat, Byte card) {
         co_await stepCard(card, dx, 0, stepsToCover(kFlingReachSideways, kFlingStepSideways),
                           kSidewaysFlingTickMs);
     }
-    co_await ritardo(1);
+    co_await delay(1);
 }
 
-// striscio: the card creeps to the right.
-Task<> QtTable::striscio(Byte card) {
+// showStriscio: the card creeps to the right.
+Task<> QtTable::showStriscio(Byte card) {
     host_.playSound(Sound::Creep);
     co_await stepCard(card, kSlowStep, 0, stepsToCover(kCreepReach, kSlowStep), kSignalTickMs);
-    co_await ritardo(1);
+    co_await delay(1);
 }
 
 Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter) {
-    if (signal == kBusso) co_await busso(card);
-    if (signal == kVolo) co_await liscio(seat, card);
-    if (signal == kStriscio) co_await striscio(card);
+    if (signal == kBusso) co_await showBusso(card);
+    if (signal == kVolo) co_await showVolo(seat, card);
+    if (signal == kStriscio) co_await showStriscio(card);
     placeCard(card, tablePosition(geometry_, seat));
-    if (pauseAfter) co_await ritardo(0.5);
+    if (pauseAfter) co_await delay(0.5);
 }
 
 Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
     if (seat == g_->leaderSeat) marks_.setLead(card);
     if (shownSignal != kNoSignal) return signalThenTable(seat, card, shownSignal, pauseAfter);
     placeCard(card, tablePosition(geometry_, seat));
-    if (pauseAfter) return ritardo(0.5);
+    if (pauseAfter) return delay(0.5);
     return {};
 }
 
@@ -278,7 +279,7 @@ Wait<> QtTable::cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSig
 // ---- a trick gathered
 
 Task<> QtTable::gathering(GatheredTrick trick) {
-    co_await ritardo(1);
+    co_await delay(1);
     marks_.setLead(0);
     const Point winnerPlace = tablePosition(geometry_, trick.winner);
     if (rulesShown()) co_await rulesClosed();  // the trick stays while the player reads the rules
@@ -287,7 +288,7 @@ Task<> QtTable::gathering(GatheredTrick trick) {
         co_await slideCard(card, winnerPlace);
         if (card != trick.winnerCard) placeCard(card, kParkedAfterTrick);
     }
-    co_await ritardo(1);
+    co_await delay(1);
     co_await slideCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 2));
     co_await squeezeCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 3));
     placeCard(trick.winnerCard, kParkedAfterTrick);
@@ -319,7 +320,7 @@ std::string nameText(const std::string& name) {
 
 }  // namespace
 
-// Posiziona_Players: the names at size 10, the player to move in white; the side
+// The names at size 10, the player to move in white; the side
 // names one character a line.
 void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) {
     const TableGeometry& t = geometry_;
@@ -411,7 +412,7 @@ Task<> QtTable::dealing(Byte seat, Hand packet) {
     for (int slot = 1; slot <= 10; ++slot) {
         dealCard(seat, slot, packet[static_cast<std::size_t>(slot)]);
         host_.playSound(Sound::Card);
-        co_await ritardo(0.2);
+        co_await delay(0.2);
     }
 }
 
@@ -429,7 +430,7 @@ void QtTable::layOutHand(const Hand& hand) {
     }
 }
 
-// cancella_dorsov and cancella_dorsoo: the seat's band erased and its held
+// The seat's band erased and its held
 // slots painted again, so a card played from the middle leaves a gap.
 void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);
@@ -492,7 +493,7 @@ void QtTable::waitStarts(Awaited what) {
 
 Wait<DeckInput> QtTable::deckInput() {
     waitStarts(Awaited::DeckDraw);
-    if (autoDraw_) QTimer::singleShot(0, &context_, [this] { dorsov_Click(); });
+    if (autoDraw_) QTimer::singleShot(0, &context_, [this] { onDeckClick(); });
     return deckWait();
 }
 
@@ -531,8 +532,8 @@ Task<> QtTable::rulesClosed() {
 
 // ---- input
 
-void QtTable::dorsov_Click() {
-    if (g_->menus.replayChecked || g_->phase != Phase::SceltaCartaro) return;
+void QtTable::onDeckClick() {
+    if (g_->menus.replayChecked || g_->phase != Phase::DealerChoice) return;
     deck_.deliver(DeckInput::Draw);
 }
 
@@ -541,7 +542,7 @@ bool QtTable::isCardJustPlayed(int card) const {
     return card == g_->cardToPlay && !holdsUnplayed(*g_, 1, static_cast<Byte>(card));
 }
 
-void QtTable::carta_MouseDown(int card, Qt::MouseButton button) {
+void QtTable::onCardPress(int card, Qt::MouseButton button) {
     hideRules();
     hideAbout();
     const bool right = button == Qt::RightButton;
@@ -565,7 +566,7 @@ void QtTable::carta_MouseDown(int card, Qt::MouseButton button) {
     if (holdsUnplayed(*g_, 1, static_cast<Byte>(card))) humanCard_.deliver(static_cast<Byte>(card));
 }
 
-void QtTable::carta_MouseUp(int, Qt::MouseButton button) {
+void QtTable::onCardRelease(int, Qt::MouseButton button) {
     if (button != Qt::RightButton || rightPressedCard_ == 0) return;
     for (Byte& card : fan_) {
         if (card != 0 && !holdsUnplayed(*g_, 1, card)) card = 0;  // played since
@@ -574,7 +575,7 @@ void QtTable::carta_MouseUp(int, Qt::MouseButton button) {
     rightPressedCard_ = 0;
 }
 
-void QtTable::List1_Click(int item) {
+void QtTable::pickLateSignal(int item) {
     if (item < kNoSignal || item > kStriscio) return;
     parkSignalList(kListParked);
     if (!signal_.deliver(item)) host_.lateSignalChoice(item);
@@ -590,7 +591,7 @@ bool QtTable::signalListOpen() const {
     return signal_.waiting() && scene_.signalListItem().pos().x() < kListParked;
 }
 
-void QtTable::Form_MouseDown() {
+void QtTable::onTableClick() {
     hideRules();
     hideAbout();
 }
@@ -615,7 +616,7 @@ void bringPanelToFront(TextPanel& front, TextPanel& behind) {
 
 }  // namespace
 
-void QtTable::menu_rules_Click() {
+void QtTable::showRules() {
     bringPanelToFront(scene_.rules(), scene_.about());
     if (rulesShown())
         hideRules();
@@ -623,7 +624,7 @@ void QtTable::menu_rules_Click() {
         scene_.rules().show();
 }
 
-void QtTable::menu_about_Click() {
+void QtTable::showAbout() {
     hideRules();
     if (aboutShown()) {
         hideAbout();

@@ -44,7 +44,7 @@ class QtTable final : public TableView, public PlayerInput {
     std::function<void(Awaited)> onWait;
 
     // ---- TableView
-    Wait<> ritardo(double units) override;
+    Wait<> delay(double units) override;
     Wait<> thinkDuring(double units, std::function<void()> think) override;
     Wait<> showMessage(const std::string& text) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
@@ -75,19 +75,19 @@ class QtTable final : public TableView, public PlayerInput {
     Wait<Command> command() override;
 
     // ---- input
-    void dorsov_Click();
-    void carta_MouseDown(int card, Qt::MouseButton button);
-    void carta_MouseUp(int card, Qt::MouseButton button);
-    void List1_Click(int item);
-    void Form_MouseDown();
+    void onDeckClick();
+    void onCardPress(int card, Qt::MouseButton button);
+    void onCardRelease(int card, Qt::MouseButton button);
+    void pickLateSignal(int item);
+    void onTableClick();
     // A command of the Game menu; false when the controller was not waiting for one.
     bool commandGiven(Command command);
     // The dealer choice must look at the state again (the names were confirmed).
     void dealerChoiceChanged();
 
     // ---- the rules and about panels
-    void menu_rules_Click();
-    void menu_about_Click();
+    void showRules();
+    void showAbout();
     void hideRules();
     void hideAbout();
     bool rulesShown() const;
@@ -112,14 +112,14 @@ class QtTable final : public TableView, public PlayerInput {
     Wait<> slideCard(Byte card, Point to);
     Wait<> squeezeCard(Byte card, Point to);
     Wait<> stepCard(Byte card, double dx, double dy, int steps, int intervalMs);
-    Task<> busso(Byte card);
-    Task<> liscio(Byte seat, Byte card);
-    Task<> striscio(Byte card);
+    Task<> showBusso(Byte card);
+    Task<> showVolo(Byte seat, Byte card);
+    Task<> showStriscio(Byte card);
     Task<> signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter);
     Task<> gathering(GatheredTrick trick);
     Task<> dealing(Byte seat, Hand packet);
     void dealCard(Byte seat, int slot, Byte card);
-    Task<> delay(int ms);
+    Task<> waitMs(int ms);
     Task<> thinking(int ms, QFuture<void> thought);
     Task<> animate(int ms, std::function<void(double)> frame);
     Task<> ticks(int intervalMs, int count, std::function<void()> tick);

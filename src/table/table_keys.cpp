@@ -43,7 +43,7 @@ bool TableKeys::typingInTable() const {
 bool TableKeys::pressed(const QKeyEvent& key) {
     if (typingInTable() || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     if (table_.waitingForDeck() && isActivate(key.key())) {
-        table_.dorsov_Click();
+        table_.onDeckClick();
         return true;
     }
     if (table_.waitingForHumanCard()) return humanTurnKey(key.key());
@@ -53,7 +53,7 @@ bool TableKeys::pressed(const QKeyEvent& key) {
 
 bool TableKeys::released(const QKeyEvent& key) {
     if (key.isAutoRepeat() || key.key() != Qt::Key_Up || liftedCard_ == 0) return false;
-    table_.carta_MouseUp(std::exchange(liftedCard_, 0), Qt::RightButton);
+    table_.onCardRelease(std::exchange(liftedCard_, 0), Qt::RightButton);
     return true;
 }
 
@@ -69,7 +69,7 @@ bool TableKeys::humanTurnKey(int key) {
         case Qt::Key_Up:
             if (card != 0 && liftedCard_ == 0) {
                 liftedCard_ = card;
-                table_.carta_MouseDown(card, Qt::RightButton);
+                table_.onCardPress(card, Qt::RightButton);
             }
             return true;
         default:
@@ -107,14 +107,14 @@ bool TableKeys::signalListKey(int key) {
             return true;
         default:
             if (!isActivate(key)) return false;
-            table_.List1_Click(row);
+            table_.pickLateSignal(row);
             return true;
     }
 }
 
 void TableKeys::clickCard(int card, Qt::MouseButton button) {
-    table_.carta_MouseDown(card, button);
-    table_.carta_MouseUp(card, button);
+    table_.onCardPress(card, button);
+    table_.onCardRelease(card, button);
 }
 
 // The turn starts with the focus where it was: on the card it was on, or, once

@@ -21,15 +21,15 @@ namespace {
 WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
     WindowOptions options = testOptions(dir);
     options.statisticsFolder = dir.filePath("data");
-    options.main.computerAtSeatOne = true;
-    options.main.firstDealer = Byte{2};
+    options.match.computerAtSeatOne = true;
+    options.match.firstDealer = Byte{2};
     return options;
 }
 
 class ViewMenu : public ::testing::Test {
   protected:
     ViewMenu() : window_((testing::qtApp(), selfPlayingOptions(dir_))) {
-        window_.Form_Load();
+        window_.setUp();
         window_.resize(1024, 800);
         window_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));

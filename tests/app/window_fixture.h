@@ -33,8 +33,8 @@ inline WindowOptions testOptions(const QTemporaryDir& dir) {
     options.store.emplace(dir.path(), dir.filePath("user"));
     options.viewSettings = dir.filePath("view.ini");
     auto engine = std::make_shared<ShuffleEngine>(20240611u);
-    options.main.newDeck = [engine](Deck& deck) {
-        Mescola(deck, *engine);
+    options.match.newDeck = [engine](Deck& deck) {
+        shuffleDeck(deck, *engine);
         return true;
     };
     return options;
@@ -52,14 +52,14 @@ T* shownChild(const QWidget& parent) {
 inline GameState storedGame(const QTemporaryDir& dir) {
     GameState game;
     SoundChoices sound;
-    ConfigStore(dir.path(), dir.filePath("user")).Set_Read(game, sound);
+    ConfigStore(dir.path(), dir.filePath("user")).readConfig(game, sound);
     return game;
 }
 
 class WindowTest : public ::testing::Test {
   protected:
     explicit WindowTest(Byte scoreOption) : window_(testOptions(dir_)) {
-        window_.Form_Load();
+        window_.setUp();
         window_.match().stateBeforeStart().deck = orderedDeck();  // ace, 2, 3, 4: the human deals
         window_.match().stateBeforeStart().scoreOption = scoreOption;
         window_.resize(1024, 800);
@@ -109,7 +109,7 @@ class WindowTest : public ::testing::Test {
             }
             ASSERT_TRUE(table().waitingForHumanCard());
             if (check) check();
-            table().carta_MouseDown(firstCard(true), Qt::LeftButton);
+            table().onCardPress(firstCard(true), Qt::LeftButton);
         }
     }
 

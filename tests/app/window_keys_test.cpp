@@ -71,7 +71,8 @@ TEST_F(WindowKeys, ADealByKeysWithTheStatusLineAtEachStage) {
         }
         ASSERT_TRUE(table().waitingForHumanCard());
         const bool leading = g().leaderSeat == 1;
-        const std::string leadSuit = leading ? "" : suitNames[Seme(g().tableCards[g().leaderSeat])];
+        const std::string leadSuit =
+            leading ? "" : suitNames[suitOf(g().tableCards[g().leaderSeat])];
         EXPECT_EQ(status(), leading ? std::string("Your lead") : "Follow " + leadSuit);
         const int illegal = firstCard(false);
         if (!refused && illegal != 0) {

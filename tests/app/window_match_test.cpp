@@ -174,17 +174,17 @@ TEST_F(WindowMatch, WholeMatchWithContinueRepeatAndNewGame) {
 }
 
 TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
-    menus().velocita[3]->trigger();
-    EXPECT_TRUE(menus().velocita[3]->isChecked());
-    EXPECT_FALSE(menus().velocita[2]->isChecked());
+    menus().playRates[3]->trigger();
+    EXPECT_TRUE(menus().playRates[3]->isChecked());
+    EXPECT_FALSE(menus().playRates[2]->isChecked());
     EXPECT_EQ(g().playRate, 3);
     ASSERT_TRUE(QFile::exists(dir_.filePath("config.qvr")));
     menus().callYes[2]->trigger();
     EXPECT_TRUE(menus().callYes[2]->isChecked());
     EXPECT_FALSE(menus().callYes[1]->isChecked());
-    menus().punti[0]->trigger();
-    EXPECT_TRUE(menus().punti[0]->isChecked());
-    EXPECT_FALSE(menus().punti[1]->isChecked());
+    menus().matchTargets[0]->trigger();
+    EXPECT_TRUE(menus().matchTargets[0]->isChecked());
+    EXPECT_FALSE(menus().matchTargets[1]->isChecked());
 
     const GameState reread = storedGame(dir_);
     EXPECT_EQ(reread.playRate, 3);
@@ -202,7 +202,7 @@ TEST_F(WindowMatch, NamesConfirmedDuringTheChoiceRestartItWithTheNewNames) {
     EXPECT_TRUE(sheetShows("  Names of the Players"));
     scene().nameBox(1).setText("Nina");
     QTest::mouseClick(&scene().namesOk(), Qt::LeftButton);
-    EXPECT_EQ(g().phase, Phase::SceltaCartaro);
+    EXPECT_EQ(g().phase, Phase::DealerChoice);
     EXPECT_TRUE(sheetShows("Nina"));
     EXPECT_TRUE(table().waitingForDeck());
 }
@@ -221,14 +221,14 @@ TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
     QTemporaryDir dir;
     testing::qtApp();
     WindowOptions options = testOptions(dir);
-    options.main.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
+    options.match.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
     GameWindow window(std::move(options));
-    window.Form_Load();
+    window.setUp();
     window.match().stateBeforeStart().deck = orderedDeck();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.table().waitingForDeck(); }));
-    for (int draw = 1; draw <= 4; ++draw) window.table().dorsov_Click();  // the deal fails
+    for (int draw = 1; draw <= 4; ++draw) window.table().onDeckClick();  // the deal fails
 
     QMessageBox* box = nullptr;
     ASSERT_TRUE(
@@ -266,12 +266,12 @@ TEST_F(WindowMatch, CaptionsAreTheGamesOwn) {
     EXPECT_EQ(m.call->title(), "&Allow all to declare");
     EXPECT_EQ(m.playRate->title(), "&Play rate");
     EXPECT_EQ(m.score->title(), "&Score");
-    EXPECT_EQ(m.punti[1]->text(), "31 points");
+    EXPECT_EQ(m.matchTargets[1]->text(), "31 points");
     EXPECT_EQ(m.music->title(), "&Music        ");
     EXPECT_EQ(m.about->text(), "&Info          ");
     EXPECT_EQ(m.help->text(), "&Help            ");
     EXPECT_EQ(m.quit->text(), "Quit");
-    window_.help_Click();
+    window_.showDeclarationsHelp();
     QMessageBox* help = shownChild<QMessageBox>(window_);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowTitle(), "HELP MORVELLO");

@@ -24,7 +24,7 @@ class WindowPlayers : public ::testing::Test {
         WindowOptions o = testOptions(dir_);
         o.playerSettings = settingsFile();
         auto window = std::make_unique<GameWindow>(std::move(o));
-        window->Form_Load();
+        window->setUp();
         window->match().stateBeforeStart().deck = orderedDeck();  // the human deals
         return window;
     }
@@ -83,7 +83,7 @@ TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
     QtTable& table = window->table();
     for (int draw = 1; draw <= 4; ++draw) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return table.waitingForDeck(); }));
-        table.dorsov_Click();
+        table.onDeckClick();
     }
     bool hinted = false;
     for (int guard = 0; guard < 40 && !table.waitingForCommand(); ++guard) {
@@ -92,7 +92,7 @@ TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
                    table.waitingForCommand();
         }));
         if (table.waitingForSignal()) {
-            table.carta_MouseDown(window->state().cardToPlay, Qt::LeftButton);
+            table.onCardPress(window->state().cardToPlay, Qt::LeftButton);
             continue;
         }
         if (!table.waitingForHumanCard()) break;
@@ -106,7 +106,7 @@ TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
         for (int slot = 1; slot <= 10; ++slot) {
             const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
             if (card != 0 && !isPlayed(card) && isLegalPlay(g, card)) {
-                table.carta_MouseDown(card, Qt::LeftButton);
+                table.onCardPress(card, Qt::LeftButton);
                 break;
             }
         }

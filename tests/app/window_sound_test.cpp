@@ -24,7 +24,7 @@ class WindowSounds : public ::testing::Test {
         options.store.emplace(dir_.path(), dir_.filePath("user"));
         options.soundModule = soundModule;
         auto window = std::make_unique<GameWindow>(std::move(options));
-        window->Form_Load();
+        window->setUp();
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->menus().songs.empty(); }));
@@ -34,7 +34,7 @@ class WindowSounds : public ::testing::Test {
     SoundChoices stored() {
         GameState game;
         SoundChoices reread;
-        ConfigStore(dir_.path(), dir_.filePath("user")).Set_Read(game, reread);
+        ConfigStore(dir_.path(), dir_.filePath("user")).readConfig(game, reread);
         return reread;
     }
 
@@ -82,7 +82,7 @@ TEST_F(WindowSounds, ChoicesMoveTheCheckMarksAreSavedAtOnceAndShownAtTheNextStar
 // every choice moves its check mark and is saved.
 TEST_F(WindowSounds, WithoutTheSoundModuleTheMenusStillWorkAndSave) {
     ASSERT_TRUE(ConfigStore(dir_.path(), dir_.filePath("user"))
-                    .Set_Write(GameState{}, SoundChoices{0, 101}));
+                    .writeConfig(GameState{}, SoundChoices{0, 101}));
     auto window = openWindow(dir_.filePath("missing-module.so"));
     const GameMenus& m = window->menus();
     EXPECT_TRUE(m.rustle[0]->isChecked());

@@ -35,7 +35,7 @@ QRect paintedArea(const QString& file, QRect& viewBox) {
 
 // The icon is square and fills most of its box: a small icon looks lost in a menu.
 TEST(ArtBounds, TitleAndIconStayInsideTheirViewBoxes) {
-    for (const char* name : {"testo.svg", "icon.svg"}) {
+    for (const char* name : {"title.svg", "icon.svg"}) {
         SCOPED_TRACE(name);
         QRect viewBox;
         const QRect painted = paintedArea(QStringLiteral(MORVELLO_ART_DIR "/") + name, viewBox);

@@ -16,8 +16,8 @@ constexpr QSize kDesignCard(96, 153);
 constexpr double kCardAspect = 94.25 / 60.0;  // height over width on the table
 
 QSize designSize(int id) {
-    if (id == CardArt::kDorsoo) return kDesignCard.transposed();
-    if (id == CardArt::kTesto) return {400, 120};
+    if (id == CardArt::kSidewaysBack) return kDesignCard.transposed();
+    if (id == CardArt::kTitle) return {400, 120};
     return kDesignCard;
 }
 
@@ -45,14 +45,15 @@ TEST(CardArtImages, EveryImageReadsAndDrawsWithoutWarnings) {
 // both pixel ratios; and no two pictures look alike.
 TEST(CardArtImages, CardsHaveTheirProportionsAndShapeAndAllDiffer) {
     CardArt art;
-    for (int id = 1; id <= CardArt::kDorsov; ++id) {
+    for (int id = 1; id <= CardArt::kUprightBack; ++id) {
         const QSize s = art.naturalSize(id);
         EXPECT_NEAR(double(s.height()) / s.width(), kCardAspect, 0.005) << "image " << id;
     }
-    EXPECT_EQ(art.naturalSize(CardArt::kDorsoo), art.naturalSize(CardArt::kDorsov).transposed());
-    const QSize title = art.naturalSize(CardArt::kTesto);
+    EXPECT_EQ(art.naturalSize(CardArt::kSidewaysBack),
+              art.naturalSize(CardArt::kUprightBack).transposed());
+    const QSize title = art.naturalSize(CardArt::kTitle);
     EXPECT_NEAR(double(title.width()) / title.height(), 400.0 / 120.0, 0.01);
-    for (int id = 1; id <= CardArt::kDorsoo; ++id) {
+    for (int id = 1; id <= CardArt::kSidewaysBack; ++id) {
         for (qreal dpr : {1.0, 2.0}) {
             const QImage img = rendered(art, id, dpr);
             const int w = img.width() - 1, h = img.height() - 1;
@@ -74,7 +75,7 @@ TEST(CardArtImages, CardsHaveTheirProportionsAndShapeAndAllDiffer) {
 
 TEST(CardArtImages, TitleLeavesTheTableShowingAroundTheWord) {
     CardArt art;
-    const QImage img = rendered(art, CardArt::kTesto);
+    const QImage img = rendered(art, CardArt::kTitle);
     int covered = 0;
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) covered += qAlpha(img.pixel(x, y)) > 0 ? 1 : 0;

@@ -26,7 +26,7 @@ inline Byte card(const std::string& name) {
 
 // The name of a card code 1..40 in the same notation.
 inline std::string cardName(int code) {
-    return {kValueLetters.at(ValCarta(code) - 1), kSuitLetters.at(Seme(code) - 1)};
+    return {kValueLetters.at(valueOf(code) - 1), kSuitLetters.at(suitOf(code) - 1)};
 }
 
 // The cards of a list: "3C 2C AC".

@@ -23,8 +23,8 @@ TEST(Cards, ValueAndSuitReadTensAsKings) {
         int code, value, suit;
     } cases[] = {{10, 10, 1}, {11, 1, 2}, {20, 10, 2}, {40, 10, 4}, {0, 10, 0}, {105, 5, 11}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ValCarta(c.code), c.value) << c.code;
-        EXPECT_EQ(Seme(c.code), c.suit) << c.code;
+        EXPECT_EQ(valueOf(c.code), c.value) << c.code;
+        EXPECT_EQ(suitOf(c.code), c.suit) << c.code;
     }
 }
 
@@ -42,7 +42,7 @@ TEST(DealerDraw, SingleHighestValueDeals) {
              {{0, 10, 10, 3, 1}, 0}, {{0, 1, 9, 9, 10}, 4}, {{0, 1, 5, 9, 8}, 3}}) {
         GameState g;
         g.drawValues = draws;
-        ord_massimo(g);
+        decideDealer(g);
         EXPECT_EQ(g.dealerSeat, dealer);
     }
 }
@@ -51,10 +51,10 @@ TEST(Hands, PlayedCardsAreNeverFound) {
     GameState g;
     g.turnSeat = 2;
     placeInHand(g, 2, 4, card("7C"));
-    EXPECT_EQ(Trovo_Carta(g, 7, 2), 4);
+    EXPECT_EQ(findSlot(g, 2, 7), 4);
     playFromSlot(g, 2, 4);
     EXPECT_EQ(g.hands[2][4], card("7C") + kPlayedMark);
-    EXPECT_EQ(Trovo_Carta(g, 7, 2), 0);
+    EXPECT_EQ(findSlot(g, 2, 7), 0);
     EXPECT_EQ(g.playedCards[2], cardBit(card("7C")));
 }
 
@@ -89,11 +89,11 @@ TEST(Hands, SortedBySuitThenStrength) {
 TEST(Shuffle, GivesPermutationsAndDependsOnTheSeed) {
     Deck a{}, b{};
     ShuffleEngine e1(7), e2(7), e3(8);
-    Mescola(a, e1);
-    Mescola(b, e2);
+    shuffleDeck(a, e1);
+    shuffleDeck(b, e2);
     EXPECT_TRUE(isFullDeck(a));
     EXPECT_EQ(a, b);
-    Mescola(b, e3);
+    shuffleDeck(b, e3);
     EXPECT_TRUE(isFullDeck(b));
     EXPECT_NE(a, b);
 }

@@ -89,7 +89,7 @@ GameState lastTwoTricks() {
 TEST(ExpertChoice, TakesTheAceWithTheThreeWhereTheClassicStrategyPlaysLow) {
     const GameState g = lastTwoTricks();
     GameState classic = g;
-    scelgo_carta_da_giocare(classic);
+    chooseComputerCard(classic);
     ASSERT_EQ(classic.cardToPlay, card("5D"));  // the ace then takes 4 thirds and the last trick
     for (const std::uint32_t seed : {1u, 2u, 3u}) {
         const auto [chosen, signal] = choiceIn(g, seed);
@@ -111,7 +111,7 @@ TEST(ExpertChoice, AHandWithOneLegalCardPlaysItWithoutSampling) {
 // With no Expert seat the Expert's seed and budget change nothing: the play is
 // the classic one. (The same seed replaying the same Expert match is the
 // runner's test.)
-std::vector<std::string> matchLog(MainOptions options) {
+std::vector<std::string> matchLog(MatchOptions options) {
     testing::RecordingTable table;
     testing::MatchRun run(table, std::move(options));
     table.chooseCommand = [](const GameState& g) {
@@ -122,11 +122,11 @@ std::vector<std::string> matchLog(MainOptions options) {
 }
 
 TEST(ExpertMatches, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MainOptions expertSettings{testing::shuffles(8), Byte{2}, true};
+    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, true};
     expertSettings.expertSeed = 99;
     expertSettings.expertSamples = 5;
     EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MainOptions{testing::shuffles(8), Byte{2}, true}));
+              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, true}));
 }
 
 }  // namespace

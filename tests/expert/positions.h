@@ -47,7 +47,7 @@ class PositionCollector : public HeadlessTable, public MatchObserver {
 // Every position of `matches` headless matches from the seed.
 inline std::vector<GameState> positionsOfMatches(std::uint32_t seed, int matches) {
     PositionCollector collector;
-    MatchRun run(collector, MainOptions{shuffles(seed), Byte{1}, true});
+    MatchRun run(collector, MatchOptions{shuffles(seed), Byte{1}, true});
     run.match().addObserver(collector);
     int over = 0;
     collector.chooseCommand = [&](const GameState& g) {
@@ -72,7 +72,7 @@ inline CardSet handOf(const GameState& g, Byte seat) {
 inline std::array<Byte, 5> dealtDeclarations(CardSet dealt) {
     HeldValues held{};
     for (int c = 1; c <= kCardCount; ++c)
-        if (dealt & cardBit(c)) held[Seme(c)] |= valueBit(ValCarta(c));
+        if (dealt & cardBit(c)) held[suitOf(c)] |= valueBit(valueOf(c));
     return declarationsOf(held).records;
 }
 

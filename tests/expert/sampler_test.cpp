@@ -86,7 +86,7 @@ TEST(Sampler, RefusesKnowledgeThatNoDealAgreesWith) {
     k.seat = 1;
     k.handSize = {0, 0, 1, 0, 0};
     k.hidden = cardBit(5);
-    k.lackedSuits[2] = 1U << Seme(5);
+    k.lackedSuits[2] = 1U << suitOf(5);
     std::mt19937 engine(1);
     SampledHands hands{};
     EXPECT_FALSE(sampleHands(k, engine, hands));
@@ -124,8 +124,8 @@ class SignalWatch : public HeadlessTable, public MatchObserver {
             humanSignals += shown != kNoSignal;
             return;
         }
-        const unsigned bit = 1U << Seme(card);
-        const bool moreOfSuit = (handOf(g, seat) & suitCards(Seme(card))) != 0;
+        const unsigned bit = 1U << suitOf(card);
+        const bool moreOfSuit = (handOf(g, seat) & suitCards(suitOf(card))) != 0;
         EXPECT_EQ((g.voloSuits[seat] & bit) != 0, shown == kVolo);
         EXPECT_EQ((g.striscioSuits[seat] & bit) != 0, shown == kStriscio);
         EXPECT_TRUE(shown != kVolo || !moreOfSuit);
@@ -144,7 +144,7 @@ TEST(ShownSignals, OnlyTheComputerSeatsShownSignalsAreNotedAndTheyAreTrue) {
         if (g.menus.continueEnabled) return Command::Continue;
         return ++over == 3 ? Command::Quit : Command::NewGame;
     };
-    testing::MatchRun run(table, MainOptions{testing::shuffles(12), Byte{1}, false});
+    testing::MatchRun run(table, MatchOptions{testing::shuffles(12), Byte{1}, false});
     run.match().addObserver(table);
     run.setUp().allowAllDeclare = kOnlyLeaderDeclares;
     run.run();

@@ -19,7 +19,7 @@ std::vector<std::string> drawsOf(const RecordingTable& table) {
 // A run that ends at the first shuffle after the choice: the dealer choice alone.
 struct ChoiceRun {
     RecordingTable table;
-    MatchRun run{table, MainOptions{decks({}), std::nullopt, false}};
+    MatchRun run{table, MatchOptions{decks({}), std::nullopt, false}};
 };
 
 TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
@@ -67,8 +67,8 @@ TEST(DealerChoice, ConfirmedNamesRestartTheChoiceFromTheFirstCard) {
         personalizeAtWait.push_back(c.run.state().menus.personalizeEnabled);
         if (wait == 1) return DeckInput::LookAgain;
         if (wait == 2) {
-            c.run.match().TxtPlayer_Change(3, "Anna");
-            c.run.match().CMDNames_Click();
+            c.run.match().setPlayerName(3, "Anna");
+            c.run.match().confirmNames();
             return DeckInput::LookAgain;
         }
         return DeckInput::Draw;

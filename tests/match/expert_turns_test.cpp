@@ -22,8 +22,8 @@ bool expertPlay(const std::string& line) {
     return startsWith(line, "play seat 2") || startsWith(line, "play seat 4");
 }
 
-MainOptions expertOpponents(std::uint32_t deckSeed) {
-    MainOptions options{testing::shuffles(deckSeed), Byte{1}, true};
+MatchOptions expertOpponents(std::uint32_t deckSeed) {
+    MatchOptions options{testing::shuffles(deckSeed), Byte{1}, true};
     options.expertSeats = {false, false, true, false, true};
     options.expertSamples = kFewSamples;
     return options;
@@ -46,7 +46,7 @@ TEST(ExpertTurns, EachExpertCardIsThoughtOnceInThePauseBeforeIt) {
             EXPECT_EQ(thought, expertPlay(line)) << line;
             if (expertPlay(line)) {
                 ++expertPlays;
-                pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "ritardo 1");
+                pausesBeforeExperts += std::count(sincePlay.begin(), sincePlay.end(), "delay 1");
             }
             sincePlay.clear();
             continue;

@@ -77,7 +77,7 @@ TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
         return int{kBusso};
     };
     KnockWatch watch;
-    MatchRun run(table, MainOptions{decks({shuffledDeck(11)}), Byte{4}, false});
+    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, false});
     run.match().addObserver(watch);
     run.run();  // dealer 4: the human receives first and leads the first trick
 
@@ -105,7 +105,7 @@ TEST(HumanTurn, SeatTwoFollowsTheHumanWithoutATurnStart) {
     // names drawn again in between.
     const std::size_t onTable = table.indexOfPrefix("card to table seat 1 ");
     ASSERT_LT(onTable + 2, table.log.size());
-    EXPECT_EQ(table.log[onTable + 1], "ritardo 1");
+    EXPECT_EQ(table.log[onTable + 1], "delay 1");
     EXPECT_EQ(table.log[onTable + 2].rfind("play seat 2 ", 0), 0u) << table.log[onTable + 2];
 }
 

@@ -15,7 +15,7 @@ using namespace morvello::testing;
 // commands after each deal come from `next`, given how many were asked for.
 struct FlowRun {
     RecordingTable table;
-    MatchRun run{table, MainOptions{shuffles(3), Byte{2}, true}};
+    MatchRun run{table, MatchOptions{shuffles(3), Byte{2}, true}};
     std::vector<GameState> atCommand;  // the state at each wait for a command
 
     void play(const std::function<Command(int asked, const GameState&)>& next) {
@@ -31,11 +31,11 @@ TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
     FlowRun f;
     f.play([&](int asked, const GameState&) {
         if (asked == 1) {
-            EXPECT_EQ(f.run.match().menu_replay_Click(), ReplayAnswer::Nothing);  // first deal
+            EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Nothing);  // first deal
             return Command::Continue;
         }
         if (asked == 2) {
-            EXPECT_EQ(f.run.match().menu_replay_Click(), ReplayAnswer::Confirm);
+            EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Confirm);
             return Command::Replay;
         }
         return Command::Quit;
@@ -103,11 +103,11 @@ TEST(MatchFlow, MenusFollowTheStagesOfAMatch) {
 
 TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {
     GameState g;
-    EXPECT_EQ(menu_replay_Click(g), ReplayAnswer::Refused);
+    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Refused);
     g.noReplayDeck = false;
-    EXPECT_EQ(menu_replay_Click(g), ReplayAnswer::Nothing);
+    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Nothing);
     g.dealNumber = 3;
-    EXPECT_EQ(menu_replay_Click(g), ReplayAnswer::Confirm);
+    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Confirm);
 }
 
 TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {

@@ -1,6 +1,6 @@
 // Runs a match headless for tests: a table that writes down the intents the
 // controller hands it and the events it tells, interleaved in one log, and a
-// runner that builds the match, sets its state up, runs Main and rethrows a
+// runner that builds the match, sets its state up, runs playMatches and rethrows a
 // failure from inside it.
 #pragma once
 
@@ -33,7 +33,7 @@ inline std::string soundName(Sound sound) {
 }
 
 // Log lines, intents first then events:
-//   "ritardo 0.5", "message Repeat, please", "names turn 2", "sound Knock",
+//   "delay 0.5", "message Repeat, please", "names turn 2", "sound Knock",
 //   "card to table seat 2 7C signal Busso pause", "card to start seat 1 7C",
 //   "park 7C after-trick", "park all", "drawn seat 2 7C", "gather winner 3",
 //   "declare 2 <caption>", "hide declarations", "deal packet seat 2", "lay out hand",
@@ -65,7 +65,7 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
     long count(const std::string& line) const { return std::count(log.begin(), log.end(), line); }
 
     // ---- TableView
-    Wait<> ritardo(double units) override { return noted("ritardo " + number(units)); }
+    Wait<> delay(double units) override { return noted("delay " + number(units)); }
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         note("think " + number(units));
         think();
@@ -172,10 +172,11 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
 // A match on a headless table: set its state up through setUp(), then run().
 class MatchRun {
   public:
-    MatchRun(HeadlessTable& table, MainOptions options) : match_(table, table, std::move(options)) {
+    MatchRun(HeadlessTable& table, MatchOptions options)
+        : match_(table, table, std::move(options)) {
         table.watch(match_.state());
     }
-    MatchRun(RecordingTable& table, MainOptions options)
+    MatchRun(RecordingTable& table, MatchOptions options)
         : MatchRun(static_cast<HeadlessTable&>(table), std::move(options)) {
         match_.addObserver(table);
     }
@@ -184,9 +185,9 @@ class MatchRun {
     GameState& setUp() { return match_.stateBeforeStart(); }
     const GameState& state() const { return match_.state(); }
 
-    // Runs Main to its end: every wait of the headless table is over at once.
+    // Runs playMatches to its end: every wait of the headless table is over at once.
     void run() {
-        Task<> main = match_.Main();
+        Task<> main = match_.playMatches();
         main.start();
         main.rethrowIfFailed();
         ASSERT_TRUE(main.done());
@@ -196,7 +197,7 @@ class MatchRun {
     Match match_;
 };
 
-// Decks for MainOptions::newDeck: the given ones in turn, then none.
+// Decks for MatchOptions::newDeck: the given ones in turn, then none.
 inline std::function<bool(Deck&)> decks(std::vector<Deck> list) {
     return [list = std::move(list), next = std::size_t{0}](Deck& deck) mutable {
         if (next == list.size()) return false;
@@ -205,10 +206,10 @@ inline std::function<bool(Deck&)> decks(std::vector<Deck> list) {
     };
 }
 
-// Decks for MainOptions::newDeck: seeded shuffles, never running out.
+// Decks for MatchOptions::newDeck: seeded shuffles, never running out.
 inline std::function<bool(Deck&)> shuffles(std::uint32_t seed) {
     return [engine = ShuffleEngine(seed)](Deck& deck) mutable {
-        Mescola(deck, engine);
+        shuffleDeck(deck, engine);
         return true;
     };
 }
@@ -249,7 +250,7 @@ inline Deck deckStarting(const std::string& first) {
 inline void playOneDeal(RecordingTable& table, const Deck& deck, Byte dealer,
                         bool computerAtSeatOne = false,
                         const std::function<void(GameState&)>& setUp = {}) {
-    MatchRun run(table, MainOptions{decks({deck}), dealer, computerAtSeatOne});
+    MatchRun run(table, MatchOptions{decks({deck}), dealer, computerAtSeatOne});
     if (setUp) setUp(run.setUp());
     run.run();
 }

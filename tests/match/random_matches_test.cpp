@@ -15,7 +15,7 @@ using namespace morvello::testing;
 
 int declarationPoints(const Hand& hand) {
     bool held[5][11] = {};
-    for (int slot = 1; slot <= 10; ++slot) held[Seme(hand[slot])][ValCarta(hand[slot])] = true;
+    for (int slot = 1; slot <= 10; ++slot) held[suitOf(hand[slot])][valueOf(hand[slot])] = true;
     int points = 0;
     for (int value = 1; value <= 3; ++value) {
         const int suits = held[1][value] + held[2][value] + held[3][value] + held[4][value];
@@ -56,12 +56,12 @@ class Invariants : public MatchObserver {
     void onPlay(const GameState& g, Byte seat, Byte c) override {
         ASSERT_TRUE(held_[seat][c]) << "seat " << int(seat) << " played " << cardName(c);
         if (seat != g.leaderSeat) {
-            const int lead = Seme(g.tableCards[g.leaderSeat]);
+            const int lead = suitOf(g.tableCards[g.leaderSeat]);
             bool holdsLead = false;
             for (int other = 1; other <= kCardCount; ++other)
-                holdsLead |= held_[seat][other] && Seme(other) == lead;
+                holdsLead |= held_[seat][other] && suitOf(other) == lead;
             if (holdsLead) {
-                EXPECT_EQ(Seme(c), lead) << "seat " << int(seat) << " did not follow";
+                EXPECT_EQ(suitOf(c), lead) << "seat " << int(seat) << " did not follow";
             }
         }
         held_[seat][c] = false;
@@ -108,11 +108,11 @@ class Invariants : public MatchObserver {
 
   private:
     int strongestOfLeadSuit() const {
-        const int lead = Seme(trickCards_[0].second);
+        const int lead = suitOf(trickCards_[0].second);
         std::pair<Byte, Byte> best = trickCards_[0];
         for (const auto& play : trickCards_)
-            if (Seme(play.second) == lead &&
-                rankPosition(ValCarta(play.second)) < rankPosition(ValCarta(best.second)))
+            if (suitOf(play.second) == lead &&
+                rankPosition(valueOf(play.second)) < rankPosition(valueOf(best.second)))
                 best = play;
         return best.first;
     }
@@ -131,7 +131,7 @@ TEST(RandomMatches, RulesHoldInTwentyThousandMatches) {
     std::mt19937 random(20240601);
     HeadlessTable table;
     Invariants invariants;
-    MatchRun run(table, MainOptions{shuffles(7), Byte{0}, true});  // no dealer: seat 1 first
+    MatchRun run(table, MatchOptions{shuffles(7), Byte{0}, true});  // no dealer: seat 1 first
     run.match().addObserver(invariants);
     long replays = 0;
     table.chooseCommand = [&](const GameState& g) {
@@ -139,12 +139,11 @@ TEST(RandomMatches, RulesHoldInTwentyThousandMatches) {
         if (invariants.over) {
             if (invariants.matches == kMatches || ::testing::Test::HasFailure())
                 return Command::Quit;
-            run.match().menu_punti_Click(static_cast<int>(random() % 2));
-            run.match().menu_call_yes_Click(static_cast<int>(1 + random() % 2));
+            run.match().setMatchTarget(static_cast<int>(random() % 2));
+            run.match().setWhoDeclares(static_cast<int>(1 + random() % 2));
             return Command::NewGame;
         }
-        if (g.dealNumber > 1 && random() % 5 == 0 &&
-            menu_replay_Click(g) == ReplayAnswer::Confirm) {
+        if (g.dealNumber > 1 && random() % 5 == 0 && replayAnswer(g) == ReplayAnswer::Confirm) {
             ++replays;
             return Command::Replay;
         }

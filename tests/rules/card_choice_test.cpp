@@ -17,7 +17,7 @@ TEST(CardChoice, EverySeatKnocksAndAnswersAlike) {
         GameState g;
         give(g, seat, "3C 2C AC 5C 6B");
         trick(g, seat, "");
-        scelgo_carta_da_giocare(g);
+        chooseComputerCard(g);
         EXPECT_EQ(g.cardToPlay, card("5C"));
         EXPECT_EQ(g.trickSignals[seat], kBusso);
         EXPECT_EQ(g.hands[seat][4], card("5C") + kPlayedMark);
@@ -25,7 +25,7 @@ TEST(CardChoice, EverySeatKnocksAndAnswersAlike) {
 
         trick(g, seat, "5C 7C");
         give(g, g.turnSeat, "4C 2C KC 3D");
-        scelgo_carta_da_giocare(g);
+        chooseComputerCard(g);
         EXPECT_EQ(g.cardToPlay, card("2C"));
         EXPECT_EQ(g.trickSignals[g.turnSeat], kStriscio);
         EXPECT_EQ(g.trickSignals[seat], kNoSignal);
@@ -37,10 +37,10 @@ TEST(CardChoice, ASeatWithNoCardLeftChoosesNone) {
     GameState g;
     give(g, 2, "KC");
     trick(g, 2, "");
-    scelgo_carta_da_giocare(g);
+    chooseComputerCard(g);
     ASSERT_EQ(g.cardToPlay, card("KC"));
     const auto hands = g.hands;
-    scelgo_carta_da_giocare(g);
+    chooseComputerCard(g);
     EXPECT_EQ(g.cardToPlay, 0);
     EXPECT_EQ(g.hands, hands);
 }

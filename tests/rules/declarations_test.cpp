@@ -38,10 +38,10 @@ TEST(Declarations, RecordsAndCaptionLines) {
         SCOPED_TRACE(c.hand);
         GameState g;
         give(g, 2, c.hand);
-        esamino_accuso(g);
+        recordDeclarations(g);
         EXPECT_EQ(g.declPoints[2], c.points);
         EXPECT_EQ(g.declSlots[2], c.slots);
-        const AccusoCaption caption = accusoCaption(g, 2);
+        const DeclarationCaption caption = declarationCaption(g, 2);
         EXPECT_EQ(caption.declares, !c.lines.empty());
         std::string text;
         for (const std::string& line : c.lines) text += line + std::string(34 - line.size(), ' ');
@@ -56,7 +56,7 @@ TEST(Declarations, TopCardsDealtAreRecordedForEverySeatAndRebuiltEachDeal) {
     g.topDealt = {};
     g.topDealt[2][2][kSpade] = 1;      // left from the deal before
     g.declSlots[3][1] = kFourOfAKind;  // likewise
-    esamino_accuso(g);
+    recordDeclarations(g);
     decltype(g.topDealt) expected{};
     expected[1][1][kBastoni] = expected[4][3][kCoppe] = 1;
     EXPECT_EQ(g.topDealt, expected);

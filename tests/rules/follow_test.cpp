@@ -46,12 +46,12 @@ TEST(Follow, CardSignalsAndReturnOwed) {
         g.trickSignals[c.leader] = c.knockBefore;
         trick(g, c.leader, c.onTable);
         give(g, g.turnSeat, c.hand);
-        Scelta_Turni_Successivi(g);
+        chooseFollow(g);
         EXPECT_EQ(chosenCard(g), card(c.played));
         EXPECT_EQ(g.trickSignals[g.turnSeat], c.signal);
         EXPECT_EQ(g.trickSignals[c.leader], c.knockAfter);
         EXPECT_EQ(g.returnSuit[g.turnSeat], c.owed);
-        EXPECT_EQ(g.leadSuit, Seme(g.tableCards[c.leader]));
+        EXPECT_EQ(g.leadSuit, suitOf(g.tableCards[c.leader]));
     }
 }
 

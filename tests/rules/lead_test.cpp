@@ -57,7 +57,7 @@ TEST(Lead, CardSignalAndSuitLeft) {
         g.leadSuit = c.previousLead;
         g.returnSuit[T] = c.owed;
         trick(g, T, "");
-        Scelta_Primo_Turno(g);
+        chooseLead(g);
         EXPECT_EQ(chosenCard(g), card(c.led));
         EXPECT_EQ(g.trickSignals[T], c.signal);
         EXPECT_EQ(g.leadSuit, c.leadSuit);

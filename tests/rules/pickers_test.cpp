@@ -27,9 +27,9 @@ TEST(Queries, ACardIsOutOnlyWhenSeatOneTwoOrThreePlayedIt) {
     give(g, 2, "7D 7C 7B 7S");
     playedEarlier(g, "1:3D 2:3C 3:3B 4:3S 1:KD 2:KC 3:KB 4:KS");
     for (Byte suit = kDenari; suit <= kSpade; ++suit) {
-        EXPECT_EQ(Carta_Uscita(g, 3, suit), suit != kSpade) << int(suit);
-        EXPECT_EQ(Carta_Uscita(g, 10, suit), suit != kSpade) << int(suit);
-        EXPECT_FALSE(Carta_Uscita(g, 7, suit)) << int(suit);
+        EXPECT_EQ(isCardOut(g, suit, 3), suit != kSpade) << int(suit);
+        EXPECT_EQ(isCardOut(g, suit, 10), suit != kSpade) << int(suit);
+        EXPECT_FALSE(isCardOut(g, suit, 7)) << int(suit);
     }
 }
 
@@ -46,15 +46,14 @@ TEST(Pickers, LowestAndHighestOfASuit) {
         {"AD 3D KD", kDenari, "KD", "AD"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(pick(c.hand, [&](GameState& g) { Scelgo_la_minore(g, c.suit); }), card(c.lowest));
-        EXPECT_EQ(pick(c.hand, [&](GameState& g) { Scelgo_la_Maggiore(g, c.suit); }),
-                  card(c.highest));
+        EXPECT_EQ(pick(c.hand, [&](GameState& g) { pickLowest(g, c.suit); }), card(c.lowest));
+        EXPECT_EQ(pick(c.hand, [&](GameState& g) { pickHighest(g, c.suit); }), card(c.highest));
     }
-    EXPECT_EQ(pick("KC JC", [](GameState& g) { Scelgo_la_minore(g, kBastoni); }), 0);
-    EXPECT_EQ(pick("KC JC", [](GameState& g) { Scelgo_la_Maggiore(g, kBastoni); }), 0);
+    EXPECT_EQ(pick("KC JC", [](GameState& g) { pickLowest(g, kBastoni); }), 0);
+    EXPECT_EQ(pick("KC JC", [](GameState& g) { pickHighest(g, kBastoni); }), 0);
 }
 
-TEST(Pickers, UnaMinoreSparesTheSmallCardsGuardingTopCards) {
+TEST(Pickers, LeastValuableSparesTheSmallCardsGuardingTopCards) {
     const struct {
         const char *hand, *picked;
     } cases[] = {
@@ -66,7 +65,7 @@ TEST(Pickers, UnaMinoreSparesTheSmallCardsGuardingTopCards) {
         {"2C 3C AC AS", "2C"},     // only top cards left: the 2s, the 3s, the aces
         {"AD 3S", "3S"},          {"AS", "AS"},
     };
-    for (const auto& c : cases) EXPECT_EQ(pick(c.hand, Scelgo_una_minore), card(c.picked));
+    for (const auto& c : cases) EXPECT_EQ(pick(c.hand, pickLeastValuable), card(c.picked));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ inline void give(GameState& g, Byte seat, const std::string& hand) {
     int slot = 1;
     for (const Byte c : cards(hand)) {
         placeInHand(g, seat, slot++, c);
-        if (ValCarta(c) <= 3) g.topDealt[seat][ValCarta(c)][Seme(c)] = 1;
+        if (valueOf(c) <= 3) g.topDealt[seat][valueOf(c)][suitOf(c)] = 1;
     }
 }
 

@@ -26,7 +26,7 @@ TEST(Trick, TableIsLeftStrongestFirstWithEqualRanksInSeatOrder) {
         GameState g;
         trick(g, c.leader, c.played);
         const std::array<Byte, 5> bySeat = g.tableCards;
-        DETERMINO_TURNO(g);
+        resolveTrick(g);
         EXPECT_EQ(g.trickBySeat, bySeat);
         EXPECT_EQ(std::vector<Byte>(g.tableCards.begin() + 1, g.tableCards.end()),
                   cards(c.strongestFirst));
@@ -42,26 +42,26 @@ TEST(Trick, PointsGoToTheCoupleOfTurnSeatInThirds) {
     g.dealScoreA = g.dealScoreB = {0, 0, 0};
     trick(g, 1, "6C JC 2C AC");
     g.turnSeat = 4;
-    EXPECT_EQ(attribuisco_punteggio(g), 5);  // ace 3 + two 1 + knave 1 + six 0
+    EXPECT_EQ(creditTrickPoints(g), 5);  // ace 3 + two 1 + knave 1 + six 0
     EXPECT_EQ(g.cardPoints, (std::array<int, 2>{0, 5}));
     EXPECT_EQ(g.dealScoreB, (std::vector<int>{0, 0, 5}));
     EXPECT_EQ(g.dealScoreA, (std::vector<int>{0, 0, 0}));
 }
 
-TEST(Vincente, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
+TEST(OutranksTable, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
     GameState g;
-    trick(g, 1, "HD");                      // seat 2 to play; seats 3 and 4 have not played
-    EXPECT_TRUE(vincente(g, card("KC")));   // the empty places are kings: equal
-    EXPECT_FALSE(vincente(g, card("HD")));  // ... and beat a horse
-    EXPECT_TRUE(vincente(g, card("AS")));
+    trick(g, 1, "HD");                           // seat 2 to play; seats 3 and 4 have not played
+    EXPECT_TRUE(outranksTable(g, card("KC")));   // the empty places are kings: equal
+    EXPECT_FALSE(outranksTable(g, card("HD")));  // ... and beat a horse
+    EXPECT_TRUE(outranksTable(g, card("AS")));
 
     trick(g, 1, "3S 2D 4D");
-    EXPECT_FALSE(vincente(g, card("2B")));  // a 3 of another suit is stronger
-    EXPECT_TRUE(vincente(g, card("3B")));   // an equal rank does not lose
+    EXPECT_FALSE(outranksTable(g, card("2B")));  // a 3 of another suit is stronger
+    EXPECT_TRUE(outranksTable(g, card("3B")));   // an equal rank does not lose
 
     trick(g, 1, "HD");
     g.tableCards[2] = card("3C");  // turnSeat's own place is not looked at
-    EXPECT_TRUE(vincente(g, card("KD")));
+    EXPECT_TRUE(outranksTable(g, card("KD")));
 }
 
 }  // namespace

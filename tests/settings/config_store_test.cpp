@@ -45,10 +45,10 @@ class ConfigFile : public ::testing::Test {
         return file.readAll().toStdString();
     }
 
-    // What Set_Read leaves of the game it is given.
+    // What readConfig leaves of the game it is given.
     static Stored read(const ConfigStore& from, Stored g) {
         g.noReplayDeck = false;
-        from.Set_Read(g, g.sound);
+        from.readConfig(g, g.sound);
         return g;
     }
 
@@ -61,7 +61,7 @@ class ConfigFile : public ::testing::Test {
 // file yet, the defaults.
 TEST_F(ConfigFile, WrittenBytesReadBackAsEveryField) {
     expectStoredFieldsEqual(read(store, played()), Stored{});
-    ASSERT_TRUE(store.Set_Write(played(), played().sound));
+    ASSERT_TRUE(store.writeConfig(played(), played().sound));
     EXPECT_EQ(store.writePath(), programFile());
     std::string expected =
         " 3 \r\nAnna\r\nBruno Maria\r\nCarla  \r\nJos\xE9 \x80 C\x9Cur\r\n"
@@ -74,7 +74,7 @@ TEST_F(ConfigFile, WrittenBytesReadBackAsEveryField) {
 TEST_F(ConfigFile, WhenNoFolderCanBeWrittenTheGameGoesOn) {
     put("a file where the user folder would be");
     const ConfigStore nowhere(programDir.filePath("missing"), programFile() + "/below-a-file");
-    EXPECT_FALSE(nowhere.Set_Write(played(), played().sound));
+    EXPECT_FALSE(nowhere.writeConfig(played(), played().sound));
     expectStoredFieldsEqual(read(nowhere, played()), Stored{});
 }
 
@@ -86,7 +86,7 @@ TEST_F(ConfigFile, ReadOnlyProgramFolderSavesInTheUserFolder) {
         GTEST_SKIP() << "the program folder stays writable (running as root?)";
     }
     expectStoredFieldsEqual(read(store, played()), Stored{});
-    ASSERT_TRUE(store.Set_Write(played(), played().sound));
+    ASSERT_TRUE(store.writeConfig(played(), played().sound));
     EXPECT_EQ(store.writePath(), userFile());
     EXPECT_EQ(bytesOf(programFile()), fileOf(Stored{}));
     expectStoredFieldsEqual(read(store, Stored{}), played());
@@ -118,12 +118,12 @@ TEST_F(ConfigFile, SaveThatCannotBeWrittenWholeKeepsTheOldFile) {
     put(old);
     {
         FileSizeLimit full(old.size() / 2);
-        EXPECT_FALSE(store.Set_Write(played(), played().sound));
+        EXPECT_FALSE(store.writeConfig(played(), played().sound));
     }
     EXPECT_EQ(bytesOf(programFile()), old);
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"config.qvr"});                    // no temporary file left either
-    EXPECT_TRUE(store.Set_Write(played(), played().sound));  // room again: saved
+              QStringList{"config.qvr"});                      // no temporary file left either
+    EXPECT_TRUE(store.writeConfig(played(), played().sound));  // room again: saved
     expectStoredFieldsEqual(read(store, Stored{}), played());
 }
 
@@ -148,7 +148,7 @@ TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
             ASSERT_TRUE(QFile::link(linked, programFile()));
         }
         expectStoredFieldsEqual(read(store, played()), Stored{});
-        ASSERT_TRUE(store.Set_Write(played(), played().sound));
+        ASSERT_TRUE(store.writeConfig(played(), played().sound));
         EXPECT_EQ(store.writePath(), userFile());
         expectStoredFieldsEqual(read(store, Stored{}), played());
         EXPECT_EQ(QFileInfo(programFile()).isSymLink(), !linked.isEmpty());
@@ -160,7 +160,7 @@ TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
 
     // With no other place to go, the link stays and nothing is saved.
     const ConfigStore linkedOnly(programDir.path(), QString());
-    EXPECT_FALSE(linkedOnly.Set_Write(played(), played().sound));
+    EXPECT_FALSE(linkedOnly.writeConfig(played(), played().sound));
     EXPECT_TRUE(QFileInfo(programFile()).isSymLink());
     EXPECT_EQ(bytesOf(target), fileOf(played()).c_str());
 }
@@ -182,7 +182,7 @@ TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
         EXPECT_EQ(refusing.writePath(), userFile());
         Stored changed = Stored{};
         changed.playRate = 1;
-        ASSERT_TRUE(refusing.Set_Write(changed, changed.sound));
+        ASSERT_TRUE(refusing.writeConfig(changed, changed.sound));
         EXPECT_EQ(bytesOf(programFile()), theirs);
         EXPECT_EQ(refusing.readPath(), userFile());
         EXPECT_EQ(read(refusing, Stored{}).playRate, 1);
@@ -200,7 +200,7 @@ TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
         put(theirs);
         QFile::setPermissions(programFile(), permissions);
         expectStoredFieldsEqual(read(store, Stored{}), Stored{});
-        ASSERT_TRUE(store.Set_Write(Stored{}, SoundChoices{}));
+        ASSERT_TRUE(store.writeConfig(Stored{}, SoundChoices{}));
         EXPECT_EQ(store.writePath(), userFile());
         QFile::setPermissions(programFile(), QFileDevice::ReadOwner);
         EXPECT_EQ(bytesOf(programFile()), theirs);

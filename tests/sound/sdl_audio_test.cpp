@@ -192,10 +192,10 @@ TEST_F(RealAudioTest, CardRustleNoSilencesEachSoundAndAfterYesItIsHeardWholeAndA
             t.g.rustleChoice = 0;
             t.board.startUp();
             ASSERT_TRUE(t.heard.waitForFrames(2048));
-            t.board.suona(k);  // not heard
+            t.board.playSegment(k);  // not heard
             ASSERT_TRUE(t.heard.waitForFrames(std::int64_t(segment.size()) + 4096));
-            t.board.menu_card_rustle_Click(1);
-            t.board.suona(k);
+            t.board.setCardRustle(1);
+            t.board.playSegment(k);
             ASSERT_TRUE(t.heard.waitForFrames(std::int64_t(segment.size()) + 4096));
         }
         const std::vector<std::int16_t> out = readSamples(output(), 0);  // stereo frames
@@ -228,12 +228,12 @@ TEST_F(RealAudioTest, AMissingEffectsFileAndBrokenSongsAreLoggedOnceAndTheSequen
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(loggedLines(log), 1) << log;
     EXPECT_NE(log.find("complessivo.wav"), std::string::npos) << log;
-    for (int k = 0; k <= 4; ++k) t.board.suona(k);
+    for (int k = 0; k <= 4; ++k) t.board.playSegment(k);
     ASSERT_TRUE(t.heard.waitForFrames(framesOf(4000) + 4096));
     EXPECT_EQ(t.heard.loudFrames(), 0);
 
-    t.board.canzoni_Click(2);
-    t.board.all_Click();
+    t.board.chooseSong(2);
+    t.board.chooseAllSongs();
     for (int next = 1; next <= 2; ++next) {
         ASSERT_TRUE(t.heard.runNext()) << "no song ended";
         EXPECT_EQ(t.g.musicChoice, next);
@@ -241,14 +241,14 @@ TEST_F(RealAudioTest, AMissingEffectsFileAndBrokenSongsAreLoggedOnceAndTheSequen
     for (int k = 3; k <= 6; ++k) {
         SCOPED_TRACE(k);
         ::testing::internal::CaptureStderr();
-        t.board.canzoni_Click(k);
+        t.board.chooseSong(k);
         t.audio.settleSongs();
         const std::string songLog = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(loggedLines(songLog), 1) << songLog;
         EXPECT_FALSE(t.audio.songPlaying());
     }
     EXPECT_FALSE(t.heard.runNext(0s)) << "a broken song ended";
-    t.board.canzoni_Click(1);
+    t.board.chooseSong(1);
     EXPECT_TRUE(t.heard.runNext()) << "a good song never ended";
 }
 
@@ -259,14 +259,14 @@ TEST_F(RealAudioTest, ASongFromBesideTheProgramStopsAtNoneOrAnotherSongWithoutAn
     EXPECT_EQ(beside.music, program / "music");
     Table t(beside);
     t.board.startUp();
-    t.board.canzoni_Click(1);
+    t.board.chooseSong(1);
     t.audio.settleSongs();
-    t.board.canzoni_Click(2);
+    t.board.chooseSong(2);
     t.audio.settleSongs();
     EXPECT_TRUE(t.audio.songPlaying());
     ASSERT_TRUE(t.heard.waitForSound());
 
-    t.board.nomusic_Click();
+    t.board.chooseNoMusic();
     t.audio.settleSongs();
     EXPECT_FALSE(t.audio.songPlaying());
     const std::int64_t loud = t.heard.loudFrames();
@@ -286,13 +286,13 @@ TEST_F(RealAudioTest, OutputRestsWhileQuietAndWakesForTheNextSound) {
     ASSERT_TRUE(t.audio.waitUntilResting(kCap));
     EXPECT_FALSE(t.audio.deviceOpen());
 
-    t.board.suona(kCardSound);
+    t.board.playSegment(kCardSound);
     EXPECT_TRUE(t.audio.deviceOpen());
     ASSERT_TRUE(t.heard.waitForSound());
     ASSERT_TRUE(t.audio.waitUntilResting(kCap));
 
     const std::int64_t loud = t.heard.loudFrames();
-    t.board.canzoni_Click(1);
+    t.board.chooseSong(1);
     ASSERT_TRUE(t.heard.runNext()) << "the song never ended";
     EXPECT_GT(t.heard.loudFrames(), loud);
     EXPECT_TRUE(t.audio.waitUntilResting(kCap));
@@ -305,8 +305,8 @@ TEST_F(RealAudioTest, InSequenceTheNextSongIsOpenedAhead) {
     song("b.mid");
     Table t(folders());
     t.board.startUp();
-    t.board.canzoni_Click(2);
-    t.board.all_Click();
+    t.board.chooseSong(2);
+    t.board.chooseAllSongs();
     t.audio.settleSongs();
     EXPECT_EQ(t.audio.preparedSong(), folder.path() / "music" / "a.mid");
     ASSERT_TRUE(t.heard.runNext());  // b ends: a follows, b is opened ahead
@@ -314,7 +314,7 @@ TEST_F(RealAudioTest, InSequenceTheNextSongIsOpenedAhead) {
     t.audio.settleSongs();
     EXPECT_TRUE(t.audio.songPlaying() || t.heard.runNext(0s));
     EXPECT_EQ(t.audio.preparedSong(), folder.path() / "music" / "b.mid");
-    t.board.nomusic_Click();
+    t.board.chooseNoMusic();
     t.audio.settleSongs();
     EXPECT_EQ(t.audio.preparedSong(), std::filesystem::path());
 }
@@ -325,9 +325,9 @@ TEST_F(RealAudioTest, WithoutAnAudioDeviceTheGamePlaysSilentlyAfterOneLogLine) {
     ::testing::internal::CaptureStderr();
     Table t(folders());
     t.board.startUp();
-    t.board.suona(kCardSound);
-    t.board.canzoni_Click(1);
-    t.board.nomusic_Click();
+    t.board.playSegment(kCardSound);
+    t.board.chooseSong(1);
+    t.board.chooseNoMusic();
     t.audio.settleSongs();
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(t.audio.isOpen());

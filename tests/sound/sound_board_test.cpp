@@ -44,8 +44,8 @@ struct Board {
     // then "=" and musicChoice.
     std::string music() const {
         const SoundMenu& m = board.menu();
-        std::string out = std::string(m.nomusic ? "None " : "") + (m.all ? "SEQUENTIAL MODE " : "");
-        for (const SongItem& s : m.canzoni) out += s.checked ? s.caption + " " : "";
+        std::string out = std::string(m.noMusic ? "None " : "") + (m.all ? "SEQUENTIAL MODE " : "");
+        for (const SongItem& s : m.songItems) out += s.checked ? s.caption + " " : "";
         return out + "= " + std::to_string(g.musicChoice);
     }
 
@@ -74,19 +74,19 @@ TEST(SoundBoard, StartUpListsTheSongsByNameAndRestoresTheCheckMarks) {
         Board b(c.files, c.stored, c.rustle);
         const std::string log = ::testing::internal::GetCapturedStderr();
         Names shown;
-        for (const SongItem& s : b.board.menu().canzoni) shown.push_back(s.caption);
+        for (const SongItem& s : b.board.menu().songItems) shown.push_back(s.caption);
         EXPECT_EQ(shown, c.captions);
         EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), c.captions.empty() ? 1 : 0) << log;
         EXPECT_EQ(b.music(), c.music);
-        EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{c.rustle == 0, c.rustle == 1}));
-        b.board.menu_card_rustle_Click(1 - c.rustle);  // saved for the next start-up
-        EXPECT_EQ(b.board.menu().menu_card_rustle, (std::array{c.rustle == 1, c.rustle == 0}));
+        EXPECT_EQ(b.board.menu().rustleChecked, (std::array{c.rustle == 0, c.rustle == 1}));
+        b.board.setCardRustle(1 - c.rustle);  // saved for the next start-up
+        EXPECT_EQ(b.board.menu().rustleChecked, (std::array{c.rustle == 1, c.rustle == 0}));
         EXPECT_EQ(b.g.rustleChoice, 1 - c.rustle);
         EXPECT_EQ(b.saves.size(), 1u);
 
-        b.board.canzoni_Click(b.board.menu().songCount() + 1);  // no such item
-        b.board.all_Click();
-        if (c.captions.empty()) b.board.MMC1_Done(kNotifySuccessful);  // nothing to play
+        b.board.chooseSong(b.board.menu().songCount() + 1);  // no such item
+        b.board.chooseAllSongs();
+        if (c.captions.empty()) b.board.songFinished();  // nothing to play
         EXPECT_TRUE(b.device.calls.empty()) << "no music starts at start-up or without a song";
     }
 }
@@ -99,8 +99,8 @@ TEST(SoundBoard, TheSequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
         Names files;
         for (int i = 1; i <= count; ++i) files.push_back(std::to_string(i) + ".mid");
         Board b(files);
-        b.board.canzoni_Click(played[0]);
-        b.board.all_Click();
+        b.board.chooseSong(played[0]);
+        b.board.chooseAllSongs();
         EXPECT_EQ(b.music(), "SEQUENTIAL MODE = 0");
         Names songs{files[std::size_t(played[0] - 1)]};
         for (std::size_t i = 1; i < played.size(); ++i) {
@@ -116,22 +116,22 @@ TEST(SoundBoard, TheSequenceStartsAtSongOneWhenThePlayingSongEndsAndWraps) {
 
 TEST(SoundBoard, AChosenSongPlaysOnceAndLeavesTheSequenceAndNoneStopsIt) {
     Board b({"a.mid", "b.mid", "c.mid"}, kMusicSequenceStored);
-    b.board.canzoni_Click(2);  // a stored sequence waits for a song: choosing one leaves it
+    b.board.chooseSong(2);  // a stored sequence waits for a song: choosing one leaves it
     EXPECT_EQ(b.music(), "b = 0");
     EXPECT_EQ(b.saves, (std::vector<int>{0}));
     b.device.onEnd();
     EXPECT_EQ(b.device.calls, Names{"b.mid"}) << "a song followed the chosen one";
     EXPECT_EQ(b.music(), "b = 0");
 
-    b.board.canzoni_Click(1);
-    b.board.all_Click();
+    b.board.chooseSong(1);
+    b.board.chooseAllSongs();
     b.device.onEnd();  // the sequence begins with song 1
-    b.board.canzoni_Click(3);
+    b.board.chooseSong(3);
     EXPECT_EQ(b.music(), "c = 0");
     b.device.onEnd();  // nothing follows
 
-    b.board.all_Click();
-    b.board.nomusic_Click();
+    b.board.chooseAllSongs();
+    b.board.chooseNoMusic();
     EXPECT_EQ(b.music(), "None = 0");
     EXPECT_EQ(b.saves.back(), 0);
     b.device.onEnd();  // a late end report of the stopped song

@@ -19,7 +19,7 @@ constexpr Byte kDealer = 4;
 
 struct RecordedDeal : StatsRun {
     RecordedDeal()
-        : StatsRun(MainOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, true}) {
+        : StatsRun(MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, true}) {
         play([](int, const GameState&) { return Command::Continue; });
     }
 };
@@ -88,7 +88,7 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
 }
 
 TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {
-    StatsRun r(MainOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, false});
+    StatsRun r(MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, false});
     r.table.chooseSignal = [](const GameState&) { return int{kBusso}; };
     r.play([](int, const GameState&) { return Command::Continue; });
     const DealReview review = reviewOf(r.recorder.lastDeal());

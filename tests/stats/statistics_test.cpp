@@ -9,8 +9,8 @@ namespace {
 
 using namespace morvello::testing;
 
-MainOptions computerMatches(std::uint32_t seed) {
-    return MainOptions{shuffles(seed), Byte{2}, true};
+MatchOptions computerMatches(std::uint32_t seed) {
+    return MatchOptions{shuffles(seed), Byte{2}, true};
 }
 
 // Continue while the match goes on, New Game after it, Quit after `matches`.
@@ -90,7 +90,7 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
             if (asked == 1) return Command::Continue;
             if (asked > 2) return Command::Quit;
             if (resetFirst) r.keeper.reset();
-            r.run.match().menu_replay_Click();
+            r.run.match().replayAnswer();
             return Command::Replay;
         });
         ASSERT_EQ(r.results.size(), 3u);
@@ -105,7 +105,7 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
 }
 
 TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {
-    StatsRun r(MainOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, true});
+    StatsRun r(MatchOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, true});
     r.play([](int, const GameState&) { return Command::Continue; });
     const auto& decl = r.stats.byTarget[0].declarations;
     EXPECT_EQ(decl[0][kFourKind], 1);

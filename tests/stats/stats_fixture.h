@@ -25,7 +25,7 @@ struct StatsRun {
     std::vector<int> winners;        // each game over's winning couple
     std::vector<GameState> results;  // the state at each settled deal
 
-    explicit StatsRun(MainOptions options) : run(table, std::move(options)) {
+    explicit StatsRun(MatchOptions options) : run(table, std::move(options)) {
         run.match().addObserver(keeper);
         run.match().addObserver(recorder);
         run.match().addObserver(watcher_);

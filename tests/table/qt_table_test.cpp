@@ -156,7 +156,7 @@ TEST(QtTableWaits, DeckClicksCountOnlyDuringTheDealerChoice) {
     f.g.phase = Phase::PersonalizePlayers;
     click(f, deck);
     EXPECT_FALSE(input);
-    f.g.phase = Phase::SceltaCartaro;
+    f.g.phase = Phase::DealerChoice;
     f.g.menus.replayChecked = true;
     click(f, deck);
     EXPECT_FALSE(input);
@@ -188,7 +188,7 @@ TEST(QtTableWaits, RulesPanelHoldsTheTrickUntilItIsClicked) {
     TableFixture f;
     const GatheredTrick trick{1, 3, {3, 17, 25, 36}};
     bool done = false;
-    f.table.menu_rules_Click();
+    f.table.showRules();
     ASSERT_TRUE(f.table.rulesShown());
     Task<> task = finish(f.table.gatherTrick(trick), done);
     task.start();
@@ -204,26 +204,26 @@ TEST(QtTableWaits, RulesPanelHoldsTheTrickUntilItIsClicked) {
 // about panel, which stays shown beneath.
 TEST(QtTableWaits, RulesAndInfoPanelsToggleAndTheRulesAreInFront) {
     TableFixture f;
-    f.table.menu_rules_Click();
-    f.table.menu_about_Click();
+    f.table.showRules();
+    f.table.showAbout();
     EXPECT_FALSE(f.table.rulesShown());
     EXPECT_TRUE(f.table.aboutShown());
-    f.table.menu_about_Click();
+    f.table.showAbout();
     EXPECT_FALSE(f.table.aboutShown());
-    f.table.menu_rules_Click();
-    f.table.menu_rules_Click();
+    f.table.showRules();
+    f.table.showRules();
     EXPECT_FALSE(f.table.rulesShown());
 
     f.scene.rules().setText("rules\n\n\n\n");
     f.scene.about().setText("about\n\n\n\n");
     const QPointF overlap = f.scene.about().pos() + QPointF(10, 10);
-    f.table.menu_about_Click();
-    f.table.menu_rules_Click();
+    f.table.showAbout();
+    f.table.showRules();
     EXPECT_TRUE(f.table.aboutShown());
     ASSERT_TRUE(f.table.rulesShown());
     EXPECT_EQ(f.scene.items(overlap).value(0), &f.scene.rules());
-    f.table.menu_about_Click();  // hides the rules and the about panel
-    f.table.menu_about_Click();
+    f.table.showAbout();  // hides the rules and the about panel
+    f.table.showAbout();
     EXPECT_EQ(f.scene.items(overlap).value(0), &f.scene.about());
 }
 
@@ -312,7 +312,7 @@ TEST(QtTableTimers, DestroyingAWaitStopsItsTimer) {
     f.table.setDelayScale(kFastPace);
     bool done = false;
     {
-        Task<> task = finish(f.table.ritardo(5), done);
+        Task<> task = finish(f.table.delay(5), done);
         task.start();
     }
     bool later = false;

@@ -14,7 +14,7 @@ using Kind = DrawOp::Kind;
 constexpr double kFirstLine = 78;  // the first text line below the heading's rule
 constexpr double kGameOverY = 337.5;
 
-// A state as risultato leaves it after the given deal.
+// A state as finishDeal leaves it after the given deal.
 GameState settled(int dealNumber) {
     GameState g;
     g.playerNames = {"Ann", "Bob", "Cy", "Di"};

@@ -128,8 +128,8 @@ struct NamesFixture : TableFixture {
     NamesFixture() : match(table, table), panel(match, scene, table) {
         table.watch(match.state());
         match.stateBeforeStart().playerNames = {"Me", "Bo", "Pa", "Lu"};
-        match.stateBeforeStart().phase = Phase::SceltaCartaro;
-        panel.personalize_players_Click();
+        match.stateBeforeStart().phase = Phase::DealerChoice;
+        panel.openNamesPanel();
     }
     const GameState& state() const { return match.state(); }
     Match match;
@@ -189,7 +189,7 @@ TEST(NamesPanelTest, StoredNameTheBoxesRefuseIsFittedAndTheChecksHold) {
     NamesFixture f;
     f.match.stateBeforeStart().playerNames = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(40, 'W'),
                                               " \"Pa\", x", "Lu\u0141"};
-    f.panel.personalize_players_Click();
+    f.panel.openNamesPanel();
     const std::vector<std::string> fitted{"ABCDEFGHIJKLMNOP", "", "Pa x", "Lu"};
     for (int i = 1; i <= 4; ++i) {
         const QString shown = f.scene.nameBox(i).text();
@@ -221,7 +221,7 @@ TEST(NamesPanelTest, OkSavesHidesThePanelAndRestartsTheChoice) {
     QTest::mouseClick(&f.scene.namesOk(), Qt::LeftButton);
     EXPECT_EQ(f.host.saves, 1);
     EXPECT_EQ(f.state().playerNames[2], "Zed");
-    EXPECT_EQ(f.state().phase, Phase::SceltaCartaroAgain);
+    EXPECT_EQ(f.state().phase, Phase::DealerChoiceAgain);
     EXPECT_TRUE(restarted);
     EXPECT_TRUE(f.scene.surface().ops().empty());
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.scene.nameBoxItem(i).isVisible());

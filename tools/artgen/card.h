@@ -14,7 +14,7 @@ inline constexpr Pt kCardCentre{kCardW / 2, kCardH / 2};
 
 // The face of the card with code 1..40: (suit - 1) * 10 + value.
 std::string cardFace(int code);
-// The card back, upright (dorsov) or turned a quarter (dorsoo).
+// The card back, upright (uprightBack) or turned a quarter (sidewaysBack).
 std::string cardBack(bool horizontal);
 // The word Morvello on a transparent ground, 400 x 120.
 std::string titlePicture();

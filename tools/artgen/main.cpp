@@ -1,5 +1,5 @@
 // morvello-artgen: writes the deck's SVG files (card01.svg .. card40.svg,
-// dorsov.svg, dorsoo.svg, testo.svg) and the application icon (icon.svg) into
+// back_upright.svg, back_sideways.svg, title.svg) and the application icon (icon.svg) into
 // the folder given as its argument.
 #include <cstdio>
 #include <filesystem>
@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
         std::snprintf(name, sizeof name, "card%02d.svg", code);
         ok = writeFile(folder / name, artgen::cardFace(code)) && ok;
     }
-    ok = writeFile(folder / "dorsov.svg", artgen::cardBack(false)) && ok;
-    ok = writeFile(folder / "dorsoo.svg", artgen::cardBack(true)) && ok;
-    ok = writeFile(folder / "testo.svg", artgen::titlePicture()) && ok;
+    ok = writeFile(folder / "back_upright.svg", artgen::cardBack(false)) && ok;
+    ok = writeFile(folder / "back_sideways.svg", artgen::cardBack(true)) && ok;
+    ok = writeFile(folder / "title.svg", artgen::titlePicture()) && ok;
     ok = writeFile(folder / "icon.svg", artgen::appIcon()) && ok;
     return ok ? 0 : 1;
 }

@@ -29,11 +29,12 @@ QImage renderContactSheet(CardArt& art, qreal scale) {
                            art.face(code, card, scale));
     }
     const int lastTop = kGap + 4 * (kCardH + kGap);
-    painter.drawPixmap(QPoint(kGap, lastTop), art.dorsov(card, scale));
-    painter.drawPixmap(QPoint(2 * kGap + kCardW, lastTop), art.dorsoo(card.transposed(), scale));
+    painter.drawPixmap(QPoint(kGap, lastTop), art.uprightBack(card, scale));
+    painter.drawPixmap(QPoint(2 * kGap + kCardW, lastTop),
+                       art.sidewaysBack(card.transposed(), scale));
     const int titleLeft = 3 * kGap + kCardW + kCardH;
     painter.drawPixmap(QPoint(titleLeft, lastTop + (kCardH - kTitleSize.height()) / 2),
-                       art.testo(kTitleSize, scale));
+                       art.title(kTitleSize, scale));
     return sheet;
 }
 

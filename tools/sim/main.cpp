@@ -30,7 +30,7 @@ std::function<bool(Deck&)> deckSource(const sim::SimOptions& options, ShuffleEng
         };
     }
     return [&engine](Deck& deck) {
-        Mescola(deck, engine);
+        shuffleDeck(deck, engine);
         return true;
     };
 }
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
     {
         sim::SimTable table(options);
         JsonTrace trace(stdout);
-        MainOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer),
-                                true};
+        MatchOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer),
+                                 true};
         mainOptions.expertSeats = options.expertSeats;
         mainOptions.expertSamples = options.samples;
         mainOptions.expertSeed = options.seed;
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
         table.watch(match.state());
         if (options.trace) match.addObserver(trace);
-        Task<> run = match.Main();
+        Task<> run = match.playMatches();
         run.start();
         run.rethrowIfFailed();
         deals = table.dealsDealt();

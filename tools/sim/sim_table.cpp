@@ -18,7 +18,7 @@ Command SimTable::nextCommand(const GameState& g) {
     const int deal = g.dealNumber;
     if (deal > 1 && options_.replays.count(deal) && !replayedThisMatch_.count(deal)) {
         replayedThisMatch_.insert(deal);
-        if (menu_replay_Click(g) == ReplayAnswer::Confirm) return Command::Replay;
+        if (replayAnswer(g) == ReplayAnswer::Confirm) return Command::Replay;
     }
     return Command::Continue;
 }
