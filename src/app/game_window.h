@@ -125,7 +125,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
     void saveConfig(const GameState& g) override;
-    void lateSignalChoice(int item) override { match_.pickLateSignal(item); }
+    void lateSignalChoice(int item) override { match_.pickLateSignal(kOwnSeat, item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();

@@ -63,12 +63,11 @@ void resetTable(GameState& g, MatchIo& io) {
 }
 
 Match::Match(TableView& view, PlayerInput& input, MatchOptions options)
-    : options_(std::move(options)),
-      io_{view, input, events_, options_.computerAtSeatOne, &experts_} {
+    : options_(std::move(options)), person_(input), io_{view, input, events_} {
     if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
     experts_.samples = options_.expertSamples;
     experts_.seed = options_.expertSeed;
-    setExpertSeats(options_.expertSeats);
+    setPlayers(options_.players);
 }
 
 Task<> Match::playMatches() {
@@ -148,11 +147,16 @@ void Match::setMatchTarget(int index) {
     io_.view.saveConfig(g_);
 }
 
-// ---- the Expert
+// ---- the players
 
-void Match::setExpertSeats(const std::array<bool, 5>& seats) {
-    experts_.seats = seats;
-    if (!options_.computerAtSeatOne) experts_.seats[1] = false;
+void Match::setPlayers(const SeatKinds& players) {
+    kinds_ = players;
+    for (Byte seat = 1; seat <= 4; ++seat) {
+        SeatPlayer* player = &classic_;
+        if (players[seat] == PlayerKind::Person) player = &person_;
+        if (players[seat] == PlayerKind::Expert) player = &expert_;
+        io_.players[seat] = player;
+    }
 }
 
 // ---- names
@@ -170,9 +174,9 @@ void Match::confirmNames() {
     g_.phase = Phase::DealerChoiceAgain;
 }
 
-void Match::pickLateSignal(int item) {
+void Match::pickLateSignal(Byte seat, int item) {
     if (item < kNoSignal || item > kStriscio) return;
-    g_.trickSignals[1] = static_cast<Byte>(item);
+    g_.trickSignals[seat] = static_cast<Byte>(item);
 }
 
 }  // namespace morvello

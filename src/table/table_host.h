@@ -8,6 +8,9 @@ class QWidget;
 
 namespace morvello {
 
+// The seat of the person at this window: the bottom of the table.
+inline constexpr Byte kOwnSeat = 1;
+
 class TableHost {
   public:
     virtual ~TableHost() = default;

@@ -21,7 +21,7 @@ namespace {
 WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
     WindowOptions options = testOptions(dir);
     options.statisticsFolder = dir.filePath("data");
-    options.match.computerAtSeatOne = true;
+    options.match.players = kFourComputers;
     options.match.firstDealer = Byte{2};
     return options;
 }

@@ -90,7 +90,7 @@ class WindowTest : public ::testing::Test {
     // The first card of the hand that is legal, or not.
     int firstCard(bool legal) {
         for (int card : heldCards())
-            if (isLegalPlay(g(), static_cast<Byte>(card)) == legal) return card;
+            if (isLegalPlay(g(), kOwnSeat, static_cast<Byte>(card)) == legal) return card;
         return 0;
     }
     void drawByKeys() {

@@ -54,8 +54,7 @@ int main(int argc, char** argv) {
         sim::SimTable table(options);
         JsonTrace trace(stdout);
         MatchOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer),
-                                 true};
-        mainOptions.expertSeats = options.expertSeats;
+                                 options.players};
         mainOptions.expertSamples = options.samples;
         mainOptions.expertSeed = options.seed;
         Match match(table, table, std::move(mainOptions));

@@ -54,17 +54,21 @@ std::string parseReplays(const std::string& list, std::set<int>& replays) {
     }
 }
 
-// A list of distinct seats 1..4 separated by commas.
-std::string parseSeats(const std::string& list, std::array<bool, 5>& seats) {
+// A list of distinct seats 1..4 separated by commas, each played by `kind`; a
+// seat another option gave a player already is refused.
+std::string parseSeats(const std::string& flag, const std::string& list, PlayerKind kind,
+                       SeatKinds& players) {
     const std::string error =
-        "--expert takes seats from 1 to 4 separated by commas, not '" + list + "'";
+        flag + " takes seats from 1 to 4 separated by commas, each seat given once, not '" + list +
+        "'";
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = std::min(list.find(',', start), list.size());
         long n = 0;
-        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > 4 || seats[n])
+        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > 4 ||
+            players[static_cast<std::size_t>(n)] != PlayerKind::Classic)
             return error;
-        seats[static_cast<std::size_t>(n)] = true;
+        players[static_cast<std::size_t>(n)] = kind;
         if (comma == list.size()) return {};
         start = comma + 1;
     }
@@ -88,7 +92,8 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
         return {};
     }
     if (flag == "--replay") return parseReplays(value, o.replays);
-    if (flag == "--expert") return parseSeats(value, o.expertSeats);
+    if (flag == "--expert") return parseSeats(flag, value, PlayerKind::Expert, o.players);
+    if (flag == "--people") return parseSeats(flag, value, PlayerKind::Person, o.players);
     if (!toNumber(value, n)) return flag + " takes a whole number, not '" + value + "'";
     if (flag == "--seed") {
         if (n < 0 || n > 0xFFFFFFFFL) return "--seed takes a number from 0 to 4294967295";
@@ -146,8 +151,8 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     result.options.seed = timeOfDaySeed();
-    const std::set<std::string> valued{"--decks",   "--seed",   "--dealer", "--target",
-                                       "--matches", "--replay", "--expert", "--samples"};
+    const std::set<std::string> valued{"--decks",  "--seed",   "--dealer", "--target", "--matches",
+                                       "--replay", "--expert", "--people", "--samples"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (flag == "--trace") {

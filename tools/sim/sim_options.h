@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expert/expert_choice.h"
+#include "match/seat_player.h"
 
 namespace morvello::sim {
 
@@ -21,7 +22,7 @@ struct SimOptions {
     int target = 21;                         // --target 21|31
     long matches = 1;                        // --matches
     std::set<int> replays;                   // --replay deal numbers
-    std::array<bool, 5> expertSeats{};       // --expert seats 1..4
+    SeatKinds players = kFourComputers;      // --expert and --people seats 1..4
     int samples = kDefaultExpertSamples;     // --samples: the Expert's sampled deals per card
     bool trace = false;
     bool bench = false;
