@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "cards/game_state.h"
+#include "match/choice_recorder.h"
 #include "match/commands.h"
 #include "match/match_observers.h"
 #include "match/procedures.h"
@@ -32,6 +34,8 @@ struct MatchOptions {
     // deck, fixes its sampling.
     int expertSamples = kDefaultExpertSamples;
     std::uint32_t expertSeed = 0;
+    // Keeps the run's record (record()): its start, its decks, every choice.
+    bool recorded = false;
 };
 
 class Match {
@@ -50,6 +54,10 @@ class Match {
     // Runs matches until a Quit command, or until newDeck runs out. The window
     // quits by destroying the task.
     Task<> playMatches();
+
+    // The run so far, when its options ask for a record: replayed, it plays the
+    // same again.
+    const MatchRecord& record() const { return record_; }
 
     // How many cards the Expert seats have chosen so far.
     long expertDecisions() const { return experts_.decisions; }
@@ -76,9 +84,14 @@ class Match {
     void pickLateSignal(Byte seat, int item);
 
   private:
+    void startRecord();
+    void noteChoice(Choice choice);
+
     GameState g_;
     MatchObservers events_;
     MatchOptions options_;
+    MatchRecord record_;
+    std::unique_ptr<ChoiceRecorder> recorder_;  // when the run is recorded
     ExpertPlayers experts_;
     PersonPlayer person_;
     ClassicPlayer classic_;

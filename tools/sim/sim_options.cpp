@@ -78,9 +78,38 @@ std::uint32_t timeOfDaySeed() {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+// A replayed record brings its own options and decks; --to needs a record.
+std::string checkReplayOptions(const std::set<std::string>& given) {
+    if (!given.count("--replay-record")) {
+        if (given.count("--to")) return "--to needs --replay-record";
+        return {};
+    }
+    for (const char* flag : {"--decks", "--seed", "--dealer", "--target", "--matches", "--replay",
+                             "--expert", "--people", "--samples", "--record"}) {
+        if (given.count(flag))
+            return std::string(flag) + " cannot be given with --replay-record: the record has it";
+    }
+    return {};
+}
+
+std::string readRecordFile(const std::string& path, SimOptions& o) {
+    std::string error;
+    const std::string text = readFile(path, error);
+    if (!error.empty()) return error;
+    RecordReading reading = readRecord(text);
+    if (!reading.record) return "record " + path + ": " + reading.error;
+    o.replayRecord = std::move(reading.record);
+    return {};
+}
+
 // Applies one option with its value; returns an error or "".
 std::string applyOption(const std::string& flag, const std::string& value, SimOptions& o) {
     long n = 0;
+    if (flag == "--record") {
+        o.recordFile = value;
+        return {};
+    }
+    if (flag == "--replay-record") return readRecordFile(value, o);
     if (flag == "--decks") {
         std::string error;
         const std::string text = readFile(value, error);
@@ -107,6 +136,9 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
     } else if (flag == "--matches") {
         if (n < 1) return "--matches takes a number of at least 1";
         o.matches = n;
+    } else if (flag == "--to") {
+        if (n < 0) return "--to takes a number of choices of at least 0";
+        o.replayTo = n;
     } else if (flag == "--samples") {
         if (n < 1 || n > kMostSamples)
             return "--samples takes a number from 1 to " + std::to_string(kMostSamples);
@@ -151,8 +183,10 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     result.options.seed = timeOfDaySeed();
-    const std::set<std::string> valued{"--decks",  "--seed",   "--dealer", "--target", "--matches",
-                                       "--replay", "--expert", "--people", "--samples"};
+    const std::set<std::string> valued{"--decks",   "--seed",   "--dealer",        "--target",
+                                       "--matches", "--replay", "--expert",        "--people",
+                                       "--samples", "--record", "--replay-record", "--to"};
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (flag == "--trace") {
@@ -164,6 +198,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 result.error = flag + " needs a value";
                 return result;
             }
+            given.insert(flag);
             result.error = applyOption(flag, args[++i], result.options);
             if (!result.error.empty()) return result;
         } else {
@@ -171,6 +206,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             return result;
         }
     }
+    result.error = checkReplayOptions(given);
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expert/expert_choice.h"
+#include "match/match_record.h"
 #include "match/seat_player.h"
 
 namespace morvello::sim {
@@ -26,6 +27,9 @@ struct SimOptions {
     int samples = kDefaultExpertSamples;     // --samples: the Expert's sampled deals per card
     bool trace = false;
     bool bench = false;
+    std::string recordFile;                   // --record: where the run's record is written
+    std::optional<MatchRecord> replayRecord;  // --replay-record: the run to play again
+    long replayTo = -1;                       // --to: the choices replayed; every one when -1
 };
 
 inline constexpr long kMostSamples = 1000000;
