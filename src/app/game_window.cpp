@@ -53,7 +53,7 @@ GameWindow::GameWindow(WindowOptions options)
       scene_(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
       view_(new ScaledView(&scene_, this)),
       table_(scene_, *this),
-      match_(table_, table_, options_.main),
+      match_(table_, table_, options_.match),
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
     table_.watch(match_.state());
@@ -277,7 +277,7 @@ void GameWindow::buildGameMenu() {
     QMenu* game = menuBar()->addMenu("&Game");
     menus_.replay = checkable(game, "Repeat the last hand");
     menus_.replay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(menus_.replay, &QAction::triggered, this, [this] { replayAnswer(); });
+    connect(menus_.replay, &QAction::triggered, this, [this] { onReplay(); });
     menus_.newGame = game->addAction("New Game");
     menus_.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(menus_.newGame, &QAction::triggered, this, [this] { onNewGame(); });
@@ -393,7 +393,7 @@ void GameWindow::openMessage(const QString& title, const QString& text,
     box->open();
 }
 
-void GameWindow::replayAnswer() {
+void GameWindow::onReplay() {
     switch (match_.replayAnswer()) {
         case ReplayAnswer::Refused:
             updateMenus();

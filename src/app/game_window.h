@@ -45,7 +45,7 @@ struct WindowOptions {
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
-    MatchOptions main;
+    MatchOptions match;
 };
 
 // The menu items whose captions, check marks and enabled states the game sets.
@@ -105,7 +105,7 @@ class GameWindow : public QMainWindow, private TableHost {
     static QSize openingTableArea(QSize available);
 
     // The menu handlers.
-    void replayAnswer();
+    void onReplay();
     void onNewGame();
     void onContinue();
     void setPlayRate(int index);
@@ -126,7 +126,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
     void saveConfig(const GameState& g) override;
-    void lateSignalChoice(int item) override { match_.pickLateSignal(item); }
+    void lateSignalChoice(int item) override { match_.pickLateSignal(kOwnSeat, item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();

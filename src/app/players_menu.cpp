@@ -58,10 +58,16 @@ void PlayersMenu::setExpert(Couple couple, bool expert) {
     save();
 }
 
-// The partner sits in seat 3, the opponents in seats 2 and 4.
+// The partner sits in seat 3, the opponents in seats 2 and 4; the person's
+// own seat stays as it is.
 void PlayersMenu::apply() {
-    const bool partner = expert(Couple::Partner), opponents = expert(Couple::Opponents);
-    match_.setExpertSeats({false, false, opponents, partner, opponents});
+    const auto kindOf = [this](Couple couple) {
+        return expert(couple) ? PlayerKind::Expert : PlayerKind::Classic;
+    };
+    SeatKinds players = match_.players();
+    players[3] = kindOf(Couple::Partner);
+    players[2] = players[4] = kindOf(Couple::Opponents);
+    match_.setPlayers(players);
 }
 
 void PlayersMenu::save() {

@@ -11,6 +11,7 @@
 #include "match/expert_players.h"
 #include "players/hint.h"
 #include "rules/play_rules.h"
+#include "table/table_host.h"
 
 namespace morvello {
 namespace {
@@ -24,7 +25,7 @@ CardSet unplayableCards(const GameState& g) {
     CardSet cards = 0;
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
         const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
-        if (card != 0 && !isPlayed(card) && !isLegalPlay(g, card)) cards |= cardBit(card);
+        if (card != 0 && !isPlayed(card) && !isLegalPlay(g, kOwnSeat, card)) cards |= cardBit(card);
     }
     return cards;
 }

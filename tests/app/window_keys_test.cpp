@@ -190,7 +190,7 @@ TEST_F(WindowKeys, ShowPlayableCardsDimsExactlyTheIllegalOnes) {
         const CardSet dimmed = table().marks().dimmed();
         for (int code = 1; code <= kCardCount; ++code) {
             const bool held = holdsUnplayed(g(), 1, static_cast<Byte>(code));
-            const bool illegal = held && !isLegalPlay(g(), static_cast<Byte>(code));
+            const bool illegal = held && !isLegalPlay(g(), kOwnSeat, static_cast<Byte>(code));
             EXPECT_EQ((dimmed & cardBit(code)) != 0, illegal) << cardName(code);
             EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
             followsWithIllegal += illegal ? 1 : 0;

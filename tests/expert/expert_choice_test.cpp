@@ -122,11 +122,11 @@ std::vector<std::string> matchLog(MatchOptions options) {
 }
 
 TEST(ExpertMatches, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, true};
+    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, kFourComputers};
     expertSettings.expertSeed = 99;
     expertSettings.expertSamples = 5;
     EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, true}));
+              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, kFourComputers}));
 }
 
 }  // namespace

@@ -23,8 +23,9 @@ bool expertPlay(const std::string& line) {
 }
 
 MatchOptions expertOpponents(std::uint32_t deckSeed) {
-    MatchOptions options{testing::shuffles(deckSeed), Byte{1}, true};
-    options.expertSeats = {false, false, true, false, true};
+    using enum PlayerKind;
+    MatchOptions options{
+        testing::shuffles(deckSeed), Byte{1}, {Classic, Person, Expert, Classic, Expert}};
     options.expertSamples = kFewSamples;
     return options;
 }
@@ -89,7 +90,7 @@ TEST(ExpertTurns, TheExpertSeatsCanChangeBetweenCards) {
     testing::MatchRun run(table, expertOpponents(5));
     int deals = 0;
     table.chooseCommand = [&](const GameState&) {
-        run.match().setExpertSeats({});
+        run.match().setPlayers(kOnePersonAtSeatOne);
         return ++deals == 2 ? Command::Quit : Command::Continue;
     };
     run.run();

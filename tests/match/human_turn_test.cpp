@@ -30,7 +30,7 @@ TEST(HumanTurn, ACardOffTheLeadSuitIsRefusedWhileTheHumanHoldsThatSuit) {
         if (clicks == 2) return card("4D");
         return firstLegalCard(g);
     };
-    playOneDeal(table, deckDealing(3, kDenariLed), 3, false);
+    playOneDeal(table, deckDealing(3, kDenariLed), 3);
     ASSERT_FALSE(table.messages.empty());
     EXPECT_EQ(table.messages[0], "You have Denari");
     // The refused card stays in the hand and makes no sound; the accepted one does.
@@ -47,16 +47,16 @@ TEST(HumanTurn, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
     g.hands[1] = {0, card("AC"), card("2S")};
     g.leaderSeat = 4;
     g.tableCards[4] = card("7D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
     g.hands[1][3] = card("2D");
-    EXPECT_FALSE(isLegalPlay(g, card("AC")));
-    EXPECT_TRUE(isLegalPlay(g, card("2D")));
+    EXPECT_FALSE(isLegalPlay(g, 1, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("2D")));
     EXPECT_EQ(refusalMessage(g), "You have Denari");
     g.hands[1][3] = static_cast<Byte>(card("2D") + kPlayedMark);  // played: no longer binds
-    EXPECT_TRUE(isLegalPlay(g, card("2S")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("2S")));
     g.leaderSeat = 1;  // leading, anything goes
     g.hands[1][3] = card("2D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
 }
 
 // What each seat's play found of the human's knock: it stands while seat 2
@@ -77,7 +77,7 @@ TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
         return int{kBusso};
     };
     KnockWatch watch;
-    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, false});
+    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, kOnePersonAtSeatOne});
     run.match().addObserver(watch);
     run.run();  // dealer 4: the human receives first and leads the first trick
 

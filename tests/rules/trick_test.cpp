@@ -48,7 +48,7 @@ TEST(Trick, PointsGoToTheCoupleOfTurnSeatInThirds) {
     EXPECT_EQ(g.dealScoreA, (std::vector<int>{0, 0, 0}));
 }
 
-TEST(Vincente, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
+TEST(OutranksTable, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
     GameState g;
     trick(g, 1, "HD");                           // seat 2 to play; seats 3 and 4 have not played
     EXPECT_TRUE(outranksTable(g, card("KC")));   // the empty places are kings: equal
