@@ -21,7 +21,7 @@ void playDeals(benchmark::State& state) {
                                  shuffleDeck(deck, engine);
                                  return true;
                              },
-                             Byte{1}, true};
+                             Byte{1}, kFourComputers};
         Match match(table, table, std::move(options));
         table.watch(match.state());
         Task<> run = match.playMatches();

@@ -98,8 +98,9 @@ MatchOutcome playMatch(const Options& options, long index) {
                           shuffleDeck(deck, engine);
                           return true;
                       },
-                      kFirstDealer, true};
-    for (Byte seat = 1; seat <= 4; ++seat) main.expertSeats[seat] = coupleOf(seat) == expertCouple;
+                      kFirstDealer, kFourComputers};
+    for (Byte seat = 1; seat <= 4; ++seat)
+        if (coupleOf(seat) == expertCouple) main.players[seat] = PlayerKind::Expert;
     main.expertSamples = options.samples;
     main.expertSeed = seed;
     Match match(table, table, std::move(main));

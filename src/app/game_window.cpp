@@ -53,7 +53,7 @@ GameWindow::GameWindow(WindowOptions options)
       scene_(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
       view_(new ScaledView(&scene_, this)),
       table_(scene_, *this),
-      match_(table_, table_, options_.main),
+      match_(table_, table_, options_.match),
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
     table_.watch(match_.state());
@@ -100,8 +100,10 @@ GameWindow::~GameWindow() {
 void GameWindow::setUp() {
     table_.parkAllCards();
     if (options_.store) options_.store->readConfig(match_.stateBeforeStart(), soundChoices_);
-    if (!options_.statisticsFolder.isEmpty())
-        stats_ = StatisticsStore(options_.statisticsFolder).load();
+    if (!options_.statisticsFolder.isEmpty()) {
+        statisticsStore_.emplace(options_.statisticsFolder);
+        stats_ = statisticsStore_->load();
+    }
     updateMenus();
     tickClock();
     clock_.start(1000);
@@ -275,7 +277,7 @@ void GameWindow::buildGameMenu() {
     QMenu* game = menuBar()->addMenu("&Game");
     menus_.replay = checkable(game, "Repeat the last hand");
     menus_.replay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(menus_.replay, &QAction::triggered, this, [this] { replayAnswer(); });
+    connect(menus_.replay, &QAction::triggered, this, [this] { onReplay(); });
     menus_.newGame = game->addAction("New Game");
     menus_.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(menus_.newGame, &QAction::triggered, this, [this] { onNewGame(); });
@@ -391,7 +393,7 @@ void GameWindow::openMessage(const QString& title, const QString& text,
     box->open();
 }
 
-void GameWindow::replayAnswer() {
+void GameWindow::onReplay() {
     switch (match_.replayAnswer()) {
         case ReplayAnswer::Refused:
             updateMenus();
@@ -448,13 +450,9 @@ void GameWindow::reviewLastDeal() {
     dialog->open();
 }
 
+// A failed save says why itself.
 void GameWindow::saveStatistics() {
-    if (options_.statisticsFolder.isEmpty()) return;
-    const bool saved = StatisticsStore(options_.statisticsFolder).save(stats_);
-    if (!saved && !statisticsUnsaved_)
-        std::fprintf(stderr, "morvello: the statistics could not be saved in %s\n",
-                     qPrintable(options_.statisticsFolder));
-    statisticsUnsaved_ = !saved;  // said once until a save succeeds again
+    if (statisticsStore_) statisticsStore_->save(stats_);
 }
 
 void GameWindow::showDeclarationsHelp() {

@@ -11,6 +11,7 @@
 
 #include "app/players_menu.h"
 #include "app/sound_port.h"
+#include "app/statistics_store.h"
 #include "app/view_items.h"
 #include "match/controller.h"
 #include "match/status_line.h"
@@ -44,7 +45,7 @@ struct WindowOptions {
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
-    MatchOptions main;
+    MatchOptions match;
 };
 
 // The menu items whose captions, check marks and enabled states the game sets.
@@ -104,7 +105,7 @@ class GameWindow : public QMainWindow, private TableHost {
     static QSize openingTableArea(QSize available);
 
     // The menu handlers.
-    void replayAnswer();
+    void onReplay();
     void onNewGame();
     void onContinue();
     void setPlayRate(int index);
@@ -125,7 +126,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
     void saveConfig(const GameState& g) override;
-    void lateSignalChoice(int item) override { match_.pickLateSignal(item); }
+    void lateSignalChoice(int item) override { match_.pickLateSignal(kOwnSeat, item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();
@@ -172,7 +173,7 @@ class GameWindow : public QMainWindow, private TableHost {
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;
-    bool statisticsUnsaved_ = false;
+    std::optional<StatisticsStore> statisticsStore_;  // read by setUp
     std::unique_ptr<CardArt> reviewArt_;
     Task<> root_;  // destroyed first: the controller never outlives the table
 };

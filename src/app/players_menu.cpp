@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
 
 #include "match/controller.h"
 
@@ -22,15 +21,12 @@ const QString& keyOf(Couple couple) {
 }  // namespace
 
 PlayersMenu::PlayersMenu(QMenu& menu, Match& match, QString settingsFile)
-    : QObject(&menu), match_(match), settingsFile_(std::move(settingsFile)) {
+    : QObject(&menu), match_(match), settings_(std::move(settingsFile)) {
     partner_ = addLevels(menu, "&Partner", Couple::Partner);
     opponents_ = addLevels(menu, "&Opponents", Couple::Opponents);
-    if (!settingsFile_.isEmpty()) {
-        const QSettings settings(settingsFile_, QSettings::IniFormat);
-        for (const Couple couple : {Couple::Partner, Couple::Opponents}) {
-            const bool expert = settings.value(keyOf(couple)).toString() == kExpertLevel;
-            (expert ? levels(couple).expert : levels(couple).classic)->setChecked(true);
-        }
+    for (const Couple couple : {Couple::Partner, Couple::Opponents}) {
+        const bool expert = settings_.value(keyOf(couple)) == kExpertLevel;
+        (expert ? levels(couple).expert : levels(couple).classic)->setChecked(true);
     }
     apply();
 }
@@ -62,17 +58,21 @@ void PlayersMenu::setExpert(Couple couple, bool expert) {
     save();
 }
 
-// The partner sits in seat 3, the opponents in seats 2 and 4.
+// The partner sits in seat 3, the opponents in seats 2 and 4; the person's
+// own seat stays as it is.
 void PlayersMenu::apply() {
-    const bool partner = expert(Couple::Partner), opponents = expert(Couple::Opponents);
-    match_.setExpertSeats({false, false, opponents, partner, opponents});
+    const auto kindOf = [this](Couple couple) {
+        return expert(couple) ? PlayerKind::Expert : PlayerKind::Classic;
+    };
+    SeatKinds players = match_.players();
+    players[3] = kindOf(Couple::Partner);
+    players[2] = players[4] = kindOf(Couple::Opponents);
+    match_.setPlayers(players);
 }
 
-void PlayersMenu::save() const {
-    if (settingsFile_.isEmpty()) return;
-    QSettings settings(settingsFile_, QSettings::IniFormat);
+void PlayersMenu::save() {
     for (const Couple couple : {Couple::Partner, Couple::Opponents})
-        settings.setValue(keyOf(couple), expert(couple) ? kExpertLevel : kClassicLevel);
+        settings_.setValue(keyOf(couple), expert(couple) ? kExpertLevel : kClassicLevel);
 }
 
 }  // namespace morvello

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "settings/settings_file.h"
+
 class QAction;
 class QMenu;
 
@@ -34,10 +36,10 @@ class PlayersMenu final : public QObject {
         return couple == Couple::Partner ? partner_ : opponents_;
     }
     void apply();
-    void save() const;
+    void save();
 
     Match& match_;
-    QString settingsFile_;
+    SettingsFile settings_;
     Levels partner_;
     Levels opponents_;
 };

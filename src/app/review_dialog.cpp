@@ -7,12 +7,13 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 #include "cards/play_signal.h"
 #include "drawing/drawing.h"
+#include "settings/kept_file_notice.h"
 
 namespace morvello {
 namespace {
@@ -45,11 +46,15 @@ QString pointsText(int thirds) {
     return (whole ? QString::number(whole) + " " : QString()) + QString::number(rest) + "/3";
 }
 
-bool writeText(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.commit();
+files::SaveResult writeText(const QString& path, const std::string& text) {
+    return files::replaceKeptFile(filePath(path), text);
+}
+
+QString whyNotWritten(const files::SaveResult& saved) {
+    if (saved.state == files::SaveState::NotRegular)
+        return "It is not a regular file, so it was left as it is.";
+    return QString::fromLocal8Bit(std::strerror(saved.error)) +
+           ". Any file of that name is as it was.";
 }
 
 }  // namespace
@@ -184,20 +189,23 @@ QString ReviewDialog::stepText() const {
     return text;
 }
 
-bool ReviewDialog::saveEvents(const QString& path) const {
+files::SaveResult ReviewDialog::saveEvents(const QString& path) const {
     return writeText(path, dealTrace(deal_));
 }
 
-bool ReviewDialog::saveDeck(const QString& path) const {
+files::SaveResult ReviewDialog::saveDeck(const QString& path) const {
     return writeText(path, deckLine(deal_.front().state.deck) + "\n");
 }
 
 void ReviewDialog::chooseAndSave(const QString& caption, const QString& suffix,
-                                 bool (ReviewDialog::*save)(const QString&) const) {
+                                 files::SaveResult (ReviewDialog::*save)(const QString&) const) {
     const QString path = QFileDialog::getSaveFileName(
         this, caption, "deal-" + QString::number(review_.dealNumber) + "." + suffix);
-    if (path.isEmpty() || (this->*save)(path)) return;
-    QMessageBox::warning(this, caption, "The file " + path + " could not be written.");
+    if (path.isEmpty()) return;
+    const files::SaveResult saved = (this->*save)(path);
+    if (saved) return;
+    QMessageBox::warning(this, caption,
+                         "The file " + path + " could not be written. " + whyNotWritten(saved));
 }
 
 }  // namespace morvello

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QWidget>
 
+#include "files/kept_file.h"
 #include "stats/deal_review.h"
 #include "table/card_art.h"
 
@@ -42,16 +43,17 @@ class ReviewDialog : public QDialog {
     QString stepText() const;
     const DealReview& review() const { return review_; }
 
-    // The exports, to a path chosen by the caller; false when it could not be written.
-    bool saveEvents(const QString& path) const;
-    bool saveDeck(const QString& path) const;
+    // The exports, to a path chosen by the caller; the result says whether the file
+    // was written whole, and why not.
+    files::SaveResult saveEvents(const QString& path) const;
+    files::SaveResult saveDeck(const QString& path) const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void chooseAndSave(const QString& caption, const QString& suffix,
-                       bool (ReviewDialog::*save)(const QString&) const);
+                       files::SaveResult (ReviewDialog::*save)(const QString&) const);
 
     DealEvents deal_;
     DealReview review_;

@@ -13,7 +13,7 @@ namespace morvello {
 class SoundPort {
   public:
     struct Hooks {
-        std::function<void()> saveConfig;     // writeConfig
+        std::function<void()> saveConfig;     // config.qvr written whole
         std::function<void()> menuChanged;    // check marks or song items changed
         std::function<void()> hideInfoPanel;  // the sound menus hide the information panel
     };

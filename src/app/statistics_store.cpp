@@ -1,15 +1,18 @@
 #include "app/statistics_store.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <cstdio>
+
+#include "settings/kept_file_notice.h"
 
 namespace morvello {
 namespace {
+
+// Years of statistics take a few KiB.
+constexpr files::ReadBound kStatisticsBound{1 << 20};
 
 const QString kTargetKeys[kTargetCount] = {"target21", "target31"};
 const char* const kCoupleKeys[2] = {"us", "them"};
@@ -70,28 +73,43 @@ QJsonObject statisticsToJson(const Statistics& stats) {
     return o;
 }
 
-bool statisticsFromJson(const QJsonObject& object, Statistics& stats) {
+// A newer version may shape its figures otherwise: what does not fit is passed over.
+StatisticsVersion statisticsFromJson(const QJsonObject& object, Statistics& stats) {
     const int version = object["version"].toInt();
-    if (version < 1 || version > kStatisticsVersion) return false;
+    if (version < 1) return StatisticsVersion::NotStatistics;
+    const bool newer = version > kStatisticsVersion;
     for (int t = 0; t < kTargetCount; ++t) {
         const QJsonValue value = object[kTargetKeys[t]];
-        if (!value.isUndefined() && !value.isObject()) return false;
+        if (!value.isUndefined() && !value.isObject()) {
+            if (!newer) return StatisticsVersion::NotStatistics;
+            continue;
+        }
         stats.byTarget[t] = recordFromJson(value.toObject());
     }
-    return true;
+    return newer ? StatisticsVersion::Newer : StatisticsVersion::Known;
 }
 
-Statistics StatisticsStore::load() const {
+Statistics StatisticsStore::load() {
+    files::removeLeftovers(filePath(path()));
+    const files::ReadResult read = readAndSay(path(), kStatisticsBound);
+    if (read.state != files::FileState::Regular || read.text.empty()) return {};
     Statistics stats;
-    QFile file(path());
-    if (!file.exists()) return stats;
-    if (file.open(QIODevice::ReadOnly)) {
-        QJsonParseError error{};
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        file.close();
-        if (error.error == QJsonParseError::NoError && document.isObject() &&
-            statisticsFromJson(document.object(), stats))
-            return stats;
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read.text), &error);
+    if (read.whole && error.error == QJsonParseError::NoError && document.isObject()) {
+        switch (statisticsFromJson(document.object(), stats)) {
+            case StatisticsVersion::Known:
+                return stats;
+            case StatisticsVersion::Newer:
+                newer_ = true;
+                sayOnce("the statistics file " + path() +
+                        " is of a newer version of the game: it is read for what this version "
+                        "knows and not replaced; this run's figures are kept until it ends");
+                return stats;
+            case StatisticsVersion::NotStatistics:
+                break;
+        }
     }
     setAside();
     return {};
@@ -110,11 +128,11 @@ void StatisticsStore::setAside() const {
 }
 
 bool StatisticsStore::save(const Statistics& stats) const {
-    if (!QDir().mkpath(folder_)) return false;
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(QJsonDocument(statisticsToJson(stats)).toJson());
-    return file.commit();
+    if (newer_) return false;
+    const files::SaveResult saved = files::replaceKeptFile(
+        filePath(path()), QJsonDocument(statisticsToJson(stats)).toJson().toStdString());
+    if (!saved) sayOnce(notSavedReason(path(), saved));
+    return static_cast<bool>(saved);
 }
 
 }  // namespace morvello

@@ -5,25 +5,27 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSignalBlocker>
 
 #include "help/keys_help.h"
 #include "match/expert_players.h"
 #include "players/hint.h"
 #include "rules/play_rules.h"
+#include "table/table_host.h"
 
 namespace morvello {
 namespace {
 
 const QString kPlayableKey = QStringLiteral("view/showPlayableCards");
+const QString kTrue = QStringLiteral("true");
+const QString kFalse = QStringLiteral("false");
 
 // The human's cards that may not be played now.
 CardSet unplayableCards(const GameState& g) {
     CardSet cards = 0;
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
         const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
-        if (card != 0 && !isPlayed(card) && !isLegalPlay(g, card)) cards |= cardBit(card);
+        if (card != 0 && !isPlayed(card) && !isLegalPlay(g, kOwnSeat, card)) cards |= cardBit(card);
     }
     return cards;
 }
@@ -35,13 +37,10 @@ ViewItems::ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScen
     : window_(window),
       table_(table),
       lastTrick_(scene, table.geometry()),
-      settingsFile_(std::move(settingsFile)) {
+      settings_(std::move(settingsFile)) {
     addItems(menu);
     window_.installEventFilter(this);
-    if (!settingsFile_.isEmpty()) {
-        const QSettings settings(settingsFile_, QSettings::IniFormat);
-        actions_.playable->setChecked(settings.value(kPlayableKey, false).toBool());
-    }
+    actions_.playable->setChecked(settings_.value(kPlayableKey) == kTrue);
 }
 
 // An item that waits for the game to enable it, with its shortcut.
@@ -148,10 +147,8 @@ void ViewItems::showKeys() {
     box->open();
 }
 
-void ViewItems::savePlayable() const {
-    if (settingsFile_.isEmpty()) return;
-    QSettings settings(settingsFile_, QSettings::IniFormat);
-    settings.setValue(kPlayableKey, actions_.playable->isChecked());
+void ViewItems::savePlayable() {
+    settings_.setValue(kPlayableKey, actions_.playable->isChecked() ? kTrue : kFalse);
 }
 
 }  // namespace morvello

@@ -10,6 +10,7 @@
 
 #include "match/match_observer.h"
 #include "match/status_line.h"
+#include "settings/settings_file.h"
 #include "table/last_trick_view.h"
 #include "table/qt_table.h"
 
@@ -61,12 +62,12 @@ class ViewItems final : public QObject, public MatchObserver {
     void showHint();
     void setFullScreen(bool on);
     void showKeys();
-    void savePlayable() const;
+    void savePlayable();
 
     QMainWindow& window_;
     QtTable& table_;
     LastTrickView lastTrick_;
-    QString settingsFile_;
+    SettingsFile settings_;
     ViewActions actions_;
     std::array<Byte, 5> lastTrickCards_{};
     Byte lastTrickWinner_ = 0;

@@ -1,14 +1,16 @@
 #include "app/window_place.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include "settings/settings_file.h"
 
 namespace morvello {
 namespace {
 
-constexpr const char* kGeometryKey = "window/geometry";
+// QWidget::saveGeometry's bytes, in base64.
+const QString kGeometryKey = QStringLiteral("window/geometry");
 constexpr const char* kFileName = "window.ini";
 
 }  // namespace
@@ -21,16 +23,16 @@ WindowPlace WindowPlace::forThisUser() {
 }
 
 bool WindowPlace::restore(QWidget& window) const {
-    const QSettings settings(file_, QSettings::IniFormat);
-    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
-    return !geometry.isEmpty() && window.restoreGeometry(geometry);
+    const std::optional<QString> stored = SettingsFile(file_).value(kGeometryKey);
+    if (!stored) return false;
+    const auto geometry =
+        QByteArray::fromBase64Encoding(stored->toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return geometry && !geometry.decoded.isEmpty() && window.restoreGeometry(geometry.decoded);
 }
 
 bool WindowPlace::save(const QWidget& window) const {
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.setValue(kGeometryKey, window.saveGeometry());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return SettingsFile(file_).setValue(kGeometryKey,
+                                        QString::fromLatin1(window.saveGeometry().toBase64()));
 }
 
 }  // namespace morvello

@@ -20,11 +20,11 @@ inline constexpr int kTricksPerDeal = 10;
 namespace detail {
 // Value and suit of every entry a hand, the deck or the table can hold (a code
 // 0..40, or a played entry up to 140), looked up rather than divided out.
-constexpr Byte valueOf(int entry) {
+constexpr Byte entryValue(int entry) {
     const int v = entry % 10;
     return static_cast<Byte>(v == 0 ? 10 : v);
 }
-constexpr Byte suitOf(int entry) {
+constexpr Byte entrySuit(int entry) {
     return static_cast<Byte>(entry / 10 + 1 - (entry % 10 == 0 ? 1 : 0));
 }
 template <Byte (*of)(int)>
@@ -33,8 +33,8 @@ constexpr std::array<Byte, 256> tableOf() {
     for (int entry = 0; entry < 256; ++entry) table[entry] = of(entry);
     return table;
 }
-inline constexpr std::array<Byte, 256> kValues = tableOf<valueOf>();
-inline constexpr std::array<Byte, 256> kSuits = tableOf<suitOf>();
+inline constexpr std::array<Byte, 256> kValues = tableOf<entryValue>();
+inline constexpr std::array<Byte, 256> kSuits = tableOf<entrySuit>();
 }  // namespace detail
 
 // Card value 1..10; a remainder of 0 reads as 10, so valueOf(0) is 10 (a king).

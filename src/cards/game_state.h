@@ -171,7 +171,7 @@ void resetMatch(GameState& g);
 void decideDealer(GameState& g);
 
 // The first slot of turnSeat's hand holding the unplayed card (suit, value); 0 if none.
-inline Byte findSlot(const GameState& g, int value, int suit) {
+inline Byte findSlot(const GameState& g, int suit, int value) {
     if ((g.holdMap[g.turnSeat][suit] & valueBit(value)) == 0) return 0;
     return g.slotOf[cardCode(suit, value)];
 }

@@ -1,4 +1,4 @@
-// A card played: shown beside its player, the human's signal after a lead, the
+// A card played: shown beside its player, a waited-for player's signal after a lead, the
 // signal shown, then the card on the table. A trick won: gathered and taken away.
 #include "cards/play_signal.h"
 #include "match/procedures.h"
@@ -10,17 +10,17 @@ namespace {
 // From the first card of the last trick on, no signal is shown.
 inline constexpr int kCardsBeforeLastTrick = 36;
 
-bool humanChoosesSignal(const GameState& g, const MatchIo& io) {
-    return g.turnSeat == 1 && !io.computerAtSeatOne && g.leaderSeat == 1 &&
-           g.trickNumber < kTricksPerDeal;
+// A waited-for player who led is asked for a signal, but on the last trick.
+bool asksForSignal(const GameState& g, const SeatPlayer& player) {
+    return player.waitedFor() && g.leaderSeat == g.turnSeat && g.trickNumber < kTricksPerDeal;
 }
 
-// busso: a knock is shown on any card but a 3.
+// A knock is shown on any card but a 3.
 bool knockShown(const GameState& g, Byte signal) {
     return signal == kBusso && valueOf(g.cardToPlay) != 3;
 }
 
-// liscio and striscio: a follower's Volo and Striscio are shown only when every
+// A follower's Volo and Striscio are shown only when every
 // player may declare.
 bool holdingSignalShown(const GameState& g, Byte signal) {
     const bool holding = signal == kVolo || signal == kStriscio;
@@ -42,12 +42,12 @@ Wait<> cardReachesTable(GameState& g, MatchIo& io) {
     return io.view.cardToTable(g.turnSeat, g.cardToPlay, shownSignal(g), signal != kNoSignal);
 }
 
-// The human led: the signal list waits for a choice, or a click to go on.
-Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
-    const int choice = co_await io.input.signalChoice();
+// The player led: its signal is waited for, or its word to go on without one.
+Task<> leadReachesTable(GameState& g, MatchIo& io, SeatPlayer& player) {
+    const int choice = co_await player.signalAfterLead(g, io);
     if (choice != kNoSignalChosen) {
-        g.trickSignals[1] = static_cast<Byte>(choice);
-        io.events.onSignalChosen(g, g.trickSignals[1]);
+        g.trickSignals[g.turnSeat] = static_cast<Byte>(choice);
+        io.events.onSignalChosen(g, g.trickSignals[g.turnSeat]);
     }
     co_await cardReachesTable(g, io);
 }
@@ -56,15 +56,15 @@ Task<> humanLeadReachesTable(GameState& g, MatchIo& io) {
 
 Wait<> moveCardToTable(GameState& g, MatchIo& io) {
     const Byte seat = g.turnSeat;
-    if (seat != 1) {  // the human's card sounded when it was clicked
+    SeatPlayer& player = *io.players[seat];
+    if (!player.waitedFor()) {  // a waited-for card sounded when it was accepted
         const Byte shown = shownSignal(g);
         noteShownSignal(g, seat, g.cardToPlay, shown);
         const bool pauseAfter = g.trickSignals[seat] != kNoSignal;
         return io.view.cardPlayed(seat, g.cardToPlay, g.hands[seat], shown, pauseAfter);
     }
-    if (io.computerAtSeatOne) noteShownSignal(g, seat, g.cardToPlay, shownSignal(g));
     io.view.cardToStart(seat, g.cardToPlay, g.hands[seat]);
-    if (humanChoosesSignal(g, io)) return humanLeadReachesTable(g, io);
+    if (asksForSignal(g, player)) return leadReachesTable(g, io, player);
     return cardReachesTable(g, io);
 }
 

@@ -62,18 +62,33 @@ void resetTable(GameState& g, MatchIo& io) {
     io.view.showDeck(true);
 }
 
+namespace {
+
+std::unique_ptr<ChoiceRecorder> recorderFor(const MatchOptions& options, TableView& view,
+                                            PlayerInput& input, const GameState& g,
+                                            MatchRecord& record) {
+    if (!options.recorded) return nullptr;
+    return std::make_unique<ChoiceRecorder>(view, input, g, record);
+}
+
+}  // namespace
+
 Match::Match(TableView& view, PlayerInput& input, MatchOptions options)
     : options_(std::move(options)),
-      io_{view, input, events_, options_.computerAtSeatOne, &experts_} {
+      recorder_(recorderFor(options_, view, input, g_, record_)),
+      person_(recorder_ ? *recorder_ : input),
+      io_{recorder_ ? static_cast<TableView&>(*recorder_) : view,
+          recorder_ ? static_cast<PlayerInput&>(*recorder_) : input, events_} {
     if (!options_.newDeck) options_.newDeck = shuffleFromTimeOfDay;
     experts_.samples = options_.expertSamples;
     experts_.seed = options_.expertSeed;
-    setExpertSeats(options_.expertSeats);
+    setPlayers(options_.players);
 }
 
 Task<> Match::playMatches() {
     GameState& g = g_;
     MatchIo& io = io_;
+    startRecord();
     co_await startUpPause(g, io);
     Next next = Next::NewMatch;
     bool firstMatch = true;
@@ -97,6 +112,7 @@ Task<> Match::playMatches() {
             g.turnSeat = nextSeat(g.dealerSeat);
             g.leaderSeat = g.turnSeat;
             if (!options_.newDeck(g.deck)) co_return;
+            if (recorder_) record_.decks.push_back(g.deck);
             io.view.saveConfig(g);
         }
         g.menus.replayEnabled = false;
@@ -130,29 +146,55 @@ Task<> Match::playMatches() {
 
 // ---- options
 
+// ---- the record
+
+void Match::startRecord() {
+    if (!recorder_) return;
+    const GameState& g = g_;
+    record_ = {};
+    record_.start = {kinds_,     experts_.samples,  experts_.seed, options_.firstDealer,
+                     g.playRate, g.allowAllDeclare, g.scoreOption, g.playerNames,
+                     g.deck,     g.dealerSeat};
+}
+
+void Match::noteChoice(Choice choice) {
+    if (!recorder_) return;
+    choice.atWait = recorder_->waits();
+    record_.choices.push_back(std::move(choice));
+}
+
 void Match::setPlayRate(int rate) {
+    noteChoice({Choice::Kind::PlayRate, 0, rate});
     g_.playRate = static_cast<Byte>(rate);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
 }
 
 void Match::setWhoDeclares(int index) {
+    noteChoice({Choice::Kind::WhoDeclares, 0, index});
     g_.allowAllDeclare = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
 }
 
 void Match::setMatchTarget(int index) {
+    noteChoice({Choice::Kind::MatchTarget, 0, index});
     g_.scoreOption = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
     io_.view.saveConfig(g_);
 }
 
-// ---- the Expert
+// ---- the players
 
-void Match::setExpertSeats(const std::array<bool, 5>& seats) {
-    experts_.seats = seats;
-    if (!options_.computerAtSeatOne) experts_.seats[1] = false;
+void Match::setPlayers(const SeatKinds& players) {
+    noteChoice({.kind = Choice::Kind::Players, .players = players});
+    kinds_ = players;
+    for (Byte seat = 1; seat <= 4; ++seat) {
+        SeatPlayer* player = &classic_;
+        if (players[seat] == PlayerKind::Person) player = &person_;
+        if (players[seat] == PlayerKind::Expert) player = &expert_;
+        io_.players[seat] = player;
+    }
 }
 
 // ---- names
@@ -166,13 +208,15 @@ void Match::setPlayerName(int index, const std::string& name) {
 }
 
 void Match::confirmNames() {
+    noteChoice({.kind = Choice::Kind::Names, .names = g_.playerNames});
     io_.view.saveConfig(g_);
     g_.phase = Phase::DealerChoiceAgain;
 }
 
-void Match::pickLateSignal(int item) {
+void Match::pickLateSignal(Byte seat, int item) {
     if (item < kNoSignal || item > kStriscio) return;
-    g_.trickSignals[1] = static_cast<Byte>(item);
+    noteChoice({Choice::Kind::LateSignal, seat, item});
+    g_.trickSignals[seat] = static_cast<Byte>(item);
 }
 
 }  // namespace morvello

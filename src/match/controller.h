@@ -7,13 +7,16 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "cards/game_state.h"
+#include "match/choice_recorder.h"
 #include "match/commands.h"
 #include "match/match_observers.h"
 #include "match/procedures.h"
+#include "match/seat_players.h"
 #include "task/task.h"
 
 namespace morvello {
@@ -25,14 +28,14 @@ struct MatchOptions {
     std::function<bool(Deck&)> newDeck;
     // The dealer of the first match, skipping its dealer choice (headless runner).
     std::optional<Byte> firstDealer;
-    // Seat 1 plays by the computer strategy, through the computer's turns.
-    bool computerAtSeatOne = false;
-    // The seats (1..4) the Expert plays instead of the classic strategy (seat 1
-    // only when the computer plays it), its sampled deals per card, and the seed
-    // that, with each deal's deck, fixes its sampling.
-    std::array<bool, 5> expertSeats{};
+    // Who plays each seat: a person, the classic strategy or the Expert.
+    SeatKinds players = kOnePersonAtSeatOne;
+    // The Expert's sampled deals per card, and the seed that, with each deal's
+    // deck, fixes its sampling.
     int expertSamples = kDefaultExpertSamples;
     std::uint32_t expertSeed = 0;
+    // Keeps the run's record (record()): its start, its decks, every choice.
+    bool recorded = false;
 };
 
 class Match {
@@ -52,12 +55,15 @@ class Match {
     // quits by destroying the task.
     Task<> playMatches();
 
+    // The run so far, when its options ask for a record: replayed, it plays the
+    // same again.
+    const MatchRecord& record() const { return record_; }
+
     // How many cards the Expert seats have chosen so far.
     long expertDecisions() const { return experts_.decisions; }
-    // The seats the Expert plays from the next computer card on (seat 1 only
-    // when the computer plays it).
-    void setExpertSeats(const std::array<bool, 5>& seats);
-    const std::array<bool, 5>& expertSeats() const { return experts_.seats; }
+    // Who plays each seat from its next move on.
+    void setPlayers(const SeatKinds& players);
+    const SeatKinds& players() const { return kinds_; }
 
     // ---- the Options menu: each stores the choice, sets the menus and saves.
     void setPlayRate(int rate);
@@ -74,14 +80,23 @@ class Match {
     ReplayAnswer replayAnswer() const { return morvello::replayAnswer(g_); }
 
     // A signal picked from the list opened again after the wait for it was over:
-    // it replaces the human's signal of the trick, unshown.
-    void pickLateSignal(int item);
+    // it replaces the seat's signal of the trick, unshown.
+    void pickLateSignal(Byte seat, int item);
 
   private:
+    void startRecord();
+    void noteChoice(Choice choice);
+
     GameState g_;
     MatchObservers events_;
     MatchOptions options_;
+    MatchRecord record_;
+    std::unique_ptr<ChoiceRecorder> recorder_;  // when the run is recorded
     ExpertPlayers experts_;
+    PersonPlayer person_;
+    ClassicPlayer classic_;
+    ExpertPlayer expert_{experts_};
+    SeatKinds kinds_{};
     MatchIo io_;
 };
 

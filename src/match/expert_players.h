@@ -1,4 +1,4 @@
-// The computer seats the Expert plays, and how their thinking is drawn: a deal's
+// What the Expert seats of a match share, and how their thinking is drawn: a deal's
 // sampling is fixed by its deck and the match's seed, so a repeated deal (or a
 // run with the same seed) is played the same again.
 #pragma once
@@ -33,13 +33,11 @@ struct ExpertThought {
 std::mt19937 samplingEngine(const Deck& deck, std::uint32_t seed);
 
 struct ExpertPlayers {
-    std::array<bool, 5> seats{};
     int samples = kDefaultExpertSamples;
     std::uint32_t seed = 0;
     long decisions = 0;                      // cards the Expert has chosen
     std::shared_ptr<ExpertThought> thought;  // thought ahead, during the pause before the turn
 
-    bool plays(Byte seat) const { return seats[seat]; }
     // The deal about to be dealt from deck: its sampling starts afresh.
     void startDeal(const Deck& deck) {
         dealDeck = deck;

@@ -5,9 +5,10 @@
 namespace morvello {
 
 Byte firstLegalCard(const GameState& g) {
+    const Byte seat = g.turnSeat;
     for (int slot = 1; slot <= 10; ++slot) {
-        const int card = g.hands[1][slot];
-        if (!isPlayed(card) && card != 0 && isLegalPlay(g, static_cast<Byte>(card)))
+        const int card = g.hands[seat][slot];
+        if (!isPlayed(card) && card != 0 && isLegalPlay(g, seat, static_cast<Byte>(card)))
             return static_cast<Byte>(card);
     }
     return 0;

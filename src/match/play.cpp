@@ -1,9 +1,5 @@
 // playTricks: the ten tricks of one deal, turn by turn.
-#include <memory>
-#include <string>
-
 #include "match/procedures.h"
-#include "players/card_choice.h"
 #include "rules/declarations.h"
 #include "rules/play_rules.h"
 #include "rules/trick.h"
@@ -34,17 +30,19 @@ inline void cardChosen(GameState& g, MatchIo& io) {
     io.events.onPlay(g, g.turnSeat, g.cardToPlay);
 }
 
-// The human's turn: waits for a legal card; an illegal one is refused with the
-// lead suit's name and the human clicks again. The card sounds when accepted.
-Task<> humanPlays(GameState& g, MatchIo& io) {
+// The turn of a seat the table waits for: a card that may not be played is
+// refused with the lead suit's name and the player is asked again. The card
+// sounds when accepted.
+Task<> waitedForTurn(GameState& g, MatchIo& io, SeatPlayer& player) {
+    const Byte seat = g.turnSeat;
     g.cardToPlay = 0;
     ++g.cardsPlayed;
     if (inSecondTrick(g)) showDeclarations(g, io);
     for (;;) {
-        const Byte card = co_await io.input.humanCard();
-        if (!holdsUnplayed(g, 1, card)) continue;
-        if (isLegalPlay(g, card)) {
-            playHumanCard(g, card);
+        const Byte card = co_await player.card(g, io);
+        if (!holdsUnplayed(g, seat, card)) continue;
+        if (isLegalPlay(g, seat, card)) {
+            playFromHand(g, seat, card);
             io.view.playSound(Sound::Card);
             break;
         }
@@ -55,69 +53,11 @@ Task<> humanPlays(GameState& g, MatchIo& io) {
     co_await moveCardToTable(g, io);
 }
 
-inline bool expertTurn(const MatchIo& io, Byte seat) {
-    return io.experts != nullptr && io.experts->plays(seat);
-}
-
-// The seat thinks of its card in `atTurn`, the state as it will choose in,
-// while the table's paced delay of `units` passes.
-Wait<> expertThinks(const GameState& atTurn, MatchIo& io, Byte seat, double units) {
-    ExpertPlayers& experts = *io.experts;
-    experts.thought = std::make_shared<ExpertThought>(knowledgeOf(atTurn, seat), experts.samples,
-                                                      experts.engine());
-    return io.view.thinkDuring(units, [thought = experts.thought] { thought->think(); });
-}
-
-// An Expert seat thinks during the pause before its turn, on what it will know
-// when its turn comes (its card counted as played).
-Wait<> expertThinksAhead(const GameState& g, MatchIo& io, Byte seat) {
-    GameState atTurn = g;
-    atTurn.turnSeat = seat;
-    ++atTurn.cardsPlayed;
-    return expertThinks(atTurn, io, seat, 1);
-}
-
-// The pause of a unit before the seat's turn.
-inline Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) {
-    if (expertTurn(io, seat)) return expertThinksAhead(g, io, seat);
-    return io.view.delay(1);
-}
-
-// The Expert's thought for this turn, taken up: its card given up, its engine
-// carried on to the next thought.
-void expertPlays(GameState& g, MatchIo& io) {
-    ExpertPlayers& experts = *io.experts;
-    const std::shared_ptr<ExpertThought> thought = std::move(experts.thought);
-    experts.engine() = thought->engine;
-    ++experts.decisions;
-    expertGivesUp(g, thought->card);
-    cardChosen(g, io);
-}
-
-bool thoughtFor(const ExpertPlayers& experts, const GameState& g) {
-    return experts.thought && experts.thought->knowledge.seat == g.turnSeat &&
-           experts.thought->knowledge.seen.cardsPlayed == g.cardsPlayed;
-}
-
-// An Expert seat with no thought ready for this turn thinks now.
-Task<> expertThinksNow(GameState& g, MatchIo& io) {
-    co_await expertThinks(g, io, g.turnSeat, 0);
-    expertPlays(g, io);
-}
-
-// A computer seat's card: chosen by its strategy, the classic one or the
-// Expert's, and marked played.
-Wait<> computerChooses(GameState& g, MatchIo& io) {
+// A computer's card: chosen and given up by its strategy.
+Wait<Byte> computerChooses(GameState& g, MatchIo& io, SeatPlayer& player) {
     ++g.cardsPlayed;
     if (inSecondTrick(g)) showDeclarations(g, io);
-    if (!expertTurn(io, g.turnSeat)) {
-        chooseComputerCard(g);
-        cardChosen(g, io);
-        return {};
-    }
-    if (!thoughtFor(*io.experts, g)) return expertThinksNow(g, io);
-    expertPlays(g, io);
-    return {};
+    return player.card(g, io);
 }
 
 // The trick's winner leads next; the trick's points go to the winner's couple.
@@ -148,43 +88,52 @@ void startDeal(GameState& g, MatchIo& io) {
     g.leaderSeat = g.turnSeat;
 }
 
+// The pause before the winner leads the next trick. It follows a computer's
+// card only: the turn after a waited-for player's card starts at once.
+Wait<> pauseBeforeLead(const GameState& g, MatchIo& io) {
+    SeatPlayer& winner = *io.players[g.turnSeat];
+    if (winner.waitedFor()) return io.view.delay(1);
+    return winner.pauseBeforeTurn(g, io, g.turnSeat);
+}
+
 }  // namespace
 
 Task<> playTricks(GameState& g, MatchIo& io) {
     startDeal(g, io);
-    const bool humanAtSeatOne = !io.computerAtSeatOne;
     bool turnStart = true;
     while (g.cardsPlayed < kCardCount) {
         if (turnStart) {
             io.view.drawNames(g.playerNames, g.turnSeat);
             if (g.trickNumber == 3) io.view.hideDeclarations();
         }
-        turnStart = true;
-        if (g.turnSeat == 1 && humanAtSeatOne) {
-            co_await humanPlays(g, io);
-            if (g.cardsPlayed % 4 == 0) {
-                decideTrick(g, io);
-                co_await takeTrick(g, io);
-                clearTrick(g);  // the next turn starts at once
-                continue;
-            }
-            // Seat 2 plays next, without the turn start: the names stay as they are.
-            co_await pauseBeforeTurn(g, io, 2);
-            g.turnSeat = 2;
-            turnStart = false;
-            continue;
+        SeatPlayer& player = *io.players[g.turnSeat];
+        const bool waited = player.waitedFor();
+        if (waited) {
+            co_await waitedForTurn(g, io, player);
+        } else {
+            co_await computerChooses(g, io, player);
+            cardChosen(g, io);
+            co_await moveCardToTable(g, io);
         }
-        co_await computerChooses(g, io);
-        co_await moveCardToTable(g, io);
+        turnStart = true;
         if (g.cardsPlayed % 4 == 0) {
             decideTrick(g, io);
             co_await takeTrick(g, io);
             clearTrick(g);
-            if (g.cardsPlayed < kCardCount) co_await pauseBeforeTurn(g, io, g.turnSeat);
+            if (!waited && g.cardsPlayed < kCardCount) co_await pauseBeforeLead(g, io);
             continue;
         }
-        g.turnSeat = nextSeat(g.turnSeat);
-        if (g.turnSeat != 1) co_await pauseBeforeTurn(g, io, g.turnSeat);
+        const Byte next = nextSeat(g.turnSeat);
+        if (waited) {
+            // After a waited-for card the next seat plays without a turn start:
+            // the names stay as they are.
+            co_await io.players[next]->pauseBeforeTurn(g, io, next);
+            g.turnSeat = next;
+            turnStart = false;
+            continue;
+        }
+        g.turnSeat = next;
+        co_await io.players[next]->pauseBeforeTurn(g, io, next);
     }
     io.view.clearDrawing();
 }

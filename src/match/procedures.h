@@ -5,9 +5,9 @@
 #pragma once
 
 #include "cards/game_state.h"
-#include "match/expert_players.h"
 #include "match/match_observers.h"
 #include "match/player_input.h"
+#include "match/seat_player.h"
 #include "match/table_view.h"
 #include "task/task.h"
 
@@ -18,8 +18,7 @@ struct MatchIo {
     TableView& view;
     PlayerInput& input;
     MatchObservers& events;
-    bool computerAtSeatOne = false;    // seat 1 plays by the computer strategy (the runner)
-    ExpertPlayers* experts = nullptr;  // none: every computer seat plays the classic strategy
+    std::array<SeatPlayer*, 5> players{};  // [seat] 1..4: who makes the seat's moves
 };
 
 // Resets the table before a dealer choice.

@@ -25,7 +25,7 @@ bool aceOnTable(const GameState& g) {
 void followSuit(GameState& g, unsigned held, bool high) {
     const bool topOnAce = !high && aceOnTable(g) && (held & kTwoOrThree) != 0;
     const Byte value = high || topOnAce ? highestHeld(held) : lowestHeld(held);
-    g.chosenSlot = findSlot(g, value, g.leadSuit);
+    g.chosenSlot = findSlot(g, g.leadSuit, value);
     if (high) {
         g.trickSignals[g.turnSeat] = kValuesHeld[held] == 1 ? kVolo : kStriscio;
     } else if (!topOnAce) {

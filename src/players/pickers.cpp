@@ -51,7 +51,7 @@ constexpr std::array<Byte, kHeldSets> kHighestHeld = firstHeldIn({1, 2, 3, 10, 9
 constexpr int kNoSmallCard = 1000;
 
 void choose(GameState& g, int value, Byte suit) {
-    g.chosenSlot = findSlot(g, value, suit);
+    g.chosenSlot = findSlot(g, suit, value);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ inline Byte holdsCard(const GameState& g, Byte suit, int value) {
 
 // True when seat 1, 2 or 3 has played the card in this deal. A card played by
 // seat 4 never counts as out.
-inline bool isCardOut(const GameState& g, Byte value, int suit) {
+inline bool isCardOut(const GameState& g, Byte suit, int value) {
     const CardSet seen = g.playedCards[1] | g.playedCards[2] | g.playedCards[3];
     return (seen & cardBit(cardCode(suit, value))) != 0;
 }

@@ -17,12 +17,12 @@ bool holdsUnplayed(const GameState& g, Byte seat, Byte card) {
     return false;
 }
 
-bool isLegalPlay(const GameState& g, Byte card) {
-    if (g.leaderSeat == 1) return true;
+bool isLegalPlay(const GameState& g, Byte seat, Byte card) {
+    if (g.leaderSeat == seat) return true;
     const int lead = leadSuitOf(g);
     if (suitOf(card) == lead) return true;
     for (int slot = 1; slot <= 10; ++slot) {
-        const int entry = g.hands[1][slot];
+        const int entry = g.hands[seat][slot];
         if (!isPlayed(entry) && suitOf(entry) == lead) return false;
     }
     return true;
@@ -39,13 +39,13 @@ void noteLackedSuit(GameState& g, Byte seat, Byte card) {
     g.lackedSuits[seat] |= static_cast<Byte>(lacks << lead);
 }
 
-void playHumanCard(GameState& g, Byte card) {
+void playFromHand(GameState& g, Byte seat, Byte card) {
     for (int slot = 1; slot <= 10; ++slot) {
-        if (g.hands[1][slot] == card) g.chosenSlot = static_cast<Byte>(slot);
+        if (g.hands[seat][slot] == card) g.chosenSlot = static_cast<Byte>(slot);
     }
     g.refusedPlay = 0;
     g.cardToPlay = card;
-    playFromSlot(g, 1, g.chosenSlot);
+    playFromSlot(g, seat, g.chosenSlot);
 }
 
 }  // namespace morvello

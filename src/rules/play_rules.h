@@ -1,4 +1,4 @@
-// The human's card: whether a clicked card may be played, and playing it.
+// A waited-for player's card: whether it may be played, and playing it.
 #pragma once
 
 #include <string>
@@ -11,9 +11,9 @@ namespace morvello {
 // True when the card is in one of the seat's slots and not yet played.
 bool holdsUnplayed(const GameState& g, Byte seat, Byte card);
 
-// A card may be played when the human leads, when it has the lead suit, or when
-// the human holds no card of the lead suit.
-bool isLegalPlay(const GameState& g, Byte card);
+// A card may be played by the seat when the seat leads, when it has the lead
+// suit, or when the seat holds no card of the lead suit.
+bool isLegalPlay(const GameState& g, Byte seat, Byte card);
 
 // The lead suit's name for the refusal "You have " + name.
 std::string refusalMessage(const GameState& g);
@@ -33,7 +33,7 @@ inline void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
     g.striscioSuits[seat] = static_cast<Byte>((g.striscioSuits[seat] & ~suit) | striscio);
 }
 
-// Takes the card out of the human's hand: cardToPlay, its slot and the played mark.
-void playHumanCard(GameState& g, Byte card);
+// Takes the card out of the seat's hand: cardToPlay, its slot and the played mark.
+void playFromHand(GameState& g, Byte seat, Byte card);
 
 }  // namespace morvello

@@ -13,7 +13,6 @@
 #pragma once
 
 #include <QIODevice>
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -57,14 +56,12 @@ class ConfigStore {
     bool canWrite(const QString& path) const;
     void reportProgramFile() const;
     void removeStaleTemporaries() const;
-    void tellOnce(const QString& message) const;
     QString programFile() const;
     QString userFile() const;
 
     QString programDir_;
     QString userDir_;
     AccessCheck access_;
-    mutable QSet<QString> told_;  // what was already said on stderr
 };
 
 }  // namespace morvello

@@ -9,7 +9,7 @@ namespace morvello {
 SoundBoard::SoundBoard(SoundChoices& choices, AudioDevice& device, SoundFolders folders,
                        Hooks hooks)
     : choices_(choices), device_(device), folders_(std::move(folders)), hooks_(std::move(hooks)) {
-    device_.setSongEndHandler([this] { MMC1_Done(kNotifySuccessful); });
+    device_.setSongEndHandler([this] { songFinished(); });
 }
 
 SoundBoard::~SoundBoard() {
@@ -97,8 +97,8 @@ void SoundBoard::chooseAllSongs() {
     prepareNextSong();
 }
 
-void SoundBoard::MMC1_Done(int notifyCode) {
-    if (notifyCode != kNotifySuccessful || !menu_.all) return;
+void SoundBoard::songFinished() {
+    if (!menu_.all) return;
     const int n = menu_.songCount();
     if (n == 0) return;
     if (choices_.musicChoice >= n) choices_.musicChoice = 0;

@@ -32,13 +32,12 @@ enum SoundNumber : int {
 };
 
 inline constexpr int kMusicSequenceStored = 101;  // musicChoice as saved for the sequence
-inline constexpr int kNotifySuccessful = 1;       // MMC1_Done: the song played to its end
 inline constexpr const char* kEffectsName = "complessivo";
 
 class SoundBoard {
   public:
     struct Hooks {
-        std::function<void()> saveConfig;     // writeConfig
+        std::function<void()> saveConfig;     // config.qvr written whole
         std::function<void()> menuChanged;    // a check mark or a song item changed
         std::function<void()> hideInfoPanel;  // the information panel is hidden
     };
@@ -62,7 +61,7 @@ class SoundBoard {
     void chooseNoMusic();
     void chooseSong(int index);
     void chooseAllSongs();
-    void MMC1_Done(int notifyCode);
+    void songFinished();
 
     const SoundMenu& menu() const { return menu_; }
 

@@ -127,7 +127,7 @@ int QtTable::paceMs(double units) const {
     return static_cast<int>(delayMs(units, g_->playRate) * delayScale_);
 }
 
-Task<> QtTable::delay(int ms) {
+Task<> QtTable::waitMs(int ms) {
     co_await TimerAwaiter(&context_, ms);
 }
 
@@ -142,7 +142,7 @@ Task<> QtTable::ticks(int intervalMs, int count, std::function<void()> tick) {
 Wait<> QtTable::delay(double units) {
     const int ms = paceMs(units);
     if (ms <= 0) return {};
-    return delay(ms);
+    return waitMs(ms);
 }
 
 // The thinking runs on Qt's thread pool while the delay runs here.
@@ -220,8 +220,8 @@ Wait<> QtTable::showMessage(const std::string& text) {
 
 // ---- a card to the table, with its signal
 
-// busso: the card taps right and back, a knock each way.
-Task<> QtTable::busso(Byte card) {
+// showBusso: the card taps right and back, a knock each way.
+Task<> QtTable::showBusso(Byte card) {
     const int steps = stepsToCover(kKnockReach, kSlowStep);
     host_.playSound(Sound::Knock);
     co_await stepCard(card, kSlowStep, 0, steps, kSignalTickMs);
@@ -231,8 +231,8 @@ Task<> QtTable::busso(Byte card) {
     co_await delay(1);
 }
 
-// liscio: the card is flung away from its player.
-Task<> QtTable::liscio(Byte seat, Byte card) {
+// showVolo: the card is flung away from its player.
+Task<> QtTable::showVolo(Byte seat, Byte card) {
     host_.playSound(Sound::Fling);
     if (seat == 1 || seat == 3) {
         const float dy = seat == 1 ? -kFlingStepUpDown : kFlingStepUpDown;
@@ -246,17 +246,17 @@ Task<> QtTable::liscio(Byte seat, Byte card) {
     co_await delay(1);
 }
 
-// striscio: the card creeps to the right.
-Task<> QtTable::striscio(Byte card) {
+// showStriscio: the card creeps to the right.
+Task<> QtTable::showStriscio(Byte card) {
     host_.playSound(Sound::Creep);
     co_await stepCard(card, kSlowStep, 0, stepsToCover(kCreepReach, kSlowStep), kSignalTickMs);
     co_await delay(1);
 }
 
 Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter) {
-    if (signal == kBusso) co_await busso(card);
-    if (signal == kVolo) co_await liscio(seat, card);
-    if (signal == kStriscio) co_await striscio(card);
+    if (signal == kBusso) co_await showBusso(card);
+    if (signal == kVolo) co_await showVolo(seat, card);
+    if (signal == kStriscio) co_await showStriscio(card);
     placeCard(card, tablePosition(geometry_, seat));
     if (pauseAfter) co_await delay(0.5);
 }
@@ -320,7 +320,7 @@ std::string nameText(const std::string& name) {
 
 }  // namespace
 
-// Posiziona_Players: the names at size 10, the player to move in white; the side
+// The names at size 10, the player to move in white; the side
 // names one character a line.
 void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) {
     const TableGeometry& t = geometry_;
@@ -430,7 +430,7 @@ void QtTable::layOutHand(const Hand& hand) {
     }
 }
 
-// cancella_dorsov and cancella_dorsoo: the seat's band erased and its held
+// The seat's band erased and its held
 // slots painted again, so a card played from the middle leaves a gap.
 void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);

@@ -112,14 +112,14 @@ class QtTable final : public TableView, public PlayerInput {
     Wait<> slideCard(Byte card, Point to);
     Wait<> squeezeCard(Byte card, Point to);
     Wait<> stepCard(Byte card, double dx, double dy, int steps, int intervalMs);
-    Task<> busso(Byte card);
-    Task<> liscio(Byte seat, Byte card);
-    Task<> striscio(Byte card);
+    Task<> showBusso(Byte card);
+    Task<> showVolo(Byte seat, Byte card);
+    Task<> showStriscio(Byte card);
     Task<> signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAfter);
     Task<> gathering(GatheredTrick trick);
     Task<> dealing(Byte seat, Hand packet);
     void dealCard(Byte seat, int slot, Byte card);
-    Task<> delay(int ms);
+    Task<> waitMs(int ms);
     Task<> thinking(int ms, QFuture<void> thought);
     Task<> animate(int ms, std::function<void(double)> frame);
     Task<> ticks(int intervalMs, int count, std::function<void()> tick);

@@ -20,8 +20,8 @@ namespace {
 WindowOptions selfPlayingOptions(const QTemporaryDir& dir) {
     WindowOptions options = testOptions(dir);
     options.statisticsFolder = dir.filePath("data");
-    options.main.computerAtSeatOne = true;
-    options.main.firstDealer = Byte{2};
+    options.match.players = kFourComputers;
+    options.match.firstDealer = Byte{2};
     return options;
 }
 

@@ -33,7 +33,7 @@ inline WindowOptions testOptions(const QTemporaryDir& dir) {
     options.store.emplace(dir.path(), dir.filePath("user"));
     options.viewSettings = dir.filePath("view.ini");
     auto engine = std::make_shared<ShuffleEngine>(20240611u);
-    options.main.newDeck = [engine](Deck& deck) {
+    options.match.newDeck = [engine](Deck& deck) {
         shuffleDeck(deck, *engine);
         return true;
     };
@@ -90,7 +90,7 @@ class WindowTest : public ::testing::Test {
     // The first card of the hand that is legal, or not.
     int firstCard(bool legal) {
         for (int card : heldCards())
-            if (isLegalPlay(g(), static_cast<Byte>(card)) == legal) return card;
+            if (isLegalPlay(g(), kOwnSeat, static_cast<Byte>(card)) == legal) return card;
         return 0;
     }
     void drawByKeys() {

@@ -161,7 +161,7 @@ TEST_F(WindowKeys, TheViewMenusItemsDuringADeal) {
         }
         for (int code = 1; code <= kCardCount; ++code) {
             const bool illegal = holdsUnplayed(g(), 1, static_cast<Byte>(code)) &&
-                                 !isLegalPlay(g(), static_cast<Byte>(code));
+                                 !isLegalPlay(g(), kOwnSeat, static_cast<Byte>(code));
             EXPECT_EQ((table().marks().dimmed() & cardBit(code)) != 0, illegal) << cardName(code);
             EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
             dimmedCards += illegal ? 1 : 0;

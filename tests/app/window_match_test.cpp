@@ -162,7 +162,7 @@ TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
     QTemporaryDir dir;
     testing::qtApp();
     WindowOptions options = testOptions(dir);
-    options.main.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
+    options.match.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
     GameWindow window(std::move(options));
     window.setUp();
     window.match().stateBeforeStart().deck = orderedDeck();

@@ -18,6 +18,9 @@
 namespace morvello {
 namespace {
 
+constexpr SeatKinds kExpertOpponents{PlayerKind::Classic, PlayerKind::Person, PlayerKind::Expert,
+                                     PlayerKind::Classic, PlayerKind::Expert};
+
 class WindowPlayers : public ::testing::Test {
   protected:
     std::unique_ptr<GameWindow> openWindow() {
@@ -57,12 +60,11 @@ TEST_F(WindowPlayers, TheChoiceIsKeptOutsideTheConfiguration) {
     ASSERT_NE(level(*window, "&Partner", "&Classic"), nullptr);
     EXPECT_TRUE(level(*window, "&Partner", "&Classic")->isChecked());
     EXPECT_TRUE(level(*window, "&Opponents", "&Classic")->isChecked());
-    EXPECT_EQ(window->match().expertSeats(), (std::array<bool, 5>{}));
+    EXPECT_EQ(window->match().players(), kOnePersonAtSeatOne);
 
     const QByteArray config = configBytes();
     level(*window, "&Opponents", "&Expert")->trigger();
-    EXPECT_EQ(window->match().expertSeats(),
-              (std::array<bool, 5>{false, false, true, false, true}));
+    EXPECT_EQ(window->match().players(), kExpertOpponents);
     EXPECT_FALSE(level(*window, "&Opponents", "&Classic")->isChecked());
     EXPECT_EQ(configBytes(), config);
     EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("players/opponents"), "expert");
@@ -71,7 +73,7 @@ TEST_F(WindowPlayers, TheChoiceIsKeptOutsideTheConfiguration) {
     auto again = openWindow();
     EXPECT_TRUE(level(*again, "&Opponents", "&Expert")->isChecked());
     EXPECT_TRUE(level(*again, "&Partner", "&Classic")->isChecked());
-    EXPECT_EQ(again->match().expertSeats(), (std::array<bool, 5>{false, false, true, false, true}));
+    EXPECT_EQ(again->match().players(), kExpertOpponents);
 }
 
 TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
@@ -105,7 +107,7 @@ TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
         }
         for (int slot = 1; slot <= 10; ++slot) {
             const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
-            if (card != 0 && !isPlayed(card) && isLegalPlay(g, card)) {
+            if (card != 0 && !isPlayed(card) && isLegalPlay(g, kOwnSeat, card)) {
                 table.onCardPress(card, Qt::LeftButton);
                 break;
             }

@@ -55,10 +55,10 @@ TEST(Hands, PlayedCardsAreNeverFound) {
     GameState g;
     g.turnSeat = 2;
     placeInHand(g, 2, 4, card("7C"));
-    EXPECT_EQ(findSlot(g, 7, 2), 4);
+    EXPECT_EQ(findSlot(g, 2, 7), 4);
     playFromSlot(g, 2, 4);
     EXPECT_EQ(g.hands[2][4], card("7C") + kPlayedMark);
-    EXPECT_EQ(findSlot(g, 7, 2), 0);
+    EXPECT_EQ(findSlot(g, 2, 7), 0);
     EXPECT_EQ(g.playedCards[2], cardBit(card("7C")));
 }
 

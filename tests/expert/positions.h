@@ -47,7 +47,7 @@ class PositionCollector : public HeadlessTable, public MatchObserver {
 // Every position of `matches` headless matches from the seed.
 inline std::vector<GameState> positionsOfMatches(std::uint32_t seed, int matches) {
     PositionCollector collector;
-    MatchRun run(collector, MatchOptions{shuffles(seed), Byte{1}, true});
+    MatchRun run(collector, MatchOptions{shuffles(seed), Byte{1}, kFourComputers});
     run.match().addObserver(collector);
     int over = 0;
     collector.chooseCommand = [&](const GameState& g) {

@@ -145,7 +145,7 @@ TEST(ShownSignals, OnlyTheComputerSeatsShownSignalsAreNotedAndTheyAreTrue) {
         if (g.menus.continueEnabled) return Command::Continue;
         return ++over == 3 ? Command::Quit : Command::NewGame;
     };
-    testing::MatchRun run(table, MatchOptions{testing::shuffles(12), Byte{1}, false});
+    testing::MatchRun run(table, MatchOptions{testing::shuffles(12), Byte{1}, kOnePersonAtSeatOne});
     run.match().addObserver(table);
     run.setUp().allowAllDeclare = kOnlyLeaderDeclares;
     run.run();

@@ -46,11 +46,9 @@ void checkDeal(const RecordingTable& table, Byte allowAllDeclare, int& shown, in
         if (line.size() > 14) p.signal = line.substr(15);
         const std::string expected = expectedShown(p, allowAllDeclare);
         SCOPED_TRACE(line + " in trick " + std::to_string(trick));
-        // A computer seat's card sounds (seat 1's is first shown beside its
-        // player), then goes to the table; a play with a signal pauses half a
-        // unit once there, whether its signal shows or not.
-        EXPECT_EQ(table.log.at(i + 1),
-                  p.seat == 1 ? "card to start seat 1 " + p.card : "sound Card");
+        // A computer seat's card sounds, then goes to the table; a play with a
+        // signal pauses half a unit once there, whether its signal shows or not.
+        EXPECT_EQ(table.log.at(i + 1), "sound Card");
         EXPECT_EQ(table.log.at(i + 2), "card to table seat " + std::to_string(p.seat) + " " +
                                            p.card + " signal " + expected +
                                            (p.signal != "none" ? " pause" : ""));
@@ -64,7 +62,7 @@ void checkSignalsShown(Byte allowAllDeclare) {
     int shown = 0, hidden = 0;
     for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
         RecordingTable table;
-        playOneDeal(table, shuffledDeck(seed), 1, true,
+        playOneDeal(table, shuffledDeck(seed), 1, kFourComputers,
                     [&](GameState& g) { g.allowAllDeclare = allowAllDeclare; });
         checkDeal(table, allowAllDeclare, shown, hidden);
     }
@@ -89,7 +87,7 @@ TEST(Declarations, LabelsShowInTheSecondTrickAndHideAtTheThird) {
         "KB AS 3S 4S 5S 6S 7S JS HS KS",
     };
     RecordingTable table;
-    playOneDeal(table, deckDealing(1, hands), 1, true);
+    playOneDeal(table, deckDealing(1, hands), 1, kFourComputers);
     const std::string line1 = "Napoletana with Denari";
     const std::string line2 = "Four two";
     const std::string caption =

@@ -21,7 +21,7 @@ std::vector<std::string> drawsOf(const RecordingTable& table) {
 // A run that ends at the first shuffle after the choice: the dealer choice alone.
 struct ChoiceRun {
     RecordingTable table;
-    MatchRun run{table, MatchOptions{decks({}), std::nullopt, false}};
+    MatchRun run{table, MatchOptions{decks({}), std::nullopt, kOnePersonAtSeatOne}};
 };
 
 TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {

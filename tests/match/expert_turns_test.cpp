@@ -20,14 +20,15 @@ bool startsWith(const std::string& line, const std::string& prefix) {
 
 // Deal 1, deal 2, deal 2 repeated, then deal 3 with no Expert seat.
 TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
-    MatchOptions options{testing::shuffles(11), Byte{1}, true};
-    options.expertSeats = {false, false, true, false, true};
+    using enum PlayerKind;
+    MatchOptions options{
+        testing::shuffles(11), Byte{1}, {Classic, Classic, Expert, Classic, Expert}};
     options.expertSamples = 8;
     testing::RecordingTable table;
     testing::MatchRun run(table, std::move(options));
     int commands = 0;
     table.chooseCommand = [&](const GameState&) {
-        if (++commands == 3) run.match().setExpertSeats({});
+        if (++commands == 3) run.match().setPlayers(kFourComputers);
         return commands == 2 ? Command::Replay : commands == 4 ? Command::Quit : Command::Continue;
     };
     run.run();
@@ -81,11 +82,11 @@ std::vector<std::string> matchLog(MatchOptions options) {
 }
 
 TEST(ExpertTurns, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, true};
+    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, kFourComputers};
     expertSettings.expertSeed = 99;
     expertSettings.expertSamples = 5;
     EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, true}));
+              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, kFourComputers}));
 }
 
 }  // namespace

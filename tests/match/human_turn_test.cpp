@@ -30,7 +30,7 @@ TEST(HumanTurn, ACardOffTheLeadSuitIsRefusedWhileTheHumanHoldsThatSuit) {
         if (clicks == 2) return card("4D");
         return firstLegalCard(g);
     };
-    playOneDeal(table, deckDealing(3, kDenariLed), 3, false);
+    playOneDeal(table, deckDealing(3, kDenariLed), 3);
     ASSERT_FALSE(table.messages.empty());
     EXPECT_EQ(table.messages[0], "You have Denari");
     // The refused card stays in the hand and makes no sound; the accepted one does.
@@ -60,7 +60,7 @@ TEST(HumanTurn, TheHumansKnockIsShownAndAnsweredByThePartner) {
         return int{kBusso};
     };
     KnockWatch watch;
-    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, false});
+    MatchRun run(table, MatchOptions{decks({shuffledDeck(11)}), Byte{4}, kOnePersonAtSeatOne});
     run.match().addObserver(watch);
     run.run();  // dealer 4: the human receives first and leads the first trick
 

@@ -15,7 +15,7 @@ using namespace morvello::testing;
 // commands after each deal come from `next`, given how many were asked for.
 struct FlowRun {
     RecordingTable table;
-    MatchRun run{table, MatchOptions{shuffles(3), Byte{2}, true}};
+    MatchRun run{table, MatchOptions{shuffles(3), Byte{2}, kFourComputers}};
     std::vector<GameState> atCommand;  // the state at each wait for a command
 
     void play(const std::function<Command(int asked, const GameState&)>& next) {

@@ -248,9 +248,9 @@ inline Deck deckStarting(const std::string& first) {
 
 // Plays one deal of `deck` dealt by `dealer` on the table, then ends the run.
 inline void playOneDeal(RecordingTable& table, const Deck& deck, Byte dealer,
-                        bool computerAtSeatOne = false,
+                        const SeatKinds& players = kOnePersonAtSeatOne,
                         const std::function<void(GameState&)>& setUp = {}) {
-    MatchRun run(table, MatchOptions{decks({deck}), dealer, computerAtSeatOne});
+    MatchRun run(table, MatchOptions{decks({deck}), dealer, players});
     if (setUp) setUp(run.setUp());
     run.run();
 }

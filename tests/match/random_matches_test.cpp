@@ -130,7 +130,8 @@ TEST(RandomMatches, RulesHoldInTwentyThousandMatches) {
     std::mt19937 random(20240601);
     HeadlessTable table;
     Invariants invariants;
-    MatchRun run(table, MatchOptions{shuffles(7), Byte{0}, true});  // no dealer: seat 1 first
+    MatchRun run(table,
+                 MatchOptions{shuffles(7), Byte{0}, kFourComputers});  // no dealer: seat 1 first
     run.match().addObserver(invariants);
     long replays = 0;
     table.chooseCommand = [&](const GameState& g) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "run_command.h"
 #include "temp_folder.h"
 
@@ -62,6 +64,13 @@ std::filesystem::path writeDecks(const std::vector<std::string>& lines,
     return path;
 }
 
+// A FIFO nobody writes: reading it would wait for ever.
+std::filesystem::path fifo() {
+    const auto path = scratch() / "fifo";
+    if (!std::filesystem::exists(path)) mkfifo(path.c_str(), 0600);
+    return path;
+}
+
 std::string orderedDeck(bool commas) {
     std::string deck;
     for (int c = 40; c >= 1; --c) deck += std::to_string(c) + (c > 1 ? (commas ? "," : "  ") : "");
@@ -88,12 +97,20 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
         "--expert 2,2",
         "--expert 2,",
         "--expert x",
+        "--people 1 --expert 1",
+        "--to 3",
+        "--replay-record /nonexistent/record",
+        "--replay-record /dev/null",
+        "--replay-record " + writeDecks({"morvello-record 99"}, "newer").string(),
+        "--replay-record " + writeDecks({"morvello-record 1", "players person"}, "cut").string(),
         "--samples 0",
         "--samples 1000001",
         "--samples",
         "--decks /nonexistent/file",
         "--decks " + folder,
         "--decks /dev/null",
+        "--decks /dev/zero",
+        "--decks " + fifo().string(),
         "--decks " + writeDecks({}, "empty").string(),
         "--decks " + writeDecks({"", " ", ""}, "blank").string(),
         "--decks " + writeDecks({wrapsToCard1}, "wraps").string(),

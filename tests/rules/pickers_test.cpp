@@ -29,9 +29,9 @@ TEST(Queries, ACardIsOutOnlyWhenSeatOneTwoOrThreePlayedIt) {
     give(g, 2, "7D 7C 7B 7S");
     playedEarlier(g, "1:3D 2:3C 3:3B 4:3S 1:KD 2:KC 3:KB 4:KS");
     for (Byte suit = kDenari; suit <= kSpade; ++suit) {
-        EXPECT_EQ(isCardOut(g, 3, suit), suit != kSpade) << int(suit);
-        EXPECT_EQ(isCardOut(g, 10, suit), suit != kSpade) << int(suit);
-        EXPECT_FALSE(isCardOut(g, 7, suit)) << int(suit);
+        EXPECT_EQ(isCardOut(g, suit, 3), suit != kSpade) << int(suit);
+        EXPECT_EQ(isCardOut(g, suit, 10), suit != kSpade) << int(suit);
+        EXPECT_FALSE(isCardOut(g, suit, 7)) << int(suit);
     }
 }
 

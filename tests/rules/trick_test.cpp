@@ -53,7 +53,7 @@ TEST(Trick, PointsGoToTheCoupleOfTurnSeatInThirds) {
     EXPECT_EQ(g.dealScoreA, (std::vector<int>{0, 0, 0}));
 }
 
-TEST(Vincente, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
+TEST(OutranksTable, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
     GameState g;
     trick(g, 1, "HD");                           // seat 2 to play; seats 3 and 4 have not played
     EXPECT_TRUE(outranksTable(g, card("KC")));   // the empty places are kings: equal
@@ -74,16 +74,16 @@ TEST(LegalPlay, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
     g.hands[1] = {0, card("AC"), card("2S")};
     g.leaderSeat = 4;
     g.tableCards[4] = card("7D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
     g.hands[1][3] = card("2D");
-    EXPECT_FALSE(isLegalPlay(g, card("AC")));
-    EXPECT_TRUE(isLegalPlay(g, card("2D")));
+    EXPECT_FALSE(isLegalPlay(g, 1, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("2D")));
     EXPECT_EQ(refusalMessage(g), "You have Denari");
     g.hands[1][3] = static_cast<Byte>(card("2D") + kPlayedMark);  // played: no longer binds
-    EXPECT_TRUE(isLegalPlay(g, card("2S")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("2S")));
     g.leaderSeat = 1;  // leading, anything goes
     g.hands[1][3] = card("2D");
-    EXPECT_TRUE(isLegalPlay(g, card("AC")));
+    EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
 }
 
 TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {

@@ -86,7 +86,7 @@ TEST(SoundBoard, StartUpListsTheSongsByNameAndRestoresTheCheckMarks) {
 
         b.board.chooseSong(b.board.menu().songCount() + 1);  // no such item
         b.board.chooseAllSongs();
-        if (c.captions.empty()) b.board.MMC1_Done(kNotifySuccessful);  // nothing to play
+        if (c.captions.empty()) b.board.songFinished();  // nothing to play
         EXPECT_TRUE(b.device.calls.empty()) << "no music starts at start-up or without a song";
     }
 }

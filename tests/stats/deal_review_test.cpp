@@ -19,7 +19,8 @@ constexpr Byte kDealer = 4;
 
 struct RecordedDeal : StatsRun {
     RecordedDeal()
-        : StatsRun(MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, true}) {
+        : StatsRun(MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer,
+                                kFourComputers}) {
         play([](int, const GameState&) { return Command::Continue; });
     }
 };
@@ -88,7 +89,8 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
 }
 
 TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {
-    StatsRun r(MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, false});
+    StatsRun r(
+        MatchOptions{decks({deckDealing(kDealer, kDeclaringHands)}), kDealer, kOnePersonAtSeatOne});
     r.table.chooseSignal = [](const GameState&) { return int{kBusso}; };
     r.play([](int, const GameState&) { return Command::Continue; });
     const DealReview review = reviewOf(r.recorder.lastDeal());

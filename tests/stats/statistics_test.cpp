@@ -10,7 +10,7 @@ namespace {
 using namespace morvello::testing;
 
 MatchOptions computerMatches(std::uint32_t seed) {
-    return MatchOptions{shuffles(seed), Byte{2}, true};
+    return MatchOptions{shuffles(seed), Byte{2}, kFourComputers};
 }
 
 // Continue while the match goes on, New Game after it, Quit after `matches`.
@@ -105,7 +105,7 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
 }
 
 TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {
-    StatsRun r(MatchOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, true});
+    StatsRun r(MatchOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, kFourComputers});
     r.play([](int, const GameState&) { return Command::Continue; });
     const auto& decl = r.stats.byTarget[0].declarations;
     EXPECT_EQ(decl[0][kFourKind], 1);

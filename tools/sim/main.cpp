@@ -2,12 +2,15 @@
 // controller, rules, strategies and scoring as the game.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cards/shuffle.h"
+#include "files/kept_file.h"
 #include "match/controller.h"
 #include "match/json_trace.h"
+#include "match/record_replay.h"
 #include "sim_options.h"
 #include "sim_table.h"
 
@@ -35,6 +38,47 @@ std::function<bool(Deck&)> deckSource(const sim::SimOptions& options, ShuffleEng
     };
 }
 
+// Runs a match to its end or to its first wait that nothing answers.
+void runToEnd(Match& match) {
+    Task<> run = match.playMatches();
+    run.start();
+    run.rethrowIfFailed();
+}
+
+// The record is written whole or not at all, as every file the game keeps.
+bool writeRecord(const std::string& path, const MatchRecord& record) {
+    const files::SaveResult saved = files::replaceKeptFile(path, recordText(record));
+    if (saved) return true;
+    const std::string why = saved.state == files::SaveState::NotRegular
+                                ? "it is not a regular file"
+                                : std::strerror(saved.error);
+    std::fprintf(stderr, "morvello-sim: cannot write the record %s: %s\n", path.c_str(),
+                 why.c_str());
+    return false;
+}
+
+// --replay-record: the recorded run played again, to its end or to --to choices.
+int replayRecorded(const sim::SimOptions& options) {
+    const MatchRecord& record = *options.replayRecord;
+    const auto start = std::chrono::steady_clock::now();
+    RecordReplay table(record, options.replayTo);
+    JsonTrace trace(stdout);
+    Match match(table, table, replayOptions(record));
+    table.attach(match);
+    if (options.trace) match.addObserver(trace);
+    try {
+        runToEnd(match);
+    } catch (const RecordMismatch& e) {
+        std::fprintf(stderr, "morvello-sim: %s\n", e.what());
+        return 1;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (options.bench)
+        std::printf("%ld choices replayed in %.6f s\n", table.choicesMade(), seconds);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,6 +89,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const sim::SimOptions& options = parsed.options;
+    if (options.replayRecord) return replayRecorded(options);
 
     ShuffleEngine engine(options.seed);
     long deals = 0;
@@ -54,19 +99,19 @@ int main(int argc, char** argv) {
         sim::SimTable table(options);
         JsonTrace trace(stdout);
         MatchOptions mainOptions{deckSource(options, engine), static_cast<Byte>(options.dealer),
-                                 true};
-        mainOptions.expertSeats = options.expertSeats;
+                                 options.players};
         mainOptions.expertSamples = options.samples;
         mainOptions.expertSeed = options.seed;
+        mainOptions.recorded = !options.recordFile.empty();
         Match match(table, table, std::move(mainOptions));
         match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
         table.watch(match.state());
         if (options.trace) match.addObserver(trace);
-        Task<> run = match.playMatches();
-        run.start();
-        run.rethrowIfFailed();
+        runToEnd(match);
         deals = table.dealsDealt();
         expertDecisions = match.expertDecisions();
+        if (!options.recordFile.empty() && !writeRecord(options.recordFile, match.record()))
+            return 1;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

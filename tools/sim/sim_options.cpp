@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <limits>
 #include <sstream>
 
 #include "cards/shuffle.h"
+#include "files/kept_file.h"
 
 namespace morvello::sim {
 namespace {
@@ -21,22 +21,46 @@ bool toNumber(const std::string& text, long& value) {
     return ec == std::errc() && ptr == end;
 }
 
-// The whole text of a regular file (a FIFO or a device such as /dev/null is
-// read as the stream it gives); a folder is refused.
-std::string readFile(const std::string& path, std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "deck file " + path + " is a folder";
-        return {};
+// The longest line a deck takes ("40, " forty times) with room to spare, and
+// the most decks a file may hold.
+constexpr std::size_t kLongestDeckLine = 256;
+constexpr std::size_t kMostDecks = 100000;
+constexpr files::ReadBound kDeckFileBound{kMostDecks * kLongestDeckLine, kLongestDeckLine};
+
+// A record: at most 64 MiB, a line at most 1 KiB (a deck, or four names).
+constexpr files::ReadBound kRecordBound{std::size_t{64} << 20, 1024};
+
+// The whole text of a regular file, `what` in the messages. Anything else (a
+// link, a FIFO, a device, a folder) is refused without waiting on it, as is a
+// file larger than its bound (`tooMuch` says how much it may hold).
+std::string readFile(const std::string& what, const std::string& path,
+                     const files::ReadBound& bound, const std::string& tooMuch,
+                     std::string& error) {
+    const files::ReadResult read = files::readKeptFile(path, bound);
+    switch (read.state) {
+        case files::FileState::Missing:
+            error = "cannot read " + what + " " + path + ": no such file";
+            break;
+        case files::FileState::NotRegular:
+            error = what + " " + path + " is not a regular file";
+            break;
+        case files::FileState::Unreadable:
+            error = "cannot read " + what + " " + path + ": " + std::strerror(read.error);
+            break;
+        case files::FileState::Regular:
+            if (read.whole) break;
+            error = read.text.size() == bound.bytes
+                        ? what + " " + path + " holds more than " + tooMuch
+                        : what + " " + path + " has a line longer than " +
+                              std::to_string(bound.lineBytes) + " characters";
+            break;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read deck file " + path;
-        return {};
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return error.empty() ? read.text : std::string();
+}
+
+std::string readDeckFile(const std::string& path, std::string& error) {
+    return readFile("deck file", path, kDeckFileBound, std::to_string(kMostDecks) + " decks",
+                    error);
 }
 
 // Every item between commas must be a deal number, the first and the last too.
@@ -54,17 +78,21 @@ std::string parseReplays(const std::string& list, std::set<int>& replays) {
     }
 }
 
-// A list of distinct seats 1..4 separated by commas.
-std::string parseSeats(const std::string& list, std::array<bool, 5>& seats) {
+// A list of distinct seats 1..4 separated by commas, each played by `kind`; a
+// seat another option gave a player already is refused.
+std::string parseSeats(const std::string& flag, const std::string& list, PlayerKind kind,
+                       SeatKinds& players) {
     const std::string error =
-        "--expert takes seats from 1 to 4 separated by commas, not '" + list + "'";
+        flag + " takes seats from 1 to 4 separated by commas, each seat given once, not '" + list +
+        "'";
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = std::min(list.find(',', start), list.size());
         long n = 0;
-        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > 4 || seats[n])
+        if (!toNumber(list.substr(start, comma - start), n) || n < 1 || n > 4 ||
+            players[static_cast<std::size_t>(n)] != PlayerKind::Classic)
             return error;
-        seats[static_cast<std::size_t>(n)] = true;
+        players[static_cast<std::size_t>(n)] = kind;
         if (comma == list.size()) return {};
         start = comma + 1;
     }
@@ -74,12 +102,41 @@ std::uint32_t timeOfDaySeed() {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+// A replayed record brings its own options and decks; --to needs a record.
+std::string checkReplayOptions(const std::set<std::string>& given) {
+    if (!given.count("--replay-record")) {
+        if (given.count("--to")) return "--to needs --replay-record";
+        return {};
+    }
+    for (const char* flag : {"--decks", "--seed", "--dealer", "--target", "--matches", "--replay",
+                             "--expert", "--people", "--samples", "--record"}) {
+        if (given.count(flag))
+            return std::string(flag) + " cannot be given with --replay-record: the record has it";
+    }
+    return {};
+}
+
+std::string readRecordFile(const std::string& path, SimOptions& o) {
+    std::string error;
+    const std::string text = readFile("record", path, kRecordBound, "64 MiB", error);
+    if (!error.empty()) return error;
+    RecordReading reading = readRecord(text);
+    if (!reading.record) return "record " + path + ": " + reading.error;
+    o.replayRecord = std::move(reading.record);
+    return {};
+}
+
 // Applies one option with its value; returns an error or "".
 std::string applyOption(const std::string& flag, const std::string& value, SimOptions& o) {
     long n = 0;
+    if (flag == "--record") {
+        o.recordFile = value;
+        return {};
+    }
+    if (flag == "--replay-record") return readRecordFile(value, o);
     if (flag == "--decks") {
         std::string error;
-        const std::string text = readFile(value, error);
+        const std::string text = readDeckFile(value, error);
         if (!error.empty()) return error;
         std::vector<Deck> decks;
         if (error = parseDecks(text, decks); !error.empty()) return error;
@@ -88,7 +145,8 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
         return {};
     }
     if (flag == "--replay") return parseReplays(value, o.replays);
-    if (flag == "--expert") return parseSeats(value, o.expertSeats);
+    if (flag == "--expert") return parseSeats(flag, value, PlayerKind::Expert, o.players);
+    if (flag == "--people") return parseSeats(flag, value, PlayerKind::Person, o.players);
     if (!toNumber(value, n)) return flag + " takes a whole number, not '" + value + "'";
     if (flag == "--seed") {
         if (n < 0 || n > 0xFFFFFFFFL) return "--seed takes a number from 0 to 4294967295";
@@ -102,6 +160,9 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
     } else if (flag == "--matches") {
         if (n < 1) return "--matches takes a number of at least 1";
         o.matches = n;
+    } else if (flag == "--to") {
+        if (n < 0) return "--to takes a number of choices of at least 0";
+        o.replayTo = n;
     } else if (flag == "--samples") {
         if (n < 1 || n > kMostSamples)
             return "--samples takes a number from 1 to " + std::to_string(kMostSamples);
@@ -146,8 +207,10 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     result.options.seed = timeOfDaySeed();
-    const std::set<std::string> valued{"--decks",   "--seed",   "--dealer", "--target",
-                                       "--matches", "--replay", "--expert", "--samples"};
+    const std::set<std::string> valued{"--decks",   "--seed",   "--dealer",        "--target",
+                                       "--matches", "--replay", "--expert",        "--people",
+                                       "--samples", "--record", "--replay-record", "--to"};
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (flag == "--trace") {
@@ -159,6 +222,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 result.error = flag + " needs a value";
                 return result;
             }
+            given.insert(flag);
             result.error = applyOption(flag, args[++i], result.options);
             if (!result.error.empty()) return result;
         } else {
@@ -166,6 +230,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             return result;
         }
     }
+    result.error = checkReplayOptions(given);
     return result;
 }
 

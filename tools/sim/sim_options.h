@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "expert/expert_choice.h"
+#include "match/match_record.h"
+#include "match/seat_player.h"
 
 namespace morvello::sim {
 
@@ -21,10 +23,13 @@ struct SimOptions {
     int target = 21;                         // --target 21|31
     long matches = 1;                        // --matches
     std::set<int> replays;                   // --replay deal numbers
-    std::array<bool, 5> expertSeats{};       // --expert seats 1..4
+    SeatKinds players = kFourComputers;      // --expert and --people seats 1..4
     int samples = kDefaultExpertSamples;     // --samples: the Expert's sampled deals per card
     bool trace = false;
     bool bench = false;
+    std::string recordFile;                   // --record: where the run's record is written
+    std::optional<MatchRecord> replayRecord;  // --replay-record: the run to play again
+    long replayTo = -1;                       // --to: the choices replayed; every one when -1
 };
 
 inline constexpr long kMostSamples = 1000000;
