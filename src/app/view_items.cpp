@@ -121,7 +121,8 @@ void ViewItems::showPlayable(bool humanTurn) {
 void ViewItems::showHint() {
     if (!table_.waitingForHumanCard()) return;
     const GameState& g = table_.state();
-    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(g) : hintCard(g));
+    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(g, kOwnSeat)
+                                                      : hintCard(seatView(g, kOwnSeat)));
 }
 
 void ViewItems::setFullScreen(bool on) {

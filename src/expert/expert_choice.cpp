@@ -54,7 +54,7 @@ Byte expertCard(const SeatKnowledge& k, int samples, std::mt19937& engine) {
 }
 
 void expertChooses(GameState& g, int samples, std::mt19937& engine) {
-    expertGivesUp(g, expertCard(knowledgeOf(g, g.turnSeat), samples, engine));
+    expertGivesUp(g, expertCard(knowledgeOf(seatView(g, g.turnSeat)), samples, engine));
 }
 
 void expertGivesUp(GameState& g, Byte card) {

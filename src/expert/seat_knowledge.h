@@ -1,13 +1,14 @@
 // What one seat may know of a deal: its own hand, the cards played, the suits
 // each seat has shown it lacks or holds (by not following, and by the computer
 // seats' shown signals), and the declarations announced in the second trick. It is built from the
-// game state once, and it is all the Expert's sampling and playing out ever read: no hidden card
+// seat's view once, and it is all the Expert's sampling and playing out ever read: no hidden card
 // gets past it.
 #pragma once
 
 #include <array>
 
 #include "cards/game_state.h"
+#include "rules/seat_view.h"
 
 namespace morvello {
 
@@ -28,7 +29,7 @@ struct SeatKnowledge {
     CardSet hidden = 0;  // the cards the seat cannot see
 };
 
-// The knowledge of `seat` in the state as it stands.
-SeatKnowledge knowledgeOf(const GameState& g, Byte seat);
+// What the seat knows, worked out from what it sees.
+SeatKnowledge knowledgeOf(const SeatView& view);
 
 }  // namespace morvello

@@ -11,9 +11,9 @@ std::mt19937 samplingEngine(const Deck& deck, std::uint32_t seed) {
     return std::mt19937(sequence);
 }
 
-Byte expertHintCard(const GameState& g) {
+Byte expertHintCard(const GameState& g, Byte seat) {
     std::mt19937 engine = samplingEngine(g.deck, static_cast<std::uint32_t>(g.cardsPlayed));
-    return expertCard(knowledgeOf(g, 1), kDefaultExpertSamples, engine);
+    return expertCard(knowledgeOf(seatView(g, seat)), kDefaultExpertSamples, engine);
 }
 
 }  // namespace morvello

@@ -57,8 +57,9 @@ struct ExpertPlayers {
     std::mt19937 dealEngine;
 };
 
-// The Expert's card for seat 1 now, as the hint shows it when the human's
-// couple plays Expert: the same position always gives the same card.
-Byte expertHintCard(const GameState& g);
+// The Expert's card for the seat now, from what the seat sees, as the hint
+// shows it when the person's couple plays Expert: the same position always
+// gives the same card.
+Byte expertHintCard(const GameState& g, Byte seat);
 
 }  // namespace morvello

@@ -20,8 +20,8 @@ Wait<Byte> ClassicPlayer::card(GameState& g, MatchIo&) {
 // The seat thinks of its card in `atTurn`, the state as it will choose in,
 // while the table's paced delay of `units` passes.
 Wait<> ExpertPlayer::thinkDuring(const GameState& atTurn, MatchIo& io, double units) {
-    shared_.thought = std::make_shared<ExpertThought>(knowledgeOf(atTurn, atTurn.turnSeat),
-                                                      shared_.samples, shared_.engine());
+    shared_.thought = std::make_shared<ExpertThought>(
+        knowledgeOf(seatView(atTurn, atTurn.turnSeat)), shared_.samples, shared_.engine());
     return io.view.thinkDuring(units, [thought = shared_.thought] { thought->think(); });
 }
 

@@ -4,11 +4,11 @@
 
 namespace morvello {
 
-Byte hintCard(const GameState& g) {
-    GameState copy = g;
-    copy.turnSeat = 1;
-    chooseComputerCard(copy);
-    return copy.cardToPlay;
+Byte hintCard(const SeatView& view) {
+    GameState seen = stateSeenBy(view);
+    seen.turnSeat = view.seat;
+    chooseComputerCard(seen);
+    return seen.cardToPlay;
 }
 
 }  // namespace morvello

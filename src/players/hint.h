@@ -1,12 +1,12 @@
-// A hint for the human: the card the computer players' strategy would play in
-// seat 1, worked out on a copy of the state, so the game itself is untouched.
+// A hint for a person: the card the computer players' strategy would play in
+// the seat, worked out on what the seat sees, so the game itself is untouched.
 #pragma once
 
-#include "cards/game_state.h"
+#include "rules/seat_view.h"
 
 namespace morvello {
 
-// The card the strategy picks for seat 1 now; 0 when seat 1 holds no card.
-Byte hintCard(const GameState& g);
+// The card the strategy picks for the seat now; 0 when it holds no card.
+Byte hintCard(const SeatView& view);
 
 }  // namespace morvello

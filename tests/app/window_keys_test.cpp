@@ -145,7 +145,7 @@ TEST_F(WindowKeys, TheViewMenusItemsDuringADeal) {
     const std::vector<int> held = heldCards();
     key(Qt::Key_H, Qt::ControlModifier);
     const int hint = table().marks().hint();
-    EXPECT_EQ(hint, hintCard(g()));
+    EXPECT_EQ(hint, hintCard(seatView(g(), kOwnSeat)));
     focusByKeys(hint);
     key(Qt::Key_Return);
     EXPECT_EQ(table().marks().hint(), 0);

@@ -102,7 +102,7 @@ TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
         if (!hinted) {
             // The human's couple plays Expert: the hint is the Expert's card.
             window->viewItems().actions().hint->trigger();
-            EXPECT_EQ(table.marks().hint(), expertHintCard(g));
+            EXPECT_EQ(table.marks().hint(), expertHintCard(g, kOwnSeat));
             hinted = true;
         }
         for (int slot = 1; slot <= 10; ++slot) {

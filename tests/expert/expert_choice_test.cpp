@@ -30,7 +30,7 @@ TEST(ExpertFairness, TheChoiceIgnoresWhichConsistentHandsTheOthersHold) {
     int choices = 0, handsChanged = 0;
     for (std::size_t i = 0; i < positions.size(); i += 3) {
         const GameState& g = positions[i];
-        const SeatKnowledge k = knowledgeOf(g, g.turnSeat);
+        const SeatKnowledge k = knowledgeOf(seatView(g, g.turnSeat));
         for (int swap = 0; swap < 2; ++swap) {
             SampledHands other{};
             ASSERT_TRUE(sampleHands(k, dealer, other));
@@ -104,7 +104,7 @@ TEST(ExpertChoice, AHandWithOneLegalCardPlaysItWithoutSampling) {
     rebuildHoldMap(g);
     std::mt19937 engine(1);
     const std::mt19937 before = engine;
-    EXPECT_EQ(expertCard(knowledgeOf(g, 1), kFewSamples, engine), card("3D"));
+    EXPECT_EQ(expertCard(knowledgeOf(seatView(g, 1)), kFewSamples, engine), card("3D"));
     EXPECT_EQ(engine, before);
 }
 

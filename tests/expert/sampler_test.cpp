@@ -30,7 +30,7 @@ TEST(SamplerOverRealDeals, TheRealHandsAndEverySampledDealAgreeWithWhatTheSeatKn
     std::mt19937 engine(5);
     int declaredCardsKnown = 0, lacks = 0, flings = 0, holds = 0;
     for (const GameState& g : testing::positionsOfMatches(31, 25)) {
-        const SeatKnowledge k = knowledgeOf(g, g.turnSeat);
+        const SeatKnowledge k = knowledgeOf(seatView(g, g.turnSeat));
         for (Byte s = 1; s <= 4; ++s) {
             const CardSet real = handOf(g, s);
             EXPECT_EQ(k.handSize[s], std::popcount(real));
