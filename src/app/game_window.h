@@ -163,7 +163,7 @@ class GameWindow : public QMainWindow, private TableHost {
     std::unique_ptr<SoundPort> sound_;
     GameMenus menus_;
     QMenu* viewMenu_ = nullptr;
-    StatusLine status_;
+    StatusLine status_{kOwnSeat};
     QLabel* statusLabel_ = nullptr;
     TableKeys keys_;
     std::unique_ptr<ViewItems> viewItems_;

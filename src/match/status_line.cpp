@@ -10,24 +10,24 @@ inline constexpr const char* kContinueSentence = "Game \u25b8 Continue for the n
 inline constexpr const char* kSignalSentence =
     "Click your card to go on, or right-click it to give a signal";
 
-const std::string& nameOf(const GameState& g, int seat) {
-    return g.playerNames[static_cast<std::size_t>(seat - 1)];
+const std::string& nameOf(const SeatView& v, int seat) {
+    return v.playerNames[static_cast<std::size_t>(seat - 1)];
 }
 
-std::string coupleName(const GameState& g, int couple) {
+std::string coupleName(const SeatView& v, int couple) {
     const int first = couple == 0 ? 1 : 2;
-    return nameOf(g, first) + "-" + nameOf(g, g.partnerOf[first]);
+    return nameOf(v, first) + "-" + nameOf(v, v.partnerOf[first]);
 }
 
-std::string deckSentence(const GameState& g) {
+std::string deckSentence(const SeatView& v) {
     const std::string who =
-        g.turnSeat == 1 ? std::string("your card") : nameOf(g, g.turnSeat) + " draws";
+        v.turnSeat == v.seat ? std::string("your card") : nameOf(v, v.turnSeat) + " draws";
     return "Click the deck to draw for the dealer: " + who;
 }
 
-std::string humanCardSentence(const GameState& g) {
-    if (g.leaderSeat == 1) return "Your lead";
-    return "Follow " + suitNames[suitOf(g.tableCards[g.leaderSeat])];
+std::string ownCardSentence(const SeatView& v) {
+    if (v.leaderSeat == v.seat) return "Your lead";
+    return "Follow " + suitNames[suitOf(v.tableCards[v.leaderSeat])];
 }
 
 }  // namespace
@@ -41,12 +41,12 @@ std::string pointsText(int thirds) {
     return text + (thirds > 0 && thirds <= kThirdsPerPoint ? " point" : " points");
 }
 
-std::string waitSentence(const GameState& g, Awaited what) {
+std::string waitSentence(const SeatView& v, Awaited what) {
     switch (what) {
         case Awaited::DeckDraw:
-            return deckSentence(g);
+            return deckSentence(v);
         case Awaited::HumanCard:
-            return humanCardSentence(g);
+            return ownCardSentence(v);
         case Awaited::Signal:
             return kSignalSentence;
         case Awaited::Command:
@@ -55,13 +55,13 @@ std::string waitSentence(const GameState& g, Awaited what) {
     return {};
 }
 
-std::string trickSentence(const GameState& g, Byte winner, int thirds) {
-    return nameOf(g, winner) + " won the trick: " + pointsText(thirds);
+std::string trickSentence(const SeatView& v, Byte winner, int thirds) {
+    return nameOf(v, winner) + " won the trick: " + pointsText(thirds);
 }
 
-std::string gameOverSentence(const GameState& g, int winnerCouple, int totalA, int totalB) {
+std::string gameOverSentence(const SeatView& v, int winnerCouple, int totalA, int totalB) {
     const int won = winnerCouple == 0 ? totalA : totalB, lost = winnerCouple == 0 ? totalB : totalA;
-    return "GAME OVER: " + coupleName(g, winnerCouple) + " win " + std::to_string(won) + " to " +
+    return "GAME OVER: " + coupleName(v, winnerCouple) + " win " + std::to_string(won) + " to " +
            std::to_string(lost);
 }
 
@@ -74,7 +74,7 @@ void StatusLine::say(std::string text) {
 void StatusLine::waiting(const GameState& g, Awaited what) {
     if (what == Awaited::Command && gameOver_) return;
     if (what != Awaited::Command) gameOver_ = false;
-    say(waitSentence(g, what));
+    say(waitSentence(seatView(g, seat_), what));
 }
 
 void StatusLine::onMatchStart(const GameState&) {
@@ -82,15 +82,15 @@ void StatusLine::onMatchStart(const GameState&) {
 }
 
 void StatusLine::onDealer(const GameState& g, Byte seat) {
-    if (seat != 0) say(nameOf(g, seat) + " deals");
+    if (seat != 0) say(nameOf(seatView(g, seat_), seat) + " deals");
 }
 
 void StatusLine::onPlay(const GameState& g, Byte seat, Byte card) {
-    say(nameOf(g, seat) + " played the " + cardName(card));
+    say(nameOf(seatView(g, seat_), seat) + " played the " + cardName(card));
 }
 
 void StatusLine::onTrick(const GameState& g, Byte winner, int thirds) {
-    say(trickSentence(g, winner, thirds));
+    say(trickSentence(seatView(g, seat_), winner, thirds));
 }
 
 void StatusLine::onResult(const GameState&, int) {
@@ -99,7 +99,7 @@ void StatusLine::onResult(const GameState&, int) {
 
 void StatusLine::onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) {
     gameOver_ = true;
-    say(gameOverSentence(g, winnerCouple, totalA, totalB));
+    say(gameOverSentence(seatView(g, seat_), winnerCouple, totalA, totalB));
 }
 
 }  // namespace morvello

@@ -7,23 +7,27 @@
 #include <string>
 
 #include "match/match_observer.h"
+#include "rules/seat_view.h"
 
 namespace morvello {
 
 // What the table waits for from the player.
 enum class Awaited { DeckDraw, HumanCard, Signal, Command };
 
-// The sentence of a wait, from the state as it stands when the wait starts.
-std::string waitSentence(const GameState& g, Awaited what);
+// The sentence of a wait, from what the seat sees when the wait starts.
+std::string waitSentence(const SeatView& v, Awaited what);
 // "Partner won the trick: 1 point"
-std::string trickSentence(const GameState& g, Byte winner, int thirds);
+std::string trickSentence(const SeatView& v, Byte winner, int thirds);
 // "GAME OVER: You-Partner win 22 to 18"
-std::string gameOverSentence(const GameState& g, int winnerCouple, int totalA, int totalB);
+std::string gameOverSentence(const SeatView& v, int winnerCouple, int totalA, int totalB);
 // Thirds of a point as a player reads them: "1 point", "2/3 point", "1 1/3 points".
 std::string pointsText(int thirds);
 
+// The sentences of one seat's player, from what the seat sees.
 class StatusLine final : public MatchObserver {
   public:
+    explicit StatusLine(Byte seat) : seat_(seat) {}
+
     const std::string& text() const { return text_; }
     // Told by the table whenever it starts waiting for the player.
     void waiting(const GameState& g, Awaited what);
@@ -41,6 +45,7 @@ class StatusLine final : public MatchObserver {
   private:
     void say(std::string text);
 
+    Byte seat_;
     std::string text_;
     bool gameOver_ = false;  // the match is over: the sentence stays until the next starts
 };

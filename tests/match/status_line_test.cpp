@@ -16,35 +16,37 @@ using namespace morvello::testing;
 TEST(StatusLine, WaitsAreToldInThePlayersWords) {
     GameState g;
     g.turnSeat = 2;
-    EXPECT_EQ(waitSentence(g, Awaited::DeckDraw),
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::DeckDraw),
               "Click the deck to draw for the dealer: Right draws");
     g.turnSeat = 1;
-    EXPECT_EQ(waitSentence(g, Awaited::DeckDraw),
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::DeckDraw),
               "Click the deck to draw for the dealer: your card");
     g.leaderSeat = 1;
-    EXPECT_EQ(waitSentence(g, Awaited::HumanCard), "Your lead");
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::HumanCard), "Your lead");
     g.leaderSeat = 3;
     g.tableCards[3] = card("KC");
-    EXPECT_EQ(waitSentence(g, Awaited::HumanCard), "Follow Coppe");
-    EXPECT_EQ(waitSentence(g, Awaited::Signal),
+    g.playedCards[3] = cardBit(card("KC"));
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::HumanCard), "Follow Coppe");
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Signal),
               "Click your card to go on, or right-click it to give a signal");
-    EXPECT_EQ(waitSentence(g, Awaited::Command), "Game \u25b8 Continue for the next deal");
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Command),
+              "Game \u25b8 Continue for the next deal");
 }
 
 TEST(StatusLine, TricksAndTheMatchEndNameThePlayersWithTheirPoints) {
     GameState g;
-    EXPECT_EQ(trickSentence(g, 3, 3), "Partner won the trick: 1 point");
-    EXPECT_EQ(trickSentence(g, 1, 7), "You won the trick: 2 1/3 points");
+    EXPECT_EQ(trickSentence(seatView(g, 1), 3, 3), "Partner won the trick: 1 point");
+    EXPECT_EQ(trickSentence(seatView(g, 1), 1, 7), "You won the trick: 2 1/3 points");
     EXPECT_EQ(pointsText(0), "0 points");
     EXPECT_EQ(pointsText(2), "2/3 point");
     EXPECT_EQ(pointsText(6), "2 points");
-    EXPECT_EQ(gameOverSentence(g, 0, 22, 18), "GAME OVER: You-Partner win 22 to 18");
-    EXPECT_EQ(gameOverSentence(g, 1, 19, 23), "GAME OVER: Right-Left win 23 to 19");
+    EXPECT_EQ(gameOverSentence(seatView(g, 1), 0, 22, 18), "GAME OVER: You-Partner win 22 to 18");
+    EXPECT_EQ(gameOverSentence(seatView(g, 1), 1, 19, 23), "GAME OVER: Right-Left win 23 to 19");
 }
 
 TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
     GameState g;
-    StatusLine line;
+    StatusLine line(1);
     std::vector<std::string> said;
     line.onChange = [&](const std::string& text) { said.push_back(text); };
     g.leaderSeat = 1;
