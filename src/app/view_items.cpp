@@ -24,7 +24,7 @@ const QString kFalse = QStringLiteral("false");
 CardSet unplayableCards(const GameState& g) {
     CardSet cards = 0;
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
-        const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
+        const Byte card = g.hands[kOwnSeat][static_cast<std::size_t>(slot)];
         if (card != 0 && !isPlayed(card) && !isLegalPlay(g, kOwnSeat, card)) cards |= cardBit(card);
     }
     return cards;
@@ -99,7 +99,7 @@ void ViewItems::onDeal(const GameState&, bool) {
 }
 
 void ViewItems::onPlay(const GameState&, Byte seat, Byte) {
-    if (seat == 1) actions_.hint->setEnabled(false);
+    if (seat == kOwnSeat) actions_.hint->setEnabled(false);
 }
 
 void ViewItems::onTrick(const GameState& g, Byte winner, int) {

@@ -46,7 +46,7 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     void parkAllCards() override { view_.parkAllCards(); }
     void parkCard(Byte card, Parking where) override { view_.parkCard(card, where); }
     void showDrawnCard(Byte seat, Byte card) override { view_.showDrawnCard(seat, card); }
-    void layOutHand(const Hand& hand) override { view_.layOutHand(hand); }
+    void layOutHand(Byte seat, const Hand& hand) override { view_.layOutHand(seat, hand); }
     void cardToStart(Byte seat, Byte card, const Hand& hand) override {
         view_.cardToStart(seat, card, hand);
     }

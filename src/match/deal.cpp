@@ -41,10 +41,11 @@ Task<> dealCards(GameState& g, MatchIo& io) {
     io.view.updateMenus(g.menus);
 }
 
+// The hand is sorted and laid out; the deal pauses once the bottom seat's is.
 Wait<> sortDealtHand(GameState& g, MatchIo& io, Byte seat) {
     sortHand(g, seat);
+    io.view.layOutHand(seat, g.hands[seat]);
     if (seat != 1) return {};
-    io.view.layOutHand(g.hands[1]);
     return io.view.delay(1);
 }
 

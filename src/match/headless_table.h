@@ -46,7 +46,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     void parkAllCards() override {}
     void parkCard(Byte, Parking) override {}
     void showDrawnCard(Byte, Byte) override {}
-    void layOutHand(const Hand&) override {}
+    void layOutHand(Byte, const Hand&) override {}
     void cardToStart(Byte, Byte, const Hand&) override {}
     void showDeclaration(Byte, std::string_view) override {}
     void hideDeclarations() override {}

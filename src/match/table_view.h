@@ -68,8 +68,9 @@ class TableView {
     virtual void parkAllCards() = 0;        // every card image waits for the deal
     virtual void parkCard(Byte card, Parking where) = 0;
     virtual void showDrawnCard(Byte seat, Byte card) = 0;  // face up on the drawing seat's side
-    // The human's held cards laid out in their fan slots, a higher slot in front.
-    virtual void layOutHand(const Hand& hand) = 0;
+    // A seat's hand, sorted as dealt: the viewer's held cards laid out face up
+    // in their fan slots, a higher slot in front.
+    virtual void layOutHand(Byte seat, const Hand& hand) = 0;
     // The card played by the seat is shown beside its player, behind the other
     // cards; a computer seat's band is painted again with the backs of the held
     // slots of `hand`.

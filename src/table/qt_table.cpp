@@ -234,12 +234,13 @@ Task<> QtTable::showBusso(Byte card) {
 // showVolo: the card is flung away from its player.
 Task<> QtTable::showVolo(Byte seat, Byte card) {
     host_.playSound(Sound::Fling);
-    if (seat == 1 || seat == 3) {
-        const float dy = seat == 1 ? -kFlingStepUpDown : kFlingStepUpDown;
+    const Byte place = placeOf(seat);
+    if (place == 1 || place == 3) {
+        const float dy = place == 1 ? -kFlingStepUpDown : kFlingStepUpDown;
         co_await stepCard(card, 0, dy, stepsToCover(kFlingReachUpDown, kFlingStepUpDown),
                           kSignalTickMs);
     } else {
-        const float dx = seat == 2 ? -kFlingStepSideways : kFlingStepSideways;
+        const float dx = place == 2 ? -kFlingStepSideways : kFlingStepSideways;
         co_await stepCard(card, dx, 0, stepsToCover(kFlingReachSideways, kFlingStepSideways),
                           kSidewaysFlingTickMs);
     }
@@ -257,14 +258,14 @@ Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAft
     if (signal == kBusso) co_await showBusso(card);
     if (signal == kVolo) co_await showVolo(seat, card);
     if (signal == kStriscio) co_await showStriscio(card);
-    placeCard(card, tablePosition(geometry_, seat));
+    placeCard(card, tablePosition(geometry_, placeOf(seat)));
     if (pauseAfter) co_await delay(0.5);
 }
 
 Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
     if (seat == g_->leaderSeat) marks_.setLead(card);
     if (shownSignal != kNoSignal) return signalThenTable(seat, card, shownSignal, pauseAfter);
-    placeCard(card, tablePosition(geometry_, seat));
+    placeCard(card, tablePosition(geometry_, placeOf(seat)));
     if (pauseAfter) return delay(0.5);
     return {};
 }
@@ -281,7 +282,8 @@ Wait<> QtTable::cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSig
 Task<> QtTable::gathering(GatheredTrick trick) {
     co_await delay(1);
     marks_.setLead(0);
-    const Point winnerPlace = tablePosition(geometry_, trick.winner);
+    const Byte winner = placeOf(trick.winner);
+    const Point winnerPlace = tablePosition(geometry_, winner);
     if (rulesShown()) co_await rulesClosed();  // the trick stays while the player reads the rules
     scene_.bringToFront(trick.winnerCard);
     for (const Byte card : trick.strongestFirst) {
@@ -289,8 +291,8 @@ Task<> QtTable::gathering(GatheredTrick trick) {
         if (card != trick.winnerCard) placeCard(card, kParkedAfterTrick);
     }
     co_await delay(1);
-    co_await slideCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 2));
-    co_await squeezeCard(trick.winnerCard, towardsWinner(geometry_, trick.winner, 3));
+    co_await slideCard(trick.winnerCard, towardsWinner(geometry_, winner, 2));
+    co_await squeezeCard(trick.winnerCard, towardsWinner(geometry_, winner, 3));
     placeCard(trick.winnerCard, kParkedAfterTrick);
 }
 
@@ -320,24 +322,27 @@ std::string nameText(const std::string& name) {
 
 }  // namespace
 
-// The names at size 10, the player to move in white; the side
-// names one character a line.
+// The names at size 10, each at its player's place, the player to move in
+// white; the side names one character a line.
 void QtTable::drawNames(const std::array<std::string, 4>& names, Byte turnSeat) {
     const TableGeometry& t = geometry_;
     Drawing d;
     d.setFontSize(kNamesFontSize);
-    auto colourOf = [turnSeat](int seat) {
-        return turnSeat == seat ? colours::white : colours::nameGreen;
+    auto colourOf = [this, turnSeat](Byte place) {
+        return turnSeat == seatAt(place) ? colours::white : colours::nameGreen;
+    };
+    auto nameAt = [&](Byte place) -> const std::string& {
+        return names[static_cast<std::size_t>(seatAt(place) - 1)];
     };
     d.setColour(colourOf(1));
     d.moveTo(t.centerX - t.cardWidth / 2, 2 * t.centerY - 16);
-    d.print(nameText(names[0]), true);
+    d.print(nameText(nameAt(1)), true);
     d.setColour(colourOf(3));
     d.moveTo(t.centerX - t.cardWidth / 2, 6);
-    d.print(nameText(names[2]), true);
-    auto vertical = [&](int seat, double x) {
-        d.setColour(colourOf(seat));
-        const QList<uint> chars = nameCharacters(names[static_cast<std::size_t>(seat - 1)]);
+    d.print(nameText(nameAt(3)), true);
+    auto vertical = [&](Byte place, double x) {
+        d.setColour(colourOf(place));
+        const QList<uint> chars = nameCharacters(nameAt(place));
         for (int k = 1; k <= chars.size(); ++k) {
             d.moveTo(x, t.centerY - kSideNameTop + k * (d.fontSize() + kSideNameLineGap));
             const char32_t c = chars[k - 1];
@@ -382,15 +387,16 @@ void QtTable::parkCard(Byte card, Parking where) {
 }
 
 void QtTable::showDrawnCard(Byte seat, Byte card) {
-    placeCard(card, drawPosition(geometry_, seat));
+    placeCard(card, drawPosition(geometry_, placeOf(seat)));
     scene_.bringToFront(card);
 }
 
 void QtTable::paintBack(Byte seat, int slot) {
-    const Point at = backSlot(geometry_, seat, slot);
+    const Byte place = placeOf(seat);
+    const Point at = backSlot(geometry_, place, slot);
     const double w = geometry_.cardWidth, h = geometry_.cardHeight;
     Drawing d;
-    if (seat == 3)
+    if (place == 3)
         d.picture(BackPicture::Vertical, at.x, at.y, w, h);
     else
         d.picture(BackPicture::Horizontal, at.x, at.y, h, w);
@@ -398,7 +404,7 @@ void QtTable::paintBack(Byte seat, int slot) {
 }
 
 void QtTable::dealCard(Byte seat, int slot, Byte card) {
-    if (seat != 1) {
+    if (seat != viewer_) {
         paintBack(seat, slot);
         return;
     }
@@ -408,7 +414,7 @@ void QtTable::dealCard(Byte seat, int slot, Byte card) {
 }
 
 Task<> QtTable::dealing(Byte seat, Hand packet) {
-    if (seat == 1) fan_ = {};
+    if (seat == viewer_) fan_ = {};
     for (int slot = 1; slot <= 10; ++slot) {
         dealCard(seat, slot, packet[static_cast<std::size_t>(slot)]);
         host_.playSound(Sound::Card);
@@ -420,7 +426,8 @@ Wait<> QtTable::dealPacket(Byte seat, const Hand& packet) {
     return dealing(seat, packet);
 }
 
-void QtTable::layOutHand(const Hand& hand) {
+void QtTable::layOutHand(Byte seat, const Hand& hand) {
+    if (seat != viewer_) return;  // its backs were painted as it was dealt
     fan_ = hand;
     for (int slot = 1; slot <= 10; ++slot) {
         const int card = hand[static_cast<std::size_t>(slot)];
@@ -434,14 +441,14 @@ void QtTable::layOutHand(const Hand& hand) {
 // slots painted again, so a card played from the middle leaves a gap.
 void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     scene_.sendToBack(card);
-    placeCard(card, startPosition(geometry_, seat));
-    if (seat == 1) {
+    placeCard(card, startPosition(geometry_, placeOf(seat)));
+    if (seat == viewer_) {
         marks_.setFocus(0);
         marks_.setHint(0);
         marks_.dim(0);
         return;
     }
-    const Band band = backBand(geometry_, seat);
+    const Band band = backBand(geometry_, placeOf(seat));
     Drawing d;
     d.fillRect(band.from.x, band.from.y, band.to.x, band.to.y, colours::table);
     scene_.surface().append(d.ops());
@@ -452,11 +459,12 @@ void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
 }
 
 void QtTable::showDeclaration(Byte seat, std::string_view caption) {
-    TextPanel& label = scene_.declaration(seat);
+    const Byte place = placeOf(seat);
+    TextPanel& label = scene_.declaration(place);
     label.setText(declarationLines(caption));
     const double cx = geometry_.centerX, cy = geometry_.centerY, c = geometry_.cardHeight;
     const double w = label.width(), h = label.height();
-    switch (seat) {
+    switch (place) {
         case 1:
             label.setPos(cx - w / 2, 2 * cy - c - 24 - h);
             break;
@@ -539,7 +547,7 @@ void QtTable::onDeckClick() {
 
 // The card the human has just played, lying on the table.
 bool QtTable::isCardJustPlayed(int card) const {
-    return card == g_->cardToPlay && !holdsUnplayed(*g_, 1, static_cast<Byte>(card));
+    return card == g_->cardToPlay && !holdsUnplayed(*g_, viewer_, static_cast<Byte>(card));
 }
 
 void QtTable::onCardPress(int card, Qt::MouseButton button) {
@@ -551,7 +559,7 @@ void QtTable::onCardPress(int card, Qt::MouseButton button) {
         scene_.bringToFront(card);
     }
     const bool justPlayed = isCardJustPlayed(card);
-    if (right && justPlayed && g_->leaderSeat == 1) {
+    if (right && justPlayed && g_->leaderSeat == viewer_) {
         // The signal list opens just right of the card.
         const QPointF at = scene_.card(card).pos();
         scene_.signalListItem().setPos(at.x() + geometry_.cardWidth, at.y());
@@ -563,15 +571,16 @@ void QtTable::onCardPress(int card, Qt::MouseButton button) {
         signal_.deliver(kNoSignalChosen);
         return;
     }
-    if (holdsUnplayed(*g_, 1, static_cast<Byte>(card))) humanCard_.deliver(static_cast<Byte>(card));
+    if (holdsUnplayed(*g_, viewer_, static_cast<Byte>(card)))
+        humanCard_.deliver(static_cast<Byte>(card));
 }
 
 void QtTable::onCardRelease(int, Qt::MouseButton button) {
     if (button != Qt::RightButton || rightPressedCard_ == 0) return;
     for (Byte& card : fan_) {
-        if (card != 0 && !holdsUnplayed(*g_, 1, card)) card = 0;  // played since
+        if (card != 0 && !holdsUnplayed(*g_, viewer_, card)) card = 0;  // played since
     }
-    layOutHand(fan_);
+    layOutHand(viewer_, fan_);
     rightPressedCard_ = 0;
 }
 

@@ -29,8 +29,16 @@ class QtTable final : public TableView, public PlayerInput {
     void watch(const GameState& g) { g_ = &g; }
 
     const TableGeometry& geometry() const { return geometry_; }
+    // The seat the table is shown from: its hand fanned at the bottom, its
+    // partner at the top, the next seat on the right. Seat 1 unless told.
+    void setViewer(Byte seat) { viewer_ = seat; }
+    Byte viewer() const { return viewer_; }
+    // Where a seat sits as the viewer sees the table: 1 bottom, 2 right, 3 top, 4 left.
+    Byte placeOf(Byte seat) const { return static_cast<Byte>((seat - viewer_ + 4) % 4 + 1); }
+    // The seat sitting at a place.
+    Byte seatAt(Byte place) const { return static_cast<Byte>((place + viewer_ + 2) % 4 + 1); }
     const GameState& state() const { return *g_; }
-    // The human's cards as laid out, slot by slot (played ones included).
+    // The viewer's cards as laid out, slot by slot (played ones included).
     const Hand& fan() const { return fan_; }
     CardMarks& marks() { return marks_; }
 
@@ -59,7 +67,7 @@ class QtTable final : public TableView, public PlayerInput {
     void parkAllCards() override;
     void parkCard(Byte card, Parking where) override;
     void showDrawnCard(Byte seat, Byte card) override;
-    void layOutHand(const Hand& hand) override;
+    void layOutHand(Byte seat, const Hand& hand) override;
     void cardToStart(Byte seat, Byte card, const Hand& hand) override;
     void showDeclaration(Byte seat, std::string_view caption) override;
     void hideDeclarations() override;
@@ -139,7 +147,8 @@ class QtTable final : public TableView, public PlayerInput {
     double delayScale_ = 1;
     bool autoDraw_ = false;
     int rightPressedCard_ = 0;  // the card lifted by a right press, until its release
-    Hand fan_{};                // the human's cards as laid out, slot by slot
+    Byte viewer_ = 1;
+    Hand fan_{};  // the human's cards as laid out, slot by slot
     InputSlot<DeckInput> deck_;
     InputSlot<Byte> humanCard_;
     InputSlot<int> signal_;

@@ -32,7 +32,8 @@ std::vector<int> shownItems(const AccessibleTable& t) {
     if (t.scene->deck().isVisible()) items.push_back(kDeckCode);
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
         const Byte card = t.table->fan()[static_cast<std::size_t>(slot)];
-        if (card != 0 && holdsUnplayed(t.table->state(), 1, card)) items.push_back(card);
+        if (card != 0 && holdsUnplayed(t.table->state(), t.table->viewer(), card))
+            items.push_back(card);
     }
     return items;
 }

@@ -121,7 +121,8 @@ void TableKeys::clickCard(int card, Qt::MouseButton button) {
 // that card is played, on the next card to its right, else to its left.
 void TableKeys::focusFirstHeld() {
     const int card = focusedCard();
-    if (card != 0 && holdsUnplayed(table_.state(), 1, static_cast<Byte>(card))) return;
+    if (card != 0 && holdsUnplayed(table_.state(), table_.viewer(), static_cast<Byte>(card)))
+        return;
     const int from = std::clamp(focusSlot_, 1, kTricksPerDeal);
     if (!focusHeldFrom(from, 1)) focusHeldFrom(from, -1);
 }
@@ -137,7 +138,7 @@ bool TableKeys::focusHeldFrom(int slot, int step) {
     const Hand& fan = table_.fan();
     for (int s = slot; s >= 1 && s <= kTricksPerDeal; s += step) {
         const Byte card = fan[static_cast<std::size_t>(s)];
-        if (card != 0 && holdsUnplayed(table_.state(), 1, card)) {
+        if (card != 0 && holdsUnplayed(table_.state(), table_.viewer(), card)) {
             focusSlot_ = s;
             table_.marks().setFocus(card);
             if (onFocusMoved) onFocusMoved(card);

@@ -102,7 +102,9 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
     void showDrawnCard(Byte seat, Byte card) override {
         note("drawn seat " + std::to_string(seat) + " " + cardName(card));
     }
-    void layOutHand(const Hand&) override { note("lay out hand"); }
+    void layOutHand(Byte seat, const Hand&) override {
+        if (seat == 1) note("lay out hand");
+    }
     void cardToStart(Byte seat, Byte card, const Hand&) override {
         note("card to start seat " + std::to_string(seat) + " " + cardName(card));
     }

@@ -49,7 +49,7 @@ QPointF at(Point p) {
 void dealHumanHand(TableFixture& f) {
     const int hand[] = {3, 2, 1, 13, 17, 25, 24, 39, 38, 36};
     for (int slot = 1; slot <= 10; ++slot) f.g.hands[1][slot] = static_cast<Byte>(hand[slot - 1]);
-    f.table.layOutHand(f.g.hands[1]);
+    f.table.layOutHand(1, f.g.hands[1]);
 }
 
 QPointF listItemCentre(TableFixture& f, int row) {
