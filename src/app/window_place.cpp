@@ -1,7 +1,9 @@
 #include "app/window_place.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QWidget>
 
 #include "settings/settings_file.h"
@@ -12,6 +14,24 @@ namespace {
 // QWidget::saveGeometry's bytes, in base64.
 const QString kGeometryKey = QStringLiteral("window/geometry");
 constexpr const char* kFileName = "window.ini";
+
+// The geometry as earlier versions wrote it, in the toolkit's own escaped form
+// ("@ByteArray(...)"): decoded by the toolkit's reader from a private copy of
+// the one line, so a place kept before this version comes back once more.
+QByteArray earlierGeometry(const QString& stored) {
+    QTemporaryFile copy;
+    if (!copy.open()) return {};
+    copy.write("[window]\ngeometry=" + stored.toLatin1() + "\n");
+    copy.close();
+    return QSettings(copy.fileName(), QSettings::IniFormat).value(kGeometryKey).toByteArray();
+}
+
+QByteArray storedGeometry(const QString& stored) {
+    if (stored.startsWith(QStringLiteral("@ByteArray("))) return earlierGeometry(stored);
+    const auto geometry =
+        QByteArray::fromBase64Encoding(stored.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return geometry ? geometry.decoded : QByteArray();
+}
 
 }  // namespace
 
@@ -25,9 +45,8 @@ WindowPlace WindowPlace::forThisUser() {
 bool WindowPlace::restore(QWidget& window) const {
     const std::optional<QString> stored = SettingsFile(file_).value(kGeometryKey);
     if (!stored) return false;
-    const auto geometry =
-        QByteArray::fromBase64Encoding(stored->toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    return geometry && !geometry.decoded.isEmpty() && window.restoreGeometry(geometry.decoded);
+    const QByteArray geometry = storedGeometry(*stored);
+    return !geometry.isEmpty() && window.restoreGeometry(geometry);
 }
 
 bool WindowPlace::save(const QWidget& window) const {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "qt_app.h"
@@ -65,6 +66,21 @@ TEST_F(WindowPlaceTest, NothingSavedADamagedFileOrNoFolderLeavesTheWindowAsItIs)
     EXPECT_FALSE(place.restore(window));
     EXPECT_EQ(window.size(), QSize(333, 222));
     EXPECT_FALSE(WindowPlace(dir.filePath("Morvello/window.ini/window.ini")).save(window));
+}
+
+// A place kept by an earlier version, in the toolkit's own settings format,
+// comes back too.
+TEST_F(WindowPlaceTest, APlaceKeptByAnEarlierVersionComesBack) {
+    QMainWindow before;
+    before.setGeometry(kPlace);
+    before.show();
+    QSettings(dir.filePath("Morvello/window.ini"), QSettings::IniFormat)
+        .setValue("window/geometry", before.saveGeometry());
+    QMainWindow next;
+    next.resize(300, 200);
+    ASSERT_TRUE(place.restore(next));
+    next.show();
+    EXPECT_EQ(next.geometry(), kPlace);
 }
 
 }  // namespace
