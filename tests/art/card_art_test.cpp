@@ -1,15 +1,20 @@
 // What this suite guards: every card image reads and draws without warnings, has
 // the card's proportions and rounded shape, differs from every other, and is
-// cached once per size and pixel density.
+// cached once per size and pixel density; the title and the icon are drawn inside
+// their view boxes, the icon filling most of it; the contact sheet draws and
+// saves as a PNG (contact-sheet.png in the build folder, for review), at twice the
+// size on a sharp screen.
 #include "table/card_art.h"
 
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
 #include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <set>
 
+#include "contact_sheet.h"
 #include "qt_warnings.h"
 
 namespace morvello {
@@ -76,7 +81,6 @@ TEST(CardArtImages, CardsHaveTheirProportionsAndShapeAndAllDiffer) {
     EXPECT_EQ(hashes.size(), size_t(CardArt::kImageCount));
 }
 
-// High-density screens get pixmaps at their resolution, cached apart.
 // High-density screens get pixmaps at their resolution, cached apart; unknown
 // images and empty sizes give null pixmaps and cache nothing.
 TEST(CardArtCache, OnePixmapPerImageSizeAndDensity) {
@@ -96,6 +100,53 @@ TEST(CardArtCache, OnePixmapPerImageSizeAndDensity) {
     EXPECT_EQ(art.cachedCount(), 4);
     art.clearCache();
     EXPECT_NE(art.face(7, kDesignCard).cacheKey(), a.cacheKey());
+}
+
+// The painted pixels of the SVG, in view-box units, drawn at one pixel a unit
+// with a margin all round, so that what lies outside the view box shows too.
+QRect paintedArea(QSvgRenderer& svg) {
+    constexpr int kMargin = 40;
+    const QRect box = svg.viewBox();
+    svg.setViewBox(box.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    QImage image(box.size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    svg.render(&painter);
+    painter.end();
+    QRect painted;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) painted |= QRect(x, y, 1, 1);
+    return painted.translated(box.topLeft() - QPoint(kMargin, kMargin));
+}
+
+// No letter or card cut off at a picture's edge; the icon is square and fills
+// most of its box: a small icon looks lost in a menu.
+TEST(ArtBounds, TitleAndIconStayInsideTheirViewBoxes) {
+    for (const QString name : {"title.svg", "icon.svg"}) {
+        SCOPED_TRACE(name.toStdString());
+        QSvgRenderer svg(MORVELLO_ART_DIR "/" + name);
+        ASSERT_TRUE(svg.isValid());
+        const QRect box = svg.viewBox();
+        const QRect painted = paintedArea(svg);
+        ASSERT_FALSE(painted.isEmpty()) << "nothing drawn";
+        EXPECT_TRUE(box.contains(painted))
+            << "drawn over " << painted.width() << " x " << painted.height() << " from "
+            << painted.left() << ", " << painted.top();
+        if (name != "icon.svg") continue;
+        EXPECT_EQ(box.width(), box.height());
+        EXPECT_GT(painted.width(), box.width() * 3 / 4);
+        EXPECT_GT(painted.height(), box.height() * 3 / 4);
+    }
+}
+
+TEST(ContactSheet, DrawsAndSavesThePng) {
+    CardArt art;
+    const QImage sheet = renderContactSheet(art);
+    ASSERT_FALSE(sheet.isNull());
+    ASSERT_TRUE(sheet.save(MORVELLO_CONTACT_SHEET_PNG, "PNG"));
+    EXPECT_EQ(QImage(MORVELLO_CONTACT_SHEET_PNG).size(), sheet.size());
+    EXPECT_EQ(renderContactSheet(art, 2.0).size(), sheet.size() * 2);
 }
 
 }  // namespace
