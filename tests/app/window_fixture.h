@@ -1,6 +1,6 @@
 // The window as the tests open it: no delays, no sound, config.qvr in a temp
 // folder, a seeded shuffle; and the deck in order, so the human deals first.
-// The fixture shows it with its match started, and plays it by table input.
+// The fixture shows it with its match started.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -97,19 +97,6 @@ class WindowTest : public ::testing::Test {
         for (int draw = 1; draw <= 4; ++draw) {
             ASSERT_TRUE(table().waitingForDeck());
             key(Qt::Key_Space);
-        }
-    }
-    // The human's turns by table input until the controller waits for a command,
-    // with check run at each turn.
-    void playDealByTable(const std::function<void()>& check = {}) {
-        for (int guard = 0; guard < 100 && !table().waitingForCommand(); ++guard) {
-            if (table().waitingForSignal()) {
-                key(Qt::Key_Return);
-                continue;
-            }
-            ASSERT_TRUE(table().waitingForHumanCard());
-            if (check) check();
-            table().onCardPress(firstCard(true), Qt::LeftButton);
         }
     }
 
