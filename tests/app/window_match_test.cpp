@@ -23,6 +23,7 @@
 
 #include "cards/card_name.h"
 #include "cards/play_signal.h"
+#include "match/expert_players.h"
 #include "players/hint.h"
 #include "table/table_accessible.h"
 #include "table/table_geometry.h"
@@ -83,10 +84,15 @@ class WindowMatch : public WindowTest, public MatchObserver {
 
     // Clicks the human's cards until the deal's score sheet is drawn, giving no
     // signal, with check run at each turn; firstHand gets the hand as the deal's
-    // play starts.
+    // play starts. Expert seats think off the window's thread meanwhile.
     void playDeal(const std::function<void()>& check = {}, std::vector<int>* firstHand = nullptr) {
         bool firstTurn = true;
         for (int guard = 0; guard < 200 && !table().waitingForCommand(); ++guard) {
+            ASSERT_TRUE(QTest::qWaitFor([&] {  // while Expert seats think
+                return table().waitingForHumanCard() || table().waitingForSignal() ||
+                       table().waitingForCommand();
+            }));
+            if (table().waitingForCommand()) break;
             if (table().waitingForHumanCard()) {
                 if (firstTurn && firstHand) *firstHand = heldCards();
                 if (firstTurn && !screenshotTaken_) {
@@ -196,7 +202,8 @@ class WindowMatch : public WindowTest, public MatchObserver {
 // Deal 1 by keys with the status line at each stage; deal 2 by mouse with the View
 // menu's items (the choice kept in view.ini; the hint framed until played, the
 // focus then on the next card; that working the hint out leaves the game alone is
-// the hint's own test); deal 2 repeated, the rest to GAME OVER, New Game.
+// the hint's own test); deal 2 repeated; the rest to GAME OVER with Expert seats
+// thinking off the window's thread (the hint then the Expert's card); New Game.
 TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     EXPECT_FALSE(view().lastTrick->isEnabled());
     EXPECT_FALSE(view().hint->isEnabled());
@@ -246,15 +253,25 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     playDeal({}, &replayed);
     EXPECT_EQ(replayed, firstPlaying);  // the score it replaces is the controller's test
 
-    for (int deal = 0; deal < 12 && !sheetShows("GAME OVER"); ++deal) {
+    window_.players().setExpert(Couple::Partner, true);
+    window_.players().setExpert(Couple::Opponents, true);
+    int deals = 0;
+    for (bool hinted = false; deals < 12 && !sheetShows("GAME OVER"); ++deals) {
         ASSERT_TRUE(menus().continueItem->isEnabled());
         menus().continueItem->trigger();
-        playDeal();
+        playDeal([&] {
+            if (std::exchange(hinted, true)) return;
+            view().hint->trigger();
+            EXPECT_EQ(table().marks().hint(), expertHintCard(g()));
+        });
     }
     ASSERT_TRUE(sheetShows("GAME OVER"));
+    EXPECT_EQ(window_.match().expertDecisions(), 30 * deals);
     EXPECT_FALSE(menus().continueItem->isEnabled());
     EXPECT_TRUE(window_.grab().save(QString::fromStdString(artefactPath("game_over.png"))));
 
+    window_.activateWindow();  // the offscreen platform may drop it while Experts think
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(g().dealNumber, 1);
     EXPECT_EQ(g().matchTotal, (std::array<int, 2>{0, 0}));
