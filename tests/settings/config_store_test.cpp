@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "config_samples.h"
 #include "settings/config_format.h"
@@ -162,24 +161,6 @@ TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
         EXPECT_EQ(bytesOf(programFile()), theirs);
         EXPECT_EQ(refusing.readPath(), userFile());
         EXPECT_EQ(read(refusing, Stored{}).playRate, 1);
-    }
-}
-
-// The same through the file's own permissions, where they apply (not to root).
-TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-    const std::string theirs = fileOf(played());
-    for (const QFileDevice::Permissions permissions :
-         {QFileDevice::Permissions(), QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
-        QFile::remove(userFile());
-        QFile::setPermissions(programFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        put(theirs);
-        QFile::setPermissions(programFile(), permissions);
-        expectStoredFieldsEqual(read(store, Stored{}), Stored{});
-        ASSERT_TRUE(store.writeConfig(Stored{}, SoundChoices{}));
-        EXPECT_EQ(store.writePath(), userFile());
-        QFile::setPermissions(programFile(), QFileDevice::ReadOwner);
-        EXPECT_EQ(bytesOf(programFile()), theirs);
     }
 }
 
