@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QGraphicsProxyWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +26,7 @@
 #include "cards/play_signal.h"
 #include "match/expert_players.h"
 #include "players/hint.h"
+#include "rules/play_rules.h"
 #include "table/table_accessible.h"
 #include "table/table_geometry.h"
 #include "window_fixture.h"
@@ -38,10 +40,52 @@ std::string artefactPath(const char* name) {
 
 // Where a card, the deck and the signal list stand is the table's own test;
 // here the clicks and keys go through the whole window.
-class WindowMatch : public WindowTest, public MatchObserver {
+// What config.qvr in the folder holds now.
+GameState storedGame(const QTemporaryDir& dir) {
+    GameState game;
+    SoundChoices sound;
+    ConfigStore(dir.path(), dir.filePath("user")).readConfig(game, sound);
+    return game;
+}
+
+// The test window shown with its match started, the human dealing first, for a
+// match of 31 points: three deals at least.
+class WindowMatch : public ::testing::Test, public MatchObserver {
   protected:
-    WindowMatch() : WindowTest(1) {  // 31 points: a match of three deals at least
+    WindowMatch() : window_(testOptions(dir_)) {
+        window_.setUp();
+        window_.match().stateBeforeStart().deck = orderedDeck();
+        window_.match().stateBeforeStart().scoreOption = 1;
         window_.match().addObserver(*this);
+        window_.resize(1024, 800);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window_.matchRunning(); }));
+    }
+
+    const GameState& g() { return window_.state(); }
+    QtTable& table() { return window_.table(); }
+    TableScene& scene() { return window_.scene(); }
+    const GameMenus& menus() { return window_.menus(); }
+    const ViewActions& view() { return window_.viewItems().actions(); }
+    std::string status() { return window_.statusLabel().text().toStdString(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(&window_.view(), k, m);
+    }
+    // The cards still held, left to right.
+    std::vector<int> heldCards() {
+        std::vector<int> held;
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte card = table().fan()[slot];
+            if (card != 0 && holdsUnplayed(g(), 1, card)) held.push_back(card);
+        }
+        return held;
+    }
+    // The first card of the hand that is legal, or not.
+    int firstCard(bool legal) {
+        for (int card : heldCards())
+            if (isLegalPlay(g(), kOwnSeat, static_cast<Byte>(card)) == legal) return card;
+        return 0;
     }
 
     const TableGeometry& geo() { return window_.table().geometry(); }
@@ -80,6 +124,12 @@ class WindowMatch : public WindowTest, public MatchObserver {
         ASSERT_TRUE(table().waitingForDeck());
         for (int draw = 1; draw <= 4; ++draw) clickDeck();
         EXPECT_FALSE(table().waitingForDeck());
+    }
+    void drawByKeys() {
+        for (int draw = 1; draw <= 4; ++draw) {
+            ASSERT_TRUE(table().waitingForDeck());
+            key(Qt::Key_Space);
+        }
     }
 
     // Clicks the human's cards until the deal's score sheet is drawn, giving no
@@ -191,6 +241,9 @@ class WindowMatch : public WindowTest, public MatchObserver {
     }
     void onSignalChosen(const GameState&, Byte signal) override { signals_.push_back(signal); }
 
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+    GameWindow window_;
     bool screenshotTaken_ = false;
     std::vector<Byte> signals_;
     std::array<Byte, 5> trick_{};
