@@ -216,7 +216,7 @@ void Match::confirmNames() {
 void Match::pickLateSignal(Byte seat, int item) {
     if (item < kNoSignal || item > kStriscio) return;
     noteChoice({Choice::Kind::LateSignal, seat, item});
-    g_.trickSignals[seat] = static_cast<Byte>(item);
+    io_.lateSignal = {seat, static_cast<Byte>(item)};
 }
 
 }  // namespace morvello

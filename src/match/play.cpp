@@ -68,9 +68,17 @@ void decideTrick(GameState& g, MatchIo& io) {
     io.events.onTrick(g, g.turnSeat, thirds);
 }
 
-void clearTrick(GameState& g) {
+void clearTrick(GameState& g, MatchIo& io) {
     g.trickSignals = {};
     g.tableCards = {};
+    io.lateSignal = {};  // a pick after the trick's last card is for no trick
+}
+
+// A signal picked late replaces the seat's signal of the trick, unshown.
+void applyLateSignal(GameState& g, MatchIo& io) {
+    if (io.lateSignal.seat == 0) return;
+    g.trickSignals[io.lateSignal.seat] = io.lateSignal.signal;
+    io.lateSignal = {};
 }
 
 void startDeal(GameState& g, MatchIo& io) {
@@ -106,6 +114,7 @@ Task<> playTricks(GameState& g, MatchIo& io) {
             io.view.drawNames(g.playerNames, g.turnSeat);
             if (g.trickNumber == 3) io.view.hideDeclarations();
         }
+        applyLateSignal(g, io);
         SeatPlayer& player = *io.players[g.turnSeat];
         const bool waited = player.waitedFor();
         if (waited) {
@@ -119,7 +128,7 @@ Task<> playTricks(GameState& g, MatchIo& io) {
         if (g.cardsPlayed % 4 == 0) {
             decideTrick(g, io);
             co_await takeTrick(g, io);
-            clearTrick(g);
+            clearTrick(g, io);
             if (!waited && g.cardsPlayed < kCardCount) co_await pauseBeforeLead(g, io);
             continue;
         }

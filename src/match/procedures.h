@@ -13,12 +13,20 @@
 
 namespace morvello {
 
+// A signal picked from the list after the wait for it was over: the script
+// applies it before the next card of the trick.
+struct LateSignal {
+    Byte seat = 0;  // 0: none picked
+    Byte signal = 0;
+};
+
 // What the controller talks to.
 struct MatchIo {
     TableView& view;
     PlayerInput& input;
     MatchObservers& events;
     std::array<SeatPlayer*, 5> players{};  // [seat] 1..4: who makes the seat's moves
+    LateSignal lateSignal{};
 };
 
 // Resets the table before a dealer choice.

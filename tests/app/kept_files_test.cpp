@@ -1,6 +1,7 @@
-// Every file the game and its tools keep, tried as a new user would on a machine
-// with a full disk, links, FIFOs and damaged files: each case leaves what was
-// there, the store still loads, and nothing outside the test's folder is touched.
+// What this suite guards: every file the game and its tools keep, tried as a new
+// user would on a machine with a full disk, links, FIFOs and damaged files: each
+// case leaves what was there, the store still loads, and nothing outside the
+// test's folder is touched.
 #include <gtest/gtest.h>
 
 #include <QMainWindow>
@@ -10,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
-#include <sstream>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -33,23 +34,18 @@ namespace fs = std::filesystem;
 
 // A disk that fills up during a save: the file-size limit makes the write fail
 // part way, as a full disk does, also for root.
-class FileSizeLimit {
-  public:
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes) {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
     }
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
 };
 
 // One kept file: its name, how its store saves known values into a folder, and
@@ -163,9 +159,7 @@ std::vector<KeptFile> keptFiles() {
 
 std::string bytesOf(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // What a folder holds: each entry's name, kind and bytes (a link's target).

@@ -1,19 +1,33 @@
-// What this suite guards: whole matches in the game window played with real
-// mouse clicks (the dealer choice, the cards, Continue, Repeat the
-// last hand with its confirmation, New Game, Quit); the options saved at once,
-// a failure shown, the smallest screen and the captions.
-// Which menu items each stage enables is the controller's test.
+// What this suite guards: a whole match in the game window, played with real
+// mouse clicks and with the keyboard alone (the dealer choice, a refused card, a
+// signal from the list, Continue, Repeat the last hand with its confirmation, New
+// Game, Quit); the status line as the game goes; the View menu's Last trick, Show
+// playable cards and Hint, and the lead mark; the shortcuts (nothing while their
+// item is disabled); the hand's accessible names; the options saved at once, a
+// failure shown, the smallest screen and the captions. Which menu items each stage
+// enables is the controller's test, the status line's sentences the status line's.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QGraphicsProxyWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <functional>
 #include <stdexcept>
 
+#include "cards/card_name.h"
+#include "cards/play_signal.h"
+#include "match/expert_players.h"
+#include "players/hint.h"
+#include "rules/play_rules.h"
+#include "table/table_accessible.h"
 #include "table/table_geometry.h"
 #include "window_fixture.h"
 
@@ -25,10 +39,54 @@ std::string artefactPath(const char* name) {
 }
 
 // Where a card, the deck and the signal list stand is the table's own test;
-// here the clicks go through the whole window.
-class WindowMatch : public WindowTest {
+// here the clicks and keys go through the whole window.
+// What config.qvr in the folder holds now.
+GameState storedGame(const QTemporaryDir& dir) {
+    GameState game;
+    SoundChoices sound;
+    ConfigStore(dir.path(), dir.filePath("user")).readConfig(game, sound);
+    return game;
+}
+
+// The test window shown with its match started, the human dealing first, for a
+// match of 31 points: three deals at least.
+class WindowMatch : public ::testing::Test, public MatchObserver {
   protected:
-    WindowMatch() : WindowTest(1) {}  // 31 points: a match of three deals at least
+    WindowMatch() : window_(testOptions(dir_)) {
+        window_.setUp();
+        window_.match().stateBeforeStart().deck = orderedDeck();
+        window_.match().stateBeforeStart().scoreOption = 1;
+        window_.match().addObserver(*this);
+        window_.resize(1024, 800);
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window_.matchRunning(); }));
+    }
+
+    const GameState& g() { return window_.state(); }
+    QtTable& table() { return window_.table(); }
+    TableScene& scene() { return window_.scene(); }
+    const GameMenus& menus() { return window_.menus(); }
+    const ViewActions& view() { return window_.viewItems().actions(); }
+    std::string status() { return window_.statusLabel().text().toStdString(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(&window_.view(), k, m);
+    }
+    // The cards still held, left to right.
+    std::vector<int> heldCards() {
+        std::vector<int> held;
+        for (int slot = 1; slot <= 10; ++slot) {
+            const Byte card = table().fan()[slot];
+            if (card != 0 && holdsUnplayed(g(), 1, card)) held.push_back(card);
+        }
+        return held;
+    }
+    // The first card of the hand that is legal, or not.
+    int firstCard(bool legal) {
+        for (int card : heldCards())
+            if (isLegalPlay(g(), kOwnSeat, static_cast<Byte>(card)) == legal) return card;
+        return 0;
+    }
 
     const TableGeometry& geo() { return window_.table().geometry(); }
     void clickTable(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
@@ -52,18 +110,39 @@ class WindowMatch : public WindowTest {
         return std::any_of(ops.begin(), ops.end(),
                            [&](const DrawOp& op) { return op.text == text; });
     }
+    // Moves the focus to the card with the arrow keys.
+    void focusByKeys(int card) {
+        const std::vector<int> held = heldCards();
+        auto at = [&](int c) { return std::find(held.begin(), held.end(), c) - held.begin(); };
+        const auto target = at(card);
+        for (auto i = at(table().marks().focus()); i != target; i += i < target ? 1 : -1)
+            key(i < target ? Qt::Key_Right : Qt::Key_Left);
+        ASSERT_EQ(table().marks().focus(), card);
+    }
 
     void drawDealer() {
         ASSERT_TRUE(table().waitingForDeck());
         for (int draw = 1; draw <= 4; ++draw) clickDeck();
         EXPECT_FALSE(table().waitingForDeck());
     }
+    void drawByKeys() {
+        for (int draw = 1; draw <= 4; ++draw) {
+            ASSERT_TRUE(table().waitingForDeck());
+            key(Qt::Key_Space);
+        }
+    }
 
     // Clicks the human's cards until the deal's score sheet is drawn, giving no
-    // signal; firstHand gets the hand as the deal's play starts.
-    void playDeal(std::vector<int>* firstHand = nullptr) {
+    // signal, with check run at each turn; firstHand gets the hand as the deal's
+    // play starts. Expert seats think off the window's thread meanwhile.
+    void playDeal(const std::function<void()>& check = {}, std::vector<int>* firstHand = nullptr) {
         bool firstTurn = true;
         for (int guard = 0; guard < 200 && !table().waitingForCommand(); ++guard) {
+            ASSERT_TRUE(QTest::qWaitFor([&] {  // while Expert seats think
+                return table().waitingForHumanCard() || table().waitingForSignal() ||
+                       table().waitingForCommand();
+            }));
+            if (table().waitingForCommand()) break;
             if (table().waitingForHumanCard()) {
                 if (firstTurn && firstHand) *firstHand = heldCards();
                 if (firstTurn && !screenshotTaken_) {
@@ -72,6 +151,7 @@ class WindowMatch : public WindowTest {
                         QString::fromStdString(artefactPath("deal_in_progress.png"))));
                 }
                 firstTurn = false;
+                if (check) check();
                 const int card = firstCard(true);
                 clickCard(card);
                 EXPECT_FALSE(holdsUnplayed(g(), 1, static_cast<Byte>(card)));
@@ -85,20 +165,132 @@ class WindowMatch : public WindowTest {
         EXPECT_TRUE(sheetShows("SCORES"));
     }
 
+    // A deal by keys: one illegal card refused, then Busso chosen from the list
+    // after the first lead and no signal after the others.
+    void playDealByKeys() {
+        bool refused = false;
+        for (int guard = 0; guard < 100 && !table().waitingForCommand(); ++guard) {
+            if (table().waitingForSignal()) {
+                if (signals_.empty()) {
+                    key(Qt::Key_S);
+                    ASSERT_TRUE(table().signalListOpen());
+                    key(Qt::Key_Down);
+                    key(Qt::Key_Down);
+                }
+                key(Qt::Key_Return);
+                continue;
+            }
+            ASSERT_TRUE(table().waitingForHumanCard());
+            const int illegal = firstCard(false);
+            if (!refused && illegal != 0) {
+                refused = true;
+                focusByKeys(illegal);
+                key(Qt::Key_Return);
+                QMessageBox* box = table().openMessage();
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(
+                    box->text().toStdString(),
+                    std::string("You have ") + suitNames[suitOf(g().tableCards[g().leaderSeat])]);
+                QTest::keyClick(box, Qt::Key_Return);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
+                EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(illegal)));
+            }
+            const int card = firstCard(true);
+            focusByKeys(card);
+            key(Qt::Key_Return);
+            EXPECT_FALSE(holdsUnplayed(g(), 1, static_cast<Byte>(card)));
+        }
+        EXPECT_TRUE(refused);
+        ASSERT_FALSE(signals_.empty());
+        EXPECT_EQ(signals_.front(), kBusso);
+    }
+
+    // At each of the human's turns with the View menu's items on: the lead marked,
+    // the illegal cards dimmed, Last trick offered after the first trick and shown
+    // once, until a key.
+    void checkViewItems() {
+        if (g().leaderSeat != 1) {
+            EXPECT_EQ(table().marks().lead(), g().tableCards[g().leaderSeat]);
+        }
+        for (int code = 1; code <= kCardCount; ++code) {
+            const bool illegal = holdsUnplayed(g(), 1, static_cast<Byte>(code)) &&
+                                 !isLegalPlay(g(), kOwnSeat, static_cast<Byte>(code));
+            EXPECT_EQ((table().marks().dimmed() & cardBit(code)) != 0, illegal) << cardName(code);
+            EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
+            dimmedCards_ += illegal ? 1 : 0;
+        }
+        EXPECT_EQ(view().lastTrick->isEnabled(), g().trickNumber > 1);
+        if (g().trickNumber < 2 || lastTrickShown_) return;
+        lastTrickShown_ = true;
+        key(Qt::Key_L, Qt::ControlModifier);
+        LastTrickView& last = window_.viewItems().lastTrick();
+        ASSERT_TRUE(last.shown());
+        for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(last.cardAt(seat), trick_[seat]);
+        EXPECT_EQ(last.winner(), winner_);
+        const int focus = table().marks().focus();
+        key(Qt::Key_Right);  // puts it away, and only that
+        EXPECT_FALSE(last.shown());
+        EXPECT_EQ(table().marks().focus(), focus);
+    }
+
+    void onTrick(const GameState& gs, Byte winner, int) override {
+        trick_ = gs.trickBySeat;
+        winner_ = winner;
+        const std::string name = gs.playerNames[winner - 1];
+        EXPECT_EQ(status().rfind(name + " won the trick: ", 0), 0u) << status();
+    }
+    void onSignalChosen(const GameState&, Byte signal) override { signals_.push_back(signal); }
+
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+    GameWindow window_;
     bool screenshotTaken_ = false;
+    std::vector<Byte> signals_;
+    std::array<Byte, 5> trick_{};
+    Byte winner_ = 0;
+    bool lastTrickShown_ = false;
+    int dimmedCards_ = 0;
 };
 
-TEST_F(WindowMatch, WholeMatchWithContinueRepeatAndNewGame) {
-    drawDealer();
+// Deal 1 by keys with the status line at each stage; deal 2 by mouse with the View
+// menu's items (the choice kept in view.ini; the hint framed until played, the
+// focus then on the next card; that working the hint out leaves the game alone is
+// the hint's own test); deal 2 repeated; the rest to GAME OVER with Expert seats
+// thinking off the window's thread (the hint then the Expert's card); New Game.
+TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
+    EXPECT_FALSE(view().lastTrick->isEnabled());
+    EXPECT_FALSE(view().hint->isEnabled());
+    EXPECT_EQ(status(), "Click the deck to draw for the dealer: Right draws");
+    drawByKeys();
     EXPECT_EQ(g().dealerSeat, 1);
-    playDeal();
+    playDealByKeys();
+    EXPECT_EQ(status(), "Game \u25b8 Continue for the next deal");
     EXPECT_TRUE(sheetShows("Total   = " + std::string(" ") + std::to_string(g().matchTotal[0])));
     EXPECT_TRUE(window_.grab().save(QString::fromStdString(artefactPath("score_sheet.png"))));
 
-    menus().continueItem->trigger();
+    key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(g().dealNumber, 2);
-    std::vector<int> firstPlaying, replayed;
-    playDeal(&firstPlaying);
+    EXPECT_FALSE(view().lastTrick->isEnabled());  // a new deal has begun
+    view().playable->trigger();
+    EXPECT_TRUE(QSettings(dir_.filePath("view.ini"), QSettings::IniFormat)
+                    .value("view/showPlayableCards")
+                    .toBool());
+    ASSERT_TRUE(table().waitingForHumanCard());
+    std::vector<int> firstPlaying = heldCards(), replayed;
+    key(Qt::Key_H, Qt::ControlModifier);
+    const int hint = table().marks().hint();
+    EXPECT_EQ(hint, hintCard(seatView(g(), kOwnSeat)));
+    focusByKeys(hint);
+    key(Qt::Key_Return);
+    EXPECT_EQ(table().marks().hint(), 0);
+    const auto at =
+        std::find(firstPlaying.begin(), firstPlaying.end(), hint) - firstPlaying.begin();
+    const auto next = static_cast<std::size_t>(at) + 1 < firstPlaying.size() ? at + 1 : at - 1;
+    EXPECT_EQ(table().marks().focus(), firstPlaying[static_cast<std::size_t>(next)]);
+    playDeal([&] { checkViewItems(); });
+    EXPECT_TRUE(lastTrickShown_);
+    EXPECT_GT(dimmedCards_, 0);
+    EXPECT_EQ(table().marks().dimmed(), 0u);  // nothing dimmed outside the human's turn
     ASSERT_TRUE(menus().continueItem->isEnabled()) << "31 points take three deals";
 
     menus().replay->trigger();
@@ -111,36 +303,97 @@ TEST_F(WindowMatch, WholeMatchWithContinueRepeatAndNewGame) {
     pressOk(confirm);
     EXPECT_EQ(g().dealNumber, 2);
     EXPECT_FALSE(menus().replay->isChecked());
-    playDeal(&replayed);
+    playDeal({}, &replayed);
     EXPECT_EQ(replayed, firstPlaying);  // the score it replaces is the controller's test
 
-    for (int deal = 0; deal < 12 && !sheetShows("GAME OVER"); ++deal) {
+    window_.players().setExpert(Couple::Partner, true);
+    window_.players().setExpert(Couple::Opponents, true);
+    int deals = 0;
+    for (bool hinted = false; deals < 12 && !sheetShows("GAME OVER"); ++deals) {
         ASSERT_TRUE(menus().continueItem->isEnabled());
         menus().continueItem->trigger();
-        playDeal();
+        playDeal([&] {
+            if (std::exchange(hinted, true)) return;
+            view().hint->trigger();
+            EXPECT_EQ(table().marks().hint(), expertHintCard(g(), kOwnSeat));
+        });
     }
     ASSERT_TRUE(sheetShows("GAME OVER"));
+    EXPECT_EQ(window_.match().expertDecisions(), 30 * deals);
     EXPECT_FALSE(menus().continueItem->isEnabled());
     EXPECT_TRUE(window_.grab().save(QString::fromStdString(artefactPath("game_over.png"))));
 
-    menus().newGame->trigger();
-    EXPECT_TRUE(table().waitingForDeck());
+    window_.activateWindow();  // the offscreen platform may drop it while Experts think
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(g().dealNumber, 1);
     EXPECT_EQ(g().matchTotal, (std::array<int, 2>{0, 0}));
+    drawDealer();
+}
+
+TEST_F(WindowMatch, ShortcutsDoNothingWhileTheirItemIsDisabled) {
+    const GameMenus& m = window_.menus();
+    QSignalSpy continued(m.continueItem, &QAction::triggered);
+    QSignalSpy newGame(m.newGame, &QAction::triggered);
+    QSignalSpy hint(view().hint, &QAction::triggered);
+    QSignalSpy lastTrick(view().lastTrick, &QAction::triggered);
+    ASSERT_FALSE(m.continueItem->isEnabled());
+    ASSERT_FALSE(m.newGame->isEnabled());
+    key(Qt::Key_Return, Qt::ControlModifier);
+    key(Qt::Key_N, Qt::ControlModifier);
+    key(Qt::Key_H, Qt::ControlModifier);
+    key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(continued.count() + newGame.count() + hint.count() + lastTrick.count(), 0);
+    EXPECT_TRUE(table().waitingForDeck());
+    EXPECT_EQ(g().drawCount, 1);
+
+    key(Qt::Key_F1);
+    EXPECT_TRUE(table().rulesShown());
+    key(Qt::Key_F1);
+    EXPECT_FALSE(table().rulesShown());
+    key(Qt::Key_F11);
+    EXPECT_TRUE(view().fullScreen->isChecked());
+    EXPECT_TRUE(window_.windowState() & Qt::WindowFullScreen);
+    window_.showNormal();  // as the desktop may do it
+    EXPECT_FALSE(view().fullScreen->isChecked());
+}
+
+TEST_F(WindowMatch, TheHandsCardsAndTheDeckHaveAccessibleNamesInHandOrder) {
+    QAccessibleInterface* tableItem = QAccessible::queryAccessibleInterface(&window_.view());
+    ASSERT_NE(tableItem, nullptr);
+    EXPECT_EQ(tableItem->text(QAccessible::Name), kTableAccessibleName);
+    ASSERT_EQ(tableItem->childCount(), 1);
+    EXPECT_EQ(tableItem->child(0)->text(QAccessible::Name), kDeckAccessibleName);
+    EXPECT_EQ(window_.statusLabel().accessibleName().toStdString(), status());
+
+    drawDealer();
+    ASSERT_TRUE(table().waitingForHumanCard());
+    const std::vector<int> held = heldCards();
+    ASSERT_EQ(tableItem->childCount(), static_cast<int>(held.size()));
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        QAccessibleInterface* card = tableItem->child(static_cast<int>(i));
+        EXPECT_EQ(card->text(QAccessible::Name).toStdString(), cardName(held[i]));
+        EXPECT_EQ(tableItem->indexOfChild(card), static_cast<int>(i));
+        EXPECT_EQ(card->parent(), tableItem);
+        EXPECT_FALSE(card->rect().isEmpty());
+    }
+    EXPECT_EQ(tableItem->focusChild(), tableItem->child(0));
+    key(Qt::Key_Right);
+    EXPECT_EQ(tableItem->focusChild(), tableItem->child(1));
+    EXPECT_TRUE(tableItem->child(1)->state().focused);
+    EXPECT_EQ(window_.statusLabel().accessibleName().toStdString(), status());
 }
 
 TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     menus().playRates[3]->trigger();
-    EXPECT_TRUE(menus().playRates[3]->isChecked());
-    EXPECT_FALSE(menus().playRates[2]->isChecked());
     EXPECT_EQ(g().playRate, 3);
     ASSERT_TRUE(QFile::exists(dir_.filePath("config.qvr")));
     menus().callYes[2]->trigger();
-    EXPECT_TRUE(menus().callYes[2]->isChecked());
-    EXPECT_FALSE(menus().callYes[1]->isChecked());
     menus().matchTargets[0]->trigger();
-    EXPECT_TRUE(menus().matchTargets[0]->isChecked());
-    EXPECT_FALSE(menus().matchTargets[1]->isChecked());
+    for (const auto& [on, off] : {std::pair{menus().playRates[3], menus().playRates[2]},
+                                  {menus().callYes[2], menus().callYes[1]},
+                                  {menus().matchTargets[0], menus().matchTargets[1]}})
+        EXPECT_TRUE(on->isChecked() && !off->isChecked()) << on->text().toStdString();
 
     const GameState reread = storedGame(dir_);
     EXPECT_EQ(reread.playRate, 3);
@@ -148,10 +401,11 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     EXPECT_EQ(reread.scoreOption, 0);
 }
 
+// Quit by its shortcut.
 TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {
     drawDealer();
     ASSERT_TRUE(table().waitingForHumanCard());
-    menus().quit->trigger();
+    key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window_.matchRunning());
     EXPECT_FALSE(table().waitingForHumanCard());
     EXPECT_TRUE(isFullDeck(storedGame(dir_).deck));

@@ -60,8 +60,8 @@ TEST_F(WindowPlaceTest, NothingSavedADamagedFileOrNoFolderLeavesTheWindowAsItIs)
     EXPECT_FALSE(place.restore(window));
     ASSERT_TRUE(QDir().mkpath(dir.filePath("Morvello")));
     QFile file(dir.filePath("Morvello/window.ini"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[window]\ngeometry=@ByteArray(not a geometry)\n");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("[window]\ngeometry=@ByteArray(not a geometry)\n") > 0);
     file.close();
     EXPECT_FALSE(place.restore(window));
     EXPECT_EQ(window.size(), QSize(333, 222));

@@ -1,5 +1,5 @@
-// What this suite guards: the Players menu kept in players.ini (never config.qvr)
-// and a deal with Expert seats thinking off the window's thread.
+// What this suite guards: the Players menu kept in players.ini (never config.qvr).
+// Deals with Expert seats thinking off the window's thread: the whole match's test.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,9 +10,7 @@
 #include <QTest>
 
 #include "app/game_window.h"
-#include "match/expert_players.h"
 #include "qt_app.h"
-#include "rules/play_rules.h"
 #include "window_fixture.h"
 
 namespace morvello {
@@ -74,47 +72,6 @@ TEST_F(WindowPlayers, TheChoiceIsKeptOutsideTheConfiguration) {
     EXPECT_TRUE(level(*again, "&Opponents", "&Expert")->isChecked());
     EXPECT_TRUE(level(*again, "&Partner", "&Classic")->isChecked());
     EXPECT_EQ(again->match().players(), kExpertOpponents);
-}
-
-TEST_F(WindowPlayers, ADealWithExpertsThinkingOffTheWindowThread) {
-    auto window = openWindow();
-    window->players().setExpert(Couple::Partner, true);
-    window->players().setExpert(Couple::Opponents, true);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->matchRunning(); }));
-    QtTable& table = window->table();
-    for (int draw = 1; draw <= 4; ++draw) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return table.waitingForDeck(); }));
-        table.onDeckClick();
-    }
-    bool hinted = false;
-    for (int guard = 0; guard < 40 && !table.waitingForCommand(); ++guard) {
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return table.waitingForHumanCard() || table.waitingForSignal() ||
-                   table.waitingForCommand();
-        }));
-        if (table.waitingForSignal()) {
-            table.onCardPress(window->state().cardToPlay, Qt::LeftButton);
-            continue;
-        }
-        if (!table.waitingForHumanCard()) break;
-        const GameState& g = window->state();
-        if (!hinted) {
-            // The human's couple plays Expert: the hint is the Expert's card.
-            window->viewItems().actions().hint->trigger();
-            EXPECT_EQ(table.marks().hint(), expertHintCard(g, kOwnSeat));
-            hinted = true;
-        }
-        for (int slot = 1; slot <= 10; ++slot) {
-            const Byte card = g.hands[1][static_cast<std::size_t>(slot)];
-            if (card != 0 && !isPlayed(card) && isLegalPlay(g, kOwnSeat, card)) {
-                table.onCardPress(card, Qt::LeftButton);
-                break;
-            }
-        }
-    }
-    EXPECT_TRUE(table.waitingForCommand());
-    EXPECT_EQ(window->match().expertDecisions(), 30);
 }
 
 }  // namespace

@@ -1,15 +1,20 @@
 // What this suite guards: every card image reads and draws without warnings, has
 // the card's proportions and rounded shape, differs from every other, and is
-// cached once per size and pixel density.
+// cached once per size and pixel density; the title and the icon are drawn inside
+// their view boxes, the icon filling most of it; the contact sheet draws and
+// saves as a PNG (contact-sheet.png in the build folder, for review), at twice the
+// size on a sharp screen.
 #include "table/card_art.h"
 
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
 #include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <set>
 
+#include "contact_sheet.h"
 #include "qt_warnings.h"
 
 namespace morvello {
@@ -28,55 +33,45 @@ QImage rendered(CardArt& art, int id, qreal dpr = 1.0) {
     return art.image(id, designSize(id), dpr).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-TEST(CardArtImages, EveryImageReadsAndDrawsWithoutWarnings) {
+// Every image reads and draws without a Qt warning. Faces and backs have the
+// card's proportions and fill their rounded shape only: the corners outside the
+// border stay transparent and the middle is covered, at both pixel ratios; and no
+// two pictures look alike.
+TEST(CardArtImages, EveryImageDrawsWithoutWarningsInItsShapeAndAllDiffer) {
     QtWarnings::seen().clear();
     {
         QtWarnings guard;
         CardArt art;
-        for (int id = 1; id <= CardArt::kImageCount; ++id) {
-            QSvgRenderer direct(CardArt::resourcePath(id));
-            EXPECT_TRUE(direct.isValid()) << qPrintable(CardArt::resourcePath(id));
-            EXPECT_TRUE(art.isValid(id)) << "image " << id;
-            for (qreal dpr : {1.0, 2.0}) EXPECT_FALSE(art.image(id, designSize(id), dpr).isNull());
+        for (int id = 1; id <= CardArt::kUprightBack; ++id) {
+            const QSize s = art.naturalSize(id);
+            EXPECT_NEAR(double(s.height()) / s.width(), kCardAspect, 0.005) << "image " << id;
         }
+        EXPECT_EQ(art.naturalSize(CardArt::kSidewaysBack),
+                  art.naturalSize(CardArt::kUprightBack).transposed());
+        const QSize title = art.naturalSize(CardArt::kTitle);
+        EXPECT_NEAR(double(title.width()) / title.height(), 400.0 / 120.0, 0.01);
+        for (int id = 1; id <= CardArt::kSidewaysBack; ++id) {
+            for (qreal dpr : {1.0, 2.0}) {
+                const QImage img = rendered(art, id, dpr);
+                const int w = img.width() - 1, h = img.height() - 1;
+                for (QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+                    EXPECT_EQ(qAlpha(img.pixel(corner)), 0) << "image " << id << " dpr " << dpr;
+                EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255) << "image " << id;
+                EXPECT_EQ(qAlpha(img.pixel(w / 2, 2)), 255) << "image " << id;  // the border
+            }
+        }
+        std::set<QByteArray> hashes;
+        for (int id = 1; id <= CardArt::kImageCount; ++id) {
+            EXPECT_TRUE(art.isValid(id)) << qPrintable(CardArt::resourcePath(id));
+            const QImage img = rendered(art, id);
+            hashes.insert(QCryptographicHash::hash(
+                QByteArrayView(img.constBits(), img.sizeInBytes()), QCryptographicHash::Sha1));
+        }
+        EXPECT_EQ(hashes.size(), size_t(CardArt::kImageCount));
     }
     EXPECT_TRUE(QtWarnings::seen().isEmpty()) << qPrintable(QtWarnings::seen().join('\n'));
 }
 
-// Faces and backs have the card's proportions and fill their rounded shape only:
-// the corners outside the border stay transparent and the middle is covered, at
-// both pixel ratios; and no two pictures look alike.
-TEST(CardArtImages, CardsHaveTheirProportionsAndShapeAndAllDiffer) {
-    CardArt art;
-    for (int id = 1; id <= CardArt::kUprightBack; ++id) {
-        const QSize s = art.naturalSize(id);
-        EXPECT_NEAR(double(s.height()) / s.width(), kCardAspect, 0.005) << "image " << id;
-    }
-    EXPECT_EQ(art.naturalSize(CardArt::kSidewaysBack),
-              art.naturalSize(CardArt::kUprightBack).transposed());
-    const QSize title = art.naturalSize(CardArt::kTitle);
-    EXPECT_NEAR(double(title.width()) / title.height(), 400.0 / 120.0, 0.01);
-    for (int id = 1; id <= CardArt::kSidewaysBack; ++id) {
-        for (qreal dpr : {1.0, 2.0}) {
-            const QImage img = rendered(art, id, dpr);
-            const int w = img.width() - 1, h = img.height() - 1;
-            for (QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
-                EXPECT_EQ(qAlpha(img.pixel(corner)), 0) << "image " << id << " dpr " << dpr;
-            }
-            EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255) << "image " << id;
-            EXPECT_EQ(qAlpha(img.pixel(w / 2, 2)), 255) << "image " << id;  // the border's edge
-        }
-    }
-    std::set<QByteArray> hashes;
-    for (int id = 1; id <= CardArt::kImageCount; ++id) {
-        const QImage img = rendered(art, id);
-        hashes.insert(QCryptographicHash::hash(QByteArrayView(img.constBits(), img.sizeInBytes()),
-                                               QCryptographicHash::Sha1));
-    }
-    EXPECT_EQ(hashes.size(), size_t(CardArt::kImageCount));
-}
-
-// High-density screens get pixmaps at their resolution, cached apart.
 // High-density screens get pixmaps at their resolution, cached apart; unknown
 // images and empty sizes give null pixmaps and cache nothing.
 TEST(CardArtCache, OnePixmapPerImageSizeAndDensity) {
@@ -96,6 +91,53 @@ TEST(CardArtCache, OnePixmapPerImageSizeAndDensity) {
     EXPECT_EQ(art.cachedCount(), 4);
     art.clearCache();
     EXPECT_NE(art.face(7, kDesignCard).cacheKey(), a.cacheKey());
+}
+
+// The painted pixels of the SVG, in view-box units, drawn at one pixel a unit
+// with a margin all round, so that what lies outside the view box shows too.
+QRect paintedArea(QSvgRenderer& svg) {
+    constexpr int kMargin = 40;
+    const QRect box = svg.viewBox();
+    svg.setViewBox(box.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    QImage image(box.size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    svg.render(&painter);
+    painter.end();
+    QRect painted;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) painted |= QRect(x, y, 1, 1);
+    return painted.translated(box.topLeft() - QPoint(kMargin, kMargin));
+}
+
+// No letter or card cut off at a picture's edge; the icon is square and fills
+// most of its box: a small icon looks lost in a menu.
+TEST(ArtBounds, TitleAndIconStayInsideTheirViewBoxes) {
+    for (const QString name : {"title.svg", "icon.svg"}) {
+        SCOPED_TRACE(name.toStdString());
+        QSvgRenderer svg(MORVELLO_ART_DIR "/" + name);
+        ASSERT_TRUE(svg.isValid());
+        const QRect box = svg.viewBox();
+        const QRect painted = paintedArea(svg);
+        ASSERT_FALSE(painted.isEmpty()) << "nothing drawn";
+        EXPECT_TRUE(box.contains(painted))
+            << "drawn over " << painted.width() << " x " << painted.height() << " from "
+            << painted.left() << ", " << painted.top();
+        if (name != "icon.svg") continue;
+        EXPECT_EQ(box.width(), box.height());
+        EXPECT_GT(painted.width(), box.width() * 3 / 4);
+        EXPECT_GT(painted.height(), box.height() * 3 / 4);
+    }
+}
+
+TEST(ContactSheet, DrawsAndSavesThePng) {
+    CardArt art;
+    const QImage sheet = renderContactSheet(art);
+    ASSERT_FALSE(sheet.isNull());
+    ASSERT_TRUE(sheet.save(MORVELLO_CONTACT_SHEET_PNG, "PNG"));
+    EXPECT_EQ(QImage(MORVELLO_CONTACT_SHEET_PNG).size(), sheet.size());
+    EXPECT_EQ(renderContactSheet(art, 2.0).size(), sheet.size() * 2);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What this suite guards: card values, suits, ranks and points, the dealer draw,
 // the hands' bookkeeping (holdMap, played cards, slots), the hand order, the
-// shuffle and the cards' spoken names.
+// shuffle. (The cards' spoken names: the status line's test.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,7 +10,6 @@
 #include "card_notation.h"
 
 #include "cards/card.h"
-#include "cards/card_name.h"
 #include "cards/game_state.h"
 #include "cards/hand_order.h"
 #include "cards/shuffle.h"
@@ -100,14 +99,6 @@ TEST(Shuffle, GivesPermutationsAndDependsOnTheSeed) {
     shuffleDeck(b, e3);
     EXPECT_TRUE(isFullDeck(b));
     EXPECT_NE(a, b);
-}
-
-TEST(CardName, EveryCardHasItsSpokenName) {
-    EXPECT_EQ(morvello::cardName(card("AC")), "Ace of Coppe");
-    EXPECT_EQ(morvello::cardName(card("JB")), "Knave of Bastoni");
-    EXPECT_EQ(morvello::cardName(card("HD")), "Horse of Denari");
-    EXPECT_EQ(morvello::cardName(card("KS")), "King of Spade");
-    EXPECT_EQ(morvello::cardName(0), "");
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ chmod 700 "$work/runtime"
 
 # An X server of its own, on the first free display, for the real window.
 coproc XSERVER { exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null; }
-cleanup=(eval 'kill "$XSERVER_PID" 2>/dev/null; kill "$bus" 2>/dev/null; rm -rf "$work"')
+cleanup=(eval 'kill "${XSERVER_PID:-}" 2>/dev/null; kill "$bus" 2>/dev/null; rm -rf "$work"')
 bus=""
 read -r -t 60 display <&"${XSERVER[0]}" || fail "Xvfb did not start"
 
@@ -135,6 +135,8 @@ fi
 # The game runs until it waits for the human's first card: by then the dealer was
 # chosen by itself, a deck shuffled and saved, and the sound board started.
 events=$work/events
+: >"$events"  # there before the game starts, for the reader below
+: >"$work/errors"
 env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
     DBUS_SESSION_BUS_ADDRESS="$bus_address" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
     SDL_AUDIODRIVER=dummy MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \

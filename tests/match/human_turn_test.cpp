@@ -1,5 +1,6 @@
-// What this suite guards: the human's turn in a match: a refused card, the knock
-// after a lead and its answer, no signal on the last trick, the pace after a lead.
+// What this suite guards: the human's turn in a match: the knock after a lead and
+// its answer, no signal on the last trick, the pace after a lead. (A card off the
+// lead suit refused: the rules' LegalPlay test and the window's whole match.)
 #include <gtest/gtest.h>
 
 #include "match_harness.h"
@@ -8,39 +9,6 @@ namespace morvello {
 namespace {
 
 using namespace morvello::testing;
-
-// Seat 4 holds every Denari but the 4 and leads the ace of Denari; the human
-// holds the 4 of Denari among Coppe and Spade.
-const std::array<std::string, 4> kDenariLed = {
-    "4D AC 2C 3C 4C 5C AS 2S 3S 4S",
-    "6C 7C JC HC KC AB 2B 3B 4B 5B",
-    "6B 7B JB HB KB 5S 6S 7S JS HS",
-    "AD 2D 3D 5D 6D 7D JD HD KD KS",
-};
-
-TEST(HumanTurn, ACardOffTheLeadSuitIsRefusedWhileTheHumanHoldsThatSuit) {
-    RecordingTable table;
-    int clicks = 0;
-    table.chooseCard = [&](const GameState& g) -> Byte {
-        ++clicks;
-        if (clicks == 1) {
-            EXPECT_EQ(g.tableCards[4], card("AD"));
-            return card("5C");  // not Denari: refused
-        }
-        if (clicks == 2) return card("4D");
-        return firstLegalCard(g);
-    };
-    playOneDeal(table, deckDealing(3, kDenariLed), 3);
-    ASSERT_FALSE(table.messages.empty());
-    EXPECT_EQ(table.messages[0], "You have Denari");
-    // The refused card stays in the hand and makes no sound; the accepted one does.
-    const std::size_t refused = table.indexOf("message You have Denari");
-    const std::size_t played = table.indexOf("play seat 1 4D");
-    ASSERT_LT(played, table.log.size());
-    EXPECT_LT(refused, played);
-    EXPECT_EQ(table.log[played - 1], "sound Card");
-    EXPECT_EQ(table.indexOfPrefix("sound Card", refused), played - 1);
-}
 
 // What each seat's play found of the human's knock: it stands while seat 2
 // follows, and the partner's answer uses it up.

@@ -27,20 +27,20 @@ struct FlowRun {
     }
 };
 
-TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
+// Repeat the last hand deals the same cards and replaces the deal's score;
+// Continue moves the dealer right without a new choice (the first match's dealer
+// was given); New Game starts a fresh match with a dealer choice.
+TEST(MatchFlow, ContinueRepeatTheLastHandAndNewGame) {
     FlowRun f;
+    const std::vector<Command> commands{Command::Continue, Command::Replay, Command::NewGame};
     f.play([&](int asked, const GameState&) {
-        if (asked == 1) {
-            EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Nothing);  // first deal
-            return Command::Continue;
+        if (asked <= 2) {
+            EXPECT_EQ(f.run.match().replayAnswer(),
+                      asked == 1 ? ReplayAnswer::Nothing : ReplayAnswer::Confirm);
         }
-        if (asked == 2) {
-            EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Confirm);
-            return Command::Replay;
-        }
-        return Command::Quit;
+        return asked <= 3 ? commands[std::size_t(asked - 1)] : Command::Quit;
     });
-    ASSERT_EQ(f.atCommand.size(), 3u);
+    ASSERT_EQ(f.atCommand.size(), 4u);
     EXPECT_TRUE(f.table.logged("replayed deal 2 dealer 3"));
     const GameState &before = f.atCommand[0], &first = f.atCommand[1], &again = f.atCommand[2];
     EXPECT_EQ(again.deck, first.deck);
@@ -48,21 +48,11 @@ TEST(MatchFlow, RepeatTheLastHandDealsTheSameCardsAndReplacesTheScore) {
     EXPECT_EQ(again.matchTotal[0], before.matchTotal[0] + again.dealScoreA[2] / 3);
     EXPECT_EQ(again.matchTotal[1], before.matchTotal[1] + again.dealScoreB[2] / 3);
     EXPECT_EQ(again.dealScoreA.size(), 3u);  // deals 1 and 2, index 0 unused
-}
 
-// Continue moves the dealer right without a new choice (the first match's dealer
-// was given); New Game starts a fresh match with a dealer choice.
-TEST(MatchFlow, ContinueMovesTheDealerRightAndNewGameStartsAFreshMatch) {
-    FlowRun f;
-    f.play([](int asked, const GameState&) {
-        return asked == 1 ? Command::Continue : asked == 2 ? Command::NewGame : Command::Quit;
-    });
-    ASSERT_EQ(f.atCommand.size(), 3u);
-    const GameState& fresh = f.atCommand[2];
+    const GameState& fresh = f.atCommand[3];
     EXPECT_EQ(fresh.dealNumber, 1);
     EXPECT_EQ(fresh.matchTotal[0], fresh.dealScoreA[1] / 3);  // totals started from zero
     EXPECT_EQ(fresh.matchTotal[1], fresh.dealScoreB[1] / 3);
-    EXPECT_GE(f.table.deckWaits, 4);
     EXPECT_TRUE(f.table.logged("deal 1 dealer 2"));
     const std::size_t second = f.table.indexOf("deal 2 dealer 3");
     const std::size_t freshDeal = f.table.indexOfPrefix("deal 1 ", second);

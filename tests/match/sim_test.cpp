@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include "run_command.h"
 #include "temp_folder.h"
 
@@ -64,13 +62,6 @@ std::filesystem::path writeDecks(const std::vector<std::string>& lines,
     return path;
 }
 
-// A FIFO nobody writes: reading it would wait for ever.
-std::filesystem::path fifo() {
-    const auto path = scratch() / "fifo";
-    if (!std::filesystem::exists(path)) mkfifo(path.c_str(), 0600);
-    return path;
-}
-
 std::string orderedDeck(bool commas) {
     std::string deck;
     for (int c = 40; c >= 1; --c) deck += std::to_string(c) + (c > 1 ? (commas ? "," : "  ") : "");
@@ -80,38 +71,23 @@ std::string orderedDeck(bool commas) {
 TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
     const std::string ordered = orderedDeck(true);
     const std::string wrapsToCard1 = ordered.substr(0, ordered.size() - 1) + "4294967297";
-    const std::string folder = std::filesystem::temp_directory_path().string();
+    // One refusal of each option, and each rule of a list or a deck line.
     const std::vector<std::string> refused{
         "--frobnicate",
         "--target 25",
         "--dealer 5",
         "--matches 0",
         "--seed",
-        "--replay 2,x",
-        "--replay ''",
         "--replay 2,",
-        "--replay ,2",
         "--replay 4294967298",
-        "--expert 5",
-        "--expert 0",
         "--expert 2,2",
-        "--expert 2,",
-        "--expert x",
+        "--expert 5",
         "--people 1 --expert 1",
         "--to 3",
-        "--replay-record /nonexistent/record",
-        "--replay-record /dev/null",
         "--replay-record " + writeDecks({"morvello-record 99"}, "newer").string(),
-        "--replay-record " + writeDecks({"morvello-record 1", "players person"}, "cut").string(),
-        "--samples 0",
         "--samples 1000001",
-        "--samples",
         "--decks /nonexistent/file",
-        "--decks " + folder,
-        "--decks /dev/null",
         "--decks /dev/zero",
-        "--decks " + fifo().string(),
-        "--decks " + writeDecks({}, "empty").string(),
         "--decks " + writeDecks({"", " ", ""}, "blank").string(),
         "--decks " + writeDecks({wrapsToCard1}, "wraps").string(),
         "--decks " + writeDecks({"1,1," + ordered.substr(5)}, "twice").string()};

@@ -1,3 +1,6 @@
+// What this suite guards: config.qvr's text: the writer stores only what reads
+// back, damaged lines give their defaults (a comma shifting the later fields),
+// and other line ends or a byte-order mark move nothing.
 #include "settings/config_format.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// What this suite guards: config.qvr where it lives: its bytes read back as every
+// field; beside the program, else in the user's folder when that one cannot be
+// read or written or is no regular file; an over-long line costing only itself;
+// no folder to write leaving the game going on.
 #include "settings/config_store.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +13,6 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "config_samples.h"
 #include "settings/config_format.h"
@@ -105,6 +108,7 @@ TEST_F(ConfigFile, AnOverLongLineCostsOnlyThatLine) {
 
 // A FIFO, or links to one or to a file, named config.qvr: nothing waits on them and
 // nothing is written through them; the game keeps its settings in the user's folder.
+// (With no user folder, nothing is saved: kept_files_test.cpp.)
 TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
     const QString fifo = programDir.filePath("fifo");
     const QString target = programDir.filePath("target");
@@ -130,15 +134,6 @@ TEST_F(ConfigFile, OnlyARegularFileIsReadOrReplaced) {
         EXPECT_EQ(QFileInfo(programFile()).isSymLink(), !linked.isEmpty());
     }
     EXPECT_EQ(bytesOf(target), fileOf(played()).c_str());
-    struct stat info {};
-    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-
-    // With no other place to go, the link stays and nothing is saved.
-    const ConfigStore linkedOnly(programDir.path(), QString());
-    EXPECT_FALSE(linkedOnly.writeConfig(played(), played().sound));
-    EXPECT_TRUE(QFileInfo(programFile()).isSymLink());
-    EXPECT_EQ(bytesOf(target), fileOf(played()).c_str());
 }
 
 // A file beside the program that the game may not read, or may not write: it is
@@ -162,24 +157,6 @@ TEST_F(ConfigFile, UnreadableOrUnwritableFileIsLeftAndTheUserFolderUsed) {
         EXPECT_EQ(bytesOf(programFile()), theirs);
         EXPECT_EQ(refusing.readPath(), userFile());
         EXPECT_EQ(read(refusing, Stored{}).playRate, 1);
-    }
-}
-
-// The same through the file's own permissions, where they apply (not to root).
-TEST_F(ConfigFile, FileWithoutPermissionsIsLeftAndTheUserFolderUsed) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
-    const std::string theirs = fileOf(played());
-    for (const QFileDevice::Permissions permissions :
-         {QFileDevice::Permissions(), QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
-        QFile::remove(userFile());
-        QFile::setPermissions(programFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        put(theirs);
-        QFile::setPermissions(programFile(), permissions);
-        expectStoredFieldsEqual(read(store, Stored{}), Stored{});
-        ASSERT_TRUE(store.writeConfig(Stored{}, SoundChoices{}));
-        EXPECT_EQ(store.writePath(), userFile());
-        QFile::setPermissions(programFile(), QFileDevice::ReadOwner);
-        EXPECT_EQ(bytesOf(programFile()), theirs);
     }
 }
 

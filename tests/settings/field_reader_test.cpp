@@ -1,3 +1,5 @@
+// What this suite guards: the fields of config.qvr's lines: strings with their
+// spaces and empty fields, numbers taking the leading number of a line, saturated.
 #include "settings/field_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// What this suite guards: the settings files' INI text read under its sections
+// and written back with what this program does not know.
 #include "settings/ini_text.h"
 
 #include <gtest/gtest.h>

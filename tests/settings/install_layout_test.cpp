@@ -1,6 +1,6 @@
-// Where the game looks for its data, its module and config.qvr, from the folder
-// the program runs in: an install under any prefix, a build folder, an unpacked
-// folder of its own.
+// What this suite guards: where the game looks for its data, its module and
+// config.qvr, from the folder the program runs in: an install under any prefix,
+// a build folder, an unpacked folder of its own.
 #include "settings/install_layout.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// What this suite guards: which player names config.qvr can keep, and why not.
 #include "settings/player_name.h"
 
 #include <gtest/gtest.h>

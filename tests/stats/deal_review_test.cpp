@@ -1,5 +1,6 @@
-// What this suite guards: the review of a recorded deal, and its export: the events
-// as the runner prints them and a deck the runner plays again the same way.
+// What this suite guards: the review of a recorded deal (and the same deal's
+// declarations counted by kind and couple in the statistics), and its export: the
+// events as the runner prints them and a deck the runner plays again the same way.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -51,6 +52,11 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
     EXPECT_NE(review.declarations[2].find("Buongioco"), std::string::npos);
     EXPECT_EQ(review.declarations[3], "");
     EXPECT_EQ(review.declarations[4], "");
+    const auto& counted = d.stats.byTarget[0].declarations;  // in the statistics, by couple
+    EXPECT_EQ((std::vector<int>{counted[0][kFourKind], counted[0][kNapoletanaKind],
+                                counted[0][kBuongioco], counted[1][kBuongioco],
+                                counted[1][kFourKind] + counted[1][kNapoletanaKind]}),
+              (std::vector<int>{1, 1, 0, 1, 0}));
 
     // Each trick as the table logged it: its cards and signals, its winner.
     ASSERT_EQ(review.tricks.size(), 10u);

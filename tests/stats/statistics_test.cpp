@@ -1,5 +1,6 @@
 // What this suite guards: the statistics counted from the controller's events: wins,
-// losses, streaks, abandoned matches, a repeated deal, both targets, declarations.
+// losses, streaks, abandoned matches, a repeated deal, both targets. (Declarations:
+// the deal review's test, on the same deal.)
 #include <gtest/gtest.h>
 
 #include "stats_fixture.h"
@@ -102,17 +103,6 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
         EXPECT_EQ(t.dealPoints[1], kept * first.dealScoreB[1] / 3 + again.dealScoreB[2] / 3);
         EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], 1 + kept);
     }
-}
-
-TEST(Statistics, DeclarationsAreCountedByKindAndCouple) {
-    StatsRun r(MatchOptions{decks({deckDealing(4, kDeclaringHands)}), Byte{4}, kFourComputers});
-    r.play([](int, const GameState&) { return Command::Continue; });
-    const auto& decl = r.stats.byTarget[0].declarations;
-    EXPECT_EQ(decl[0][kFourKind], 1);
-    EXPECT_EQ(decl[0][kNapoletanaKind], 1);
-    EXPECT_EQ(decl[0][kBuongioco], 0);
-    EXPECT_EQ(decl[1][kBuongioco], 1);
-    EXPECT_EQ(decl[1][kFourKind] + decl[1][kNapoletanaKind], 0);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // What this suite guards: the score sheet's texts, colours and order for a
-// settled deal (which couple took the last trick, earlier deals, totals, GAME OVER),
-// and the pen that places text after text.
+// settled deal (which couple took the last trick, earlier deals, totals, GAME OVER).
 #include "drawing/score_sheet.h"
 
 #include <gtest/gtest.h>
@@ -85,24 +84,6 @@ TEST(ScoreSheet, GameOverStandsLastBelowALongMatchsTotals) {
     EXPECT_LT(total->y1 + lineHeight(10), ops.back().y1);
     EXPECT_EQ(formatScore(-2), "-2");
     EXPECT_EQ(formatScore(21), " 21");
-}
-
-TEST(Drawing, PenPositionFollowsTextLinesAndShapes) {
-    Drawing d;
-    d.setFontSize(8);
-    d.moveTo(5, 10);
-    d.print("a", false);
-    d.print("b", true);
-    d.print("c", true);
-    d.line(1, 2, 3, 4, colours::black);
-    d.print("d", false);
-    const auto& ops = d.ops();
-    EXPECT_TRUE(ops[1].afterText);
-    EXPECT_DOUBLE_EQ(ops[2].x1, 0);
-    EXPECT_DOUBLE_EQ(ops[2].y1, 10 + lineHeight(8));
-    EXPECT_DOUBLE_EQ(ops[4].x1, 3);
-    EXPECT_DOUBLE_EQ(ops[4].y1, 4);
-    EXPECT_FALSE(ops[4].afterText);
 }
 
 }  // namespace
