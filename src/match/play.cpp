@@ -39,7 +39,7 @@ Task<> waitedForTurn(GameState& g, MatchIo& io, SeatPlayer& player) {
     ++g.cardsPlayed;
     if (inSecondTrick(g)) showDeclarations(g, io);
     for (;;) {
-        const Byte card = co_await player.card(g, io);
+        const Byte card = co_await player.proposeCard(g, io);
         if (!holdsUnplayed(g, seat, card)) continue;
         if (isLegalPlay(g, seat, card)) {
             playFromHand(g, seat, card);
@@ -54,10 +54,10 @@ Task<> waitedForTurn(GameState& g, MatchIo& io, SeatPlayer& player) {
 }
 
 // A computer's card: chosen and given up by its strategy.
-Wait<Byte> computerChooses(GameState& g, MatchIo& io, SeatPlayer& player) {
+Wait<> computerChooses(GameState& g, MatchIo& io, SeatPlayer& player) {
     ++g.cardsPlayed;
     if (inSecondTrick(g)) showDeclarations(g, io);
-    return player.card(g, io);
+    return player.chooseCard(g, io);
 }
 
 // The trick's winner leads next; the trick's points go to the winner's couple.

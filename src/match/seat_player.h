@@ -46,10 +46,14 @@ class SeatPlayer {
     // a unit of the paced delay (an Expert thinks during it).
     virtual Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) = 0;
 
-    // The seat's card for turnSeat's turn. A player the table waits for proposes
-    // a card, which the controller checks; a computer's card comes back already
-    // taken out of its hand, with its signal in trickSignals.
-    virtual Wait<Byte> card(GameState& g, MatchIo& io) = 0;
+    // A computer's card for turnSeat's turn, chosen and given up: once the wait
+    // is over, cardToPlay names it, taken out of its hand, its signal in
+    // trickSignals. Asked only of players the table does not wait for.
+    virtual Wait<> chooseCard(GameState& g, MatchIo& io);
+
+    // The card a waited-for player proposes for turnSeat's turn; the controller
+    // checks that it may be played. Asked only of players the table waits for.
+    virtual Wait<Byte> proposeCard(const GameState& g, MatchIo& io);
 
     // The seat's signal after its lead: 0..3, or kNoSignalChosen to go on.
     virtual Wait<int> signalAfterLead(const GameState& g, MatchIo& io) = 0;

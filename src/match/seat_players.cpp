@@ -1,6 +1,7 @@
 #include "match/seat_players.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "expert/expert_choice.h"
 #include "match/procedures.h"
@@ -8,13 +9,21 @@
 
 namespace morvello {
 
+Wait<> SeatPlayer::chooseCard(GameState&, MatchIo&) {
+    throw std::logic_error("a waited-for player proposes its card");
+}
+
+Wait<Byte> SeatPlayer::proposeCard(const GameState&, MatchIo&) {
+    throw std::logic_error("a computer chooses its card");
+}
+
 Wait<> ClassicPlayer::pauseBeforeTurn(const GameState&, MatchIo& io, Byte) {
     return io.view.delay(1);
 }
 
-Wait<Byte> ClassicPlayer::card(GameState& g, MatchIo&) {
+Wait<> ClassicPlayer::chooseCard(GameState& g, MatchIo&) {
     chooseComputerCard(g);
-    return g.cardToPlay;
+    return {};
 }
 
 // The seat thinks of its card in `atTurn`, the state as it will choose in,
@@ -36,26 +45,26 @@ Wait<> ExpertPlayer::pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat)
 
 // The thought for this turn, taken up: its card given up, its engine carried
 // on to the next thought.
-Byte ExpertPlayer::play(GameState& g) {
+void ExpertPlayer::play(GameState& g) {
     const std::shared_ptr<ExpertThought> thought = std::move(shared_.thought);
     shared_.engine() = thought->engine;
     ++shared_.decisions;
     expertGivesUp(g, thought->card);
-    return g.cardToPlay;
 }
 
 // With no thought ready for this turn, it thinks now.
-Task<Byte> ExpertPlayer::thinkNow(GameState& g, MatchIo& io) {
+Task<> ExpertPlayer::thinkNow(GameState& g, MatchIo& io) {
     co_await thinkDuring(g, io, 0);
-    co_return play(g);
+    play(g);
 }
 
-Wait<Byte> ExpertPlayer::card(GameState& g, MatchIo& io) {
+Wait<> ExpertPlayer::chooseCard(GameState& g, MatchIo& io) {
     const ExpertThought* thought = shared_.thought.get();
     const bool ready = thought != nullptr && thought->knowledge.seat == g.turnSeat &&
                        thought->knowledge.seen.cardsPlayed == g.cardsPlayed;
     if (!ready) return thinkNow(g, io);
-    return play(g);
+    play(g);
+    return {};
 }
 
 }  // namespace morvello

@@ -15,7 +15,7 @@ class PersonPlayer final : public SeatPlayer {
     explicit PersonPlayer(PlayerInput& input) : SeatPlayer(true), input_(input) {}
 
     Wait<> pauseBeforeTurn(const GameState&, MatchIo&, Byte) override { return {}; }
-    Wait<Byte> card(GameState&, MatchIo&) override { return input_.humanCard(); }
+    Wait<Byte> proposeCard(const GameState&, MatchIo&) override { return input_.humanCard(); }
     Wait<int> signalAfterLead(const GameState&, MatchIo&) override { return input_.signalChoice(); }
 
   private:
@@ -28,7 +28,7 @@ class ClassicPlayer final : public SeatPlayer {
     ClassicPlayer() : SeatPlayer(false) {}
 
     Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) override;
-    Wait<Byte> card(GameState& g, MatchIo& io) override;
+    Wait<> chooseCard(GameState& g, MatchIo& io) override;
     Wait<int> signalAfterLead(const GameState&, MatchIo&) override { return kNoSignalChosen; }
 };
 
@@ -41,13 +41,13 @@ class ExpertPlayer final : public SeatPlayer {
     explicit ExpertPlayer(ExpertPlayers& shared) : SeatPlayer(false), shared_(shared) {}
 
     Wait<> pauseBeforeTurn(const GameState& g, MatchIo& io, Byte seat) override;
-    Wait<Byte> card(GameState& g, MatchIo& io) override;
+    Wait<> chooseCard(GameState& g, MatchIo& io) override;
     Wait<int> signalAfterLead(const GameState&, MatchIo&) override { return kNoSignalChosen; }
 
   private:
     Wait<> thinkDuring(const GameState& atTurn, MatchIo& io, double units);
-    Byte play(GameState& g);
-    Task<Byte> thinkNow(GameState& g, MatchIo& io);
+    void play(GameState& g);
+    Task<> thinkNow(GameState& g, MatchIo& io);
 
     ExpertPlayers& shared_;
 };
