@@ -43,8 +43,8 @@ void shownBySeats(const GameState& g, SeatView& v) {
     }
     // Only cards played in this deal are on the table: a place still holding a
     // card of the deal before shows nothing.
-    const CardSet played = g.playedCards[1] | g.playedCards[2] | g.playedCards[3] |
-                           g.playedCards[4];
+    const CardSet played =
+        g.playedCards[1] | g.playedCards[2] | g.playedCards[3] | g.playedCards[4];
     const auto playedOnly = [played](Byte card) {
         return card != 0 && (played & cardBit(card)) != 0 ? card : Byte{0};
     };
