@@ -79,82 +79,81 @@ KeptFile settingsFile(const std::string& name, const QString& key) {
 
 std::vector<KeptFile> keptFiles() {
     constexpr QRect kPlace{60, 40, 520, 410};
-    return {
-        {"config.qvr",
-         [](const QString& folder) {
-             GameState g;
-             g.playRate = 3;
-             return ConfigStore(folder, {}).writeConfig(g, SoundChoices{});
-         },
-         [](const QString& folder) {
-             GameState g;
-             SoundChoices sound;
-             ConfigStore(folder, {}).readConfig(g, sound);
-             return g.playRate == 3;
-         },
-         {}},
-        {"statistics.json",
-         [](const QString& folder) {
-             StatisticsStore store(folder);  // as the game does: loaded at start
-             Statistics stats = store.load();
-             stats.byTarget[0].matches = 7;
-             return store.save(stats);
-         },
-         [](const QString& folder) {
-             return StatisticsStore(folder).load().byTarget[0].matches == 7;
-         },
-         [](const std::string& saved) {
-             std::string newer = saved;
-             const std::string version = "\"version\": 2";
-             return newer.replace(newer.find(version), version.size(),
-                                  "\"version\": 99, \"future\": {\"key\": 1}");
-         }},
-        {"window.ini",
-         [=](const QString& folder) {
-             QMainWindow window;
-             window.setGeometry(kPlace);
-             return WindowPlace(fileIn(folder, "window.ini")).save(window);
-         },
-         [](const QString& folder) {
-             QMainWindow window;
-             return WindowPlace(fileIn(folder, "window.ini")).restore(window);
-         },
-         [](const std::string& saved) { return saved + "\n[future]\nkey=1\n"; }},
-        settingsFile("players.ini", "players/partner"),
-        settingsFile("view.ini", "view/showPlayableCards"),
-        // The review's exports are written as the deck line Save deck... writes
-        // and the runner reads.
-        {"deal-1.txt",
-         [](const QString& folder) {
-             std::string deck;
-             for (int card = 1; card <= 40; ++card) deck += std::to_string(card) + " ";
-             return bool(
-                 files::replaceKeptFile(fileIn(folder, "deal-1.txt").toStdString(), deck + "\n"));
-         },
-         [](const QString& folder) {
-             const auto parsed =
-                 sim::parseOptions({"--decks", fileIn(folder, "deal-1.txt").toStdString()});
-             return parsed.error.empty();
-         },
-         {},
-         false},
-        // A match record as morvello-sim --record writes it and --replay-record reads it.
-        {"match.rec",
-         [](const QString& folder) {
-             MatchRecord record;
-             record.decks.push_back(sim::Deck{
-                 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
-             return bool(files::replaceKeptFile(fileIn(folder, "match.rec").toStdString(),
-                                                recordText(record)));
-         },
-         [](const QString& folder) {
-             const auto parsed =
-                 sim::parseOptions({"--replay-record", fileIn(folder, "match.rec").toStdString()});
-             return parsed.error.empty() && parsed.options.replayRecord->decks.size() == 1;
-         },
-         {},
-         false}};
+    return {{"config.qvr",
+             [](const QString& folder) {
+                 GameState g;
+                 g.playRate = 3;
+                 return ConfigStore(folder, {}).writeConfig(g, SoundChoices{});
+             },
+             [](const QString& folder) {
+                 GameState g;
+                 SoundChoices sound;
+                 ConfigStore(folder, {}).readConfig(g, sound);
+                 return g.playRate == 3;
+             },
+             {}},
+            {"statistics.json",
+             [](const QString& folder) {
+                 StatisticsStore store(folder);  // as the game does: loaded at start
+                 Statistics stats = store.load();
+                 stats.byTarget[0].matches = 7;
+                 return store.save(stats);
+             },
+             [](const QString& folder) {
+                 return StatisticsStore(folder).load().byTarget[0].matches == 7;
+             },
+             [](const std::string& saved) {
+                 std::string newer = saved;
+                 const std::string version = "\"version\": 2";
+                 return newer.replace(newer.find(version), version.size(),
+                                      "\"version\": 99, \"future\": {\"key\": 1}");
+             }},
+            {"window.ini",
+             [=](const QString& folder) {
+                 QMainWindow window;
+                 window.setGeometry(kPlace);
+                 return WindowPlace(fileIn(folder, "window.ini")).save(window);
+             },
+             [](const QString& folder) {
+                 QMainWindow window;
+                 return WindowPlace(fileIn(folder, "window.ini")).restore(window);
+             },
+             [](const std::string& saved) { return saved + "\n[future]\nkey=1\n"; }},
+            settingsFile("players.ini", "players/partner"),
+            settingsFile("view.ini", "view/showPlayableCards"),
+            // The review's exports are written as the deck line Save deck... writes
+            // and the runner reads.
+            {"deal-1.txt",
+             [](const QString& folder) {
+                 std::string deck;
+                 for (int card = 1; card <= 40; ++card) deck += std::to_string(card) + " ";
+                 return bool(files::replaceKeptFile(fileIn(folder, "deal-1.txt").toStdString(),
+                                                    deck + "\n"));
+             },
+             [](const QString& folder) {
+                 const auto parsed =
+                     sim::parseOptions({"--decks", fileIn(folder, "deal-1.txt").toStdString()});
+                 return parsed.error.empty();
+             },
+             {},
+             false},
+            // A match record as morvello-sim --record writes it and --replay-record reads it.
+            {"match.rec",
+             [](const QString& folder) {
+                 MatchRecord record;
+                 Deck deck{};
+                 for (int card = 1; card <= kCardCount; ++card) deck[card] = card;
+                 record.decks.push_back(deck);
+                 return bool(files::replaceKeptFile(fileIn(folder, "match.rec").toStdString(),
+                                                    recordText(record)));
+             },
+             [](const QString& folder) {
+                 const auto parsed = sim::parseOptions(
+                     {"--replay-record", fileIn(folder, "match.rec").toStdString()});
+                 return parsed.error.empty() && parsed.options.replayRecord->decks.size() == 1;
+             },
+             {},
+             false}};
 }
 
 std::string bytesOf(const fs::path& path) {
