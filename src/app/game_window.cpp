@@ -56,7 +56,7 @@ GameWindow::GameWindow(WindowOptions options)
       match_(table_, table_, options_.match),
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
-    table_.watch(match_.state());
+    table_.watch([this](Byte seat) { return match_.view(seat); });
     setWindowTitle("Velquist - Morvello");
     setCentralWidget(view_);
     table_.setDelayScale(options_.delayScale);
@@ -99,7 +99,11 @@ GameWindow::~GameWindow() {
 
 void GameWindow::setUp() {
     table_.parkAllCards();
-    if (options_.store) options_.store->readConfig(match_.stateBeforeStart(), soundChoices_);
+    if (options_.store) {
+        StoredGame stored;
+        options_.store->readConfig(stored, soundChoices_);
+        match_.restore(stored);
+    }
     if (!options_.statisticsFolder.isEmpty()) {
         statisticsStore_.emplace(options_.statisticsFolder);
         stats_ = statisticsStore_->load();
@@ -224,7 +228,7 @@ void GameWindow::buildStatusLine() {
 }
 
 void GameWindow::waitStarts(Awaited what) {
-    status_.waiting(match_.state(), what);
+    status_.waiting(table_.view(), what);
     keys_.waitStarts(what);
     viewItems_->waitStarts(what);
 }
@@ -301,7 +305,8 @@ void GameWindow::buildOptionsMenu() {
         connect(menus_.playRates[i], &QAction::triggered, this, [this, i] { setPlayRate(i); });
     }
     menus_.personalize = options->addAction("&Personalize Playersi");
-    connect(menus_.personalize, &QAction::triggered, this, [this] { names_.openNamesPanel(); });
+    connect(menus_.personalize, &QAction::triggered, this,
+            [this] { names_.openNamesPanel(table_.view().playerNames); });
     menus_.call = options->addMenu("&Allow all to declare");
     const char* answers[] = {"Yes", "No"};
     for (int i = 1; i <= 2; ++i) {
@@ -359,7 +364,7 @@ void GameWindow::rebuildSongItems() {
 }
 
 void GameWindow::updateMenus() {
-    const GameState& g = match_.state();
+    const SeatView g = table_.view();
     const MenuState& m = g.menus;
     menus_.continueItem->setEnabled(m.continueEnabled);
     menus_.newGame->setEnabled(m.newGameEnabled);
@@ -466,8 +471,8 @@ void GameWindow::playSound(Sound sound) {
     if (sound_) sound_->playSegment(static_cast<int>(sound));
 }
 
-void GameWindow::saveConfig(const GameState& g) {
-    if (options_.store) options_.store->writeConfig(g, soundChoices_);
+void GameWindow::saveConfig(const StoredGame& stored) {
+    if (options_.store) options_.store->writeConfig(stored, soundChoices_);
 }
 
 }  // namespace morvello

@@ -81,7 +81,6 @@ class GameWindow : public QMainWindow, private TableHost {
     // setUp: reads the configuration and shows it in the menus.
     void setUp();
 
-    const GameState& state() const { return match_.state(); }
     Match& match() { return match_; }
     const SoundChoices& soundChoices() const { return soundChoices_; }
     TableScene& scene() { return scene_; }
@@ -125,12 +124,12 @@ class GameWindow : public QMainWindow, private TableHost {
     // TableHost
     void updateMenus(const MenuState&) override { updateMenus(); }
     void playSound(Sound sound) override;
-    void saveConfig(const GameState& g) override;
+    void saveConfig(const StoredGame& stored) override;
     void lateSignalChoice(int item) override { match_.pickLateSignal(kOwnSeat, item); }
     QWidget* dialogParent() override { return this; }
 
     void updateMenus();
-    void saveConfig() { saveConfig(match_.state()); }
+    void saveConfig() { saveConfig(match_.stored()); }
 
     void buildMenus();
     void buildGameMenu();

@@ -20,12 +20,12 @@ const QString kPlayableKey = QStringLiteral("view/showPlayableCards");
 const QString kTrue = QStringLiteral("true");
 const QString kFalse = QStringLiteral("false");
 
-// The human's cards that may not be played now.
-CardSet unplayableCards(const GameState& g) {
+// The viewer's cards that may not be played now.
+CardSet unplayableCards(const SeatView& view) {
     CardSet cards = 0;
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
-        const Byte card = g.hands[kOwnSeat][static_cast<std::size_t>(slot)];
-        if (card != 0 && !isPlayed(card) && !isLegalPlay(g, kOwnSeat, card)) cards |= cardBit(card);
+        const Byte card = view.hand[static_cast<std::size_t>(slot)];
+        if (card != 0 && !isPlayed(card) && !isLegalPlay(view, card)) cards |= cardBit(card);
     }
     return cards;
 }
@@ -115,14 +115,13 @@ void ViewItems::showLastTrick() {
 // During the human's turn the cards that may not be played are dimmed.
 void ViewItems::showPlayable(bool humanTurn) {
     const bool dim = actions_.playable->isChecked() && humanTurn;
-    table_.marks().dim(dim ? unplayableCards(table_.state()) : 0);
+    table_.marks().dim(dim ? unplayableCards(table_.view()) : 0);
 }
 
 void ViewItems::showHint() {
     if (!table_.waitingForHumanCard()) return;
-    const GameState& g = table_.state();
-    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(g, kOwnSeat)
-                                                      : hintCard(seatView(g, kOwnSeat)));
+    const SeatView view = table_.view();
+    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(view) : hintCard(view));
 }
 
 void ViewItems::setFullScreen(bool on) {

@@ -76,19 +76,29 @@ using Deck = std::array<int, 41>;
 // A hand: card codes in slots 1..10 (entry + 100 once played; slot 0 and 11 unused).
 using Hand = std::array<Byte, 12>;
 
-struct GameState {
-    // --- cards and hands
+// The cards each seat holds and what follows from them: what nobody sees but
+// the holder (and the controller, which deals them).
+struct Hands {
     std::array<Hand, 5> hands{};  // [seat][slot], slots 1..10; +100 once played
-    // Kept with hands, for the computer players' questions: the cards each seat
-    // has played in the deal, and the slot each card lies in in its holder's hand.
-    std::array<CardSet, 5> playedCards{};
+    // The slot each card lies in in its holder's hand, and the values each seat
+    // holds, for the computer players' questions.
     std::array<Byte, kCardCount + 1> slotOf{};
     std::array<std::array<SuitMask, 5>, 5> holdMap{};  // [seat][suit]: the values held
     Deck deck{};                                       // card codes in dealing order, 1..40
+    // What each seat may declare: its top cards dealt, its declaration
+    // records and their points.
+    std::array<std::array<std::array<Byte, 5>, 4>, 5> topDealt{};  // [seat][value 1..3][suit]
+    std::array<std::array<Byte, 5>, 5> declSlots{};                // [seat][slot 1..4]
+    std::array<Byte, 5> declPoints{};
+};
 
+// The table as every seat sees it: the trick, the turn, the deal, the dealer
+// choice, the points and what each seat has shown.
+struct TableState {
     // --- the trick
-    std::array<Byte, 5> tableCards{};   // card of each seat; strongest first once decided
-    std::array<Byte, 5> trickBySeat{};  // the decided trick's cards by seat
+    std::array<CardSet, 5> playedCards{};  // the cards each seat has played in the deal
+    std::array<Byte, 5> tableCards{};      // card of each seat; strongest first once decided
+    std::array<Byte, 5> trickBySeat{};     // the decided trick's cards by seat
     std::array<Byte, 11> seatOrder{};
     std::array<Byte, 5> trickSignals{};  // 0 none, 1 Volo, 2 Busso, 3 Striscio
     std::array<Byte, 5> partnerOf{0, 3, 4, 1, 2};
@@ -115,41 +125,65 @@ struct GameState {
     std::array<int, 2> matchTotal{};  // whole points
     std::array<int, 2> targetPoints{21, 31};
 
-    // --- declarations
-    std::array<Byte, 5> declPoints{};
-    std::array<std::array<std::array<Byte, 5>, 4>, 5> topDealt{};  // [seat][value 1..3][suit]
-    std::array<std::array<Byte, 5>, 5> declSlots{};                // [seat][slot 1..4]
-
-    // --- computer players
-    Byte leadSuit = 0;                 // carried from trick to trick, deal to deal, match to match
-    std::array<Byte, 5> returnSuit{};  // suit owed back after answering a knock
-    std::array<int, 5> suitTopCount{};
+    // --- what the seats have shown
     // The suits each seat has shown it lacks in this deal by not following them:
-    // bit s for suit s. What every player at the table has seen.
+    // bit s for suit s.
     std::array<Byte, 5> lackedSuits{};
     // What the computer seats' shown signals told in this deal (they signal
-    // truly; the human's signals tell nothing), bit s for suit s: a Volo, that
+    // truly; a person's signals tell nothing), bit s for suit s: a Volo, that
     // the seat holds no more of the suit; a Striscio, that it holds at least one
     // more, until it plays another card of the suit.
     std::array<Byte, 5> voloSuits{};
     std::array<Byte, 5> striscioSuits{};
 
-    // --- human input
+    // --- the waited-for card
     int refusedPlay = 0;  // 1 after the must-follow-suit message, 0 after an accepted card
+};
 
-    // --- commands waited for between deals
+// What the classic computer players remember between their turns.
+struct ClassicMemory {
+    Byte leadSuit = 0;                 // carried from trick to trick, deal to deal, match to match
+    std::array<Byte, 5> returnSuit{};  // suit owed back after answering a knock
+    std::array<int, 5> suitTopCount{};
+};
+
+// The options a player chooses: the Options menu and the names panel.
+struct GameOptions {
+    Byte playRate = 2;  // 1 Low, 2 Middle, 3 High
+    std::array<std::string, 4> playerNames{"You", "Right", "Partner", "Left"};
+    Byte allowAllDeclare = kAllDeclare;  // "&Allow all to declare"
+    Byte scoreOption = 0;                // 0 for 21 points, 1 for 31
+
+    bool operator==(const GameOptions&) const = default;
+};
+
+// What a run of matches starts from, and what config.qvr keeps: the options,
+// and the last deck dealt with its dealer, which "Repeat the last hand" deals
+// again.
+struct StoredGame : GameOptions {
+    Deck deck{};
+    Byte dealerSeat = 0;
+
+    bool operator==(const StoredGame&) const = default;
+};
+
+// The commands waited for between deals, and the menus that offer them.
+struct MatchCommands {
     bool continueRequested = false;
     bool newGameRequested = false;
     bool quitRequested = false;  // ends the match loop (the headless runner's last match)
     bool noReplayDeck = true;    // no deal dealt yet in this run of the program
     MenuState menus;
-
-    // --- options (stored in config.qvr)
-    Byte playRate = 2;  // 1 Low, 2 Middle, 3 High
-    std::array<std::string, 4> playerNames{"You", "Right", "Partner", "Left"};
-    Byte allowAllDeclare = kAllDeclare;  // "&Allow all to declare"
-    Byte scoreOption = 0;                // 0 for 21 points, 1 for 31
 };
+
+// The game as the controller keeps it: each part has one job, and a reader
+// that needs one part is handed that part.
+struct GameState : Hands, TableState, ClassicMemory, GameOptions, MatchCommands {};
+
+// The options, deck and dealer of a state, as config.qvr and a record keep them.
+StoredGame storedGame(const GameState& g);
+// Takes the options, deck and dealer in: the state a run of matches starts from.
+void restoreStored(GameState& g, const StoredGame& stored);
 
 inline const std::array<std::string, 5> suitNames{"", "Denari", "Coppe", "Bastoni", "Spade"};
 inline const std::array<std::string, 3> valueNames{"aces", "two", "three"};

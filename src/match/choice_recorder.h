@@ -59,7 +59,7 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     }
     void updateMenus(const MenuState& menus) override { view_.updateMenus(menus); }
     void playSound(Sound sound) override { view_.playSound(sound); }
-    void saveConfig(const GameState& g) override { view_.saveConfig(g); }
+    void saveConfig(const StoredGame& stored) override { view_.saveConfig(stored); }
 
     // ---- PlayerInput: the waits are counted and their answers noted
     Wait<DeckInput> deckInput() override;

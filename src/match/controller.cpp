@@ -113,7 +113,7 @@ Task<> Match::playMatches() {
             g.leaderSeat = g.turnSeat;
             if (!options_.newDeck(g.deck)) co_return;
             if (recorder_) record_.decks.push_back(g.deck);
-            io.view.saveConfig(g);
+            io.view.saveConfig(storedGame(g));
         }
         g.menus.replayEnabled = false;
         g.menus.replayChecked = false;
@@ -150,11 +150,8 @@ Task<> Match::playMatches() {
 
 void Match::startRecord() {
     if (!recorder_) return;
-    const GameState& g = g_;
     record_ = {};
-    record_.start = {kinds_,     experts_.samples,  experts_.seed, options_.firstDealer,
-                     g.playRate, g.allowAllDeclare, g.scoreOption, g.playerNames,
-                     g.deck,     g.dealerSeat};
+    record_.start = {kinds_, experts_.samples, experts_.seed, options_.firstDealer, storedGame(g_)};
 }
 
 void Match::noteChoice(Choice choice) {
@@ -167,21 +164,21 @@ void Match::setPlayRate(int rate) {
     noteChoice({Choice::Kind::PlayRate, 0, rate});
     g_.playRate = static_cast<Byte>(rate);
     io_.view.updateMenus(g_.menus);
-    io_.view.saveConfig(g_);
+    io_.view.saveConfig(storedGame(g_));
 }
 
 void Match::setWhoDeclares(int index) {
     noteChoice({Choice::Kind::WhoDeclares, 0, index});
     g_.allowAllDeclare = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
-    io_.view.saveConfig(g_);
+    io_.view.saveConfig(storedGame(g_));
 }
 
 void Match::setMatchTarget(int index) {
     noteChoice({Choice::Kind::MatchTarget, 0, index});
     g_.scoreOption = static_cast<Byte>(index);
     io_.view.updateMenus(g_.menus);
-    io_.view.saveConfig(g_);
+    io_.view.saveConfig(storedGame(g_));
 }
 
 // ---- the players
@@ -209,7 +206,7 @@ void Match::setPlayerName(int index, const std::string& name) {
 
 void Match::confirmNames() {
     noteChoice({.kind = Choice::Kind::Names, .names = g_.playerNames});
-    io_.view.saveConfig(g_);
+    io_.view.saveConfig(storedGame(g_));
     g_.phase = Phase::DealerChoiceAgain;
 }
 

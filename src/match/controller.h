@@ -15,8 +15,10 @@
 #include "match/choice_recorder.h"
 #include "match/commands.h"
 #include "match/match_observers.h"
+#include "match/names_input.h"
 #include "match/procedures.h"
 #include "match/seat_players.h"
+#include "rules/seat_view.h"
 #include "task/task.h"
 
 namespace morvello {
@@ -38,7 +40,7 @@ struct MatchOptions {
     bool recorded = false;
 };
 
-class Match {
+class Match final : public NamesInput {
   public:
     Match(TableView& view, PlayerInput& input, MatchOptions options = {});
     Match(const Match&) = delete;
@@ -47,9 +49,12 @@ class Match {
     void addObserver(MatchObserver& observer) { events_.add(observer); }
 
     const GameState& state() const { return g_; }
-    // The state before playMatches starts: the stored configuration is read into it, and
-    // tests set positions up in it.
-    GameState& stateBeforeStart() { return g_; }
+    // The options, deck and dealer a run starts from (config.qvr's, a record's),
+    // taken in before playMatches starts; and as they stand, to be stored.
+    void restore(const StoredGame& stored) { restoreStored(g_, stored); }
+    StoredGame stored() const { return storedGame(g_); }
+    // What a seat sees of the game now.
+    SeatView view(Byte seat) const { return seatView(g_, seat); }
 
     // Runs matches until a Quit command, or until newDeck runs out. The window
     // quits by destroying the task.
@@ -71,10 +76,10 @@ class Match {
     void setMatchTarget(int index);
 
     // ---- the names panel
-    void openNamesPanel();
-    void setPlayerName(int index, const std::string& name);
+    void openNamesPanel() override;
+    void setPlayerName(int index, const std::string& name) override;
     // OK: saved; a dealer choice under way starts again once the deck input says so.
-    void confirmNames();
+    void confirmNames() override;
 
     // ---- "Repeat the last hand": what the player is told before the command.
     ReplayAnswer replayAnswer() const { return morvello::replayAnswer(g_); }

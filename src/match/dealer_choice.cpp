@@ -1,5 +1,5 @@
-// The dealer choice: the human clicks the deck once for each seat, in the order
-// 2, 3, 4, 1; the single highest card deals, a tie draws four more cards.
+// The dealer choice: each seat draws a card from the deck, in the order 2, 3,
+// 4, 1; the single highest card deals, a tie draws four more cards.
 #include "match/procedures.h"
 
 namespace morvello {
@@ -57,7 +57,7 @@ Task<> chooseDealer(GameState& g, MatchIo& io) {
         if (++g.drawCount > kCardCount) break;  // ten tied cycles: no dealer
         DeckEvent event = deckEvent(g);
         while (event == DeckEvent::Draw && g.cardToPlay == 0) {
-            const DeckInput input = co_await io.input.deckInput();
+            const DeckInput input = co_await io.players[g.turnSeat]->drawForDealer(g, io);
             event = deckEvent(g);
             if (event == DeckEvent::Draw && input == DeckInput::Draw) drawCard(g, io);
         }

@@ -11,9 +11,10 @@ std::mt19937 samplingEngine(const Deck& deck, std::uint32_t seed) {
     return std::mt19937(sequence);
 }
 
-Byte expertHintCard(const GameState& g, Byte seat) {
-    std::mt19937 engine = samplingEngine(g.deck, static_cast<std::uint32_t>(g.cardsPlayed));
-    return expertCard(knowledgeOf(seatView(g, seat)), kDefaultExpertSamples, engine);
+Byte expertHintCard(const SeatView& view) {
+    std::seed_seq sequence(view.hand.begin(), view.hand.end());
+    std::mt19937 engine(sequence);
+    return expertCard(knowledgeOf(view), kDefaultExpertSamples, engine);
 }
 
 }  // namespace morvello

@@ -60,6 +60,6 @@ struct ExpertPlayers {
 // The Expert's card for the seat now, from what the seat sees, as the hint
 // shows it when the person's couple plays Expert: the same position always
 // gives the same card.
-Byte expertHintCard(const GameState& g, Byte seat);
+Byte expertHintCard(const SeatView& view);
 
 }  // namespace morvello

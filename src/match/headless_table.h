@@ -53,7 +53,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     void drawScoreSheet(const GameState&, bool) override {}
     void updateMenus(const MenuState&) override {}
     void playSound(Sound) override {}
-    void saveConfig(const GameState&) override {}
+    void saveConfig(const StoredGame&) override {}
 
     // ---- PlayerInput
     Wait<DeckInput> deckInput() override { return DeckInput::Draw; }

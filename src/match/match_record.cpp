@@ -253,16 +253,16 @@ bool readLine(std::string_view line, MatchRecord& r, int& namesRead) {
         const long dealer = in.number(-1, 4);
         if (dealer >= 0) s.firstDealer = static_cast<Byte>(dealer);
     } else if (key == "options") {
-        s.playRate = static_cast<Byte>(in.number(1, 3));
-        s.allowAllDeclare = static_cast<Byte>(in.number(kAllDeclare, kOnlyLeaderDeclares));
-        s.scoreOption = static_cast<Byte>(in.number(0, 1));
+        s.game.playRate = static_cast<Byte>(in.number(1, 3));
+        s.game.allowAllDeclare = static_cast<Byte>(in.number(kAllDeclare, kOnlyLeaderDeclares));
+        s.game.scoreOption = static_cast<Byte>(in.number(0, 1));
     } else if (key == "start-names") {
-        s.names = readNames(in);
+        s.game.playerNames = readNames(in);
         ++namesRead;
     } else if (key == "stored-deck") {
-        s.deck = readDeck(in);
+        s.game.deck = readDeck(in);
     } else if (key == "stored-dealer") {
-        s.dealer = static_cast<Byte>(in.number(0, 4));
+        s.game.dealerSeat = static_cast<Byte>(in.number(0, 4));
     } else {
         return false;
     }
@@ -278,11 +278,12 @@ std::string recordText(const MatchRecord& record) {
     out << "players " << playersText(s.players) << '\n';
     out << "expert " << s.expertSamples << ' ' << s.expertSeed << '\n';
     out << "first-dealer " << (s.firstDealer ? int{*s.firstDealer} : -1) << '\n';
-    out << "options " << int{s.playRate} << ' ' << int{s.allowAllDeclare} << ' '
-        << int{s.scoreOption} << '\n';
-    out << "start-names " << namesText(s.names) << '\n';
-    writeDeck(out, "stored-deck", s.deck);
-    out << "stored-dealer " << int{s.dealer} << '\n';
+    const StoredGame& o = s.game;
+    out << "options " << int{o.playRate} << ' ' << int{o.allowAllDeclare} << ' '
+        << int{o.scoreOption} << '\n';
+    out << "start-names " << namesText(o.playerNames) << '\n';
+    writeDeck(out, "stored-deck", s.game.deck);
+    out << "stored-dealer " << int{s.game.dealerSeat} << '\n';
     for (const Deck& d : record.decks) writeDeck(out, "deck", d);
     for (const Choice& c : record.choices) writeChoice(out, c);
     return out.str();

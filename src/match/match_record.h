@@ -45,18 +45,14 @@ struct Choice {
     bool answersAWait() const { return kind <= Kind::Command; }
 };
 
-// What a run starts from: the options and the stored deck and dealer.
+// What a run starts from: its players, and the options and the stored deck and
+// dealer.
 struct RecordStart {
     SeatKinds players = kOnePersonAtSeatOne;
     int expertSamples = 0;
     std::uint32_t expertSeed = 0;
     std::optional<Byte> firstDealer;
-    Byte playRate = 2;
-    Byte allowAllDeclare = kAllDeclare;
-    Byte scoreOption = 0;
-    std::array<std::string, 4> names{};
-    Deck deck{};
-    Byte dealer = 0;
+    StoredGame game;
 };
 
 struct MatchRecord {

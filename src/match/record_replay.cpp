@@ -30,15 +30,6 @@ MatchOptions replayOptions(const MatchRecord& record) {
     return options;
 }
 
-void applyStart(const RecordStart& start, GameState& g) {
-    g.playRate = start.playRate;
-    g.allowAllDeclare = start.allowAllDeclare;
-    g.scoreOption = start.scoreOption;
-    g.playerNames = start.names;
-    g.deck = start.deck;
-    g.dealerSeat = start.dealer;
-}
-
 RecordReplay::RecordReplay(const MatchRecord& record, long limit)
     : record_(record),
       limit_(limit < 0 ? record.choices.size()
@@ -46,7 +37,7 @@ RecordReplay::RecordReplay(const MatchRecord& record, long limit)
 
 void RecordReplay::attach(Match& match) {
     match_ = &match;
-    applyStart(record_.start, match.stateBeforeStart());
+    match.restore(record_.start.game);
     watch(match.state());
     applyDue();  // the choices made before the first wait
 }

@@ -24,9 +24,6 @@ class RecordMismatch : public std::runtime_error {
 // The options a recorded run started with, its decks dealt in turn.
 MatchOptions replayOptions(const MatchRecord& record);
 
-// The state a recorded run started from, applied before it starts.
-void applyStart(const RecordStart& start, GameState& g);
-
 class RecordReplay final : public HeadlessTable {
   public:
     // Replays the first `limit` choices of the record (every one when negative).

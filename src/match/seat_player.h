@@ -5,6 +5,7 @@
 #include <array>
 
 #include "cards/game_state.h"
+#include "match/player_input.h"
 #include "task/task.h"
 
 namespace morvello {
@@ -41,6 +42,10 @@ class SeatPlayer {
     // pace and whose card is shown coming from beside its player. (A plain
     // field: every card of a deal asks it.)
     bool waitedFor() const { return waitedFor_; }
+
+    // The seat's draw in the dealer choice. At this table the deck is clicked
+    // for every seat, in turn, whoever plays it.
+    virtual Wait<DeckInput> drawForDealer(const GameState& g, MatchIo& io);
 
     // The pause before the seat's turn, for a player the table does not wait for:
     // a unit of the paced delay (an Expert thinks during it).

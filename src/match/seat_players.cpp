@@ -9,6 +9,10 @@
 
 namespace morvello {
 
+Wait<DeckInput> SeatPlayer::drawForDealer(const GameState&, MatchIo& io) {
+    return io.input.deckInput();
+}
+
 Wait<> SeatPlayer::chooseCard(GameState&, MatchIo&) {
     throw std::logic_error("a waited-for player proposes its card");
 }

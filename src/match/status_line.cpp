@@ -71,10 +71,10 @@ void StatusLine::say(std::string text) {
     if (onChange) onChange(text_);
 }
 
-void StatusLine::waiting(const GameState& g, Awaited what) {
+void StatusLine::waiting(const SeatView& view, Awaited what) {
     if (what == Awaited::Command && gameOver_) return;
     if (what != Awaited::Command) gameOver_ = false;
-    say(waitSentence(seatView(g, seat_), what));
+    say(waitSentence(view, what));
 }
 
 void StatusLine::onMatchStart(const GameState&) {

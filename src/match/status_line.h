@@ -30,7 +30,7 @@ class StatusLine final : public MatchObserver {
 
     const std::string& text() const { return text_; }
     // Told by the table whenever it starts waiting for the player.
-    void waiting(const GameState& g, Awaited what);
+    void waiting(const SeatView& view, Awaited what);
 
     // Called with the new sentence whenever it changes.
     std::function<void(const std::string&)> onChange;

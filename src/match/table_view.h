@@ -80,7 +80,7 @@ class TableView {
     virtual void drawScoreSheet(const GameState& g, bool gameOver) = 0;
     virtual void updateMenus(const MenuState& menus) = 0;
     virtual void playSound(Sound sound) = 0;
-    virtual void saveConfig(const GameState& g) = 0;  // config.qvr written whole
+    virtual void saveConfig(const StoredGame& stored) = 0;  // config.qvr written whole
 };
 
 }  // namespace morvello

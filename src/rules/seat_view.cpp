@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "cards/play_signal.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -57,7 +58,6 @@ void shownBySeats(const GameState& g, SeatView& v) {
 }
 
 void table(const GameState& g, SeatView& v) {
-    v.playerNames = g.playerNames;
     v.partnerOf = g.partnerOf;
     v.turnSeat = g.turnSeat;
     v.leaderSeat = g.leaderSeat;
@@ -86,9 +86,7 @@ void scores(const GameState& g, SeatView& v) {
 }
 
 void options(const GameState& g, SeatView& v) {
-    v.playRate = g.playRate;
-    v.allowAllDeclare = g.allowAllDeclare;
-    v.scoreOption = g.scoreOption;
+    static_cast<GameOptions&>(v) = g;
     v.targetPoints = g.targetPoints;
 }
 
@@ -153,6 +151,15 @@ GameState stateSeenBy(const SeatView& v) {
     g.scoreOption = v.scoreOption;
     g.targetPoints = v.targetPoints;
     return g;
+}
+
+bool holdsUnplayed(const SeatView& view, Byte card) {
+    return card >= 1 && card <= kCardCount &&
+           std::find(view.hand.begin() + 1, view.hand.end(), card) != view.hand.end();
+}
+
+bool isLegalPlay(const SeatView& view, Byte card) {
+    return isLegalPlay(stateSeenBy(view), view.seat, card);
 }
 
 }  // namespace morvello

@@ -12,7 +12,8 @@
 
 namespace morvello {
 
-struct SeatView {
+// The options (the names among them) everyone sees are its GameOptions part.
+struct SeatView : GameOptions {
     Byte seat = 0;
 
     // ---- its own cards
@@ -43,7 +44,6 @@ struct SeatView {
     std::array<std::array<Byte, 5>, 5> shownSlots{};
 
     // ---- the table
-    std::array<std::string, 4> playerNames{};
     std::array<Byte, 5> partnerOf{};
     Byte turnSeat = 0;
     Byte leaderSeat = 0;
@@ -64,12 +64,7 @@ struct SeatView {
     std::vector<int> settledScoreA{0};  // thirds, by deal number, of the deals settled
     std::vector<int> settledScoreB{0};
     std::array<int, 2> matchTotal{};
-
-    // ---- the options
-    Byte playRate = 2;
-    Byte allowAllDeclare = kAllDeclare;
-    Byte scoreOption = 0;
-    std::array<int, 2> targetPoints{21, 31};
+    std::array<int, 2> targetPoints{21, 31};  // the points of a match, by scoreOption
 };
 
 // What `seat` may see of the game as it stands.
@@ -79,5 +74,10 @@ SeatView seatView(const GameState& g, Byte seat);
 // hand and what was shown, every other seat's unplayed cards absent, the names
 // and the deck left out, the scores of this deal in its first column.
 GameState stateSeenBy(const SeatView& view);
+
+// Whether the seat holds the card, not yet played.
+bool holdsUnplayed(const SeatView& view, Byte card);
+// Whether the seat may play one of its cards now (it must follow the suit led).
+bool isLegalPlay(const SeatView& view, Byte card);
 
 }  // namespace morvello

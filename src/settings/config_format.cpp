@@ -11,10 +11,7 @@
 namespace morvello {
 namespace {
 
-const GameState& freshState() {
-    static const GameState fresh;
-    return fresh;
-}
+const GameOptions kFreshOptions;
 
 bool inRange(std::int64_t value, int low, int high) {
     return value >= low && value <= high;
@@ -31,22 +28,22 @@ bool isDeckEntry(std::int64_t value) {
 
 // A name keeps no more characters than the name boxes take (one byte is one
 // character of the code page), however long its line.
-void readNames(FieldReader& in, GameState& g) {
-    for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
+void readNames(FieldReader& in, GameOptions& options) {
+    for (std::size_t i = 0; i < options.playerNames.size(); ++i) {
         const auto field = in.stringField();
-        g.playerNames[i] = field ? utf8FromWindows1252(field->substr(0, kMaxNameLength))
-                                 : freshState().playerNames[i];
+        options.playerNames[i] = field ? utf8FromWindows1252(field->substr(0, kMaxNameLength))
+                                       : kFreshOptions.playerNames[i];
     }
 }
 
 // Each entry is read on its own: one that is missing, unreadable or beyond 16 bits
 // stays 0 and the others keep their places. What a deck that is not a permutation
 // of 1..40 becomes is the controller's business.
-void readDeck(FieldReader& in, GameState& g) {
-    g.deck.fill(0);
+void readDeck(FieldReader& in, Deck& deck) {
+    deck.fill(0);
     for (int i = 1; i <= kCardCount; ++i) {
         const auto card = in.numberField();
-        if (card && isDeckEntry(*card)) g.deck[i] = static_cast<int>(*card);
+        if (card && isDeckEntry(*card)) deck[i] = static_cast<int>(*card);
     }
 }
 
@@ -67,32 +64,32 @@ int storedOption(int value, int low, int high, int fallback) {
 
 }  // namespace
 
-void parseConfig(std::string_view bytes, GameState& g, SoundChoices& sound) {
-    const GameState& fresh = freshState();
+void parseConfig(std::string_view bytes, StoredGame& game, SoundChoices& sound) {
+    const GameOptions& fresh = kFreshOptions;
     FieldReader in(bytes);
-    g.playRate = option(in.numberField(), 1, 3, fresh.playRate);
-    readNames(in, g);
+    game.playRate = option(in.numberField(), 1, 3, fresh.playRate);
+    readNames(in, game);
     const SoundChoices freshSound;
     sound.rustleChoice = option(in.numberField(), 0, 1, freshSound.rustleChoice);
     sound.musicChoice = option(in.numberField(), 0, 255, freshSound.musicChoice);
-    g.allowAllDeclare = option(in.numberField(), 1, 2, fresh.allowAllDeclare);
-    g.scoreOption = option(in.numberField(), 0, 1, fresh.scoreOption);
-    readDeck(in, g);
-    g.dealerSeat = option(in.numberField(), 0, 4, 0);
-    g.noReplayDeck = true;
+    game.allowAllDeclare = option(in.numberField(), 1, 2, fresh.allowAllDeclare);
+    game.scoreOption = option(in.numberField(), 0, 1, fresh.scoreOption);
+    readDeck(in, game.deck);
+    game.dealerSeat = option(in.numberField(), 0, 4, 0);
 }
 
-std::string formatConfig(const GameState& g, const SoundChoices& sound) {
-    const GameState& fresh = freshState();
+std::string formatConfig(const StoredGame& game, const SoundChoices& sound) {
+    const GameOptions& fresh = kFreshOptions;
     std::string out;
-    writeNumber(out, storedOption(g.playRate, 1, 3, fresh.playRate));
-    for (const std::string& name : g.playerNames) writeString(out, name);
+    writeNumber(out, storedOption(game.playRate, 1, 3, fresh.playRate));
+    for (const std::string& name : game.playerNames) writeString(out, name);
     writeNumber(out, storedOption(sound.rustleChoice, 0, 1, SoundChoices{}.rustleChoice));
     writeNumber(out, sound.musicChoice);
-    writeNumber(out, storedOption(g.allowAllDeclare, 1, 2, fresh.allowAllDeclare));
-    writeNumber(out, storedOption(g.scoreOption, 0, 1, fresh.scoreOption));
-    for (int i = 1; i <= kCardCount; ++i) writeNumber(out, isDeckEntry(g.deck[i]) ? g.deck[i] : 0);
-    writeNumber(out, storedOption(g.dealerSeat, 0, 4, 0));
+    writeNumber(out, storedOption(game.allowAllDeclare, 1, 2, fresh.allowAllDeclare));
+    writeNumber(out, storedOption(game.scoreOption, 0, 1, fresh.scoreOption));
+    for (int i = 1; i <= kCardCount; ++i)
+        writeNumber(out, isDeckEntry(game.deck[i]) ? game.deck[i] : 0);
+    writeNumber(out, storedOption(game.dealerSeat, 0, 4, 0));
     return out;
 }
 

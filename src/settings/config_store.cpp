@@ -117,22 +117,22 @@ void ConfigStore::removeStaleTemporaries() const {
     }
 }
 
-void ConfigStore::readConfig(GameState& g, SoundChoices& sound) const {
+void ConfigStore::readConfig(StoredGame& game, SoundChoices& sound) const {
     try {
         removeStaleTemporaries();
         reportProgramFile();
-        parseConfig(readBytes(readPath()).value_or(std::string()), g, sound);
+        parseConfig(readBytes(readPath()).value_or(std::string()), game, sound);
     } catch (const std::exception& e) {
         sayOnce(QStringLiteral("settings not read: ") + QString::fromLocal8Bit(e.what()));
-        parseConfig({}, g, sound);
+        parseConfig({}, game, sound);
     }
 }
 
-bool ConfigStore::writeConfig(const GameState& g, const SoundChoices& sound) const {
+bool ConfigStore::writeConfig(const StoredGame& game, const SoundChoices& sound) const {
     const QString path = writePath();
     files::SaveResult saved;
     try {
-        saved = files::replaceKeptFile(filePath(path), formatConfig(g, sound));
+        saved = files::replaceKeptFile(filePath(path), formatConfig(game, sound));
     } catch (const std::exception& e) {
         sayOnce("settings not saved to " + shown(path) + " - " + QString::fromLocal8Bit(e.what()));
         return false;

@@ -40,11 +40,11 @@ class ConfigStore {
     // choices into sound. A missing or damaged file gives the defaults of what
     // cannot be read; never throws.
     // Removes the temporary files that interrupted saves left in both folders.
-    void readConfig(GameState& g, SoundChoices& sound) const;
+    void readConfig(StoredGame& game, SoundChoices& sound) const;
 
     // Rewrites the whole file from g and sound, atomically. On failure writes one
     // line to stderr, leaves any old file as it was and returns false; never throws.
-    bool writeConfig(const GameState& g, const SoundChoices& sound) const;
+    bool writeConfig(const StoredGame& game, const SoundChoices& sound) const;
 
     // The file readConfig reads (empty when there is none) and the one writeConfig writes.
     QString readPath() const;

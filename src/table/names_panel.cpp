@@ -81,8 +81,8 @@ QString fittedName(const std::string& utf8) {
     return name;
 }
 
-NamesPanel::NamesPanel(Match& match, TableScene& scene, QtTable& table)
-    : match_(match), scene_(scene), table_(table), hint_(makeHint(scene)) {
+NamesPanel::NamesPanel(NamesInput& input, TableScene& scene, QtTable& table)
+    : input_(input), scene_(scene), table_(table), hint_(makeHint(scene)) {
     scene_.whenWidgetsBuilt([this] { connectWidgets(); });
 }
 
@@ -104,9 +104,9 @@ void NamesPanel::connectWidgets() {
                      [this] { confirmNames(); });
 }
 
-void NamesPanel::openNamesPanel() {
+void NamesPanel::openNamesPanel(const std::array<std::string, 4>& names) {
     table_.clearDrawing();
-    match_.openNamesPanel();
+    input_.openNamesPanel();
     Drawing d;
     d.fillRect(0, 0, 158, 30, colours::lightYellow);
     d.setFontSize(8);
@@ -125,9 +125,8 @@ void NamesPanel::openNamesPanel() {
         d.moveTo(5, top + 1);
         // A box holds only what it would accept from the keyboard, so its checks
         // hold for every keystroke, and the name kept is the name shown.
-        const QString fitted =
-            fittedName(match_.state().playerNames[static_cast<std::size_t>(i - 1)]);
-        match_.setPlayerName(i, fitted.toStdString());
+        const QString fitted = fittedName(names[static_cast<std::size_t>(i - 1)]);
+        input_.setPlayerName(i, fitted.toStdString());
         scene_.nameBox(i).setText(fitted);
         d.print(i == 1 ? "Player1 (you)" : "Player" + std::to_string(i), true);
     }
@@ -138,11 +137,11 @@ void NamesPanel::openNamesPanel() {
 }
 
 void NamesPanel::setPlayerName(int index) {
-    match_.setPlayerName(index, scene_.nameBox(index).text().toStdString());
+    input_.setPlayerName(index, scene_.nameBox(index).text().toStdString());
 }
 
 void NamesPanel::confirmNames() {
-    match_.confirmNames();
+    input_.confirmNames();
     for (int i = 1; i <= 4; ++i) scene_.nameBoxItem(i).hide();
     scene_.namesOkItem().hide();
     hint_->hide();

@@ -5,7 +5,9 @@
 #include <QString>
 #include <string>
 
-#include "match/controller.h"
+#include <array>
+
+#include "match/names_input.h"
 #include "settings/player_name.h"
 
 namespace morvello {
@@ -30,9 +32,10 @@ QString fittedName(const std::string& utf8);
 
 class NamesPanel {
   public:
-    NamesPanel(Match& match, TableScene& scene, QtTable& table);
+    NamesPanel(NamesInput& input, TableScene& scene, QtTable& table);
 
-    void openNamesPanel();
+    // Opens the panel on the names as they stand.
+    void openNamesPanel(const std::array<std::string, 4>& names);
     void setPlayerName(int index);
     void confirmNames();
     bool shown() const;
@@ -42,7 +45,7 @@ class NamesPanel {
   private:
     void connectWidgets();
 
-    Match& match_;
+    NamesInput& input_;
     TableScene& scene_;
     QtTable& table_;
     TextPanel* hint_;  // owned by the scene

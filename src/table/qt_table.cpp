@@ -124,7 +124,7 @@ QtTable::~QtTable() {
 // ---- the leaf waits
 
 int QtTable::paceMs(double units) const {
-    return static_cast<int>(delayMs(units, g_->playRate) * delayScale_);
+    return static_cast<int>(delayMs(units, view().playRate) * delayScale_);
 }
 
 Task<> QtTable::waitMs(int ms) {
@@ -263,7 +263,7 @@ Task<> QtTable::signalThenTable(Byte seat, Byte card, Byte signal, bool pauseAft
 }
 
 Wait<> QtTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
-    if (seat == g_->leaderSeat) marks_.setLead(card);
+    if (seat == view().leaderSeat) marks_.setLead(card);
     if (shownSignal != kNoSignal) return signalThenTable(seat, card, shownSignal, pauseAfter);
     placeCard(card, tablePosition(geometry_, placeOf(seat)));
     if (pauseAfter) return delay(0.5);
@@ -541,13 +541,15 @@ Task<> QtTable::rulesClosed() {
 // ---- input
 
 void QtTable::onDeckClick() {
-    if (g_->menus.replayChecked || g_->phase != Phase::DealerChoice) return;
+    const SeatView v = view();
+    if (v.menus.replayChecked || v.phase != Phase::DealerChoice) return;
     deck_.deliver(DeckInput::Draw);
 }
 
 // The card the human has just played, lying on the table.
 bool QtTable::isCardJustPlayed(int card) const {
-    return card == g_->cardToPlay && !holdsUnplayed(*g_, viewer_, static_cast<Byte>(card));
+    const SeatView v = view();
+    return card == v.cardToPlay && !holdsUnplayed(v, static_cast<Byte>(card));
 }
 
 void QtTable::onCardPress(int card, Qt::MouseButton button) {
@@ -559,7 +561,7 @@ void QtTable::onCardPress(int card, Qt::MouseButton button) {
         scene_.bringToFront(card);
     }
     const bool justPlayed = isCardJustPlayed(card);
-    if (right && justPlayed && g_->leaderSeat == viewer_) {
+    if (right && justPlayed && view().leaderSeat == viewer_) {
         // The signal list opens just right of the card.
         const QPointF at = scene_.card(card).pos();
         scene_.signalListItem().setPos(at.x() + geometry_.cardWidth, at.y());
@@ -571,14 +573,14 @@ void QtTable::onCardPress(int card, Qt::MouseButton button) {
         signal_.deliver(kNoSignalChosen);
         return;
     }
-    if (holdsUnplayed(*g_, viewer_, static_cast<Byte>(card)))
-        humanCard_.deliver(static_cast<Byte>(card));
+    if (holdsUnplayed(view(), static_cast<Byte>(card))) humanCard_.deliver(static_cast<Byte>(card));
 }
 
 void QtTable::onCardRelease(int, Qt::MouseButton button) {
     if (button != Qt::RightButton || rightPressedCard_ == 0) return;
+    const SeatView v = view();
     for (Byte& card : fan_) {
-        if (card != 0 && !holdsUnplayed(*g_, viewer_, card)) card = 0;  // played since
+        if (card != 0 && !holdsUnplayed(v, card)) card = 0;  // played since
     }
     layOutHand(viewer_, fan_);
     rightPressedCard_ = 0;

@@ -1,7 +1,7 @@
 // The match controller's table on the window: what the controller hands over
 // is shown with real timers and animations on the table scene, and the
-// player's clicks end the controller's waits. It reads the game state, never
-// writes it.
+// player's clicks end the controller's waits. Besides what it is handed, it
+// reads only its viewer's view of the game.
 #pragma once
 
 #include <QMessageBox>
@@ -12,6 +12,7 @@
 #include "match/player_input.h"
 #include "match/status_line.h"
 #include "match/table_view.h"
+#include "rules/seat_view.h"
 #include "table/card_marks.h"
 #include "table/table_geometry.h"
 #include "table/table_host.h"
@@ -25,8 +26,9 @@ class QtTable final : public TableView, public PlayerInput {
     QtTable(TableScene& scene, TableHost& host);
     ~QtTable() override;
 
-    // The state whose view the input handlers read (the match's, before it starts).
-    void watch(const GameState& g) { g_ = &g; }
+    // Where the table reads a seat's view of the game as it stands (the
+    // match's), for its pace and its input handlers.
+    void watch(std::function<SeatView(Byte seat)> views) { views_ = std::move(views); }
 
     const TableGeometry& geometry() const { return geometry_; }
     // The seat the table is shown from: its hand fanned at the bottom, its
@@ -37,7 +39,8 @@ class QtTable final : public TableView, public PlayerInput {
     Byte placeOf(Byte seat) const { return static_cast<Byte>((seat - viewer_ + 4) % 4 + 1); }
     // The seat sitting at a place.
     Byte seatAt(Byte place) const { return static_cast<Byte>((place + viewer_ + 2) % 4 + 1); }
-    const GameState& state() const { return *g_; }
+    // What the viewer sees of the game now.
+    SeatView view() const { return views_(viewer_); }
     // The viewer's cards as laid out, slot by slot (played ones included).
     const Hand& fan() const { return fan_; }
     CardMarks& marks() { return marks_; }
@@ -74,7 +77,7 @@ class QtTable final : public TableView, public PlayerInput {
     void drawScoreSheet(const GameState& g, bool gameOver) override;
     void updateMenus(const MenuState& menus) override { host_.updateMenus(menus); }
     void playSound(Sound sound) override { host_.playSound(sound); }
-    void saveConfig(const GameState& g) override { host_.saveConfig(g); }
+    void saveConfig(const StoredGame& stored) override { host_.saveConfig(stored); }
 
     // ---- PlayerInput
     Wait<DeckInput> deckInput() override;
@@ -138,7 +141,7 @@ class QtTable final : public TableView, public PlayerInput {
     Task<Command> commandWait();
     Task<> rulesClosed();
 
-    const GameState* g_ = nullptr;
+    std::function<SeatView(Byte)> views_;
     TableScene& scene_;
     TableHost& host_;
     TableGeometry geometry_;

@@ -30,10 +30,10 @@ QHash<const QObject*, AccessibleTable>& tables() {
 std::vector<int> shownItems(const AccessibleTable& t) {
     std::vector<int> items;
     if (t.scene->deck().isVisible()) items.push_back(kDeckCode);
+    const SeatView view = t.table->view();
     for (int slot = 1; slot <= kTricksPerDeal; ++slot) {
         const Byte card = t.table->fan()[static_cast<std::size_t>(slot)];
-        if (card != 0 && holdsUnplayed(t.table->state(), t.table->viewer(), card))
-            items.push_back(card);
+        if (card != 0 && holdsUnplayed(view, card)) items.push_back(card);
     }
     return items;
 }

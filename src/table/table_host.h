@@ -14,9 +14,9 @@ inline constexpr Byte kOwnSeat = 1;
 class TableHost {
   public:
     virtual ~TableHost() = default;
-    virtual void updateMenus(const MenuState& menus) = 0;  // into the menu bar
-    virtual void playSound(Sound sound) = 0;               // a card sound or a signal's
-    virtual void saveConfig(const GameState& g) = 0;       // config.qvr written whole
+    virtual void updateMenus(const MenuState& menus) = 0;   // into the menu bar
+    virtual void playSound(Sound sound) = 0;                // a card sound or a signal's
+    virtual void saveConfig(const StoredGame& stored) = 0;  // config.qvr written whole
     // A signal picked from the list once the controller no longer waits for one.
     virtual void lateSignalChoice(int item) = 0;
     virtual QWidget* dialogParent() = 0;  // the window the messages belong to

@@ -81,7 +81,7 @@ bool TableKeys::humanTurnKey(int key) {
 
 bool TableKeys::signalKey(int key) {
     if (table_.signalListOpen()) return signalListKey(key);
-    const int card = table_.state().cardToPlay;
+    const int card = table_.view().cardToPlay;
     if (isActivate(key)) {
         clickCard(card, Qt::LeftButton);
         return true;
@@ -103,7 +103,7 @@ bool TableKeys::signalListKey(int key) {
             list.setCurrentRow(std::min(row + 1, list.count() - 1));
             return true;
         case Qt::Key_Escape:
-            clickCard(table_.state().cardToPlay, Qt::LeftButton);
+            clickCard(table_.view().cardToPlay, Qt::LeftButton);
             return true;
         default:
             if (!isActivate(key)) return false;
@@ -121,8 +121,7 @@ void TableKeys::clickCard(int card, Qt::MouseButton button) {
 // that card is played, on the next card to its right, else to its left.
 void TableKeys::focusFirstHeld() {
     const int card = focusedCard();
-    if (card != 0 && holdsUnplayed(table_.state(), table_.viewer(), static_cast<Byte>(card)))
-        return;
+    if (card != 0 && holdsUnplayed(table_.view(), static_cast<Byte>(card))) return;
     const int from = std::clamp(focusSlot_, 1, kTricksPerDeal);
     if (!focusHeldFrom(from, 1)) focusHeldFrom(from, -1);
 }
@@ -136,9 +135,10 @@ void TableKeys::moveFocus(int step) {
 
 bool TableKeys::focusHeldFrom(int slot, int step) {
     const Hand& fan = table_.fan();
+    const SeatView view = table_.view();
     for (int s = slot; s >= 1 && s <= kTricksPerDeal; s += step) {
         const Byte card = fan[static_cast<std::size_t>(s)];
-        if (card != 0 && holdsUnplayed(table_.state(), table_.viewer(), card)) {
+        if (card != 0 && holdsUnplayed(view, card)) {
             focusSlot_ = s;
             table_.marks().setFocus(card);
             if (onFocusMoved) onFocusMoved(card);

@@ -81,12 +81,12 @@ std::vector<KeptFile> keptFiles() {
     constexpr QRect kPlace{60, 40, 520, 410};
     return {{"config.qvr",
              [](const QString& folder) {
-                 GameState g;
+                 StoredGame g;
                  g.playRate = 3;
                  return ConfigStore(folder, {}).writeConfig(g, SoundChoices{});
              },
              [](const QString& folder) {
-                 GameState g;
+                 StoredGame g;
                  SoundChoices sound;
                  ConfigStore(folder, {}).readConfig(g, sound);
                  return g.playRate == 3;

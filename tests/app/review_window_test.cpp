@@ -40,7 +40,7 @@ class ViewMenu : public ::testing::Test {
 };
 
 TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
-    const GameState before = window_.state();
+    const GameState before = window_.match().state();
     ASSERT_TRUE(before.menus.continueEnabled);  // the score sheet of deal 1, waiting
     window_.menus().review->trigger();
     ReviewDialog* review = shownChild<ReviewDialog>(window_);
@@ -58,9 +58,9 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
         if (b->text() == "< Back") QTest::mouseClick(b, Qt::LeftButton);
     EXPECT_EQ(review->step(), 8);
     QTest::qWait(0);
-    EXPECT_EQ(window_.state().dealNumber, before.dealNumber);
-    EXPECT_EQ(window_.state().hands, before.hands);
-    EXPECT_EQ(window_.state().matchTotal, before.matchTotal);
+    EXPECT_EQ(window_.match().state().dealNumber, before.dealNumber);
+    EXPECT_EQ(window_.match().state().hands, before.hands);
+    EXPECT_EQ(window_.match().state().matchTotal, before.matchTotal);
 
     const QString deckPath = dir_.filePath("deck.txt");
     ASSERT_TRUE(review->saveDeck(deckPath));

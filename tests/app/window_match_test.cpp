@@ -41,8 +41,8 @@ std::string artefactPath(const char* name) {
 // Where a card, the deck and the signal list stand is the table's own test;
 // here the clicks and keys go through the whole window.
 // What config.qvr in the folder holds now.
-GameState storedGame(const QTemporaryDir& dir) {
-    GameState game;
+StoredGame configIn(const QTemporaryDir& dir) {
+    StoredGame game;
     SoundChoices sound;
     ConfigStore(dir.path(), dir.filePath("user")).readConfig(game, sound);
     return game;
@@ -54,8 +54,10 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
   protected:
     WindowMatch() : window_(testOptions(dir_)) {
         window_.setUp();
-        window_.match().stateBeforeStart().deck = orderedDeck();
-        window_.match().stateBeforeStart().scoreOption = 1;
+        StoredGame start = window_.match().stored();
+        start.deck = orderedDeck();
+        start.scoreOption = 1;
+        window_.match().restore(start);
         window_.match().addObserver(*this);
         window_.resize(1024, 800);
         window_.show();
@@ -63,7 +65,7 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
         EXPECT_TRUE(QTest::qWaitFor([&] { return window_.matchRunning(); }));
     }
 
-    const GameState& g() { return window_.state(); }
+    const GameState& g() { return window_.match().state(); }
     QtTable& table() { return window_.table(); }
     TableScene& scene() { return window_.scene(); }
     const GameMenus& menus() { return window_.menus(); }
@@ -315,7 +317,7 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
         playDeal([&] {
             if (std::exchange(hinted, true)) return;
             view().hint->trigger();
-            EXPECT_EQ(table().marks().hint(), expertHintCard(g(), kOwnSeat));
+            EXPECT_EQ(table().marks().hint(), expertHintCard(seatView(g(), kOwnSeat)));
         });
     }
     ASSERT_TRUE(sheetShows("GAME OVER"));
@@ -395,7 +397,7 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
                                   {menus().matchTargets[0], menus().matchTargets[1]}})
         EXPECT_TRUE(on->isChecked() && !off->isChecked()) << on->text().toStdString();
 
-    const GameState reread = storedGame(dir_);
+    const StoredGame reread = configIn(dir_);
     EXPECT_EQ(reread.playRate, 3);
     EXPECT_EQ(reread.allowAllDeclare, 2);
     EXPECT_EQ(reread.scoreOption, 0);
@@ -408,8 +410,8 @@ TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {
     key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window_.matchRunning());
     EXPECT_FALSE(table().waitingForHumanCard());
-    EXPECT_TRUE(isFullDeck(storedGame(dir_).deck));
-    EXPECT_EQ(storedGame(dir_).dealerSeat, 1);
+    EXPECT_TRUE(isFullDeck(configIn(dir_).deck));
+    EXPECT_EQ(configIn(dir_).dealerSeat, 1);
 }
 
 TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
@@ -419,7 +421,9 @@ TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {
     options.match.newDeck = [](Deck&) -> bool { throw std::runtime_error("no deck to deal"); };
     GameWindow window(std::move(options));
     window.setUp();
-    window.match().stateBeforeStart().deck = orderedDeck();
+    StoredGame start = window.match().stored();
+    start.deck = orderedDeck();
+    window.match().restore(start);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.table().waitingForDeck(); }));

@@ -26,7 +26,9 @@ class WindowPlayers : public ::testing::Test {
         o.playerSettings = settingsFile();
         auto window = std::make_unique<GameWindow>(std::move(o));
         window->setUp();
-        window->match().stateBeforeStart().deck = orderedDeck();  // the human deals
+        StoredGame start = window->match().stored();
+        start.deck = orderedDeck();  // the human deals
+        window->match().restore(start);
         return window;
     }
     QString settingsFile() const { return dir_.filePath("players.ini"); }

@@ -32,7 +32,7 @@ class WindowSounds : public ::testing::Test {
     }
 
     SoundChoices stored() {
-        GameState game;
+        StoredGame game;
         SoundChoices reread;
         ConfigStore(dir_.path(), dir_.filePath("user")).readConfig(game, reread);
         return reread;

@@ -63,7 +63,7 @@ void checkSignalsShown(Byte allowAllDeclare) {
     for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
         RecordingTable table;
         playOneDeal(table, shuffledDeck(seed), 1, kFourComputers,
-                    [&](GameState& g) { g.allowAllDeclare = allowAllDeclare; });
+                    [&](StoredGame& g) { g.allowAllDeclare = allowAllDeclare; });
         checkDeal(table, allowAllDeclare, shown, hidden);
     }
     EXPECT_GT(shown, 0);

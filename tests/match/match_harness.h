@@ -171,7 +171,8 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
     }
 };
 
-// A match on a headless table: set its state up through setUp(), then run().
+// A match on a headless table: set what it starts from through setUp(), then
+// run().
 class MatchRun {
   public:
     MatchRun(HeadlessTable& table, MatchOptions options)
@@ -184,11 +185,12 @@ class MatchRun {
     }
 
     Match& match() { return match_; }
-    GameState& setUp() { return match_.stateBeforeStart(); }
+    StoredGame& setUp() { return start_; }
     const GameState& state() const { return match_.state(); }
 
     // Runs playMatches to its end: every wait of the headless table is over at once.
     void run() {
+        match_.restore(start_);
         Task<> main = match_.playMatches();
         main.start();
         main.rethrowIfFailed();
@@ -197,6 +199,7 @@ class MatchRun {
 
   private:
     Match match_;
+    StoredGame start_;
 };
 
 // Decks for MatchOptions::newDeck: the given ones in turn, then none.
@@ -251,7 +254,7 @@ inline Deck deckStarting(const std::string& first) {
 // Plays one deal of `deck` dealt by `dealer` on the table, then ends the run.
 inline void playOneDeal(RecordingTable& table, const Deck& deck, Byte dealer,
                         const SeatKinds& players = kOnePersonAtSeatOne,
-                        const std::function<void(GameState&)>& setUp = {}) {
+                        const std::function<void(StoredGame&)>& setUp = {}) {
     MatchRun run(table, MatchOptions{decks({deck}), dealer, players});
     if (setUp) setUp(run.setUp());
     run.run();

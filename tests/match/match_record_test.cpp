@@ -100,8 +100,10 @@ RecordedRun playRecorded(std::uint32_t seed, bool experts) {
     Match match(table, table, std::move(options));
     table.match = &match;
     table.watch(match.state());
-    match.stateBeforeStart().scoreOption = Byte(seed % 2);
-    match.stateBeforeStart().deck = shuffledDeck(seed + 1);
+    StoredGame start;
+    start.scoreOption = Byte(seed % 2);
+    start.deck = shuffledDeck(seed + 1);
+    match.restore(start);
     TraceText trace;
     match.addObserver(trace.observer());
     Task<> run = match.playMatches();
@@ -173,14 +175,14 @@ TEST(MatchRecord, WhatCannotBeReadIsRefusedWhole) {
 
 TEST(MatchRecord, NamesKeepEveryCharacterThroughTheRecord) {
     MatchRecord record;
-    record.start.names = {"A, b", "100%", "tab\there", ""};
+    record.start.game.playerNames = {"A, b", "100%", "tab\there", ""};
     Choice names;
     names.kind = Choice::Kind::Names;
     names.names = {"x y", ",", "%20", "\xe8"};
     record.choices.push_back(names);
     const RecordReading reading = readRecord(recordText(record));
     ASSERT_TRUE(reading.record) << reading.error;
-    EXPECT_EQ(reading.record->start.names, record.start.names);
+    EXPECT_EQ(reading.record->start.game, record.start.game);
     EXPECT_EQ(reading.record->choices.at(0).names, names.names);
 }
 

@@ -50,18 +50,18 @@ TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
     std::vector<std::string> said;
     line.onChange = [&](const std::string& text) { said.push_back(text); };
     g.leaderSeat = 1;
-    line.waiting(g, Awaited::HumanCard);
-    line.waiting(g, Awaited::HumanCard);  // a refused card: no second announcement
+    line.waiting(seatView(g, 1), Awaited::HumanCard);
+    line.waiting(seatView(g, 1), Awaited::HumanCard);  // a refused card: no second announcement
     line.onPlay(g, 1, card("AC"));
     line.onTrick(g, 2, 3);
     line.onResult(g, 0);
-    line.waiting(g, Awaited::Command);
+    line.waiting(seatView(g, 1), Awaited::Command);
     line.onGameOver(g, 1, 12, 21);
-    line.waiting(g, Awaited::Command);
+    line.waiting(seatView(g, 1), Awaited::Command);
     EXPECT_EQ(line.text(), "GAME OVER: Right-Left win 21 to 12");
     line.onMatchStart(g);
     g.turnSeat = 2;
-    line.waiting(g, Awaited::DeckDraw);
+    line.waiting(seatView(g, 1), Awaited::DeckDraw);
     EXPECT_EQ(said,
               (std::vector<std::string>{
                   "Your lead", "You played the Ace of Coppe", "Right won the trick: 1 point",

@@ -34,7 +34,6 @@ std::string damaged(const std::vector<std::string>& edits, std::size_t keptLines
 
 Stored parsed(std::string_view bytes) {
     Stored g = played();
-    g.noReplayDeck = false;
     parseConfig(bytes, g, g.sound);
     return g;
 }

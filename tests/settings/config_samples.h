@@ -10,12 +10,12 @@
 namespace morvello {
 
 // What config.qvr holds: the game's stored fields and the Sounds menu's choices.
-struct Stored : GameState {
+struct Stored : StoredGame {
     SoundChoices sound;
 };
 
 // Every stored field differs from its default, the last name holds letters of
-// Windows-1252 beyond ASCII; noReplayDeck as a read sets it.
+// Windows-1252 beyond ASCII.
 inline Stored played() {
     Stored g;
     g.playRate = 3;
@@ -43,7 +43,6 @@ inline void expectStoredFieldsEqual(const Stored& a, const Stored& b) {
     EXPECT_EQ(a.scoreOption, b.scoreOption);
     EXPECT_EQ(a.deck, b.deck);
     EXPECT_EQ(a.dealerSeat, b.dealerSeat);
-    EXPECT_EQ(a.noReplayDeck, b.noReplayDeck);
 }
 
 }  // namespace morvello

@@ -49,7 +49,6 @@ class ConfigFile : public ::testing::Test {
 
     // What readConfig leaves of the game it is given.
     static Stored read(const ConfigStore& from, Stored g) {
-        g.noReplayDeck = false;
         from.readConfig(g, g.sound);
         return g;
     }

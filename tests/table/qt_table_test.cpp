@@ -106,6 +106,7 @@ struct SignalFixture : TableFixture {
         g.leaderSeat = 1;
         g.cardToPlay = 17;
         g.hands[1][5] = 17 + kPlayedMark;
+        g.playedCards[1] = cardBit(17);
         table.cardToStart(1, 17, g.hands[1]);
     }
 };

@@ -18,7 +18,7 @@ class RecordingHost : public TableHost {
   public:
     void updateMenus(const MenuState&) override { ++menuUpdates; }
     void playSound(Sound sound) override { sounds.push_back(sound); }
-    void saveConfig(const GameState&) override { ++saves; }
+    void saveConfig(const StoredGame&) override { ++saves; }
     void lateSignalChoice(int item) override { lateSignals.push_back(item); }
     QWidget* dialogParent() override { return &window; }
 
@@ -34,7 +34,7 @@ struct TableFixture {
         : scene(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
           view(&scene),
           table(scene, host) {
-        table.watch(g);
+        table.watch([this](Byte seat) { return seatView(g, seat); });
         table.setDelayScale(0);
         view.resize(1024, 768);
         view.show();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "match/controller.h"
 #include "settings/player_name.h"
 #include "table/names_panel.h"
 #include "table/table_geometry.h"
@@ -117,10 +118,8 @@ TEST(ScaledView, TableKeepsItsProportionsCentredInAnyWindow) {
 
 struct NamesFixture : TableFixture {
     NamesFixture() : match(table, table), panel(match, scene, table) {
-        table.watch(match.state());
-        match.stateBeforeStart().playerNames = {"Me", "Bo", "Pa", "Lu"};
-        match.stateBeforeStart().phase = Phase::DealerChoice;
-        panel.openNamesPanel();
+        table.watch([this](Byte seat) { return match.view(seat); });
+        panel.openNamesPanel({"Me", "Bo", "Pa", "Lu"});
     }
     const GameState& state() const { return match.state(); }
     Match match;
@@ -132,9 +131,8 @@ struct NamesFixture : TableFixture {
 // next accepted one clears it, and each accepted one is taken at once.
 TEST(NamesPanelTest, StoredNamesAreFittedAndARefusedKeystrokeSaysWhy) {
     NamesFixture f;
-    f.match.stateBeforeStart().playerNames = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(40, 'W'),
-                                              " \"Pa\", x", "Lu\u0141"};
-    f.panel.openNamesPanel();
+    f.panel.openNamesPanel(
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(40, 'W'), " \"Pa\", x", "Lu\u0141"});
     const std::vector<std::string> fitted{"ABCDEFGHIJKLMNOP", "", "Pa x", "Lu"};
     for (int i = 1; i <= 4; ++i) {
         const QString shown = f.scene.nameBox(i).text();

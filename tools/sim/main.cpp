@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
         mainOptions.expertSeed = options.seed;
         mainOptions.recorded = !options.recordFile.empty();
         Match match(table, table, std::move(mainOptions));
-        match.stateBeforeStart().scoreOption = options.target == 31 ? 1 : 0;
+        StoredGame start;
+        start.scoreOption = options.target == 31 ? 1 : 0;
+        match.restore(start);
         table.watch(match.state());
         if (options.trace) match.addObserver(trace);
         runToEnd(match);
