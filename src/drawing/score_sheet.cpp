@@ -19,15 +19,15 @@ int scoreOf(const std::vector<int>& column, int deal) {
     return deal < static_cast<int>(column.size()) ? column[deal] : 0;
 }
 
-void drawFrame(Drawing& d, const GameState& g) {
+void drawFrame(Drawing& d, const ScoreSheet& s) {
     d.fillRect(kLeft, kTop, kLeft + 570, kTop + 500, colours::lightGreen);
     d.rect(kLeft, kTop, kLeft + 570, kTop + 500, colours::black);
     d.rect(kLeft + 1, kTop + 1, kLeft + 569, kTop + 499, colours::red);
     d.setColour(colours::blue);
     d.moveTo(kColumnA, kTop + 5);
-    d.print(g.playerNames[0] + "-" + g.playerNames[2], false);
+    d.print(s.names[0] + "-" + s.names[2], false);
     d.setX(kColumnB);
-    d.print(g.playerNames[1] + "-" + g.playerNames[3], true);
+    d.print(s.names[1] + "-" + s.names[3], true);
     d.moveTo(kMiddle, kTop + 5);
     d.setColour(colours::maroon);
     d.setFontSize(12);
@@ -36,40 +36,39 @@ void drawFrame(Drawing& d, const GameState& g) {
     d.setFontSize(10);
 }
 
-void drawEarlierDeals(Drawing& d, const GameState& g) {
-    const int first = std::max(1, g.dealNumber - kSheetHistoryRows);
-    for (int i = first; i < g.dealNumber; ++i) {
+void drawEarlierDeals(Drawing& d, const ScoreSheet& s) {
+    const int first = std::max(1, s.dealNumber - kSheetHistoryRows);
+    for (int i = first; i < s.dealNumber; ++i) {
         d.setColour(colours::maroon);
         d.setX(kMiddle);
         d.print("^ Game" + formatScore(i), true);
         d.setColour(colours::red);
         d.setX(kColumnA);
-        d.print("Points = " + formatScore(points(scoreOf(g.dealScoreA, i))), false);
+        d.print("Points = " + formatScore(points(scoreOf(s.earlierA, i))), false);
         d.setX(kColumnB);
-        d.print("Points = " + formatScore(points(scoreOf(g.dealScoreB, i))), true);
+        d.print("Points = " + formatScore(points(scoreOf(s.earlierB, i))), true);
     }
 }
 
-void drawCurrentDeal(Drawing& d, const GameState& g) {
-    const bool lastTrickA = g.turnSeat % 2 == 1;
+void drawCurrentDeal(Drawing& d, const ScoreSheet& s) {
     d.setX(kColumnA);
-    d.print("Points = " + formatScore(points(g.cardPoints[0])), false);
-    if (lastTrickA) d.print("+1 last hand", false);
-    d.print("+" + formatScore(g.declPoints[1] + g.declPoints[3]) + " decl.points", false);
+    d.print("Points = " + formatScore(points(s.cardPoints[0])), false);
+    if (s.lastTrickA) d.print("+1 last hand", false);
+    d.print("+" + formatScore(s.declPoints[0]) + " decl.points", false);
     d.setX(kColumnB);
-    d.print("Points = " + formatScore(points(g.cardPoints[1])), false);
-    if (!lastTrickA) d.print("+1 ult.mano", false);
-    d.print("+" + formatScore(g.declPoints[2] + g.declPoints[4]) + " decl.points", true);
+    d.print("Points = " + formatScore(points(s.cardPoints[1])), false);
+    if (!s.lastTrickA) d.print("+1 ult.mano", false);
+    d.print("+" + formatScore(s.declPoints[1]) + " decl.points", true);
 }
 
-void drawTotals(Drawing& d, const GameState& g) {
+void drawTotals(Drawing& d, const ScoreSheet& s) {
     const double y = d.y();
     d.line(kLeft + 1, y, kLeft + 569, y, colours::red);
     d.setColour(colours::black);
     d.moveTo(kColumnA, y + 2);
-    d.print("Total   = " + formatScore(g.matchTotal[0]), false);
+    d.print("Total   = " + formatScore(s.matchTotal[0]), false);
     d.setX(kColumnB);
-    d.print("Total   = " + formatScore(g.matchTotal[1]), true);
+    d.print("Total   = " + formatScore(s.matchTotal[1]), true);
 }
 
 }  // namespace
@@ -78,14 +77,14 @@ std::string formatScore(int value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-std::vector<DrawOp> scoreSheetDrawing(const GameState& g, bool gameOver) {
+std::vector<DrawOp> scoreSheetDrawing(const ScoreSheet& s) {
     Drawing d;
     d.setFontSize(10);
-    drawFrame(d, g);
-    drawEarlierDeals(d, g);
-    drawCurrentDeal(d, g);
-    drawTotals(d, g);
-    if (gameOver) {
+    drawFrame(d, s);
+    drawEarlierDeals(d, s);
+    drawCurrentDeal(d, s);
+    drawTotals(d, s);
+    if (s.gameOver) {
         d.setColour(colours::maroon);
         d.setFontSize(16);
         d.moveTo(290, 337.5);

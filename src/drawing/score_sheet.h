@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cards/game_state.h"
 #include "drawing/drawing.h"
+#include "rules/settlement.h"
 
 namespace morvello {
 
@@ -17,8 +17,8 @@ std::string formatScore(int value);
 // How many earlier deals the sheet lists at most; a longer match lists its latest.
 inline constexpr int kSheetHistoryRows = 9;
 
-// The sheet for the deal just settled (finishDeal has run): drawn over whatever
-// the table shows, with the names' font size 10 still in effect.
-std::vector<DrawOp> scoreSheetDrawing(const GameState& g, bool gameOver);
+// The sheet of a settled deal: drawn over whatever the table shows, with the
+// names' font size 10 still in effect.
+std::vector<DrawOp> scoreSheetDrawing(const ScoreSheet& sheet);
 
 }  // namespace morvello

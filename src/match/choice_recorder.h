@@ -54,9 +54,7 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
         view_.showDeclaration(seat, caption);
     }
     void hideDeclarations() override { view_.hideDeclarations(); }
-    void drawScoreSheet(const GameState& g, bool gameOver) override {
-        view_.drawScoreSheet(g, gameOver);
-    }
+    void drawScoreSheet(const ScoreSheet& sheet) override { view_.drawScoreSheet(sheet); }
     void updateMenus(const MenuState& menus) override { view_.updateMenus(menus); }
     void playSound(Sound sound) override { view_.playSound(sound); }
     void saveConfig(const StoredGame& stored) override { view_.saveConfig(stored); }

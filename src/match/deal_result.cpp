@@ -11,7 +11,7 @@ void finishDeal(GameState& g, MatchIo& io) {
     g.continueRequested = false;
     g.newGameRequested = false;
     const bool over = isMatchOver(g);
-    io.view.drawScoreSheet(g, over);
+    io.view.drawScoreSheet(scoreSheetOf(g, over));
     if (over) {
         io.events.onGameOver(g, leadingCouple(g), g.matchTotal[0], g.matchTotal[1]);
         g.menus.newGameEnabled = true;

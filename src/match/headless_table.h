@@ -50,7 +50,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     void cardToStart(Byte, Byte, const Hand&) override {}
     void showDeclaration(Byte, std::string_view) override {}
     void hideDeclarations() override {}
-    void drawScoreSheet(const GameState&, bool) override {}
+    void drawScoreSheet(const ScoreSheet&) override {}
     void updateMenus(const MenuState&) override {}
     void playSound(Sound) override {}
     void saveConfig(const StoredGame&) override {}

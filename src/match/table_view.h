@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cards/game_state.h"
+#include "rules/settlement.h"
 #include "task/task.h"
 
 namespace morvello {
@@ -77,7 +78,7 @@ class TableView {
     virtual void cardToStart(Byte seat, Byte card, const Hand& hand) = 0;
     virtual void showDeclaration(Byte seat, std::string_view caption) = 0;
     virtual void hideDeclarations() = 0;
-    virtual void drawScoreSheet(const GameState& g, bool gameOver) = 0;
+    virtual void drawScoreSheet(const ScoreSheet& sheet) = 0;
     virtual void updateMenus(const MenuState& menus) = 0;
     virtual void playSound(Sound sound) = 0;
     virtual void saveConfig(const StoredGame& stored) = 0;  // config.qvr written whole

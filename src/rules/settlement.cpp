@@ -1,5 +1,7 @@
 #include "rules/settlement.h"
 
+#include <algorithm>
+
 namespace morvello {
 void settleDeal(GameState& g) {
     dealScore(g, coupleOf(g.turnSeat)) += kLastTrickThirds;
@@ -21,6 +23,22 @@ bool isMatchOver(const GameState& g) {
 
 int leadingCouple(const GameState& g) {
     return g.matchTotal[0] > g.matchTotal[1] ? 0 : 1;
+}
+
+ScoreSheet scoreSheetOf(const GameState& g, bool gameOver) {
+    const auto earlier = [&g](const std::vector<int>& column) {
+        const auto deals = std::min(column.size(), static_cast<std::size_t>(g.dealNumber));
+        return std::vector<int>(column.begin(), column.begin() + static_cast<long>(deals));
+    };
+    return {g.playerNames,
+            g.dealNumber,
+            earlier(g.dealScoreA),
+            earlier(g.dealScoreB),
+            g.turnSeat % 2 == 1,
+            g.cardPoints,
+            {g.declPoints[1] + g.declPoints[3], g.declPoints[2] + g.declPoints[4]},
+            g.matchTotal,
+            gameOver};
 }
 
 }  // namespace morvello

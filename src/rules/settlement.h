@@ -2,6 +2,10 @@
 // last trick, the declarations, and the running match totals.
 #pragma once
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "cards/game_state.h"
 
 namespace morvello {
@@ -23,5 +27,20 @@ bool isMatchOver(const GameState& g);
 
 // The couple with the higher total: 0 for seats 1 and 3, 1 for seats 2 and 4.
 int leadingCouple(const GameState& g);
+
+// A settled deal as the score sheet shows it to every seat.
+struct ScoreSheet {
+    std::array<std::string, 4> names{};
+    int dealNumber = 1;                   // the deal just settled
+    std::vector<int> earlierA, earlierB;  // thirds, by deal number, of the deals before it
+    bool lastTrickA = false;              // couple A took the last trick
+    std::array<int, 2> cardPoints{};      // thirds taken in the deal
+    std::array<int, 2> declPoints{};      // each couple's declarations
+    std::array<int, 2> matchTotal{};
+    bool gameOver = false;
+};
+
+// The sheet of the deal finishDeal has just settled.
+ScoreSheet scoreSheetOf(const GameState& g, bool gameOver);
 
 }  // namespace morvello

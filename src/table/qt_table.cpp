@@ -485,8 +485,8 @@ void QtTable::hideDeclarations() {
     for (int seat = 1; seat <= 4; ++seat) scene_.declaration(seat).hide();
 }
 
-void QtTable::drawScoreSheet(const GameState& g, bool gameOver) {
-    scene_.surface().append(scoreSheetDrawing(g, gameOver));
+void QtTable::drawScoreSheet(const ScoreSheet& sheet) {
+    scene_.surface().append(scoreSheetDrawing(sheet));
 }
 
 // ---- the player's waits

@@ -74,7 +74,7 @@ class QtTable final : public TableView, public PlayerInput {
     void cardToStart(Byte seat, Byte card, const Hand& hand) override;
     void showDeclaration(Byte seat, std::string_view caption) override;
     void hideDeclarations() override;
-    void drawScoreSheet(const GameState& g, bool gameOver) override;
+    void drawScoreSheet(const ScoreSheet& sheet) override;
     void updateMenus(const MenuState& menus) override { host_.updateMenus(menus); }
     void playSound(Sound sound) override { host_.playSound(sound); }
     void saveConfig(const StoredGame& stored) override { host_.saveConfig(stored); }
