@@ -5,6 +5,10 @@
 namespace morvello {
 namespace {
 
+// The deal's pauses fall around the first seat's packet, whoever plays it:
+// one before it when it is dealt first, one once it is sorted.
+constexpr Byte kPausedSeat = 1;
+
 // The first packet goes to the seat after the dealer; with no dealer, to seat 1.
 Byte firstPacketSeat(Byte dealer) {
     return dealer >= 1 && dealer <= 3 ? dealer + 1 : 1;
@@ -27,7 +31,7 @@ Task<> dealCards(GameState& g, MatchIo& io) {
     io.view.updateMenus(g.menus);
     g.playedCards = {};
     Byte seat = firstPacketSeat(g.dealerSeat);
-    if (seat == 1) co_await io.view.delay(1);
+    if (seat == kPausedSeat) co_await io.view.delay(1);
     for (int k = 1; k <= kCardCount; k += 10) {
         if (k > 1) co_await io.view.delay(1);
         takePacket(g, seat, k);
@@ -41,11 +45,11 @@ Task<> dealCards(GameState& g, MatchIo& io) {
     io.view.updateMenus(g.menus);
 }
 
-// The hand is sorted and laid out; the deal pauses once the bottom seat's is.
+// The hand is sorted and laid out; the deal pauses once the first seat's is.
 Wait<> sortDealtHand(GameState& g, MatchIo& io, Byte seat) {
     sortHand(g, seat);
     io.view.layOutHand(seat, g.hands[seat]);
-    if (seat != 1) return {};
+    if (seat != kPausedSeat) return {};
     return io.view.delay(1);
 }
 
