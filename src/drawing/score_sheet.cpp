@@ -15,10 +15,6 @@ int points(int thirds) {
     return thirds / 3;
 }
 
-int scoreOf(const std::vector<int>& column, int deal) {
-    return deal < static_cast<int>(column.size()) ? column[deal] : 0;
-}
-
 void drawFrame(Drawing& d, const ScoreSheet& s) {
     d.fillRect(kLeft, kTop, kLeft + 570, kTop + 500, colours::lightGreen);
     d.rect(kLeft, kTop, kLeft + 570, kTop + 500, colours::black);
@@ -37,16 +33,16 @@ void drawFrame(Drawing& d, const ScoreSheet& s) {
 }
 
 void drawEarlierDeals(Drawing& d, const ScoreSheet& s) {
-    const int first = std::max(1, s.dealNumber - kSheetHistoryRows);
-    for (int i = first; i < s.dealNumber; ++i) {
+    for (int i = s.firstListed; i < s.dealNumber; ++i) {
+        const auto row = static_cast<std::size_t>(i - s.firstListed);
         d.setColour(colours::maroon);
         d.setX(kMiddle);
         d.print("^ Game" + formatScore(i), true);
         d.setColour(colours::red);
         d.setX(kColumnA);
-        d.print("Points = " + formatScore(points(scoreOf(s.earlierA, i))), false);
+        d.print("Points = " + formatScore(points(s.earlierA[row])), false);
         d.setX(kColumnB);
-        d.print("Points = " + formatScore(points(scoreOf(s.earlierB, i))), true);
+        d.print("Points = " + formatScore(points(s.earlierB[row])), true);
     }
 }
 

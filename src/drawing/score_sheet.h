@@ -14,9 +14,6 @@ namespace morvello {
 // A number as the sheet prints it: a sign position (a space) before the digits.
 std::string formatScore(int value);
 
-// How many earlier deals the sheet lists at most; a longer match lists its latest.
-inline constexpr int kSheetHistoryRows = 9;
-
 // The sheet of a settled deal: drawn over whatever the table shows, with the
 // names' font size 10 still in effect.
 std::vector<DrawOp> scoreSheetDrawing(const ScoreSheet& sheet);

@@ -26,19 +26,24 @@ int leadingCouple(const GameState& g) {
 }
 
 ScoreSheet scoreSheetOf(const GameState& g, bool gameOver) {
-    const auto earlier = [&g](const std::vector<int>& column) {
-        const auto deals = std::min(column.size(), static_cast<std::size_t>(g.dealNumber));
-        return std::vector<int>(column.begin(), column.begin() + static_cast<long>(deals));
+    ScoreSheet s{g.playerNames,
+                 g.dealNumber,
+                 std::max(1, g.dealNumber - kSheetHistoryRows),
+                 {},
+                 {},
+                 g.turnSeat % 2 == 1,
+                 g.cardPoints,
+                 {g.declPoints[1] + g.declPoints[3], g.declPoints[2] + g.declPoints[4]},
+                 g.matchTotal,
+                 gameOver};
+    const auto scoreOf = [](const std::vector<int>& column, int deal) {
+        return deal < static_cast<int>(column.size()) ? column[deal] : 0;
     };
-    return {g.playerNames,
-            g.dealNumber,
-            earlier(g.dealScoreA),
-            earlier(g.dealScoreB),
-            g.turnSeat % 2 == 1,
-            g.cardPoints,
-            {g.declPoints[1] + g.declPoints[3], g.declPoints[2] + g.declPoints[4]},
-            g.matchTotal,
-            gameOver};
+    for (int deal = s.firstListed; deal < s.dealNumber; ++deal) {
+        s.earlierA[static_cast<std::size_t>(deal - s.firstListed)] = scoreOf(g.dealScoreA, deal);
+        s.earlierB[static_cast<std::size_t>(deal - s.firstListed)] = scoreOf(g.dealScoreB, deal);
+    }
+    return s;
 }
 
 }  // namespace morvello

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "cards/game_state.h"
 
@@ -28,14 +27,19 @@ bool isMatchOver(const GameState& g);
 // The couple with the higher total: 0 for seats 1 and 3, 1 for seats 2 and 4.
 int leadingCouple(const GameState& g);
 
+// How many earlier deals the score sheet lists at most; a longer match lists its latest.
+inline constexpr int kSheetHistoryRows = 9;
+
 // A settled deal as the score sheet shows it to every seat.
 struct ScoreSheet {
     std::array<std::string, 4> names{};
-    int dealNumber = 1;                   // the deal just settled
-    std::vector<int> earlierA, earlierB;  // thirds, by deal number, of the deals before it
-    bool lastTrickA = false;              // couple A took the last trick
-    std::array<int, 2> cardPoints{};      // thirds taken in the deal
-    std::array<int, 2> declPoints{};      // each couple's declarations
+    int dealNumber = 1;  // the deal just settled
+    // The thirds of the earlier deals listed, from deal firstListed on.
+    int firstListed = 1;
+    std::array<int, kSheetHistoryRows> earlierA{}, earlierB{};
+    bool lastTrickA = false;          // couple A took the last trick
+    std::array<int, 2> cardPoints{};  // thirds taken in the deal
+    std::array<int, 2> declPoints{};  // each couple's declarations
     std::array<int, 2> matchTotal{};
     bool gameOver = false;
 };
