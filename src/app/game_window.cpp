@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -69,6 +70,7 @@ GameWindow::GameWindow(WindowOptions options)
     }
     view_->viewport()->installEventFilter(this);
     view_->installEventFilter(&keys_);
+    view_->installEventFilter(this);  // before the keys: how the player plays
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->setFocus();
     match_.addObserver(statsKeeper_);
@@ -82,15 +84,18 @@ GameWindow::GameWindow(WindowOptions options)
     match_.addObserver(status_);
     match_.addObserver(*viewItems_);
     table_.onWait = [this](Awaited what) { waitStarts(what); };
-    keys_.takesKey = [this] { return viewItems_->takesKey(); };
+    keys_.takesKey = [this](int key) { return viewItems_->takesKey() || panelTakesKey(key); };
     buildViewItems();
     buildPlayersMenu();
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
+    viewItems_->onHint = [this](int card) { keys_.focusCard(card); };
+    keepKeysOnTheTable();
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { tickClock(); });
 }
 
 GameWindow::~GameWindow() {
+    disconnect(qApp, nullptr, this, nullptr);  // the focus moves while the widgets go
     root_.reset();
     clock_.stop();
 }
@@ -143,7 +148,46 @@ void GameWindow::tickClock() {
     scene_.setClockText(QLocale::system().toString(QTime::currentTime(), "HH:mm:ss"));
 }
 
+// The table behind the rules or the about panel takes no key; Escape puts the
+// panel away.
+bool GameWindow::panelTakesKey(int key) {
+    if (!table_.rulesShown() && !table_.aboutShown()) return false;
+    if (key == Qt::Key_Escape) {
+        table_.hideRules();
+        table_.hideAbout();
+    }
+    return true;
+}
+
+// Once a menu is put away, by Escape or by one of its items (a dialog it opened
+// closed since), the keys go to the table again, not to a menu bar that shows
+// nothing chosen.
+void GameWindow::keepKeysOnTheTable() {
+    menuBar()->installEventFilter(this);
+    for (QAction* top : menuBar()->actions()) {
+        if (QMenu* menu = top->menu())
+            connect(menu, &QMenu::aboutToHide, this, [this] { giveKeysBackSoon(); });
+    }
+    connect(qApp, &QApplication::focusChanged, this,
+            [this, bar = menuBar()](QWidget*, QWidget* now) {
+                if (now == bar) giveKeysBackSoon();
+            });
+}
+
+void GameWindow::giveKeysBackSoon() {
+    QTimer::singleShot(0, this, [this] {
+        const bool menuIdle = !menuBar()->activeAction() && !QApplication::activePopupWidget();
+        if (menuBar()->hasFocus() && menuIdle) view_->setFocus();
+    });
+}
+
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == menuBar() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        giveKeysBackSoon();
+    if (event->type() == QEvent::KeyPress && watched == view_) status_.setInputWay(InputWay::Keys);
+    if (event->type() == QEvent::MouseButtonPress && watched == view_->viewport())
+        status_.setInputWay(InputWay::Mouse);
     if (!painted_ && event->type() == QEvent::Paint && watched == view_->viewport()) {
         painted_ = true;
         QTimer::singleShot(0, this, [this] { afterFirstPaint(); });
@@ -229,8 +273,8 @@ void GameWindow::buildStatusLine() {
 
 void GameWindow::waitStarts(Awaited what) {
     status_.waiting(table_.view(), what);
+    viewItems_->waitStarts(what);  // the cards dimmed first: the focus skips them
     keys_.waitStarts(what);
-    viewItems_->waitStarts(what);
 }
 
 // ---- menus
@@ -270,9 +314,9 @@ void GameWindow::buildMenus() {
 // The View menu, after Sounds; made the first time an item is put in it.
 void GameWindow::buildViewItems() {
     viewMenu()->addSeparator();
-    menus_.statistics = viewMenu()->addAction("Statistics…");
+    menus_.statistics = viewMenu()->addAction("&Statistics…");
     connect(menus_.statistics, &QAction::triggered, this, [this] { showStatistics(); });
-    menus_.review = viewMenu()->addAction("Review the last deal…");
+    menus_.review = viewMenu()->addAction("&Review the last deal…");
     menus_.review->setEnabled(false);
     connect(menus_.review, &QAction::triggered, this, [this] { reviewLastDeal(); });
 }

@@ -140,6 +140,9 @@ class GameWindow : public QMainWindow, private TableHost {
     void saveStatistics();
     void buildStatusLine();
     void waitStarts(Awaited what);
+    bool panelTakesKey(int key);
+    void keepKeysOnTheTable();
+    void giveKeysBackSoon();
     void rebuildSongItems();
     void onFirstShow();
     void matchEnded();

@@ -130,12 +130,12 @@ ReviewDialog::ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent)
       review_(reviewOf(deal_)),
       board_(new ReviewBoard(review_, art, this)),
       text_(new QLabel(this)),
-      back_(new QPushButton("< Back", this)),
-      forward_(new QPushButton("Forward >", this)) {
+      back_(new QPushButton("< &Back", this)),
+      forward_(new QPushButton("&Forward >", this)) {
     setWindowTitle("Review of deal " + QString::number(review_.dealNumber));
-    auto* save = new QPushButton("Save…", this);
-    auto* saveDeck = new QPushButton("Save deck…", this);
-    auto* close = new QPushButton("Close", this);
+    auto* save = new QPushButton("&Save…", this);
+    auto* saveDeck = new QPushButton("Save &deck…", this);
+    auto* close = new QPushButton("&Close", this);
     connect(back_, &QPushButton::clicked, this, [this] { stepTo(step_ - 1); });
     connect(forward_, &QPushButton::clicked, this, [this] { stepTo(step_ + 1); });
     connect(save, &QPushButton::clicked, this,
@@ -147,6 +147,10 @@ ReviewDialog::ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent)
     for (QPushButton* b : {back_, forward_}) buttons->addWidget(b);
     buttons->addStretch();
     for (QPushButton* b : {save, saveDeck, close}) buttons->addWidget(b);
+    // Left and Right step through the tricks wherever the focus is, a button's
+    // included (a button would move the focus with them).
+    installEventFilter(this);
+    for (QPushButton* b : {back_, forward_, save, saveDeck, close}) b->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(board_, 1);
     layout->addWidget(text_);
@@ -155,11 +159,15 @@ ReviewDialog::ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent)
     stepTo(0);
 }
 
-void ReviewDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
-        stepTo(step_ + (event->key() == Qt::Key_Left ? -1 : 1));
-    else
-        QDialog::keyPressEvent(event);
+bool ReviewDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            stepTo(step_ + (key == Qt::Key_Left ? -1 : 1));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReviewDialog::stepTo(int step) {

@@ -49,7 +49,7 @@ class ReviewDialog : public QDialog {
     files::SaveResult saveDeck(const QString& path) const;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void chooseAndSave(const QString& caption, const QString& suffix,

@@ -54,17 +54,17 @@ QAction* ViewItems::gameItem(QMenu& menu, const QString& caption, QKeySequence k
 }
 
 void ViewItems::addItems(QMenu& menu) {
-    actions_.lastTrick =
-        gameItem(menu, "Last trick", QKeySequence(Qt::CTRL | Qt::Key_L), &ViewItems::showLastTrick);
-    actions_.playable = menu.addAction("Show playable cards");
+    actions_.lastTrick = gameItem(menu, "&Last trick", QKeySequence(Qt::CTRL | Qt::Key_L),
+                                  &ViewItems::showLastTrick);
+    actions_.playable = menu.addAction("Show &playable cards");
     actions_.playable->setCheckable(true);
     connect(actions_.playable, &QAction::toggled, this, [this] {
         savePlayable();
         showPlayable(table_.waitingForHumanCard());
     });
     actions_.hint =
-        gameItem(menu, "Hint", QKeySequence(Qt::CTRL | Qt::Key_H), &ViewItems::showHint);
-    actions_.fullScreen = menu.addAction("Full screen");
+        gameItem(menu, "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H), &ViewItems::showHint);
+    actions_.fullScreen = menu.addAction("&Full screen");
     actions_.fullScreen->setCheckable(true);
     // F11 first, as the menu shows it, then the desktop's own key if it differs.
     QList<QKeySequence> fullScreenKeys{QKeySequence(Qt::Key_F11)};
@@ -72,7 +72,7 @@ void ViewItems::addItems(QMenu& menu) {
         if (!keys.isEmpty() && !fullScreenKeys.contains(keys)) fullScreenKeys << keys;
     actions_.fullScreen->setShortcuts(fullScreenKeys);
     connect(actions_.fullScreen, &QAction::toggled, this, [this](bool on) { setFullScreen(on); });
-    actions_.keys = menu.addAction("Keys");
+    actions_.keys = menu.addAction("&Keys");
     connect(actions_.keys, &QAction::triggered, this, [this] { showKeys(); });
 }
 
@@ -121,7 +121,9 @@ void ViewItems::showPlayable(bool humanTurn) {
 void ViewItems::showHint() {
     if (!table_.waitingForHumanCard()) return;
     const SeatView view = table_.view();
-    table_.marks().setHint(expertHint && expertHint() ? expertHintCard(view) : hintCard(view));
+    const Byte card = expertHint && expertHint() ? expertHintCard(view) : hintCard(view);
+    table_.marks().setHint(card);
+    if (onHint) onHint(card);
 }
 
 void ViewItems::setFullScreen(bool on) {

@@ -39,6 +39,8 @@ class ViewItems final : public QObject, public MatchObserver {
 
     // True while the hint is the Expert's choice (the human's couple plays Expert).
     std::function<bool()> expertHint;
+    // Told the card a hint frames.
+    std::function<void(int card)> onHint;
 
     // Told by the table when a wait starts.
     void waitStarts(Awaited what);

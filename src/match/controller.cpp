@@ -119,6 +119,7 @@ Task<> Match::playMatches() {
         g.menus.replayChecked = false;
         io.view.updateMenus(g.menus);
         experts_.startDeal(g.deck);
+        io.events.onDealing(g);
         co_await dealCards(g, io);  // holdMap now marks every card dealt, as rebuilt from the hands
         g.noReplayDeck = false;
         io.events.onDeal(g, replay);

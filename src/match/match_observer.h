@@ -15,6 +15,8 @@ class MatchObserver {
     virtual void onDraw(const GameState&, Byte /*seat*/, Byte /*card*/) {}
     virtual void onTie(const GameState&) {}
     virtual void onDealer(const GameState&, Byte /*seat*/) {}
+    // the cards are about to be dealt by dealerSeat
+    virtual void onDealing(const GameState&) {}
     // deck, hands and dealer of the deal just dealt
     virtual void onDeal(const GameState&, bool /*replay*/) {}
     // declPoints and declSlots of the deal

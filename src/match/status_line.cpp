@@ -7,8 +7,15 @@ namespace {
 
 inline constexpr int kThirdsPerPoint = 3;
 inline constexpr const char* kContinueSentence = "Game \u25b8 Continue for the next deal";
+inline constexpr const char* kContinueKeysSentence = "Press Ctrl+Enter for the next deal";
 inline constexpr const char* kSignalSentence =
     "Click your card to go on, or right-click it to give a signal";
+inline constexpr const char* kSignalKeysSentence = "Press Enter to go on, or S to give a signal";
+inline constexpr const char* kNewGameSentence = "Game \u25b8 New Game to play again";
+inline constexpr const char* kNewGameKeysSentence = "Press Ctrl+N to play again";
+inline constexpr const char* kTieSentence = "A tie for the highest card: the four draw again";
+// The name the person at a seat goes by unless renamed, which takes "deal", not "deals".
+inline constexpr const char* kSecondPerson = "You";
 
 const std::string& nameOf(const SeatView& v, int seat) {
     return v.playerNames[static_cast<std::size_t>(seat - 1)];
@@ -19,10 +26,11 @@ std::string coupleName(const SeatView& v, int couple) {
     return nameOf(v, first) + "-" + nameOf(v, v.partnerOf[first]);
 }
 
-std::string deckSentence(const SeatView& v) {
+std::string deckSentence(const SeatView& v, InputWay way) {
     const std::string who =
         v.turnSeat == v.seat ? std::string("your card") : nameOf(v, v.turnSeat) + " draws";
-    return "Click the deck to draw for the dealer: " + who;
+    const char* how = way == InputWay::Keys ? "Press Enter" : "Click the deck";
+    return std::string(how) + " to draw for the dealer: " + who;
 }
 
 std::string ownCardSentence(const SeatView& v) {
@@ -41,18 +49,24 @@ std::string pointsText(int thirds) {
     return text + (thirds > 0 && thirds <= kThirdsPerPoint ? " point" : " points");
 }
 
-std::string waitSentence(const SeatView& v, Awaited what) {
+std::string waitSentence(const SeatView& v, Awaited what, InputWay way) {
+    const bool keys = way == InputWay::Keys;
     switch (what) {
         case Awaited::DeckDraw:
-            return deckSentence(v);
+            return deckSentence(v, way);
         case Awaited::HumanCard:
             return ownCardSentence(v);
         case Awaited::Signal:
-            return kSignalSentence;
+            return keys ? kSignalKeysSentence : kSignalSentence;
         case Awaited::Command:
-            return kContinueSentence;
+            return keys ? kContinueKeysSentence : kContinueSentence;
     }
     return {};
+}
+
+std::string dealerSentence(const SeatView& v, Byte dealer) {
+    const std::string& name = nameOf(v, dealer);
+    return name + (name == kSecondPerson ? " deal" : " deals");
 }
 
 std::string trickSentence(const SeatView& v, Byte winner, int thirds) {
@@ -74,15 +88,23 @@ void StatusLine::say(std::string text) {
 void StatusLine::waiting(const SeatView& view, Awaited what) {
     if (what == Awaited::Command && gameOver_) return;
     if (what != Awaited::Command) gameOver_ = false;
-    say(waitSentence(view, what));
+    say(waitSentence(view, what, way_));
 }
 
 void StatusLine::onMatchStart(const GameState&) {
     gameOver_ = false;
 }
 
+void StatusLine::onTie(const GameState&) {
+    say(kTieSentence);
+}
+
 void StatusLine::onDealer(const GameState& g, Byte seat) {
-    if (seat != 0) say(nameOf(seatView(g, seat_), seat) + " deals");
+    if (seat != 0) say(dealerSentence(seatView(g, seat_), seat));
+}
+
+void StatusLine::onDealing(const GameState& g) {
+    say(dealerSentence(seatView(g, seat_), g.dealerSeat));
 }
 
 void StatusLine::onPlay(const GameState& g, Byte seat, Byte card) {
@@ -99,7 +121,8 @@ void StatusLine::onResult(const GameState&, int) {
 
 void StatusLine::onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) {
     gameOver_ = true;
-    say(gameOverSentence(seatView(g, seat_), winnerCouple, totalA, totalB));
+    const char* again = way_ == InputWay::Keys ? kNewGameKeysSentence : kNewGameSentence;
+    say(gameOverSentence(seatView(g, seat_), winnerCouple, totalA, totalB) + ". " + again);
 }
 
 }  // namespace morvello

@@ -14,8 +14,14 @@ namespace morvello {
 // What the table waits for from the player.
 enum class Awaited { DeckDraw, HumanCard, Signal, Command };
 
+// How the player plays: the sentences name the keys to a player who used a key
+// last, the clicks to one who clicked.
+enum class InputWay { Mouse, Keys };
+
 // The sentence of a wait, from what the seat sees when the wait starts.
-std::string waitSentence(const SeatView& v, Awaited what);
+std::string waitSentence(const SeatView& v, Awaited what, InputWay way = InputWay::Mouse);
+// "You deal", "Right deals": the dealer of the deal about to be dealt.
+std::string dealerSentence(const SeatView& v, Byte dealer);
 // "Partner won the trick: 1 point"
 std::string trickSentence(const SeatView& v, Byte winner, int thirds);
 // "GAME OVER: You-Partner win 22 to 18"
@@ -29,6 +35,8 @@ class StatusLine final : public MatchObserver {
     explicit StatusLine(Byte seat) : seat_(seat) {}
 
     const std::string& text() const { return text_; }
+    // Told whenever the player clicks or presses a key on the table.
+    void setInputWay(InputWay way) { way_ = way; }
     // Told by the table whenever it starts waiting for the player.
     void waiting(const SeatView& view, Awaited what);
 
@@ -36,7 +44,9 @@ class StatusLine final : public MatchObserver {
     std::function<void(const std::string&)> onChange;
 
     void onMatchStart(const GameState&) override;
+    void onTie(const GameState& g) override;
     void onDealer(const GameState& g, Byte seat) override;
+    void onDealing(const GameState& g) override;
     void onPlay(const GameState& g, Byte seat, Byte card) override;
     void onTrick(const GameState& g, Byte winner, int thirds) override;
     void onResult(const GameState& g, int lastTrickCouple) override;
@@ -46,6 +56,7 @@ class StatusLine final : public MatchObserver {
     void say(std::string text);
 
     Byte seat_;
+    InputWay way_ = InputWay::Mouse;
     std::string text_;
     bool gameOver_ = false;  // the match is over: the sentence stays until the next starts
 };

@@ -26,7 +26,7 @@ void TableKeys::waitStarts(Awaited what) {
 
 bool TableKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        if (takesKey && takesKey()) return true;
+        if (takesKey && takesKey(static_cast<QKeyEvent&>(*event).key())) return true;
         if (pressed(static_cast<QKeyEvent&>(*event))) return true;
     } else if (event->type() == QEvent::KeyRelease) {
         if (released(static_cast<QKeyEvent&>(*event))) return true;
@@ -121,7 +121,7 @@ void TableKeys::clickCard(int card, Qt::MouseButton button) {
 // that card is played, on the next card to its right, else to its left.
 void TableKeys::focusFirstHeld() {
     const int card = focusedCard();
-    if (card != 0 && holdsUnplayed(table_.view(), static_cast<Byte>(card))) return;
+    if (focusable(table_.view(), static_cast<Byte>(card))) return;
     const int from = std::clamp(focusSlot_, 1, kTricksPerDeal);
     if (!focusHeldFrom(from, 1)) focusHeldFrom(from, -1);
 }
@@ -138,14 +138,30 @@ bool TableKeys::focusHeldFrom(int slot, int step) {
     const SeatView view = table_.view();
     for (int s = slot; s >= 1 && s <= kTricksPerDeal; s += step) {
         const Byte card = fan[static_cast<std::size_t>(s)];
-        if (card != 0 && holdsUnplayed(view, card)) {
-            focusSlot_ = s;
-            table_.marks().setFocus(card);
-            if (onFocusMoved) onFocusMoved(card);
+        if (focusable(view, card)) {
+            focusOnSlot(s);
             return true;
         }
     }
     return false;
+}
+
+// A card the focus may rest on: held, and not dimmed as one that may not be played.
+bool TableKeys::focusable(const SeatView& view, Byte card) const {
+    return card != 0 && holdsUnplayed(view, card) && (table_.marks().dimmed() & cardBit(card)) == 0;
+}
+
+void TableKeys::focusCard(int card) {
+    const Hand& fan = table_.fan();
+    const auto at = std::find(fan.begin() + 1, fan.end(), card);
+    if (card != 0 && at != fan.end()) focusOnSlot(static_cast<int>(at - fan.begin()));
+}
+
+void TableKeys::focusOnSlot(int slot) {
+    const Byte card = table_.fan()[static_cast<std::size_t>(slot)];
+    focusSlot_ = slot;
+    table_.marks().setFocus(card);
+    if (onFocusMoved) onFocusMoved(card);
 }
 
 }  // namespace morvello

@@ -24,7 +24,9 @@ class TableKeys : public QObject {
     int focusedCard() const { return table_.marks().focus(); }
 
     // Runs first on every key; true when it has taken the key (a shown panel).
-    std::function<bool()> takesKey;
+    std::function<bool(int key)> takesKey;
+    // Moves the focus to a card of the hand (the hinted one).
+    void focusCard(int card);
     // Called with the card the focus has moved to.
     std::function<void(int card)> onFocusMoved;
 
@@ -41,6 +43,8 @@ class TableKeys : public QObject {
     void focusFirstHeld();
     void moveFocus(int step);
     bool focusHeldFrom(int slot, int step);
+    bool focusable(const SeatView& view, Byte card) const;
+    void focusOnSlot(int slot);
     void clickCard(int card, Qt::MouseButton button);
 
     QtTable& table_;

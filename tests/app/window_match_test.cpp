@@ -266,7 +266,7 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     drawByKeys();
     EXPECT_EQ(g().dealerSeat, 1);
     playDealByKeys();
-    EXPECT_EQ(status(), "Game \u25b8 Continue for the next deal");
+    EXPECT_EQ(status(), "Press Ctrl+Enter for the next deal");
     EXPECT_TRUE(sheetShows("Total   = " + std::string(" ") + std::to_string(g().matchTotal[0])));
     EXPECT_TRUE(window_.grab().save(QString::fromStdString(artefactPath("score_sheet.png"))));
 
@@ -282,13 +282,18 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     key(Qt::Key_H, Qt::ControlModifier);
     const int hint = table().marks().hint();
     EXPECT_EQ(hint, hintCard(seatView(g(), kOwnSeat)));
-    focusByKeys(hint);
+    EXPECT_EQ(table().marks().focus(), hint);  // the hint takes the focus
     key(Qt::Key_Return);
     EXPECT_EQ(table().marks().hint(), 0);
     const auto at =
         std::find(firstPlaying.begin(), firstPlaying.end(), hint) - firstPlaying.begin();
     const auto next = static_cast<std::size_t>(at) + 1 < firstPlaying.size() ? at + 1 : at - 1;
-    EXPECT_EQ(table().marks().focus(), firstPlaying[static_cast<std::size_t>(next)]);
+    const int nextCard = firstPlaying[static_cast<std::size_t>(next)];
+    const CardSet dimmed = table().marks().dimmed();
+    if ((dimmed & cardBit(nextCard)) == 0) {
+        EXPECT_EQ(table().marks().focus(), nextCard);
+    }
+    EXPECT_EQ(dimmed & cardBit(table().marks().focus()), 0u);  // the focus skips dimmed cards
     playDeal([&] { checkViewItems(); });
     EXPECT_TRUE(lastTrickShown_);
     EXPECT_GT(dimmedCards_, 0);
@@ -331,6 +336,47 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     EXPECT_EQ(g().dealNumber, 1);
     EXPECT_EQ(g().matchTotal, (std::array<int, 2>{0, 0}));
     drawDealer();
+}
+
+// Escape out of a menu, or a dialog opened from one by its access key and
+// closed, leaves the keys with the table; a panel on the table takes them.
+TEST_F(WindowMatch, KeysReachTheTableAfterAMenuADialogOrAPanel) {
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    ASSERT_TRUE(table().waitingForDeck());
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto popup = [] { return QApplication::activePopupWidget(); };
+    const auto draws = [&] {
+        return std::count_if(g().drawValues.begin() + 1, g().drawValues.end(),
+                             [](Byte v) { return v != 0; });
+    };
+    QTest::keyClick(&window_, Qt::Key_V, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup() != nullptr; }));
+    QTest::keyClick(popup(), Qt::Key_Escape);
+    ASSERT_NE(focused(), nullptr);
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == &window_.view(); }));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(draws(), 1);
+
+    QTest::keyClick(&window_, Qt::Key_V, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup() != nullptr; }));
+    QTest::keyClick(popup(), Qt::Key_K);  // Keys
+    QMessageBox* keys = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (keys = shownChild<QMessageBox>(window_)); }));
+    QTest::keyClick(keys, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == &window_.view(); }));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(draws(), 2);
+
+    menus().rules->trigger();
+    ASSERT_TRUE(table().rulesShown());
+    QTest::keyClick(focused(), Qt::Key_Space);  // the table behind the panel takes no key
+    EXPECT_EQ(draws(), 2);
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_FALSE(table().rulesShown());
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(draws(), 3);
 }
 
 TEST_F(WindowMatch, ShortcutsDoNothingWhileTheirItemIsDisabled) {

@@ -31,6 +31,17 @@ TEST(StatusLine, WaitsAreToldInThePlayersWords) {
               "Click your card to go on, or right-click it to give a signal");
     EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Command),
               "Game \u25b8 Continue for the next deal");
+    // After a key, the keys.
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::DeckDraw, InputWay::Keys),
+              "Press Enter to draw for the dealer: your card");
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Signal, InputWay::Keys),
+              "Press Enter to go on, or S to give a signal");
+    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Command, InputWay::Keys),
+              "Press Ctrl+Enter for the next deal");
+    EXPECT_EQ(dealerSentence(seatView(g, 1), 1), "You deal");
+    EXPECT_EQ(dealerSentence(seatView(g, 1), 4), "Left deals");
+    g.playerNames[0] = "Anna";
+    EXPECT_EQ(dealerSentence(seatView(g, 1), 1), "Anna deals");
 }
 
 TEST(StatusLine, TricksAndTheMatchEndNameThePlayersWithTheirPoints) {
@@ -58,15 +69,16 @@ TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
     line.waiting(seatView(g, 1), Awaited::Command);
     line.onGameOver(g, 1, 12, 21);
     line.waiting(seatView(g, 1), Awaited::Command);
-    EXPECT_EQ(line.text(), "GAME OVER: Right-Left win 21 to 12");
+    EXPECT_EQ(line.text(),
+              "GAME OVER: Right-Left win 21 to 12. Game \u25b8 New Game to play again");
     line.onMatchStart(g);
     g.turnSeat = 2;
     line.waiting(seatView(g, 1), Awaited::DeckDraw);
-    EXPECT_EQ(said,
-              (std::vector<std::string>{
-                  "Your lead", "You played the Ace of Coppe", "Right won the trick: 1 point",
-                  "Game \u25b8 Continue for the next deal", "GAME OVER: Right-Left win 21 to 12",
-                  "Click the deck to draw for the dealer: Right draws"}));
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "Your lead", "You played the Ace of Coppe", "Right won the trick: 1 point",
+                        "Game \u25b8 Continue for the next deal",
+                        "GAME OVER: Right-Left win 21 to 12. Game \u25b8 New Game to play again",
+                        "Click the deck to draw for the dealer: Right draws"}));
 }
 
 }  // namespace
