@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -38,8 +39,9 @@ std::vector<int> shownItems(const AccessibleTable& t) {
     return items;
 }
 
-// One item of the table: a card of the hand, or the deck.
-class ItemAccessible final : public QAccessibleInterface {
+// One item of the table: a card of the hand, or the deck. Pressing it is a
+// click on it.
+class ItemAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     ItemAccessible(const QObject* view, int code) : view_(view), code_(code) {}
 
@@ -66,8 +68,25 @@ class ItemAccessible final : public QAccessibleInterface {
     QAccessible::State state() const override {
         QAccessible::State s;
         s.focusable = true;
-        s.focused = isValid() && code_ != kDeckCode && table().table->marks().focus() == code_;
+        s.invisible = !shown();
+        s.focused = shown() && code_ != kDeckCode && table().table->marks().focus() == code_;
         return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !shown()) return;
+        QtTable& t = *table().table;
+        if (code_ == kDeckCode) {
+            t.onDeckClick();
+            return;
+        }
+        t.onCardPress(code_, Qt::LeftButton);
+        t.onCardRelease(code_, Qt::LeftButton);
     }
     QRect rect() const override {
         if (!isValid()) return {};
@@ -80,6 +99,11 @@ class ItemAccessible final : public QAccessibleInterface {
 
   private:
     const AccessibleTable& table() const { return *tables().find(view_); }
+    bool shown() const {
+        if (!isValid()) return false;
+        const std::vector<int> items = shownItems(table());
+        return std::find(items.begin(), items.end(), code_) != items.end();
+    }
 
     const QObject* view_;
     int code_;

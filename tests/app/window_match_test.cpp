@@ -430,6 +430,18 @@ TEST_F(WindowMatch, TheHandsCardsAndTheDeckHaveAccessibleNamesInHandOrder) {
     EXPECT_EQ(tableItem->focusChild(), tableItem->child(1));
     EXPECT_TRUE(tableItem->child(1)->state().focused);
     EXPECT_EQ(window_.statusLabel().accessibleName().toStdString(), status());
+
+    // A card's press action plays it; the played card leaves the hand's items
+    // and keeps no focus.
+    const int card = firstCard(true);
+    const auto index = std::find(held.begin(), held.end(), card) - held.begin();
+    QAccessibleInterface* pressed = tableItem->child(static_cast<int>(index));
+    ASSERT_NE(pressed->actionInterface(), nullptr);
+    pressed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(holdsUnplayed(g(), kOwnSeat, static_cast<Byte>(card)));
+    EXPECT_TRUE(pressed->state().invisible);
+    EXPECT_FALSE(pressed->state().focused);
+    EXPECT_EQ(tableItem->childCount(), static_cast<int>(held.size()) - 1);
 }
 
 TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
