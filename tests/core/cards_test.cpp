@@ -1,6 +1,6 @@
-// What this suite guards: card values, suits, ranks and points, the dealer draw,
-// the hands' bookkeeping (holdMap, played cards, slots), the hand order, the
-// shuffle. (The cards' spoken names: the status line's test.)
+// What this suite guards: card values and suits, the dealer draw, the hands'
+// bookkeeping (holdMap, played cards, slots), the hand order, the shuffle. (Ranks
+// and points: the random matches' own account; spoken names: the status line.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -29,14 +29,6 @@ TEST(Cards, ValueAndSuitReadTensAsKings) {
         EXPECT_EQ(valueOf(c.code), c.value) << c.code;
         EXPECT_EQ(suitOf(c.code), c.suit) << c.code;
     }
-}
-
-TEST(Cards, RankPositionsAndTheDecksThirtyTwoThirds) {
-    const int expected[11] = {0, 3, 2, 1, 11, 10, 9, 8, 7, 6, 4};
-    for (int v = 1; v <= 10; ++v) EXPECT_EQ(rankPosition(v), expected[v]) << "value " << v;
-    int thirds = 0;
-    for (int c = 1; c <= 40; ++c) thirds += cardThirds(c);
-    EXPECT_EQ(thirds, 32);
 }
 
 // Ace, 5, horse, knave: seat 3's horse; two kings: no dealer.

@@ -12,6 +12,11 @@ namespace {
 
 using namespace morvello::testing;
 
+// The account's own reading of a card's value (ace 1 .. king 10): its strength,
+// from the 4 up to the 3, and its points in thirds.
+constexpr std::array<int, 11> kStrength{0, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7};
+constexpr std::array<int, 11> kThirds{0, 3, 1, 1, 0, 0, 0, 0, 1, 1, 1};
+
 int declarationPoints(const Hand& hand) {
     bool held[5][11] = {};
     for (int slot = 1; slot <= 10; ++slot) held[suitOf(hand[slot])][valueOf(hand[slot])] = true;
@@ -48,6 +53,7 @@ class Invariants : public MatchObserver {
             EXPECT_EQ(g.hands, settledHands_);
         }
         dealtHands_ = g.hands;
+        thirds_ = {};
         trickCards_.clear();
         lastWinner_ = 0;
     }
@@ -70,9 +76,10 @@ class Invariants : public MatchObserver {
     void onTrick(const GameState&, Byte winner, int thirds) override {
         ASSERT_EQ(trickCards_.size(), 4u);
         int expectedThirds = 0;
-        for (const auto& play : trickCards_) expectedThirds += cardThirds(play.second);
+        for (const auto& play : trickCards_) expectedThirds += kThirds[valueOf(play.second)];
         EXPECT_EQ(thirds, expectedThirds);
         EXPECT_EQ(winner, strongestOfLeadSuit());
+        thirds_[coupleOf(winner)] += expectedThirds;
         lastWinner_ = winner;
         trickCards_.clear();
     }
@@ -81,12 +88,13 @@ class Invariants : public MatchObserver {
         const int n = g.dealNumber;
         EXPECT_EQ(lastTrickCouple, coupleOf(lastWinner_));
         EXPECT_EQ(g.cardPoints[0] / 3 + g.cardPoints[1] / 3, 10);
+        EXPECT_EQ(g.cardPoints, (std::array<int, 2>{thirds_[0] / 3 * 3, thirds_[1] / 3 * 3}));
         const int declA = declarationPoints(dealtHands_[1]) + declarationPoints(dealtHands_[3]);
         const int declB = declarationPoints(dealtHands_[2]) + declarationPoints(dealtHands_[4]);
         EXPECT_EQ(g.declPoints[1] + g.declPoints[3], declA);
         EXPECT_EQ(g.declPoints[2] + g.declPoints[4], declB);
-        EXPECT_EQ(g.dealScoreA[n] / 3, g.cardPoints[0] / 3 + declA + (lastTrickCouple == 0));
-        EXPECT_EQ(g.dealScoreB[n] / 3, g.cardPoints[1] / 3 + declB + (lastTrickCouple == 1));
+        EXPECT_EQ(g.dealScoreA[n], 3 * (thirds_[0] / 3 + declA + (lastTrickCouple == 0)));
+        EXPECT_EQ(g.dealScoreB[n], 3 * (thirds_[1] / 3 + declB + (lastTrickCouple == 1)));
         std::array<int, 2> sum{};
         for (int deal = 1; deal <= n; ++deal) {
             sum[0] += g.dealScoreA[deal] / 3;
@@ -111,13 +119,14 @@ class Invariants : public MatchObserver {
         std::pair<Byte, Byte> best = trickCards_[0];
         for (const auto& play : trickCards_)
             if (suitOf(play.second) == lead &&
-                rankPosition(valueOf(play.second)) < rankPosition(valueOf(best.second)))
+                kStrength[valueOf(play.second)] > kStrength[valueOf(best.second)])
                 best = play;
         return best.first;
     }
 
     std::array<std::array<bool, kCardCount + 1>, 5> held_{};
     std::array<Hand, 5> dealtHands_{}, settledHands_{};
+    std::array<int, 2> thirds_{};  // the card points each couple has taken, in thirds
     std::vector<std::pair<Byte, Byte>> trickCards_;
     Byte lastWinner_ = 0;
 };

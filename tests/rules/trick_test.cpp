@@ -1,12 +1,11 @@
-// What this suite guards: a trick's winner and points, the human's legal plays,
-// and a deal settled into the match score (fractions dropped, equal totals never
-// ending a match).
+// What this suite guards: the table left strongest first after a trick, a card
+// outranking the table, and the human's legal plays. (Who wins, the points, the
+// settled deal and the end of a match: the random matches' own account.)
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "rules/play_rules.h"
-#include "rules/settlement.h"
 #include "rules/trick.h"
 #include "table_setup.h"
 
@@ -41,18 +40,6 @@ TEST(Trick, TableIsLeftStrongestFirstWithEqualRanksInSeatOrder) {
     }
 }
 
-TEST(Trick, PointsGoToTheCoupleOfTurnSeatInThirds) {
-    GameState g;
-    g.dealNumber = 2;
-    g.dealScoreA = g.dealScoreB = {0, 0, 0};
-    trick(g, 1, "6C JC 2C AC");
-    g.turnSeat = 4;
-    EXPECT_EQ(creditTrickPoints(g), 5);  // ace 3 + two 1 + knave 1 + six 0
-    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{0, 5}));
-    EXPECT_EQ(g.dealScoreB, (std::vector<int>{0, 0, 5}));
-    EXPECT_EQ(g.dealScoreA, (std::vector<int>{0, 0, 0}));
-}
-
 TEST(OutranksTable, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
     GameState g;
     trick(g, 1, "HD");                           // seat 2 to play; seats 3 and 4 have not played
@@ -84,33 +71,6 @@ TEST(LegalPlay, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
     g.leaderSeat = 1;  // leading, anything goes
     g.hands[1][3] = card("2D");
     EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
-}
-
-TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
-    GameState g;
-    g.turnSeat = 4;                // won the tenth trick
-    dealScore(g, 0) = 17 + 3 * 7;  // 5 2/3 card points and declarations of 3 + 4
-    dealScore(g, 1) = 15;          // 5 card points
-    g.cardPoints = {17, 15};
-    settleDeal(g);
-    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{15, 15}));
-    EXPECT_EQ(g.dealScoreA[1], 3 * 12);
-    EXPECT_EQ(g.dealScoreB[1], 3 * 6);
-    EXPECT_EQ(g.matchTotal, (std::array<int, 2>{12, 6}));
-}
-
-TEST(Settlement, EqualTotalsNeverEndAMatch) {
-    const struct {
-        int a, b, option;
-        bool over;
-    } cases[] = {{21, 21, 0, false}, {22, 21, 0, true},  {20, 25, 0, true}, {21, 12, 0, true},
-                 {20, 20, 0, false}, {30, 20, 1, false}, {31, 20, 1, true}};
-    for (const auto& c : cases) {
-        GameState g;
-        g.matchTotal = {c.a, c.b};
-        g.scoreOption = static_cast<Byte>(c.option);
-        EXPECT_EQ(isMatchOver(g), c.over) << c.a << " to " << c.b;
-    }
 }
 
 }  // namespace
