@@ -1,5 +1,5 @@
-// What this suite guards: the status line's sentences at each stage of a deal,
-// and how the events and the table's waits follow one another in it.
+// What this suite guards: the status line's sentences at each stage of a deal and
+// of a match, each said once, and GAME OVER left standing until a new match.
 #include "match/status_line.h"
 
 #include <gtest/gtest.h>
@@ -13,46 +13,26 @@ namespace {
 
 using namespace morvello::testing;
 
-TEST(StatusLine, WaitsAreToldInThePlayersWords) {
-    GameState g;
-    g.turnSeat = 2;
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::DeckDraw),
-              "Click the deck to draw for the dealer: Right draws");
-    g.turnSeat = 1;
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::DeckDraw),
-              "Click the deck to draw for the dealer: your card");
-    g.leaderSeat = 1;
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::HumanCard), "Your lead");
-    g.leaderSeat = 3;
-    g.tableCards[3] = card("KC");
-    g.playedCards[3] = cardBit(card("KC"));
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::HumanCard), "Follow Coppe");
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Signal),
-              "Click your card to go on, or right-click it to give a signal");
-    EXPECT_EQ(waitSentence(seatView(g, 1), Awaited::Command),
-              "Game \u25b8 Continue for the next deal");
-}
-
-TEST(StatusLine, TricksAndTheMatchEndNameThePlayersWithTheirPoints) {
-    GameState g;
-    EXPECT_EQ(trickSentence(seatView(g, 1), 3, 3), "Partner won the trick: 1 point");
-    EXPECT_EQ(trickSentence(seatView(g, 1), 1, 7), "You won the trick: 2 1/3 points");
-    EXPECT_EQ(pointsText(0), "0 points");
-    EXPECT_EQ(pointsText(2), "2/3 point");
-    EXPECT_EQ(pointsText(6), "2 points");
-    EXPECT_EQ(gameOverSentence(seatView(g, 1), 0, 22, 18), "GAME OVER: You-Partner win 22 to 18");
-    EXPECT_EQ(gameOverSentence(seatView(g, 1), 1, 19, 23), "GAME OVER: Right-Left win 23 to 19");
-}
-
-TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
+// Each sentence as the game comes to it: the dealer choice, the human's lead, a
+// refused card saying nothing new, the signal, a follow, tricks with their points
+// in thirds, the deal's end, and GAME OVER staying until the next match starts.
+TEST(StatusLine, EachStageIsToldOnceInThePlayersWords) {
     GameState g;
     StatusLine line(1);
     std::vector<std::string> said;
     line.onChange = [&](const std::string& text) { said.push_back(text); };
+    g.turnSeat = 1;
+    line.waiting(g, Awaited::DeckDraw);
     g.leaderSeat = 1;
     line.waiting(g, Awaited::HumanCard);
     line.waiting(g, Awaited::HumanCard);  // a refused card: no second announcement
     line.onPlay(g, 1, card("AC"));
+    line.waiting(g, Awaited::Signal);
+    line.onTrick(g, 3, 7);
+    g.leaderSeat = 3;
+    g.tableCards[3] = card("KC");
+    g.playedCards[3] = cardBit(card("KC"));
+    line.waiting(g, Awaited::HumanCard);
     line.onTrick(g, 2, 3);
     line.onResult(g, 0);
     line.waiting(g, Awaited::Command);
@@ -62,11 +42,18 @@ TEST(StatusLine, GameOverStaysUntilTheNextMatchStarts) {
     line.onMatchStart(g);
     g.turnSeat = 2;
     line.waiting(g, Awaited::DeckDraw);
-    EXPECT_EQ(said,
-              (std::vector<std::string>{
-                  "Your lead", "You played the Ace of Coppe", "Right won the trick: 1 point",
-                  "Game \u25b8 Continue for the next deal", "GAME OVER: Right-Left win 21 to 12",
-                  "Click the deck to draw for the dealer: Right draws"}));
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "Click the deck to draw for the dealer: your card", "Your lead",
+                        "You played the Ace of Coppe",
+                        "Click your card to go on, or right-click it to give a signal",
+                        "Partner won the trick: 2 1/3 points", "Follow Coppe",
+                        "Right won the trick: 1 point", "Game \u25b8 Continue for the next deal",
+                        "GAME OVER: Right-Left win 21 to 12",
+                        "Click the deck to draw for the dealer: Right draws"}));
+    EXPECT_EQ(gameOverSentence(seatView(g, 1), 0, 22, 18), "GAME OVER: You-Partner win 22 to 18");
+    EXPECT_EQ(pointsText(0), "0 points");
+    EXPECT_EQ(pointsText(2), "2/3 point");
+    EXPECT_EQ(pointsText(6), "2 points");
 }
 
 }  // namespace
