@@ -27,11 +27,13 @@ struct FlowRun {
     }
 };
 
-// Repeat the last hand deals the same cards and replaces the deal's score;
-// Continue moves the dealer right without a new choice (the first match's dealer
-// was given); New Game starts a fresh match with a dealer choice.
+// Repeat the last hand is refused before any deal of the run, and after deal 1
+// it does nothing; after deal 2 it deals the same cards and replaces the deal's
+// score. Continue moves the dealer right without a new choice (the first match's
+// dealer was given); New Game starts a fresh match with a dealer choice.
 TEST(MatchFlow, ContinueRepeatTheLastHandAndNewGame) {
     FlowRun f;
+    EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Refused);
     const std::vector<Command> commands{Command::Continue, Command::Replay, Command::NewGame};
     f.play([&](int asked, const GameState&) {
         if (asked <= 2) {
@@ -89,15 +91,6 @@ TEST(MatchFlow, MenusFollowTheStagesOfAMatch) {
     EXPECT_TRUE(over.menus.newGameEnabled && over.menus.allowDeclareEnabled &&
                 over.menus.scoreEnabled);
     EXPECT_EQ(over.matchTotal, (std::array<int, 2>{0, 0}));  // reset after GAME OVER
-}
-
-TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {
-    GameState g;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Refused);
-    g.noReplayDeck = false;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Nothing);
-    g.dealNumber = 3;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Confirm);
 }
 
 }  // namespace
