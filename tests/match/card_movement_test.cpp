@@ -58,24 +58,19 @@ void checkDeal(const RecordingTable& table, Byte allowAllDeclare, int& shown, in
     EXPECT_EQ(trick, kTricksPerDeal + 1);
 }
 
-void checkSignalsShown(Byte allowAllDeclare) {
-    int shown = 0, hidden = 0;
-    for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
-        RecordingTable table;
-        playOneDeal(table, shuffledDeck(seed), 1, kFourComputers,
-                    [&](GameState& g) { g.allowAllDeclare = allowAllDeclare; });
-        checkDeal(table, allowAllDeclare, shown, hidden);
-    }
-    EXPECT_GT(shown, 0);
-    EXPECT_GT(hidden, 0);
-}
-
+// With only the leader declaring, followers show no Volo or Striscio.
 TEST(PlaySignals, EverySignalIsShownButOnTheLastTrickOrAKnockOnAThree) {
-    checkSignalsShown(kAllDeclare);
-}
-
-TEST(PlaySignals, WithOnlyTheLeaderDeclaringFollowersShowNoVoloOrStriscio) {
-    checkSignalsShown(kOnlyLeaderDeclares);
+    for (const Byte allowAllDeclare : {kAllDeclare, kOnlyLeaderDeclares}) {
+        int shown = 0, hidden = 0;
+        for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
+            RecordingTable table;
+            playOneDeal(table, shuffledDeck(seed), 1, kFourComputers,
+                        [&](GameState& g) { g.allowAllDeclare = allowAllDeclare; });
+            checkDeal(table, allowAllDeclare, shown, hidden);
+        }
+        EXPECT_GT(shown, 0);
+        EXPECT_GT(hidden, 0);
+    }
 }
 
 TEST(Declarations, LabelsShowInTheSecondTrickAndHideAtTheThird) {
