@@ -38,8 +38,7 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
     std::vector<std::string> sincePlay;
     for (const std::string& line : table.log) {
         if (startsWith(line, "think ")) ++thoughts;
-        if ((startsWith(line, "deal ") && !startsWith(line, "deal packet")) ||
-            startsWith(line, "replayed deal ")) {
+        if (startsWith(line, "deal ") || startsWith(line, "replayed deal ")) {
             plays.emplace_back();
             sincePlay.clear();  // the dealing's own pauses
             continue;
