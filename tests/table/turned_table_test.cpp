@@ -12,15 +12,12 @@ namespace {
 
 using namespace morvello::testing;
 
-QPointF at(Point p) {
-    return {p.x, p.y};
-}
-
 // Runs a wait of the table; with no delays it is over at once.
 void runNow(Wait<> wait) {
-    Task<> task = [](Wait<> w) -> Task<> { co_await w; }(std::move(wait));
+    bool done = false;
+    Task<> task = finish(std::move(wait), done);
     task.start();
-    ASSERT_TRUE(task.done());
+    ASSERT_TRUE(done);
 }
 
 Hand handOf(Byte seat) {
@@ -61,12 +58,11 @@ TEST(TurnedTable, OnlyTheViewersCardsAreTakenAsItsPlay) {
     f.g.hands[3] = handOf(3);
     f.g.hands[1] = handOf(1);
     f.table.layOutHand(3, f.g.hands[3]);
-    Byte played = 0;
-    Task<> wait = [](QtTable& table, Byte& out) -> Task<> { out = co_await table.humanCard(); }(
-                                                    f.table, played);
+    std::optional<Byte> played;
+    Task<> wait = capture(f.table.humanCard(), played);
     wait.start();
     f.table.onCardPress(handOf(1)[2], Qt::LeftButton);
-    EXPECT_EQ(played, 0);
+    EXPECT_FALSE(played);
     f.table.onCardPress(handOf(3)[2], Qt::LeftButton);
     EXPECT_EQ(played, handOf(3)[2]);
 }
