@@ -72,6 +72,7 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     review->close();
 }
 
+// Then quitting mid-match counts it abandoned.
 TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(window_.statistics().byTarget[0].deals, 1);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), window_.statistics());
@@ -101,11 +102,8 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
     dialog->close();
-}
 
-// The first deal of a 21-point match is settled: the match is under way.
-TEST_F(ViewMenu, QuittingMidMatchCountsItAbandoned) {
-    window_.menus().quit->trigger();
+    window_.menus().quit->trigger();  // the first deal is settled: the match is under way
     EXPECT_EQ(window_.statistics().byTarget[0].abandoned, 1);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load().byTarget[0].abandoned, 1);
 }
