@@ -24,56 +24,55 @@ CardSet playedByAll(const GameState& g) {
     return g.playedCards[1] | g.playedCards[2] | g.playedCards[3] | g.playedCards[4];
 }
 
-// The real deal agrees with the knowledge: it is read, not guessed; and every
-// deal sampled from it keeps every constraint.
+// Checks a deal of the unplayed cards against what the seat knows and against
+// what is true of the real deal: the signals shown, the suits lacked, the
+// declarations announced. The real deal itself must pass (the knowledge is read,
+// not guessed), and so must every deal sampled from the knowledge.
+void expectAgrees(const GameState& g, const SeatKnowledge& k, const SampledHands& hands) {
+    CardSet dealt = 0;
+    for (Byte s = 1; s <= 4; ++s) {
+        EXPECT_EQ(dealt & hands[s], 0u) << "a card dealt twice";
+        dealt |= hands[s];
+        EXPECT_EQ(std::popcount(hands[s]), k.handSize[s]);
+        EXPECT_EQ(hands[s] & k.known[s], k.known[s]) << "a known card moved, seat " << int(s);
+        EXPECT_EQ(hands[s] & k.notDealt[s], 0u);
+        for (int suit = 1; suit <= 4; ++suit) {
+            const unsigned bit = 1U << suit;
+            const bool lacked = ((k.lackedSuits[s] | g.lackedSuits[s] | g.voloSuits[s]) & bit) != 0;
+            const bool held = ((k.heldSuits[s] | g.striscioSuits[s]) & bit) != 0;
+            EXPECT_TRUE(!lacked || (hands[s] & suitCards(suit)) == 0) << "seat " << int(s);
+            EXPECT_TRUE(!held || (hands[s] & suitCards(suit)) != 0) << "seat " << int(s);
+        }
+        const bool announced =
+            k.announced[s] || std::popcount(g.playedCards[s]) >= kCardsBeforeAnnouncing;
+        EXPECT_TRUE(!announced || dealtDeclarations(hands[s] | g.playedCards[s]) == g.declSlots[s]);
+        EXPECT_TRUE(!k.announced[s] || k.shownSlots[s] == g.declSlots[s]);
+    }
+    EXPECT_EQ(hands[k.seat], handOf(g, k.seat));
+    EXPECT_EQ(dealt & playedByAll(g), 0u) << "a played card came back";
+    EXPECT_EQ(dealt | playedByAll(g), ~CardSet{0} << 1 & ~(~CardSet{0} << (kCardCount + 1)));
+}
+
 TEST(SamplerOverRealDeals, TheRealHandsAndEverySampledDealAgreeWithWhatTheSeatKnows) {
     std::mt19937 engine(5);
     int declaredCardsKnown = 0, lacks = 0, flings = 0, holds = 0;
     for (const GameState& g : testing::positionsOfMatches(31, 25)) {
         const SeatKnowledge k = knowledgeOf(seatView(g, g.turnSeat));
+        SampledHands real{};
         for (Byte s = 1; s <= 4; ++s) {
-            const CardSet real = handOf(g, s);
-            EXPECT_EQ(k.handSize[s], std::popcount(real));
-            EXPECT_EQ(k.known[s] & ~real, 0u) << "seat " << int(s);
-            for (int suit = 1; suit <= 4; ++suit) {
-                const bool lacked = (k.lackedSuits[s] & (1U << suit)) != 0;
-                const bool held = (k.heldSuits[s] & (1U << suit)) != 0;
-                EXPECT_TRUE(!lacked || (real & suitCards(suit)) == 0);
-                EXPECT_TRUE(!held || (real & suitCards(suit)) != 0) << "seat " << int(s);
-            }
-            EXPECT_TRUE(!k.announced[s] || k.shownSlots[s] == g.declSlots[s]);
+            real[s] = handOf(g, s);
             if (s != k.seat) declaredCardsKnown += std::popcount(k.known[s]);
             lacks += std::popcount(k.lackedSuits[s]);
             flings += std::popcount(g.voloSuits[s]);
             holds += std::popcount(k.heldSuits[s]);
         }
+        expectAgrees(g, k, real);
         EXPECT_EQ(k.known[k.seat], handOf(g, k.seat));
         EXPECT_EQ(k.hidden & (playedByAll(g) | handOf(g, k.seat)), 0u);
         for (int n = 0; n < kDealsPerPosition; ++n) {
             SampledHands hands{};
             ASSERT_TRUE(sampleHands(k, engine, hands));
-            CardSet dealt = 0;
-            for (Byte s = 1; s <= 4; ++s) {
-                EXPECT_EQ(dealt & hands[s], 0u) << "a card dealt twice";
-                dealt |= hands[s];
-                EXPECT_EQ(std::popcount(hands[s]), k.handSize[s]);
-                EXPECT_EQ(hands[s] & k.known[s], k.known[s]) << "a declared card moved";
-                EXPECT_EQ(hands[s] & k.notDealt[s], 0u);
-                for (int suit = 1; suit <= 4; ++suit) {
-                    const unsigned bit = 1U << suit;
-                    const bool lacked = ((g.lackedSuits[s] | g.voloSuits[s]) & bit) != 0;
-                    const bool held = (g.striscioSuits[s] & bit) != 0;
-                    EXPECT_TRUE(!lacked || (hands[s] & suitCards(suit)) == 0);
-                    EXPECT_TRUE(!held || (hands[s] & suitCards(suit)) != 0);
-                }
-                const bool announced = std::popcount(g.playedCards[s]) >= kCardsBeforeAnnouncing;
-                EXPECT_TRUE(!announced ||
-                            dealtDeclarations(hands[s] | g.playedCards[s]) == g.declSlots[s]);
-            }
-            EXPECT_EQ(hands[k.seat], handOf(g, k.seat));
-            EXPECT_EQ(dealt & playedByAll(g), 0u) << "a played card came back";
-            EXPECT_EQ(dealt | playedByAll(g),
-                      ~CardSet{0} << 1 & ~(~CardSet{0} << (kCardCount + 1)));
+            expectAgrees(g, k, hands);
         }
     }
     EXPECT_GT(declaredCardsKnown, 0);  // some declarations revealed cards
