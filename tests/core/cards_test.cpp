@@ -1,6 +1,7 @@
-// What this suite guards: card values and suits, the dealer draw, the hands'
-// bookkeeping (holdMap, played cards, slots), the hand order, the shuffle. (Ranks
-// and points: the random matches' own account; spoken names: the status line.)
+// What this suite guards: card values and suits, the dealer draw, the hand order,
+// the shuffle. (Ranks and points: the random matches' own account; the hands'
+// bookkeeping: every play of them and the Expert's positions rebuilt from real
+// deals; spoken names: the status line.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -40,33 +41,6 @@ TEST(DealerDraw, SingleHighestValueDeals) {
         decideDealer(g);
         EXPECT_EQ(g.dealerSeat, dealer);
     }
-}
-
-TEST(Hands, PlayedCardsAreNeverFound) {
-    GameState g;
-    g.turnSeat = 2;
-    placeInHand(g, 2, 4, card("7C"));
-    EXPECT_EQ(findSlot(g, 2, 7), 4);
-    playFromSlot(g, 2, 4);
-    EXPECT_EQ(g.hands[2][4], card("7C") + kPlayedMark);
-    EXPECT_EQ(findSlot(g, 2, 7), 0);
-    EXPECT_EQ(g.playedCards[2], cardBit(card("7C")));
-}
-
-// rebuildHoldMap reads the hands as they stand: held cards in holdMap, played
-// ones in playedCards, and every card's slot.
-TEST(Hands, HoldMapIsRebuiltFromTheHands) {
-    GameState g;
-    g.hands[3] = {0, card("3B"), card("AB"), static_cast<Byte>(card("KB") + kPlayedMark),
-                  card("5S")};
-    g.holdMap[1][testing::kDenari] = valueBit(1);  // stale
-    rebuildHoldMap(g);
-    EXPECT_EQ(g.holdMap[3][testing::kBastoni], valueBit(3) | valueBit(1));
-    EXPECT_EQ(g.holdMap[3][testing::kSpade], valueBit(5));
-    EXPECT_EQ(g.holdMap[1][testing::kDenari], 0);
-    EXPECT_EQ(g.playedCards[3], cardBit(card("KB")));
-    EXPECT_EQ(g.slotOf[card("KB")], 3);
-    EXPECT_EQ(g.slotOf[card("5S")], 4);
 }
 
 TEST(Hands, SortedBySuitThenStrength) {
