@@ -1,9 +1,6 @@
-// What this suite guards: the View menu's review of the last deal stepped through
-// while the game waits, its deck saved; the statistics shown, kept on disk, reset
-// and counting a quit match as abandoned; and the statistics file in a temporary
-// data folder: the round trip, a damaged file set aside with one line on standard
-// error, an older version read. (Full disks, links, FIFOs, the damaged bytes kept
-// and newer versions: kept_files_test.cpp.)
+// What this suite guards: the review of the last deal while the game waits, the
+// statistics shown, reset, kept on disk and counting a quit match as abandoned, and
+// the statistics file's round trip, damaged file set aside and older version read.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -1,11 +1,6 @@
-// What this suite guards: a whole match in the game window, played with real
-// mouse clicks and with the keyboard alone (the dealer choice, a refused card, a
-// signal from the list, Continue, Repeat the last hand with its confirmation, New
-// Game, Quit); the status line as the game goes; the View menu's Last trick, Show
-// playable cards and Hint, and the lead mark; the shortcuts (nothing while their
-// item is disabled); the hand's accessible names; the options saved at once, a
-// failure shown, the smallest screen and the captions. Which menu items each stage
-// enables is the controller's test, the status line's sentences the status line's.
+// What this suite guards: a whole match in the game window by mouse and by keys,
+// the View menu's items, the shortcuts, the accessible names, the options saved
+// at once, a failure shown, the smallest screen and the captions.
 #include <gtest/gtest.h>
 
 #include <QAccessible>

@@ -1,10 +1,6 @@
-// What this suite guards: the committed SVG files (the deck, the title, the icon)
-// are exactly what the generator writes today; every card image reads and draws
-// without warnings, has the card's proportions and rounded shape, differs from
-// every other, and is cached once per size and pixel density; the title and the
-// icon are drawn inside their view boxes, the icon filling most of it; the
-// contact sheet draws and saves as a PNG (contact-sheet.png in the build folder,
-// for review), at twice the size on a sharp screen.
+// What this suite guards: the committed SVGs are the generator's; every card image
+// draws without warnings in the card's shape, differs from every other and is
+// cached per size and density; the title and icon fit their boxes; the contact sheet.
 #include "table/card_art.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
-// What this suite guards: card values and suits, the dealer draw, the hand order,
-// the shuffle. (Ranks and points: the random matches' own account; the hands'
-// bookkeeping: every play of them and the Expert's positions rebuilt from real
-// deals; spoken names: the status line.)
+// What this suite guards: card values and suits, the dealer draw, the hand order
+// and the shuffle. (Ranks and points: the random matches' own account; the hands'
+// bookkeeping: every play of them and the Expert's rebuilt positions.)
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,8 +1,6 @@
-// What this suite guards: the Expert, over positions from real deals: what a seat
-// knows agrees with the real deal, every sampled deal keeps all it knows,
-// impossible knowledge is refused, only true shown signals are noted; the Expert is
-// fair (the hidden hands do not change its card), finds the clear best card and
-// plays a lone legal card without sampling.
+// What this suite guards: the Expert over positions from real deals: a seat's
+// knowledge is true and every sampled deal keeps it, impossible knowledge is
+// refused, only true shown signals are noted; its choice is fair and finds the best card.
 #include <gtest/gtest.h>
 
 #include <bit>

@@ -1,8 +1,6 @@
-// What this suite guards: the plays as the table shows them: which play signal
-// each card shows, the human's knock and its answer, a signal offered after each
-// lead but the last, the pauses the controller asks for, the gathering of each
-// trick and the declaration labels. (A card off the lead suit refused: the rules'
-// LegalPlay test and the window's whole match.)
+// What this suite guards: the plays as the table shows them: each card's signal,
+// the human's knock and its answer, a signal offered after each lead but the last,
+// the pauses, the gathering of each trick and the declaration labels.
 #include <gtest/gtest.h>
 
 #include "match_harness.h"

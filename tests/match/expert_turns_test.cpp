@@ -1,8 +1,6 @@
-// What this suite guards: Expert seats in a match think once a card, during the
-// pause before their turn (or at once when no pause comes first); a repeated deal
-// plays the same Expert cards again, its sampling being fixed by the deck; and
-// the Expert seats can change between cards; with none, the Expert's settings
-// change nothing.
+// What this suite guards: Expert seats think once a card, in the pause before their
+// turn; a repeated deal plays the same Expert cards; the seats can change between
+// deals; with no Expert seat, the Expert's settings change nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>

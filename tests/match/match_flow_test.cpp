@@ -1,8 +1,6 @@
 // What this suite guards: the life of a match through the controller: the dealer
-// choice (a tie draws again, ten tied cycles end with no dealer, confirmed names
-// restart it, an unusable stored deck is shuffled first), Continue, Repeat the
-// last hand (the same cards, the score replaced), New Game, and the menus at each
-// stage.
+// choice (ties, names restarting it, an unusable stored deck), Continue, Repeat
+// the last hand, New Game, and the menus enabled at each stage.
 #include <gtest/gtest.h>
 
 #include "match/commands.h"

@@ -1,7 +1,6 @@
-// Runs a match headless for tests: a table that writes down the intents the
-// controller hands it and the events it tells, interleaved in one log, and a
-// runner that builds the match, sets its state up, runs playMatches and rethrows a
-// failure from inside it.
+// Runs a match headless for tests: a table that logs the intents the controller
+// hands it and the events it tells, and a runner that sets the match's state up,
+// runs playMatches and rethrows a failure from inside it.
 #pragma once
 
 #include <gtest/gtest.h>

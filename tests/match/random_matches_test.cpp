@@ -1,7 +1,6 @@
 // What this suite guards: the rules of a deal and of a match hold in 20,000 random
-// matches, checked against an independent account of each deal; and a seat's
-// view, and the state made from it for the hint and the Expert, never hold another
-// seat's unplayed card, at every card of many random matches.
+// matches, checked against an independent account of each deal; and no seat's view
+// holds another seat's unplayed card at any card of many matches.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,7 +1,6 @@
-// What this suite guards: the computer's card choice: its lead (each rule's card
-// and signal, the order rules and suits are tried in, the return led back), its
-// follow (card, signal, the return owed after a knock), every seat alike, a seat
-// with no card left, and the hint worked out on a copy.
+// What this suite guards: the computer's card and signal when leading (each rule,
+// their order, the return led back) and following (the return owed after a knock),
+// at every seat alike; a seat with no card left; the hint worked out on a copy.
 #include <gtest/gtest.h>
 
 #include "cards/play_signal.h"

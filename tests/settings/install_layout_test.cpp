@@ -1,7 +1,6 @@
-// What this suite guards: where the game looks for its data, its module and
-// config.qvr, from the folder the program runs in: a build folder, an unpacked
-// folder of its own, a program copied alone. (An install under a prefix: the
-// installed game's test, from a temporary prefix and from the package.)
+// What this suite guards: where a build folder, an unpacked folder or a program
+// copied alone looks for its data, its module and config.qvr. (An install under a
+// prefix: the installed game's test.)
 #include "settings/install_layout.h"
 
 #include <gtest/gtest.h>

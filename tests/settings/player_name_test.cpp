@@ -1,6 +1,6 @@
-// What this suite guards: player names as config.qvr keeps them: turned to and
-// from Windows-1252, malformed UTF-8 read one replacement a byte, and which names
-// can be kept, and why not.
+// What this suite guards: player names as config.qvr keeps them: turned to and from
+// Windows-1252, malformed UTF-8 read one replacement a byte, and which names can be
+// kept, and why not.
 #include "settings/player_name.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
-// What this suite guards: the text the settings are kept in: the fields of
-// config.qvr's lines (strings with their spaces and empty fields, numbers taking
-// the leading number of a line, saturated), and the settings files' INI text read
-// under its sections and written back with what this program does not know.
+// What this suite guards: the text the settings are kept in: config.qvr's string
+// and number fields (spaces, empty fields, leading numbers, saturation), and the
+// INI files read under their sections and written back with what is not known.
 #include "settings/field_reader.h"
 
 #include <gtest/gtest.h>

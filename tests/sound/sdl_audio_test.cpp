@@ -1,12 +1,6 @@
 // What this suite guards: the real SDL2_mixer device plays each effect whole and
-// alone, survives missing and broken files, opens the next song of a sequence
-// ahead, stops at None, rests when quiet and plays silently without a device; and
-// the length of a MIDI file, by which a sequence moves on. (That the shipped songs
-// are the generator's, of half a minute or so: the generated assets' test.)
-// The device and the sound procedures over it are heard through SDL's disk
-// driver: it writes the mixed output to a file, a post-mix hook counts it as it is
-// produced, and the "owner's thread" is the test's own, draining what the audio
-// layer posts to it.
+// alone, survives missing and broken files, moves a sequence on at each song's end,
+// rests when quiet and plays silently without a device; a MIDI file's length.
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -68,6 +62,10 @@ int loggedLines(const std::string& log) {
     return count;
 }
 
+// The device and the sound procedures over it are heard through SDL's disk driver:
+// it writes the mixed output to a file, a post-mix hook counts it as it is
+// produced, and the "owner's thread" is the test's own, draining what the audio
+// layer posts to it.
 // What the test learns from the device: the frames the mixer produced and the loud
 // ones, and the functions posted to the owner's thread, which the test runs.
 class Heard {

@@ -1,8 +1,6 @@
-// What this suite guards: what the stats layer keeps of headless matches: the
-// statistics (wins, losses, streaks, abandoned matches, a repeated deal, both
-// targets, the declarations by kind and couple); the review of a recorded deal; and
-// its export: the events as the runner prints them and a deck the runner plays
-// again the same way.
+// What this suite guards: the statistics counted from a match's events (wins,
+// streaks, abandoned matches, a repeated deal, both targets, declarations), the
+// review of a recorded deal, and its export replayed the same way by the runner.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,8 +1,6 @@
-// What this suite guards: the window's table takes clicks only while the
-// controller waits for them, ends each wait once, and its timers stop with it;
-// shown from any seat, it puts that seat's hand in the fan at the bottom, its
-// partner at the top and the next seat on the right, for every card dealt, drawn,
-// played and gathered, and takes clicks on the viewer's cards only.
+// What this suite guards: the window's table takes clicks only while the controller
+// waits for them, ends each wait once, stops its timers with it, and shows any
+// seat's hand at the bottom with the others in turn round the table.
 #include <gtest/gtest.h>
 
 #include <QGraphicsProxyWidget>
