@@ -19,21 +19,27 @@
 // seat, caught as each card is about to be chosen.
 namespace morvello::testing {
 
+// A headless table told of each card as it reaches the table, with the signal shown.
+class PlayWatch : public HeadlessTable, public MatchObserver {
+  public:
+    Wait<> cardPlayed(Byte seat, Byte card, const Hand&, Byte shown, bool) override {
+        played(seat, card, shown);
+        return {};
+    }
+    Wait<> cardToTable(Byte seat, Byte card, Byte shown, bool) override {
+        played(seat, card, shown);
+        return {};
+    }
+    virtual void played(Byte seat, Byte card, Byte shown) = 0;
+};
+
 // The state as the seat to move chooses: once a card of a trick under way is
 // on the table, its signal noted, the next seat; after a trick, its winner
 // leading the next.
-class PositionCollector : public HeadlessTable, public MatchObserver {
+class PositionCollector : public PlayWatch {
   public:
     std::vector<GameState> positions;
 
-    Wait<> cardPlayed(Byte, Byte, const Hand&, Byte, bool) override {
-        keepNextTurn();
-        return {};
-    }
-    Wait<> cardToTable(Byte, Byte, Byte, bool) override {
-        keepNextTurn();
-        return {};
-    }
     void onTrick(const GameState& g, Byte, int) override {
         if (g.cardsPlayed == kCardCount) return;
         GameState next = g;
@@ -44,7 +50,7 @@ class PositionCollector : public HeadlessTable, public MatchObserver {
     }
 
   private:
-    void keepNextTurn() {
+    void played(Byte, Byte, Byte) override {
         if (state().cardsPlayed % 4 == 0) return;
         GameState next = state();
         next.turnSeat = nextSeat(next.turnSeat);
@@ -198,25 +204,17 @@ TEST(Sampler, RefusesKnowledgeThatNoDealAgreesWith) {
 // A match with the human at seat 1 flinging every card it leads, and only the
 // leader showing Volo and Striscio: what is noted is what the computer seats
 // showed, and what they showed is true.
-class SignalWatch : public HeadlessTable, public MatchObserver {
+class SignalWatch : public testing::PlayWatch {
   public:
     int flings = 0, creeps = 0, unshown = 0, humanSignals = 0;
 
-    Wait<> cardPlayed(Byte seat, Byte card, const Hand&, Byte shown, bool) override {
-        check(seat, card, shown);
-        return {};
-    }
-    Wait<> cardToTable(Byte seat, Byte card, Byte shown, bool) override {
-        check(seat, card, shown);
-        return {};
-    }
     void onDeclarations(const GameState& g) override {
         EXPECT_EQ(g.voloSuits, (std::array<Byte, 5>{})) << "a new deal starts knowing nothing";
         EXPECT_EQ(g.striscioSuits, (std::array<Byte, 5>{}));
     }
 
   private:
-    void check(Byte seat, Byte card, Byte shown) {
+    void played(Byte seat, Byte card, Byte shown) override {
         const GameState& g = state();
         if (seat == 1) {
             EXPECT_EQ(g.voloSuits[1] | g.striscioSuits[1], 0);
