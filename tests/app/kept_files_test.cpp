@@ -1,7 +1,6 @@
-// What this suite guards: every file the game and its tools keep, tried as a new
-// user would on a machine with a full disk, links, FIFOs and damaged files: each
-// case leaves what was there, the store still loads, and nothing outside the
-// test's folder is touched.
+// What this suite guards: every file the game and its tools keep, on a full disk,
+// behind links, FIFOs and devices, or damaged: what was there stays, the store still
+// loads, and nothing outside the test's folder is touched.
 #include <gtest/gtest.h>
 
 #include <QMainWindow>

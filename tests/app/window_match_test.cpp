@@ -1,17 +1,11 @@
-// What this suite guards: a whole match in the game window, played with real
-// mouse clicks and with the keyboard alone (the dealer choice, a refused card, a
-// signal from the list, Continue, Repeat the last hand with its confirmation, New
-// Game, Quit); the status line as the game goes; the View menu's Last trick, Show
-// playable cards and Hint, and the lead mark; the shortcuts (nothing while their
-// item is disabled); the hand's accessible names; the options saved at once, a
-// failure shown, the smallest screen and the captions. Which menu items each stage
-// enables is the controller's test, the status line's sentences the status line's.
+// What this suite guards: a whole match in the game window by mouse and by keys,
+// the View menu's items, the shortcuts, the accessible names, the options saved
+// at once, a failure shown, the smallest screen and the captions.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAction>
 #include <QFile>
-#include <QGraphicsProxyWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,10 +97,6 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
         const Point deck = deckPosition(geo());
         clickTable(QPointF(deck.x + geo().cardWidth / 2, deck.y + geo().cardHeight / 2));
     }
-    void pressOk(QMessageBox* box) {
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     bool sheetShows(const std::string& text) {
         const auto& ops = scene().surface().ops();
         return std::any_of(ops.begin(), ops.end(),
@@ -127,17 +117,11 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
         for (int draw = 1; draw <= 4; ++draw) clickDeck();
         EXPECT_FALSE(table().waitingForDeck());
     }
-    void drawByKeys() {
-        for (int draw = 1; draw <= 4; ++draw) {
-            ASSERT_TRUE(table().waitingForDeck());
-            key(Qt::Key_Space);
-        }
-    }
 
     // Clicks the human's cards until the deal's score sheet is drawn, giving no
-    // signal, with check run at each turn; firstHand gets the hand as the deal's
-    // play starts. Expert seats think off the window's thread meanwhile.
-    void playDeal(const std::function<void()>& check = {}, std::vector<int>* firstHand = nullptr) {
+    // signal, with check run at each turn. Expert seats think off the window's
+    // thread meanwhile.
+    void playDeal(const std::function<void()>& check = {}) {
         bool firstTurn = true;
         for (int guard = 0; guard < 200 && !table().waitingForCommand(); ++guard) {
             ASSERT_TRUE(QTest::qWaitFor([&] {  // while Expert seats think
@@ -146,7 +130,6 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
             }));
             if (table().waitingForCommand()) break;
             if (table().waitingForHumanCard()) {
-                if (firstTurn && firstHand) *firstHand = heldCards();
                 if (firstTurn && !screenshotTaken_) {
                     screenshotTaken_ = true;
                     EXPECT_TRUE(window_.grab().save(
@@ -263,7 +246,10 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     EXPECT_FALSE(view().lastTrick->isEnabled());
     EXPECT_FALSE(view().hint->isEnabled());
     EXPECT_EQ(status(), "Click the deck to draw for the dealer: Right draws");
-    drawByKeys();
+    for (int draw = 1; draw <= 4; ++draw) {
+        ASSERT_TRUE(table().waitingForDeck());
+        key(Qt::Key_Space);
+    }
     EXPECT_EQ(g().dealerSeat, 1);
     playDealByKeys();
     EXPECT_EQ(status(), "Press Ctrl+Enter for the next deal");
@@ -278,7 +264,7 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
                     .value("view/showPlayableCards")
                     .toBool());
     ASSERT_TRUE(table().waitingForHumanCard());
-    std::vector<int> firstPlaying = heldCards(), replayed;
+    const std::vector<int> firstPlaying = heldCards();
     key(Qt::Key_H, Qt::ControlModifier);
     const int hint = table().marks().hint();
     EXPECT_EQ(hint, hintCard(seatView(g(), kOwnSeat)));
@@ -307,11 +293,11 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
               "The final score will report the points of repeated hand\n"
               "These will take the place of the previous one");
     EXPECT_TRUE(table().waitingForCommand());
-    pressOk(confirm);
-    EXPECT_EQ(g().dealNumber, 2);
+    QTest::mouseClick(confirm->button(QMessageBox::Ok), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(g().dealNumber, 2);  // its cards and the score it replaces: the controller's test
     EXPECT_FALSE(menus().replay->isChecked());
-    playDeal({}, &replayed);
-    EXPECT_EQ(replayed, firstPlaying);  // the score it replaces is the controller's test
+    playDeal();
 
     window_.players().setExpert(Couple::Partner, true);
     window_.players().setExpert(Couple::Opponents, true);
@@ -327,14 +313,11 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     }
     ASSERT_TRUE(sheetShows("GAME OVER"));
     EXPECT_EQ(window_.match().expertDecisions(), 30 * deals);
-    EXPECT_FALSE(menus().continueItem->isEnabled());
     EXPECT_TRUE(window_.grab().save(QString::fromStdString(artefactPath("game_over.png"))));
 
     window_.activateWindow();  // the offscreen platform may drop it while Experts think
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-    key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(g().dealNumber, 1);
-    EXPECT_EQ(g().matchTotal, (std::array<int, 2>{0, 0}));
+    key(Qt::Key_N, Qt::ControlModifier);  // a fresh match: the controller's test
     drawDealer();
 }
 
@@ -379,6 +362,7 @@ TEST_F(WindowMatch, KeysReachTheTableAfterAMenuADialogOrAPanel) {
     EXPECT_EQ(draws(), 3);
 }
 
+// Then F1, F11, and Quit by its shortcut.
 TEST_F(WindowMatch, ShortcutsDoNothingWhileTheirItemIsDisabled) {
     const GameMenus& m = window_.menus();
     QSignalSpy continued(m.continueItem, &QAction::triggered);
@@ -404,6 +388,14 @@ TEST_F(WindowMatch, ShortcutsDoNothingWhileTheirItemIsDisabled) {
     EXPECT_TRUE(window_.windowState() & Qt::WindowFullScreen);
     window_.showNormal();  // as the desktop may do it
     EXPECT_FALSE(view().fullScreen->isChecked());
+
+    drawDealer();  // Quit ends the match wherever it waits, and saves it
+    ASSERT_TRUE(table().waitingForHumanCard());
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window_.matchRunning());
+    EXPECT_FALSE(table().waitingForHumanCard());
+    EXPECT_TRUE(isFullDeck(configIn(dir_).deck));
+    EXPECT_EQ(configIn(dir_).dealerSeat, 1);
 }
 
 TEST_F(WindowMatch, TheHandsCardsAndTheDeckHaveAccessibleNamesInHandOrder) {
@@ -459,17 +451,6 @@ TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {
     EXPECT_EQ(reread.playRate, 3);
     EXPECT_EQ(reread.allowAllDeclare, 2);
     EXPECT_EQ(reread.scoreOption, 0);
-}
-
-// Quit by its shortcut.
-TEST_F(WindowMatch, QuitEndsTheMatchWhereverItWaits) {
-    drawDealer();
-    ASSERT_TRUE(table().waitingForHumanCard());
-    key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window_.matchRunning());
-    EXPECT_FALSE(table().waitingForHumanCard());
-    EXPECT_TRUE(isFullDeck(configIn(dir_).deck));
-    EXPECT_EQ(configIn(dir_).dealerSeat, 1);
 }
 
 TEST(WindowFailure, AFailureInTheMatchIsShownAndEndsTheGameWithTheFileIntact) {

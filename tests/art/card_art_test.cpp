@@ -1,24 +1,44 @@
-// What this suite guards: every card image reads and draws without warnings, has
-// the card's proportions and rounded shape, differs from every other, and is
-// cached once per size and pixel density; the title and the icon are drawn inside
-// their view boxes, the icon filling most of it; the contact sheet draws and
-// saves as a PNG (contact-sheet.png in the build folder, for review), at twice the
-// size on a sharp screen.
+// What this suite guards: the committed SVGs are the generator's; every card image
+// draws without warnings in the card's shape, differs from every other and is
+// cached per size and density; the title and icon fit their boxes; the contact sheet.
 #include "table/card_art.h"
 
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <set>
 
 #include "contact_sheet.h"
-#include "qt_warnings.h"
 
 namespace morvello {
 namespace {
+
+// Collects the Qt warnings issued while it lives, so a test can insist on none.
+class QtWarnings {
+  public:
+    QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::collect); }
+    ~QtWarnings() { qInstallMessageHandler(previous_); }
+    QtWarnings(const QtWarnings&) = delete;
+    QtWarnings& operator=(const QtWarnings&) = delete;
+
+    static QStringList& seen() {
+        static QStringList messages;
+        return messages;
+    }
+
+  private:
+    static void collect(QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg && type != QtInfoMsg) seen().append(text);
+    }
+    QtMessageHandler previous_;
+};
 
 constexpr QSize kDesignCard(96, 153);
 constexpr double kCardAspect = 94.25 / 60.0;  // height over width on the table
@@ -138,6 +158,34 @@ TEST(ContactSheet, DrawsAndSavesThePng) {
     ASSERT_TRUE(sheet.save(MORVELLO_CONTACT_SHEET_PNG, "PNG"));
     EXPECT_EQ(QImage(MORVELLO_CONTACT_SHEET_PNG).size(), sheet.size());
     EXPECT_EQ(renderContactSheet(art, 2.0).size(), sheet.size() * 2);
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList svgFiles(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+}
+
+TEST(ArtGenerator, CommittedArtIsUpToDate) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess gen;
+    gen.start(QStringLiteral(MORVELLO_ARTGEN), {out.path()});
+    ASSERT_TRUE(gen.waitForFinished(60000));
+    ASSERT_EQ(gen.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+
+    const QString committed = QStringLiteral(MORVELLO_ART_DIR);
+    const QStringList names = svgFiles(out.path());
+    EXPECT_EQ(names.size(), 44);
+    EXPECT_EQ(names, svgFiles(committed)) << "regenerate with the morvello-art-update target";
+    for (const QString& name : names) {
+        EXPECT_EQ(contents(out.filePath(name)), contents(committed + '/' + name))
+            << qPrintable(name) << " differs: regenerate with the morvello-art-update target";
+    }
 }
 
 }  // namespace

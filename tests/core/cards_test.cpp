@@ -1,6 +1,6 @@
-// What this suite guards: card values, suits, ranks and points, the dealer draw,
-// the hands' bookkeeping (holdMap, played cards, slots), the hand order, the
-// shuffle. (The cards' spoken names: the status line's test.)
+// What this suite guards: card values and suits, the dealer draw, the hand order
+// and the shuffle. (Ranks and points: the random matches' own account; the hands'
+// bookkeeping: every play of them and the Expert's rebuilt positions.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -31,14 +31,6 @@ TEST(Cards, ValueAndSuitReadTensAsKings) {
     }
 }
 
-TEST(Cards, RankPositionsAndTheDecksThirtyTwoThirds) {
-    const int expected[11] = {0, 3, 2, 1, 11, 10, 9, 8, 7, 6, 4};
-    for (int v = 1; v <= 10; ++v) EXPECT_EQ(rankPosition(v), expected[v]) << "value " << v;
-    int thirds = 0;
-    for (int c = 1; c <= 40; ++c) thirds += cardThirds(c);
-    EXPECT_EQ(thirds, 32);
-}
-
 // Ace, 5, horse, knave: seat 3's horse; two kings: no dealer.
 TEST(DealerDraw, SingleHighestValueDeals) {
     for (const auto& [draws, dealer] : std::vector<std::pair<std::array<Byte, 5>, int>>{
@@ -48,33 +40,6 @@ TEST(DealerDraw, SingleHighestValueDeals) {
         decideDealer(g);
         EXPECT_EQ(g.dealerSeat, dealer);
     }
-}
-
-TEST(Hands, PlayedCardsAreNeverFound) {
-    GameState g;
-    g.turnSeat = 2;
-    placeInHand(g, 2, 4, card("7C"));
-    EXPECT_EQ(findSlot(g, 2, 7), 4);
-    playFromSlot(g, 2, 4);
-    EXPECT_EQ(g.hands[2][4], card("7C") + kPlayedMark);
-    EXPECT_EQ(findSlot(g, 2, 7), 0);
-    EXPECT_EQ(g.playedCards[2], cardBit(card("7C")));
-}
-
-// rebuildHoldMap reads the hands as they stand: held cards in holdMap, played
-// ones in playedCards, and every card's slot.
-TEST(Hands, HoldMapIsRebuiltFromTheHands) {
-    GameState g;
-    g.hands[3] = {0, card("3B"), card("AB"), static_cast<Byte>(card("KB") + kPlayedMark),
-                  card("5S")};
-    g.holdMap[1][testing::kDenari] = valueBit(1);  // stale
-    rebuildHoldMap(g);
-    EXPECT_EQ(g.holdMap[3][testing::kBastoni], valueBit(3) | valueBit(1));
-    EXPECT_EQ(g.holdMap[3][testing::kSpade], valueBit(5));
-    EXPECT_EQ(g.holdMap[1][testing::kDenari], 0);
-    EXPECT_EQ(g.playedCards[3], cardBit(card("KB")));
-    EXPECT_EQ(g.slotOf[card("KB")], 3);
-    EXPECT_EQ(g.slotOf[card("5S")], 4);
 }
 
 TEST(Hands, SortedBySuitThenStrength) {

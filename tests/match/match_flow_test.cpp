@@ -1,6 +1,6 @@
-// What this suite guards: the life of a match through the controller: Continue,
-// Repeat the last hand (the same cards, the score replaced), New Game, and the
-// menus at each stage.
+// What this suite guards: the life of a match through the controller: the dealer
+// choice (ties, names restarting it, an unusable stored deck), Continue, Repeat
+// the last hand, New Game, and the menus enabled at each stage.
 #include <gtest/gtest.h>
 
 #include "match/commands.h"
@@ -10,6 +10,104 @@ namespace morvello {
 namespace {
 
 using namespace morvello::testing;
+
+// The draws of the log, in order: "seat card".
+std::vector<std::string> drawsOf(const RecordingTable& table) {
+    std::vector<std::string> draws;
+    for (const std::string& line : table.log)
+        if (line.rfind("draw seat ", 0) == 0) draws.push_back(line.substr(10));
+    return draws;
+}
+
+// A run that ends at the first shuffle after the choice: the dealer choice alone.
+struct ChoiceRun {
+    RecordingTable table;
+    MatchRun run{table, MatchOptions{decks({}), std::nullopt, kOnePersonAtSeatOne}};
+};
+
+TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
+    ChoiceRun c;
+    // 7 (seat 2), king, king, 2 (seat 1): a tie. Then ace, 5, horse, knave: the horse deals.
+    c.run.setUp().deck = deckStarting("7D KD KC 2D AD 5D HD JD");
+    c.run.run();
+
+    EXPECT_EQ(drawsOf(c.table), (std::vector<std::string>{"2 7D", "3 KD", "4 KC", "1 2D", "2 AD",
+                                                          "3 5D", "4 HD", "1 JD"}));
+    const std::size_t tie = c.table.indexOf("sound Tie");
+    ASSERT_LT(tie + 6, c.table.log.size());
+    EXPECT_EQ(std::vector<std::string>(c.table.log.begin() + tie, c.table.log.begin() + tie + 7),
+              (std::vector<std::string>{"sound Tie", "tie", "message Repeat, please",
+                                        "park 7D after-trick", "park KD after-trick",
+                                        "park KC after-trick", "park 2D after-trick"}));
+    EXPECT_EQ(c.table.messages, std::vector<std::string>{"Repeat, please"});
+    EXPECT_EQ(c.run.state().dealerSeat, 4);
+    EXPECT_EQ(c.run.state().turnSeat, 1);  // the seat after the dealer receives first and leads
+    EXPECT_EQ(c.run.state().phase, Phase::None);
+}
+
+TEST(DealerChoice, TenTiedCyclesEndWithNoDealerAndNeverDrawPastTheDeck) {
+    ChoiceRun c;
+    // Each group of four draws holds one value in all four suits: every cycle ties.
+    std::string deck;
+    for (const char value : kValueLetters)
+        for (const char suit : kSuitLetters) deck += std::string{value, suit, ' '};
+    c.run.setUp().deck = deckStarting(deck);
+    c.run.run();
+    EXPECT_EQ(drawsOf(c.table).size(), 40u);
+    EXPECT_EQ(c.table.count("tie"), 10);
+    EXPECT_EQ(c.run.state().dealerSeat, 0);
+    EXPECT_EQ(c.run.state().turnSeat, 1);
+    EXPECT_EQ(c.run.state().phase, Phase::None);
+}
+
+// Looking again with nothing changed keeps waiting for the draw; names confirmed
+// on the panel start the choice again from the first card.
+TEST(DealerChoice, ConfirmedNamesRestartTheChoiceFromTheFirstCard) {
+    ChoiceRun c;
+    c.run.setUp().deck = deckStarting("AD 5D HD JD");
+    std::vector<bool> personalizeAtWait;
+    c.table.deckAnswer = [&](int wait) {
+        personalizeAtWait.push_back(c.run.state().menus.personalizeEnabled);
+        if (wait == 1) return DeckInput::LookAgain;
+        if (wait == 2) {
+            c.run.match().setPlayerName(3, "Anna");
+            c.run.match().confirmNames();
+            return DeckInput::LookAgain;
+        }
+        return DeckInput::Draw;
+    };
+    c.run.run();
+    EXPECT_EQ(drawsOf(c.table), (std::vector<std::string>{"2 AD", "3 5D", "4 HD", "1 JD"}));
+    // The names are drawn when the table is set, when the choice starts, and again
+    // when it starts over.
+    const auto firstDraw = c.table.log.begin() + c.table.indexOfPrefix("draw seat ");
+    EXPECT_EQ(std::count_if(c.table.log.begin(), firstDraw,
+                            [](const std::string& l) { return l.rfind("names turn ", 0) == 0; }),
+              3);
+    EXPECT_EQ(c.run.state().playerNames[2], "Anna");
+    EXPECT_EQ(c.run.state().dealerSeat, 4);
+    // The names panel may open only until the first draw.
+    EXPECT_EQ(personalizeAtWait, (std::vector<bool>{true, true, true, false, false, false}));
+    EXPECT_FALSE(c.run.state().menus.newGameEnabled);
+    EXPECT_FALSE(c.run.state().menus.continueEnabled);
+}
+
+// A first start (all zeros), or a stored deck with an entry the file could not
+// give (0) or gave twice: a whole fresh deck is shuffled before the draws.
+TEST(DealerChoice, NoStoredDeckIsShuffledBeforeTheDraws) {
+    Deck repeated{};
+    for (int i = 1; i <= 40; ++i) repeated[i] = i;
+    Deck unreadable = repeated;
+    repeated[40] = 1;
+    unreadable[7] = 0;
+    for (const Deck& stored : {Deck{}, repeated, unreadable}) {
+        ChoiceRun c;
+        c.run.setUp().deck = stored;
+        c.run.run();
+        EXPECT_TRUE(isFullDeck(c.run.state().deck));
+        EXPECT_GE(drawsOf(c.table).size(), 4u);
+    }
+}
 
 // A match of computer players from seeded shuffles, seat 2 dealing first; the
 // commands after each deal come from `next`, given how many were asked for.
@@ -27,11 +125,13 @@ struct FlowRun {
     }
 };
 
-// Repeat the last hand deals the same cards and replaces the deal's score;
-// Continue moves the dealer right without a new choice (the first match's dealer
-// was given); New Game starts a fresh match with a dealer choice.
+// Repeat the last hand is refused before any deal of the run, and after deal 1
+// it does nothing; after deal 2 it deals the same cards and replaces the deal's
+// score. Continue moves the dealer right without a new choice (the first match's
+// dealer was given); New Game starts a fresh match with a dealer choice.
 TEST(MatchFlow, ContinueRepeatTheLastHandAndNewGame) {
     FlowRun f;
+    EXPECT_EQ(f.run.match().replayAnswer(), ReplayAnswer::Refused);
     const std::vector<Command> commands{Command::Continue, Command::Replay, Command::NewGame};
     f.play([&](int asked, const GameState&) {
         if (asked <= 2) {
@@ -89,15 +189,6 @@ TEST(MatchFlow, MenusFollowTheStagesOfAMatch) {
     EXPECT_TRUE(over.menus.newGameEnabled && over.menus.allowDeclareEnabled &&
                 over.menus.scoreEnabled);
     EXPECT_EQ(over.matchTotal, (std::array<int, 2>{0, 0}));  // reset after GAME OVER
-}
-
-TEST(MatchFlow, ReplayIsRefusedBeforeAnyDealOfTheRun) {
-    GameState g;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Refused);
-    g.noReplayDeck = false;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Nothing);
-    g.dealNumber = 3;
-    EXPECT_EQ(replayAnswer(g), ReplayAnswer::Confirm);
 }
 
 }  // namespace

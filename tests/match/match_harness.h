@@ -1,7 +1,6 @@
-// Runs a match headless for tests: a table that writes down the intents the
-// controller hands it and the events it tells, interleaved in one log, and a
-// runner that builds the match, sets its state up, runs playMatches and rethrows a
-// failure from inside it.
+// Runs a match headless for tests: a table that logs the intents the controller
+// hands it and the events it tells, and a runner that sets the match's state up,
+// runs playMatches and rethrows a failure from inside it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,10 +32,9 @@ inline std::string soundName(Sound sound) {
 }
 
 // Log lines, intents first then events:
-//   "delay 0.5", "message Repeat, please", "names turn 2", "sound Knock",
-//   "card to table seat 2 7C signal Busso pause", "card to start seat 1 7C",
-//   "park 7C after-trick", "park all", "drawn seat 2 7C", "gather winner 3",
-//   "declare 2 <caption>", "hide declarations", "deal packet seat 2", "lay out hand",
+//   "delay 0.5", "think 1", "message Repeat, please", "names turn 2", "sound Knock",
+//   "card to table seat 2 7C signal Busso pause", "park 7C after-trick",
+//   "gather winner 3", "declare 2 <caption>", "hide declarations",
 //   "menus continue new-game replay personalize allow-declare score" (those enabled);
 //   "draw seat 2 7C", "tie", "dealer 4", "deal 1 dealer 4", "replayed deal 2 dealer 1",
 //   "play seat 2 7C Busso" (the seat's signal so far), "signal chosen Busso",
@@ -79,9 +77,6 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         return noted("card to table seat " + std::to_string(seat) + " " + cardName(card) +
                      " signal " + signalName(shownSignal) + (pauseAfter ? " pause" : ""));
     }
-    Wait<> dealPacket(Byte seat, const Hand&) override {
-        return noted("deal packet seat " + std::to_string(seat));
-    }
     // A computer seat's play is the card sound and the card brought to the table.
     Wait<> cardPlayed(Byte seat, Byte card, const Hand&, Byte shownSignal,
                       bool pauseAfter) override {
@@ -94,19 +89,9 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
     void drawNames(const std::array<std::string, 4>&, Byte turnSeat) override {
         note("names turn " + std::to_string(turnSeat));
     }
-    void parkAllCards() override { note("park all"); }
     void parkCard(Byte card, Parking where) override {
         note("park " + cardName(card) +
              (where == Parking::AfterTrick ? " after-trick" : " for-deal"));
-    }
-    void showDrawnCard(Byte seat, Byte card) override {
-        note("drawn seat " + std::to_string(seat) + " " + cardName(card));
-    }
-    void layOutHand(Byte seat, const Hand&) override {
-        if (seat == 1) note("lay out hand");
-    }
-    void cardToStart(Byte seat, Byte card, const Hand&) override {
-        note("card to start seat " + std::to_string(seat) + " " + cardName(card));
     }
     void showDeclaration(Byte seat, std::string_view caption) override {
         note("declare " + std::to_string(seat) + " " + std::string(caption));

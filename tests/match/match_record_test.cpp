@@ -1,7 +1,6 @@
 // What this suite guards: a recorded run, replayed without a window, plays the
-// same events again, to its end and to any choice in it, whoever plays the
-// seats and whatever was chosen while the match waited; and a record that
-// cannot be read is refused, never half read.
+// same events again, to its end and to any choice in it, whoever plays the seats;
+// a record that cannot be read is refused, never half read.
 #include <gtest/gtest.h>
 
 #include <cstdio>

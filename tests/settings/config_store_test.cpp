@@ -1,7 +1,6 @@
 // What this suite guards: config.qvr where it lives: its bytes read back as every
-// field; beside the program, else in the user's folder when that one cannot be
-// read or written or is no regular file; an over-long line costing only itself;
-// no folder to write leaving the game going on.
+// field; the user's folder used when the program's cannot be read or written or is
+// no regular file; an over-long line costing only itself; no folder to write.
 #include "settings/config_store.h"
 
 #include <gtest/gtest.h>

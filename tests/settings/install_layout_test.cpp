@@ -1,6 +1,6 @@
-// What this suite guards: where the game looks for its data, its module and
-// config.qvr, from the folder the program runs in: an install under any prefix,
-// a build folder, an unpacked folder of its own.
+// What this suite guards: where a build folder, an unpacked folder or a program
+// copied alone looks for its data, its module and config.qvr. (An install under a
+// prefix: the installed game's test.)
 #include "settings/install_layout.h"
 
 #include <gtest/gtest.h>
@@ -15,19 +15,6 @@ using morvello::testing::TempFolder;
 
 void makeFiles(const TempFolder& folder, std::initializer_list<const char*> names) {
     for (const char* name : names) folder.write(name, "");
-}
-
-TEST(InstallLayout, AnInstallUnderAnyPrefixFindsItsDataAndModuleFromItsBinFolder) {
-    TempFolder prefix;
-    const auto& p = prefix.path();
-    makeFiles(prefix, {"bin/morvello", "share/morvello/sounds/complessivo.wav",
-                       "lib/morvello/morvello_sound_board.so"});
-
-    EXPECT_TRUE(isInstalledProgram(p / "bin"));
-    EXPECT_EQ(installedDataFolder(p / "bin"), p / "share/morvello");
-    EXPECT_EQ(findProgramModule(p / "bin", "morvello_sound_board.so"),
-              p / "lib/morvello/morvello_sound_board.so");
-    EXPECT_FALSE(keepsConfigBesideProgram(p / "bin")) << "never writes into bin";
 }
 
 TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {

@@ -1,10 +1,6 @@
 // What this suite guards: the real SDL2_mixer device plays each effect whole and
-// alone, survives missing and broken files, opens the next song of a sequence
-// ahead, stops at None, rests when quiet and plays silently without a device.
-// The device and the sound procedures over it are heard through SDL's disk
-// driver: it writes the mixed output to a file, a post-mix hook counts it as it is
-// produced, and the "owner's thread" is the test's own, draining what the audio
-// layer posts to it.
+// alone, survives missing and broken files, moves a sequence on at each song's end,
+// rests when quiet and plays silently without a device; a MIDI file's length.
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -25,6 +21,7 @@
 #include "../common/temp_folder.h"
 #include "midi_file.h"
 #include "song_text.h"
+#include "sound/midi_length.h"
 #include "sound/sdl_audio.h"
 #include "sound/sound_board.h"
 
@@ -35,12 +32,13 @@ using namespace std::chrono_literals;
 using testing::TempFolder;
 
 const std::filesystem::path kEffects = MORVELLO_SOURCE_DIR "/assets/sounds/complessivo.wav";
-// A song of a quarter of a second, as the song generator writes it.
-const std::string kSong = [] {
-    const auto midi =
-        songgen::encodeMidi(songgen::parseSong("tempo 240\npart P program 0\nC5 e E5 e\n"));
+// A song as the song generator writes it from its note list.
+std::string midiOf(const std::string& notes) {
+    const auto midi = songgen::encodeMidi(songgen::parseSong(notes));
     return std::string(midi.begin(), midi.end());
-}();
+}
+// A song of a quarter of a second.
+const std::string kSong = midiOf("tempo 240\npart P program 0\nC5 e E5 e\n");
 // A generous bound for every wait; reaching it fails the test.
 constexpr std::chrono::seconds kCap{60};
 
@@ -64,6 +62,10 @@ int loggedLines(const std::string& log) {
     return count;
 }
 
+// The device and the sound procedures over it are heard through SDL's disk driver:
+// it writes the mixed output to a file, a post-mix hook counts it as it is
+// produced, and the "owner's thread" is the test's own, draining what the audio
+// layer posts to it.
 // What the test learns from the device: the frames the mixer produced and the loud
 // ones, and the functions posted to the owner's thread, which the test runs.
 class Heard {
@@ -102,10 +104,6 @@ class Heard {
         std::unique_lock lock(mutex_);
         const std::int64_t target = frames_ + count;
         return changed_.wait_for(lock, kCap, [&] { return frames_ >= target; });
-    }
-    bool waitForSound() {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, kCap, [&] { return loud_ > 0; });
     }
     std::int64_t loudFrames() {
         std::lock_guard lock(mutex_);
@@ -273,8 +271,8 @@ TEST_F(RealAudioTest, OutputRestsWhileQuietAndWakesForTheNextSound) {
 
     t.board.playSegment(kCardSound);
     EXPECT_TRUE(t.audio.deviceOpen());
-    ASSERT_TRUE(t.heard.waitForSound());
     ASSERT_TRUE(t.audio.waitUntilResting(kCap));
+    EXPECT_GT(t.heard.loudFrames(), 0) << "the card was not heard before the rest";
 
     const std::int64_t loud = t.heard.loudFrames();
     t.board.chooseSong(1);
@@ -297,6 +295,18 @@ TEST_F(RealAudioTest, WithoutAnAudioDeviceTheGamePlaysSilentlyAfterOneLogLine) {
     EXPECT_FALSE(t.audio.isOpen());
     EXPECT_EQ(loggedLines(log), 1) << log;
     EXPECT_FALSE(t.heard.runNext(0s));
+}
+
+TEST(MidiLength, TheLastEventThroughTheTempo) {
+    using std::chrono::microseconds;
+    // Three quarter notes at 240 a minute, then at 120.
+    EXPECT_EQ(midiLength(midiOf("tempo 240\npart P program 0\nC5 q E5 q G5 q\n")),
+              microseconds(750'000));
+    EXPECT_EQ(midiLength(midiOf("tempo 120\npart P program 0\nC5 q E5 q G5 q\n")),
+              microseconds(1'500'000));
+    const std::string whole = midiOf("tempo 240\npart P program 0\nC5 q\n");
+    EXPECT_EQ(midiLength(whole.substr(0, whole.size() - 3)), std::nullopt);
+    EXPECT_EQ(midiLength(std::string("not a song")), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// What this suite guards: the window's table takes clicks only while the
-// controller waits for them, ends each wait once, and its timers stop with it.
+// What this suite guards: the window's table takes clicks only while the controller
+// waits for them, ends each wait once, stops its timers with it, and shows any
+// seat's hand at the bottom with the others in turn round the table.
 #include <gtest/gtest.h>
 
 #include <QGraphicsProxyWidget>
@@ -16,17 +17,7 @@
 namespace morvello {
 namespace {
 
-using testing::TableFixture;
-
-template <class T>
-Task<> capture(Wait<T> wait, std::optional<T>& out) {
-    out = co_await std::move(wait);
-}
-
-Task<> finish(Wait<> wait, bool& done) {
-    co_await std::move(wait);
-    done = true;
-}
+using namespace morvello::testing;
 
 QPoint onView(TableFixture& f, QPointF scenePoint) {
     return f.view.mapFromScene(scenePoint);
@@ -39,10 +30,6 @@ void click(TableFixture& f, QPointF scenePoint, Qt::MouseButton button = Qt::Lef
 // The visible left part of a card image.
 QPointF cardSpot(TableFixture& f, int code) {
     return f.scene.card(code).pos() + QPointF(f.geo().cardWidth * 0.2, f.geo().cardHeight * 0.5);
-}
-
-QPointF at(Point p) {
-    return {p.x, p.y};
 }
 
 // A human hand of ten cards laid out on its slots.
@@ -111,7 +98,7 @@ struct SignalFixture : TableFixture {
     }
 };
 
-// A left click on the card goes on without a signal.
+// (A left click on the card goes on without a signal: the window's whole match.)
 TEST(QtTableSignals, RightClickOpensTheListBesideTheCardAndAChoiceEndsTheWait) {
     SignalFixture f;
     std::optional<int> choice;
@@ -127,12 +114,6 @@ TEST(QtTableSignals, RightClickOpensTheListBesideTheCardAndAChoiceEndsTheWait) {
     EXPECT_EQ(f.scene.signalList().item(kBusso)->text(), "Busso");
     click(f, listItemCentre(f, kBusso));
     EXPECT_EQ(choice, kBusso);
-    EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
-
-    Task<> next = capture(f.table.signalChoice(), choice);
-    next.start();
-    click(f, cardSpot(f, 17));
-    EXPECT_EQ(choice, kNoSignalChosen);
     EXPECT_GE(f.scene.signalListItem().pos().x(), 800);
 }
 
@@ -169,7 +150,7 @@ TEST(QtTableWaits, DeckClicksCountOnlyDuringTheDealerChoice) {
     EXPECT_EQ(*input, DeckInput::Draw);
 }
 
-TEST(QtTableWaits, CommandsAndConfirmedNamesEndTheirWaits) {
+TEST(QtTableWaits, ACommandEndsOnlyItsOwnWait) {
     TableFixture f;
     EXPECT_FALSE(f.table.commandGiven(Command::Continue));  // nobody waits for one
     std::optional<Command> command;
@@ -182,9 +163,7 @@ TEST(QtTableWaits, CommandsAndConfirmedNamesEndTheirWaits) {
     Task<> deckTask = capture(f.table.deckInput(), deck);
     deckTask.start();
     EXPECT_FALSE(f.table.commandGiven(Command::NewGame));  // no command during the choice
-    EXPECT_FALSE(deck);
-    f.table.dealerChoiceChanged();
-    EXPECT_EQ(deck, DeckInput::LookAgain);
+    EXPECT_FALSE(deck);  // confirmed names restarting it: the names panel's test
 }
 
 // Info hides the rules; each toggles its own panel.
@@ -239,25 +218,10 @@ TEST(QtTableWaits, MessageIsWindowModalAndItsOkEndsTheWait) {
 // A fast pace: the slides and signal steps still run on their timers.
 constexpr double kFastPace = 0.001;
 
-TEST(QtTableTimers, AGatheredTrickEndsParkedWithTheWinnersCardWholeAgain) {
-    TableFixture f;
-    f.table.setDelayScale(kFastPace);
-    const GatheredTrick trick{2, 25, {3, 25, 17, 36}};
-    for (Byte seat = 1; seat <= 4; ++seat)
-        f.table.cardToStart(seat, trick.strongestFirst[seat - 1], {});
-    bool done = false;
-    Task<> task = finish(f.table.gatherTrick(trick), done);
-    task.start();
-    EXPECT_FALSE(done);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
-    for (const Byte card : trick.strongestFirst)
-        EXPECT_EQ(f.scene.card(card).pos(), at(kParkedAfterTrick));
-    EXPECT_DOUBLE_EQ(f.scene.card(25).widthFactor(), 1.0);
-}
-
 // How far and which way each signal moves the card is the table's own choice;
-// here, each signal sounds its own way and the card then lies on its place.
-TEST(QtTableTimers, EachSignalSoundsItsOwnWayBeforeTheCardLies) {
+// here, each signal sounds its own way and the card then lies on its place; the
+// trick is gathered and parked, the winner's card whole again.
+TEST(QtTableTimers, SignalsSoundTheirWayAndAGatheredTrickEndsParked) {
     TableFixture f;
     f.table.setDelayScale(kFastPace);
     for (const auto& [seat, signal, sounds] :
@@ -274,6 +238,17 @@ TEST(QtTableTimers, EachSignalSoundsItsOwnWayBeforeTheCardLies) {
         EXPECT_EQ(f.scene.card(7).pos(), at(tablePosition(f.geo(), seat)));
         EXPECT_EQ(f.host.sounds, sounds) << int(seat);
     }
+    const GatheredTrick trick{2, 25, {3, 25, 17, 36}};
+    for (Byte seat = 1; seat <= 4; ++seat)
+        f.table.cardToStart(seat, trick.strongestFirst[seat - 1], {});
+    bool done = false;
+    Task<> task = finish(f.table.gatherTrick(trick), done);
+    task.start();
+    EXPECT_FALSE(done);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
+    for (const Byte card : trick.strongestFirst)
+        EXPECT_EQ(f.scene.card(card).pos(), at(kParkedAfterTrick));
+    EXPECT_DOUBLE_EQ(f.scene.card(25).widthFactor(), 1.0);
 }
 
 TEST(QtTableTimers, DestroyingAWaitStopsItsTimer) {
@@ -288,6 +263,61 @@ TEST(QtTableTimers, DestroyingAWaitStopsItsTimer) {
     QTimer::singleShot(30, [&] { later = true; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return later; }, 20000));
     EXPECT_FALSE(done);
+}
+
+// Runs a wait of the table; with no delays it is over at once.
+void runNow(Wait<> wait) {
+    bool done = false;
+    Task<> task = finish(std::move(wait), done);
+    task.start();
+    ASSERT_TRUE(done);
+}
+
+Hand handOf(Byte seat) {
+    Hand hand{};
+    for (int slot = 1; slot <= 10; ++slot) hand[slot] = static_cast<Byte>((seat - 1) * 10 + slot);
+    return hand;
+}
+
+TEST(TurnedTable, EachSeatSeesItsOwnHandAtTheBottomAndTheOthersInTurn) {
+    for (Byte viewer = 1; viewer <= 4; ++viewer) {
+        SCOPED_TRACE("viewer " + std::to_string(viewer));
+        TableFixture f;
+        f.table.setViewer(viewer);
+        EXPECT_EQ(f.table.placeOf(viewer), 1);                 // bottom
+        EXPECT_EQ(f.table.placeOf(nextSeat(viewer)), 2);       // right
+        EXPECT_EQ(f.table.placeOf(f.g.partnerOf[viewer]), 3);  // top
+        for (Byte seat = 1; seat <= 4; ++seat) {
+            EXPECT_EQ(f.table.seatAt(f.table.placeOf(seat)), seat);
+            f.g.hands[seat] = handOf(seat);
+            runNow(f.table.dealPacket(seat, f.g.hands[seat]));
+            f.table.layOutHand(seat, f.g.hands[seat]);
+        }
+        EXPECT_EQ(f.table.fan(), handOf(viewer));
+        for (Byte seat = 1; seat <= 4; ++seat) {
+            const Byte card = f.g.hands[seat][5];
+            f.table.showDrawnCard(seat, card);
+            EXPECT_EQ(f.scene.card(card).pos(), at(drawPosition(f.geo(), f.table.placeOf(seat))));
+            f.g.leaderSeat = seat;
+            runNow(f.table.cardPlayed(seat, card, f.g.hands[seat], kNoSignal, false));
+            EXPECT_EQ(f.scene.card(card).pos(), at(tablePosition(f.geo(), f.table.placeOf(seat))));
+        }
+    }
+}
+
+TEST(TurnedTable, OnlyTheViewersCardsAreTakenAsItsPlay) {
+    TableFixture f;
+    f.table.setViewer(3);
+    f.g.hands[3] = handOf(3);
+    f.g.hands[1] = handOf(1);
+    f.table.layOutHand(3, f.g.hands[3]);
+    std::optional<Byte> played;
+    Task<> wait = capture(f.table.humanCard(), played);
+    wait.start();
+    f.table.onCardPress(handOf(1)[2], Qt::LeftButton);
+    EXPECT_FALSE(played);
+    f.table.onCardPress(handOf(3)[2], Qt::LeftButton);
+    EXPECT_EQ(played, handOf(3)[2]);
 }
 
 }  // namespace

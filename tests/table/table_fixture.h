@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "qt_app.h"
@@ -28,6 +29,21 @@ class RecordingHost : public TableHost {
     std::vector<Sound> sounds;
     std::vector<int> lateSignals;
 };
+
+inline QPointF at(Point p) {
+    return {p.x, p.y};
+}
+
+// Runs a wait of the table to its end, keeping what it gives.
+template <class T>
+Task<> capture(Wait<T> wait, std::optional<T>& out) {
+    out = co_await std::move(wait);
+}
+
+inline Task<> finish(Wait<> wait, bool& done) {
+    co_await std::move(wait);
+    done = true;
+}
 
 struct TableFixture {
     TableFixture()

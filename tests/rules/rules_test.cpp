@@ -1,12 +1,13 @@
-// What this suite guards: a trick's winner and points, the human's legal plays,
-// and a deal settled into the match score (fractions dropped, equal totals never
-// ending a match).
+// What this suite guards: the rules the random matches' account cannot see: the
+// table left strongest first after a trick, a card outranking the table, the
+// human's legal plays, the declaration records and caption lines, the top cards dealt.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "rules/declarations.h"
 #include "rules/play_rules.h"
-#include "rules/settlement.h"
 #include "rules/trick.h"
 #include "table_setup.h"
 
@@ -39,18 +40,6 @@ TEST(Trick, TableIsLeftStrongestFirstWithEqualRanksInSeatOrder) {
         EXPECT_EQ(g.turnSeat, c.winner);
         EXPECT_EQ(g.leaderSeat, c.winner);
     }
-}
-
-TEST(Trick, PointsGoToTheCoupleOfTurnSeatInThirds) {
-    GameState g;
-    g.dealNumber = 2;
-    g.dealScoreA = g.dealScoreB = {0, 0, 0};
-    trick(g, 1, "6C JC 2C AC");
-    g.turnSeat = 4;
-    EXPECT_EQ(creditTrickPoints(g), 5);  // ace 3 + two 1 + knave 1 + six 0
-    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{0, 5}));
-    EXPECT_EQ(g.dealScoreB, (std::vector<int>{0, 0, 5}));
-    EXPECT_EQ(g.dealScoreA, (std::vector<int>{0, 0, 0}));
 }
 
 TEST(OutranksTable, ComparesEveryOtherPlaceWhateverItsSuitAndReadsAnEmptyPlaceAsAKing) {
@@ -86,31 +75,56 @@ TEST(LegalPlay, OnlyTheLeadSuitIsLegalWhileTheHumanHoldsIt) {
     EXPECT_TRUE(isLegalPlay(g, 1, card("AC")));
 }
 
-TEST(Settlement, FractionsDropAndTheLastTrickCountsWhole) {
-    GameState g;
-    g.turnSeat = 4;                // won the tenth trick
-    dealScore(g, 0) = 17 + 3 * 7;  // 5 2/3 card points and declarations of 3 + 4
-    dealScore(g, 1) = 15;          // 5 card points
-    g.cardPoints = {17, 15};
-    settleDeal(g);
-    EXPECT_EQ(g.cardPoints, (std::array<int, 2>{15, 15}));
-    EXPECT_EQ(g.dealScoreA[1], 3 * 12);
-    EXPECT_EQ(g.dealScoreB[1], 3 * 6);
-    EXPECT_EQ(g.matchTotal, (std::array<int, 2>{12, 6}));
+// The points of every dealt hand are checked over whole matches; here, the records
+// in the slots and the caption lines they make, each padded to 34 characters.
+TEST(Declarations, RecordsAndCaptionLines) {
+    struct Case {
+        const char* hand;
+        int points;
+        std::array<Byte, 5> slots;
+        std::vector<std::string> lines;
+    };
+    constexpr Byte N = kNapoletana, F = kFourOfAKind;
+    const Case cases[] = {
+        {"AD 2D 3D 2C 2B 2S 5C", 7, {0, N, F, 0, 0}, {"Napoletana with Denari", "Four two"}},
+        // The Napoletana in Coppe takes slot 2 from the four twos; both still score.
+        {"AC 2C 3C 2D 2B 2S", 7, {0, 0, N, 0, 0}, {"Napoletana with Coppe"}},
+        // The Napoletana in Spade uses slot 4, which no value record uses.
+        {"AS 2S 3S 3D 3C",
+         6,
+         {0, 0, 0, kBastoni, N},
+         {"Buongioco of three (-Bastoni)", "Napoletana with Spade"}},
+        {"AS 2S 3S KC", 3, {0, 0, 0, 0, N}, {"Napoletana with Spade"}},
+        {"AD AC AB AS 2D 2C 2B 2S KC", 8, {0, F, F, 0, 0}, {"Four aces", "Four two"}},
+        {"AD 2D AC 3S 3B KS", 0, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hand);
+        GameState g;
+        give(g, 2, c.hand);
+        recordDeclarations(g);
+        EXPECT_EQ(g.declPoints[2], c.points);
+        EXPECT_EQ(g.declSlots[2], c.slots);
+        const DeclarationCaption caption = declarationCaption(g, 2);
+        EXPECT_EQ(caption.declares, !c.lines.empty());
+        std::string text;
+        for (const std::string& line : c.lines) text += line + std::string(34 - line.size(), ' ');
+        EXPECT_EQ(caption.text(), text);
+    }
 }
 
-TEST(Settlement, EqualTotalsNeverEndAMatch) {
-    const struct {
-        int a, b, option;
-        bool over;
-    } cases[] = {{21, 21, 0, false}, {22, 21, 0, true},  {20, 25, 0, true}, {21, 12, 0, true},
-                 {20, 20, 0, false}, {30, 20, 1, false}, {31, 20, 1, true}};
-    for (const auto& c : cases) {
-        GameState g;
-        g.matchTotal = {c.a, c.b};
-        g.scoreOption = static_cast<Byte>(c.option);
-        EXPECT_EQ(isMatchOver(g), c.over) << c.a << " to " << c.b;
-    }
+TEST(Declarations, TopCardsDealtAreRecordedForEverySeatAndRebuiltEachDeal) {
+    GameState g;
+    give(g, 1, "AB KB");
+    give(g, 4, "3C 7C");
+    g.topDealt = {};
+    g.topDealt[2][2][kSpade] = 1;      // left from the deal before
+    g.declSlots[3][1] = kFourOfAKind;  // likewise
+    recordDeclarations(g);
+    decltype(g.topDealt) expected{};
+    expected[1][1][kBastoni] = expected[4][3][kCoppe] = 1;
+    EXPECT_EQ(g.topDealt, expected);
+    EXPECT_EQ(g.declSlots[3][1], 0);
 }
 
 }  // namespace

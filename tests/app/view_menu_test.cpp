@@ -1,13 +1,15 @@
-// What this suite guards: the review of the last deal stepped through while the game
-// waits, its deck saved, and the statistics shown, kept on disk, reset and counting
-// a quit match as abandoned.
+// What this suite guards: the review of the last deal while the game waits, the
+// statistics shown, reset, kept on disk and counting a quit match as abandoned, and
+// the statistics file's round trip, damaged file set aside and older version read.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
@@ -74,6 +76,7 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     review->close();
 }
 
+// Then quitting mid-match counts it abandoned.
 TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(window_.statistics().byTarget[0].deals, 1);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), window_.statistics());
@@ -103,13 +106,67 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
     dialog->close();
-}
 
-// The first deal of a 21-point match is settled: the match is under way.
-TEST_F(ViewMenu, QuittingMidMatchCountsItAbandoned) {
-    window_.menus().quit->trigger();
+    window_.menus().quit->trigger();  // the first deal is settled: the match is under way
     EXPECT_EQ(window_.statistics().byTarget[0].abandoned, 1);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load().byTarget[0].abandoned, 1);
+}
+
+class StatisticsFile : public ::testing::Test {
+  protected:
+    QTemporaryDir dir_;
+    StatisticsStore store_{dir_.filePath("data")};
+
+    void writeFile(const QByteArray& bytes) {
+        QDir().mkpath(dir_.filePath("data"));
+        QFile file(store_.path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList setAside() const {
+        return QDir(dir_.filePath("data")).entryList({"statistics.json.damaged-*"}, QDir::Files);
+    }
+};
+
+TEST_F(StatisticsFile, SavedStatisticsAreReadBackWhole) {
+    EXPECT_EQ(store_.load(), Statistics{});  // no file yet
+    Statistics stats;
+    TargetRecord& t = stats.byTarget[1];
+    t = {7, 4, 3, 2, 1, 3, 40, {210, 190}, {{{1, 2, 3}, {4, 5, 6}}}, {22, 18}};
+    stats.byTarget[0].abandoned = 9;
+    ASSERT_TRUE(store_.save(stats));
+    EXPECT_EQ(store_.load(), stats);
+    EXPECT_TRUE(setAside().isEmpty());
+}
+
+TEST_F(StatisticsFile, AnUnreadableFileIsSetAsideAndTheStatisticsStartAgain) {
+    for (const QByteArray& bytes : {QByteArray("{\"version\": 2, \"target21\": [1,"),
+                                    QByteArray("{\"version\": 0, \"target21\": {}}"),
+                                    QByteArray("{\"version\": 2, \"target31\": 5}")}) {
+        writeFile(bytes);
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(store_.load(), Statistics{});
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_NE(err.find("set aside"), std::string::npos) << err;
+        EXPECT_FALSE(QFile::exists(store_.path()));
+    }
+    EXPECT_EQ(setAside().size(), 3);  // none overwritten; their bytes: kept_files_test.cpp
+}
+
+TEST_F(StatisticsFile, AnOlderVersionIsReadTheFiguresItLacksStartingAtZero) {
+    writeFile(R"({"version": 1, "target21": {"matches": 3, "won": 2, "lost": 1,
+                 "longestStreak": 2, "deals": 12, "dealPoints": [80, 60]}})");
+    const Statistics stats = store_.load();
+    const TargetRecord& t = stats.byTarget[0];
+    EXPECT_EQ(t.matches, 3);
+    EXPECT_EQ(t.won, 2);
+    EXPECT_EQ(t.longestStreak, 2);
+    EXPECT_EQ(t.dealPoints, (std::array<int, 2>{80, 60}));
+    EXPECT_EQ(t.abandoned, 0);
+    EXPECT_EQ(t.lastTricks, (std::array<int, 2>{}));
+    EXPECT_EQ(stats.byTarget[1], TargetRecord{});
+    EXPECT_TRUE(setAside().isEmpty());
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// What this suite guards: the fields of config.qvr's lines: strings with their
-// spaces and empty fields, numbers taking the leading number of a line, saturated.
+// What this suite guards: the text the settings are kept in: config.qvr's string
+// and number fields (spaces, empty fields, leading numbers, saturation), and the
+// INI files read under their sections and written back with what is not known.
 #include "settings/field_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "settings/ini_text.h"
 
 namespace morvello {
 namespace {
@@ -46,6 +49,24 @@ TEST(FieldReader, NumberFieldsTakeTheLeadingNumberAndPassTheLine) {
     EXPECT_EQ(mixed.numberField(), 4);
     EXPECT_GT(*mixed.numberField(), 1'000'000'000);  // saturated, not overflowed
     EXPECT_LT(*mixed.numberField(), -1'000'000'000);
+}
+
+// Keys are read under their sections, spaces and comments aside; a changed value
+// is written in its place and keys this program does not know are kept.
+TEST(IniText, ReadsSectionsAndWritesBackWhatItDoesNotKnow) {
+    IniText ini(
+        " top = 1 \r\n; a comment\n[view]\nshowPlayableCards=true\nnot a setting\n"
+        "[future]\nkey = a=b\n");
+    EXPECT_EQ(ini.value("top"), "1");
+    EXPECT_EQ(ini.value("view/showPlayableCards"), "true");
+    EXPECT_EQ(ini.value("future/key"), "a=b");
+    EXPECT_EQ(ini.value("view/missing"), std::nullopt);
+    ini.setValue("view/showPlayableCards", "false");
+    ini.setValue("players/partner", "expert");
+    EXPECT_EQ(ini.text(),
+              "top=1\n\n[view]\nshowPlayableCards=false\n\n[future]\nkey=a=b\n\n"
+              "[players]\npartner=expert\n");
+    EXPECT_EQ(IniText(ini.text()).text(), ini.text());
 }
 
 }  // namespace
