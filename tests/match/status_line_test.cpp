@@ -38,7 +38,8 @@ TEST(StatusLine, EachStageIsToldOnceInThePlayersWords) {
     line.waiting(seatView(g, 1), Awaited::Command);
     line.onGameOver(g, 1, 12, 21);
     line.waiting(seatView(g, 1), Awaited::Command);
-    EXPECT_EQ(line.text(), "GAME OVER: Right-Left win 21 to 12");
+    EXPECT_EQ(line.text(),
+              "GAME OVER: Right-Left win 21 to 12. Game \u25b8 New Game to play again");
     line.onMatchStart(g);
     g.turnSeat = 2;
     line.waiting(seatView(g, 1), Awaited::DeckDraw);
