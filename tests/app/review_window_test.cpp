@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
@@ -79,12 +80,29 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     StatisticsDialog* dialog = shownChild<StatisticsDialog>(window_);
     ASSERT_NE(dialog, nullptr);
     QTableWidget& table = dialog->table();
-    int dealsRow = -1;
-    for (int r = 0; r < table.rowCount(); ++r)
-        if (table.verticalHeaderItem(r)->text() == "Deals played") dealsRow = r;
-    ASSERT_GE(dealsRow, 0);
+    const auto rowOf = [&](const QString& caption) {
+        for (int r = 0; r < table.rowCount(); ++r)
+            if (table.verticalHeaderItem(r)->text() == caption) return r;
+        return -1;
+    };
+    const int dealsRow = rowOf("Deals played");
+    const int winRow = rowOf("Win rate");
+    const int averageRow = rowOf("Average deal score, us");
+    ASSERT_GE(std::min({dealsRow, winRow, averageRow}), 0);
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "1");
     EXPECT_EQ(table.item(dealsRow, 1)->text(), "0");
+    // A figure of nothing played yet is a dash, never a row left empty.
+    const QString dash = QStringLiteral("\u2013");
+    EXPECT_EQ(table.item(winRow, 0)->text(), dash);  // no match finished
+    EXPECT_NE(table.item(averageRow, 0)->text(), dash);
+    EXPECT_EQ(table.item(averageRow, 1)->text(), dash);
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int c = 0; c < table.columnCount(); ++c)
+            EXPECT_FALSE(table.item(r, c)->text().isEmpty()) << r << "," << c;
+    // No blank below the last row.
+    const int last = table.rowCount() - 1;
+    EXPECT_GE(table.rowViewportPosition(last) + table.rowHeight(last),
+              table.viewport()->height() - 1);
     dialog->grab().save(MORVELLO_TEST_ARTEFACTS "/statistics.png");  // to look at
 
     const auto pressReset = [&](QMessageBox::StandardButton answer) {
@@ -99,6 +117,7 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     pressReset(QMessageBox::Yes);
     EXPECT_EQ(window_.statistics(), Statistics{});
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
+    EXPECT_EQ(table.item(averageRow, 0)->text(), dash);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
     dialog->close();
 }

@@ -47,7 +47,7 @@ TEST(Statistics, FinishedMatchesGiveWinsLossesStreaksAndDeals) {
     EXPECT_EQ(t.deals, static_cast<int>(r.results.size()));
     EXPECT_EQ(t.dealPoints, points);
     EXPECT_EQ(t.lastTricks[0] + t.lastTricks[1], t.deals);
-    EXPECT_DOUBLE_EQ(winRate(t), won / 8.0);
+    EXPECT_DOUBLE_EQ(winRate(t).value_or(-1), won / 8.0);
     EXPECT_EQ(r.stats.byTarget[1], TargetRecord{});  // the 31-point column untouched
 }
 
