@@ -202,7 +202,8 @@ files::SaveResult ReviewDialog::saveEvents(const QString& path) const {
 }
 
 files::SaveResult ReviewDialog::saveDeck(const QString& path) const {
-    return writeText(path, deckLine(deal_.front().state.deck) + "\n");
+    const GameState& dealt = deal_.front().state;
+    return writeText(path, deckFileText(dealt.deck, dealt.dealerSeat));
 }
 
 void ReviewDialog::chooseAndSave(const QString& caption, const QString& suffix,

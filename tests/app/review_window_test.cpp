@@ -67,7 +67,7 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     ASSERT_TRUE(review->saveDeck(deckPath));
     QFile deck(deckPath);
     ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
-    EXPECT_EQ(deck.readAll().toStdString(), deckLine(before.deck) + "\n");
+    EXPECT_EQ(deck.readAll().toStdString(), deckFileText(before.deck, before.dealerSeat));
     review->stepTo(5);
     review->grab().save(MORVELLO_TEST_ARTEFACTS "/review.png");  // to look at
     review->close();

@@ -111,6 +111,8 @@ TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {
     EXPECT_GT(humanLeads, 0);
 }
 
+// The saved deck file carries its dealer; a bare deck line is played with --dealer,
+// and --dealer wins over the file's.
 TEST(DealExport, TheSavedDeckPlayedByTheRunnerGivesTheSavedEvents) {
     RecordedDeal d;
     const std::vector<std::string> saved = linesOf(dealTrace(d.recorder.lastDeal()));
@@ -118,16 +120,24 @@ TEST(DealExport, TheSavedDeckPlayedByTheRunnerGivesTheSavedEvents) {
     EXPECT_EQ(saved.front().rfind("{\"ev\":\"deal\"", 0), 0u);
 
     const TempFolder folder;
-    const auto deckFile =
-        folder.write("deck.txt", deckLine(d.recorder.lastDeal().front().state.deck) + "\n");
-    const CommandRun run =
-        runCommand(std::string(MORVELLO_SIM_PATH) + " --trace --decks " + deckFile.string() +
-                   " --dealer " + std::to_string(kDealer) + " 2>/dev/null");
-    std::vector<std::string> replayed;
-    for (const std::string& line : run.out)
-        for (const char* ev : {"deal", "decl", "play", "trick", "result"})
-            if (line.rfind(std::string("{\"ev\":\"") + ev + "\"", 0) == 0) replayed.push_back(line);
-    EXPECT_EQ(replayed, saved);
+    const Deck& deck = d.recorder.lastDeal().front().state.deck;
+    const auto deckFile = folder.write("deck.txt", deckFileText(deck, kDealer));
+    const auto lineFile = folder.write("line.txt", deckLine(deck) + "\n");
+    const auto dealEvents = [](const std::filesystem::path& file, const std::string& args) {
+        const CommandRun run = runCommand(std::string(MORVELLO_SIM_PATH) + " --trace --decks " +
+                                          file.string() + args + " 2>/dev/null");
+        std::vector<std::string> events;
+        for (const std::string& line : run.out)
+            for (const char* ev : {"deal", "decl", "play", "trick", "result"})
+                if (line.rfind(std::string("{\"ev\":\"") + ev + "\"", 0) == 0)
+                    events.push_back(line);
+        return events;
+    };
+    EXPECT_EQ(dealEvents(deckFile, ""), saved);
+    EXPECT_EQ(dealEvents(lineFile, " --dealer " + std::to_string(kDealer)), saved);
+    const std::vector<std::string> otherDealer = dealEvents(deckFile, " --dealer 1");
+    ASSERT_FALSE(otherDealer.empty());
+    EXPECT_NE(otherDealer.front().find("\"dealer\":1,"), std::string::npos) << otherDealer.front();
 }
 
 }  // namespace
