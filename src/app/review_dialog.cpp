@@ -1,5 +1,6 @@
 #include "app/review_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
@@ -55,6 +57,12 @@ QString whyNotWritten(const files::SaveResult& saved) {
         return "It is not a regular file, so it was left as it is.";
     return QString::fromLocal8Bit(std::strerror(saved.error)) +
            ". Any file of that name is as it was.";
+}
+
+// Where the Save dialogs open: the user's documents folder, or home when there is none.
+QString saveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -202,13 +210,15 @@ files::SaveResult ReviewDialog::saveEvents(const QString& path) const {
 }
 
 files::SaveResult ReviewDialog::saveDeck(const QString& path) const {
-    return writeText(path, deckLine(deal_.front().state.deck) + "\n");
+    const GameState& dealt = deal_.front().state;
+    return writeText(path, deckFileText(dealt.deck, dealt.dealerSeat));
 }
 
 void ReviewDialog::chooseAndSave(const QString& caption, const QString& suffix,
                                  files::SaveResult (ReviewDialog::*save)(const QString&) const) {
     const QString path = QFileDialog::getSaveFileName(
-        this, caption, "deal-" + QString::number(review_.dealNumber) + "." + suffix);
+        this, caption,
+        QDir(saveFolder()).filePath("deal-" + QString::number(review_.dealNumber) + "." + suffix));
     if (path.isEmpty()) return;
     const files::SaveResult saved = (this->*save)(path);
     if (saved) return;

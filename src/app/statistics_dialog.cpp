@@ -15,12 +15,19 @@ struct Row {
     std::function<QString(const TargetRecord&)> value;
 };
 
+// What a figure shows before anything was played for it.
+const QString kNoFigure = QStringLiteral("\u2013");
+
 QString count(int n) {
     return QString::number(n);
 }
 
-QString average(double value) {
-    return QString::number(value, 'f', 1);
+QString percent(std::optional<double> share) {
+    return share ? QString::number(*share * 100, 'f', 0) + " %" : kNoFigure;
+}
+
+QString average(std::optional<double> value) {
+    return value ? QString::number(*value, 'f', 1) : kNoFigure;
 }
 
 // The human's couple first, then the other: "3 / 5".
@@ -38,8 +45,7 @@ const std::vector<Row>& rows() {
         {"Won", [](const TargetRecord& r) { return count(r.won); }},
         {"Lost", [](const TargetRecord& r) { return count(r.lost); }},
         {"Abandoned", [](const TargetRecord& r) { return count(r.abandoned); }},
-        {"Win rate",
-         [](const TargetRecord& r) { return QString::number(winRate(r) * 100, 'f', 0) + " %"; }},
+        {"Win rate", [](const TargetRecord& r) { return percent(winRate(r)); }},
         {"Current winning streak", [](const TargetRecord& r) { return count(r.currentStreak); }},
         {"Longest winning streak", [](const TargetRecord& r) { return count(r.longestStreak); }},
         {"Deals played", [](const TargetRecord& r) { return count(r.deals); }},
@@ -70,6 +76,8 @@ StatisticsDialog::StatisticsDialog(const Statistics& stats, std::function<void()
     table_->setRowCount(static_cast<int>(rows().size()));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The rows share the table's height, so no blank space below them reads as a row.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QStringList captions;
     for (const Row& row : rows()) captions << row.caption;
     table_->setVerticalHeaderLabels(captions);

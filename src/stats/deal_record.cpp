@@ -83,4 +83,8 @@ std::string deckLine(const Deck& deck) {
     return line;
 }
 
+std::string deckFileText(const Deck& deck, Byte dealer) {
+    return "dealer " + std::to_string(dealer) + "\n" + deckLine(deck) + "\n";
+}
+
 }  // namespace morvello

@@ -55,4 +55,8 @@ std::string dealTrace(const DealEvents& deal);
 // The deck as one line of a deck file: the 40 codes in dealing order, by spaces.
 std::string deckLine(const Deck& deck);
 
+// The deal's deck as a whole deck file, which morvello-sim deals with the same
+// dealer: the line `dealer N`, then the deck line.
+std::string deckFileText(const Deck& deck, Byte dealer);
+
 }  // namespace morvello

@@ -41,12 +41,14 @@ TargetRecord dealFigures(const GameState& g, int lastTrickCouple) {
 
 }  // namespace
 
-double winRate(const TargetRecord& r) {
-    return r.matches == 0 ? 0.0 : static_cast<double>(r.won) / r.matches;
+std::optional<double> winRate(const TargetRecord& r) {
+    if (r.matches == 0) return std::nullopt;
+    return static_cast<double>(r.won) / r.matches;
 }
 
-double averageDealScore(const TargetRecord& r, int couple) {
-    return r.deals == 0 ? 0.0 : static_cast<double>(r.dealPoints[couple]) / r.deals;
+std::optional<double> averageDealScore(const TargetRecord& r, int couple) {
+    if (r.deals == 0) return std::nullopt;
+    return static_cast<double>(r.dealPoints[couple]) / r.deals;
 }
 
 void StatisticsKeeper::reset() {

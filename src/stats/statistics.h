@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "match/match_observer.h"
 
@@ -37,10 +38,10 @@ struct Statistics {
     bool operator==(const Statistics&) const = default;
 };
 
-// Won matches as a share of finished ones, 0 when none finished.
-double winRate(const TargetRecord& r);
-// A couple's average deal score; 0 when no deal was played.
-double averageDealScore(const TargetRecord& r, int couple);
+// Won matches as a share of finished ones; none when no match finished.
+std::optional<double> winRate(const TargetRecord& r);
+// A couple's average deal score; none when no deal was played.
+std::optional<double> averageDealScore(const TargetRecord& r, int couple);
 
 // Keeps the statistics up to date from the controller's events. A deal counts
 // once settled; a repeated deal takes back the deal it repeats.

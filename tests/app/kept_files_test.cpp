@@ -25,6 +25,7 @@
 #include "settings/config_store.h"
 #include "settings/settings_file.h"
 #include "sim_options.h"
+#include "stats/deal_record.h"
 
 namespace morvello {
 namespace {
@@ -120,14 +121,14 @@ std::vector<KeptFile> keptFiles() {
              [](const std::string& saved) { return saved + "\n[future]\nkey=1\n"; }},
             settingsFile("players.ini", "players/partner"),
             settingsFile("view.ini", "view/showPlayableCards"),
-            // The review's exports are written as the deck line Save deck... writes
+            // The review's exports are written as the deck file Save deck... writes
             // and the runner reads.
             {"deal-1.txt",
              [](const QString& folder) {
-                 std::string deck;
-                 for (int card = 1; card <= 40; ++card) deck += std::to_string(card) + " ";
+                 Deck deck{};
+                 for (int card = 1; card <= kCardCount; ++card) deck[card] = card;
                  return bool(files::replaceKeptFile(fileIn(folder, "deal-1.txt").toStdString(),
-                                                    deck + "\n"));
+                                                    deckFileText(deck, 3)));
              },
              [](const QString& folder) {
                  const auto parsed =

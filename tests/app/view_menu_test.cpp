@@ -70,7 +70,7 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     ASSERT_TRUE(review->saveDeck(deckPath));
     QFile deck(deckPath);
     ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
-    EXPECT_EQ(deck.readAll().toStdString(), deckLine(before.deck) + "\n");
+    EXPECT_EQ(deck.readAll().toStdString(), deckFileText(before.deck, before.dealerSeat));
     review->stepTo(5);
     review->grab().save(MORVELLO_TEST_ARTEFACTS "/review.png");  // to look at
     review->close();
@@ -84,12 +84,29 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     StatisticsDialog* dialog = shownChild<StatisticsDialog>(window_);
     ASSERT_NE(dialog, nullptr);
     QTableWidget& table = dialog->table();
-    int dealsRow = -1;
-    for (int r = 0; r < table.rowCount(); ++r)
-        if (table.verticalHeaderItem(r)->text() == "Deals played") dealsRow = r;
-    ASSERT_GE(dealsRow, 0);
+    const auto rowOf = [&](const QString& caption) {
+        for (int r = 0; r < table.rowCount(); ++r)
+            if (table.verticalHeaderItem(r)->text() == caption) return r;
+        return -1;
+    };
+    const int dealsRow = rowOf("Deals played");
+    const int winRow = rowOf("Win rate");
+    const int averageRow = rowOf("Average deal score, us");
+    ASSERT_GE(std::min({dealsRow, winRow, averageRow}), 0);
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "1");
     EXPECT_EQ(table.item(dealsRow, 1)->text(), "0");
+    // A figure of nothing played yet is a dash, never a row left empty.
+    const QString dash = QStringLiteral("\u2013");
+    EXPECT_EQ(table.item(winRow, 0)->text(), dash);  // no match finished
+    EXPECT_NE(table.item(averageRow, 0)->text(), dash);
+    EXPECT_EQ(table.item(averageRow, 1)->text(), dash);
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int c = 0; c < table.columnCount(); ++c)
+            EXPECT_FALSE(table.item(r, c)->text().isEmpty()) << r << "," << c;
+    // No blank below the last row.
+    const int last = table.rowCount() - 1;
+    EXPECT_GE(table.rowViewportPosition(last) + table.rowHeight(last),
+              table.viewport()->height() - 1);
     dialog->grab().save(MORVELLO_TEST_ARTEFACTS "/statistics.png");  // to look at
 
     const auto pressReset = [&](QMessageBox::StandardButton answer) {
@@ -104,6 +121,7 @@ TEST_F(ViewMenu, TheStatisticsAreSavedShownAndResetAfterConfirmation) {
     pressReset(QMessageBox::Yes);
     EXPECT_EQ(window_.statistics(), Statistics{});
     EXPECT_EQ(table.item(dealsRow, 0)->text(), "0");
+    EXPECT_EQ(table.item(averageRow, 0)->text(), dash);
     EXPECT_EQ(StatisticsStore(dir_.filePath("data")).load(), Statistics{});
     dialog->close();
 

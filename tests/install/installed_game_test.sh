@@ -105,9 +105,14 @@ esac
 if [ "${mode%%-*}" != stand ]; then
     for wanted in share/morvello/sounds/complessivo.wav share/applications/org.morvello.Morvello.desktop \
                   share/metainfo/org.morvello.Morvello.metainfo.xml share/man/man6/morvello.6.gz \
-                  share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg \
+                  share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg share/doc/morvello/screenshot.png \
                   lib/morvello/morvello_sound_board.so; do
         [ -f "$prefix/$wanted" ] || fail "not installed: $wanted"
+    done
+    for size in 16 22 24 32 48 64 128 256; do
+        png=share/icons/hicolor/${size}x$size/apps/org.morvello.Morvello.png
+        [ "$(file -b "$prefix/$png" 2>/dev/null | cut -d, -f1,2)" = "PNG image data, $size x $size" ] ||
+            fail "not installed as a $size-pixel PNG: $png"
     done
 fi
 find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/before"

@@ -90,7 +90,9 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
         "--decks /dev/zero",
         "--decks " + writeDecks({"", " ", ""}, "blank").string(),
         "--decks " + writeDecks({wrapsToCard1}, "wraps").string(),
-        "--decks " + writeDecks({"1,1," + ordered.substr(5)}, "twice").string()};
+        "--decks " + writeDecks({"1,1," + ordered.substr(5)}, "twice").string(),
+        "--decks " + writeDecks({"dealer 5", ordered}, "seat5").string(),
+        "--decks " + writeDecks({ordered, "dealer 2"}, "late-dealer").string()};
     for (const std::string& args : refused) {
         const SimRun run = runSim(args);
         EXPECT_EQ(run.exitCode, 2) << args;
@@ -102,6 +104,17 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("line 2"), std::string::npos);
     EXPECT_TRUE(run.out.empty());
+}
+
+TEST(SimCommandLine, HelpAndVersionArePrintedWithExitZero) {
+    const SimRun help = runSim("--seed 1 --help --frobnicate");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.err.empty());
+    ASSERT_FALSE(help.out.empty());
+    EXPECT_EQ(help.out[0], "usage: morvello-sim [OPTIONS]");
+    const SimRun version = runSim("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::vector<std::string>{"morvello-sim " MORVELLO_VERSION});
 }
 
 TEST(SimTrace, SameSeedSameTraceAndTheShapeOfAMatch) {

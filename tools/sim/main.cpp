@@ -89,6 +89,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const sim::SimOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(sim::usage().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("morvello-sim %s\n", MORVELLO_VERSION);
+        return 0;
+    }
     if (options.replayRecord) return replayRecorded(options);
 
     ShuffleEngine engine(options.seed);

@@ -63,6 +63,33 @@ std::string readDeckFile(const std::string& path, std::string& error) {
                     error);
 }
 
+// The word of a deck file's dealer line.
+constexpr const char* kDealerWord = "dealer";
+
+// `dealer N`: once, before the first deck.
+std::string readDealerLine(const std::vector<std::string>& words, DeckFile& file) {
+    long seat = 0;
+    if (words.size() != 2 || !toNumber(words[1], seat) || seat < 0 || seat > 4)
+        return "gives no dealer: 'dealer' takes a seat from 0 to 4";
+    if (file.dealer || !file.decks.empty())
+        return "gives a dealer after a deck or a dealer: it stands once, before the first deck";
+    file.dealer = static_cast<int>(seat);
+    return {};
+}
+
+// The 40 codes of a deck, each card once.
+bool readDeckLine(const std::vector<std::string>& words, Deck& deck) {
+    if (words.size() != kCardCount) return false;
+    for (int place = 1; place <= kCardCount; ++place) {
+        long code = 0;
+        if (!toNumber(words[static_cast<std::size_t>(place - 1)], code) || code < 1 ||
+            code > kCardCount)
+            return false;
+        deck[place] = static_cast<int>(code);
+    }
+    return isFullDeck(deck);
+}
+
 // Every item between commas must be a deal number, the first and the last too.
 std::string parseReplays(const std::string& list, std::set<int>& replays) {
     std::size_t start = 0;
@@ -126,8 +153,10 @@ std::string readRecordFile(const std::string& path, SimOptions& o) {
     return {};
 }
 
-// Applies one option with its value; returns an error or "".
-std::string applyOption(const std::string& flag, const std::string& value, SimOptions& o) {
+// Applies one option with its value; returns an error or "". `given`: the options
+// seen so far, this one too.
+std::string applyOption(const std::string& flag, const std::string& value,
+                        const std::set<std::string>& given, SimOptions& o) {
     long n = 0;
     if (flag == "--record") {
         o.recordFile = value;
@@ -138,10 +167,11 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
         std::string error;
         const std::string text = readDeckFile(value, error);
         if (!error.empty()) return error;
-        std::vector<Deck> decks;
-        if (error = parseDecks(text, decks); !error.empty()) return error;
-        if (decks.empty()) return "deck file " + value + " holds no deck";
-        o.decks = std::move(decks);
+        DeckFile file;
+        if (error = parseDecks(text, file); !error.empty()) return error;
+        if (file.decks.empty()) return "deck file " + value + " holds no deck";
+        o.decks = std::move(file.decks);
+        if (file.dealer && !given.count("--dealer")) o.dealer = *file.dealer;
         return {};
     }
     if (flag == "--replay") return parseReplays(value, o.replays);
@@ -173,7 +203,7 @@ std::string applyOption(const std::string& flag, const std::string& value, SimOp
 
 }  // namespace
 
-std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
+std::string parseDecks(const std::string& text, DeckFile& file) {
     std::istringstream lines(text);
     std::string line;
     int lineNumber = 0;
@@ -183,23 +213,18 @@ std::string parseDecks(const std::string& text, std::vector<Deck>& decks) {
             if (c == ',' || c == '\r' || c == '\t') c = ' ';
         }
         std::istringstream fields(line);
-        std::string field;
-        Deck deck{};
-        int count = 0;
-        bool good = true;
-        while (fields >> field) {
-            long code = 0;
-            if (++count > kCardCount || !toNumber(field, code) || code < 1 || code > kCardCount) {
-                good = false;
-                break;
-            }
-            deck[count] = static_cast<int>(code);
+        std::vector<std::string> words;
+        for (std::string field; fields >> field;) words.push_back(field);
+        if (words.empty()) continue;  // a blank line
+        const std::string where = "deck file line " + std::to_string(lineNumber);
+        if (words.front() == kDealerWord) {
+            if (std::string error = readDealerLine(words, file); !error.empty())
+                return where + " " + error;
+            continue;
         }
-        if (count == 0 && good) continue;  // a blank line
-        if (!good || count != kCardCount || !isFullDeck(deck))
-            return "deck file line " + std::to_string(lineNumber) +
-                   " is not a permutation of the cards 1..40";
-        decks.push_back(deck);
+        Deck deck{};
+        if (!readDeckLine(words, deck)) return where + " is not a permutation of the cards 1..40";
+        file.decks.push_back(deck);
     }
     return {};
 }
@@ -213,6 +238,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
     std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
+        if (flag == "--help" || flag == "--version") {
+            (flag == "--help" ? result.options.help : result.options.version) = true;
+            return result;
+        }
         if (flag == "--trace") {
             result.options.trace = true;
         } else if (flag == "--bench") {
@@ -223,7 +252,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 return result;
             }
             given.insert(flag);
-            result.error = applyOption(flag, args[++i], result.options);
+            result.error = applyOption(flag, args[++i], given, result.options);
             if (!result.error.empty()) return result;
         } else {
             result.error = "unknown option '" + flag + "'";
@@ -232,6 +261,31 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
     }
     result.error = checkReplayOptions(given);
     return result;
+}
+
+std::string usage() {
+    return std::string("usage: morvello-sim [OPTIONS]\n") +
+           "Plays whole matches with no window and prints what the options ask for.\n"
+           "\n"
+           "  --trace              print every event as JSON Lines\n"
+           "  --bench              print deals (and Expert decisions) per second\n"
+           "  --seed N             the shuffle's seed, 0 to 4294967295 (default: the time)\n"
+           "  --decks FILE         deal the decks of FILE, one a line; a line 'dealer N'\n"
+           "                       before the first deck gives the first dealer\n"
+           "  --dealer S           the first dealer, seat 0 to 4 (default 1)\n"
+           "  --target 21|31       the match target (default 21)\n"
+           "  --matches N          the matches played (default 1)\n"
+           "  --replay LIST        repeat these deals, numbers separated by commas\n"
+           "  --people SEATS       seats played by people, answered by the runner\n"
+           "  --expert SEATS       seats played by the Expert (seats 1 to 4, by commas)\n"
+           "  --samples N          the Expert's sampled deals per card, 1 to " +
+           std::to_string(kMostSamples) + " (default " + std::to_string(kDefaultExpertSamples) +
+           ")\n"
+           "  --record FILE        write the run's record\n"
+           "  --replay-record FILE play a record again\n"
+           "  --to N               stop the replayed record after N choices\n"
+           "  --help               print this and stop\n"
+           "  --version            print the version and stop\n";
 }
 
 }  // namespace morvello::sim
