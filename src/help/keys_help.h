@@ -14,9 +14,9 @@ inline constexpr const char* kKeysHelp =
     "Ctrl+N: New Game\n"
     "Ctrl+Enter: Continue\n"
     "Ctrl+R: Repeat the last hand\n"
-    "F1: Game rules\n"
+    "F1: Game rules (Escape puts them away)\n"
     "Ctrl+L: Last trick (any key or click puts it away)\n"
-    "Ctrl+H: Hint\n"
+    "Ctrl+H: Hint (the focus moves to the card)\n"
     "F11: Full screen\n"
     "Ctrl+Q: Quit";
 
