@@ -90,6 +90,9 @@ GameWindow::GameWindow(WindowOptions options)
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     viewItems_->onHint = [this](int card) { keys_.focusCard(card); };
+    viewItems_->onLastTrickShown = [this](const std::array<Byte, 5>& bySeat, Byte winner) {
+        status_.showingLastTrick(table_.view(), bySeat, winner);
+    };
     keepKeysOnTheTable();
     QObject::connect(&clock_, &QTimer::timeout, this, [this] { tickClock(); });
 }
@@ -263,11 +266,12 @@ void GameWindow::buildStatusLine() {
     statusLabel_->setAccessibleDescription("What the game waits for");
     statusBar()->addWidget(statusLabel_, 1);
     statusBar()->setSizeGripEnabled(false);
+    // The name first: setting it tells assistive technologies of the new
+    // sentence, once; the label's text set after it tells nothing more.
     status_.onChange = [this](const std::string& text) {
-        statusLabel_->setText(QString::fromStdString(text));
-        statusLabel_->setAccessibleName(statusLabel_->text());
-        QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+        const QString sentence = QString::fromStdString(text);
+        statusLabel_->setAccessibleName(sentence);
+        statusLabel_->setText(sentence);
     };
 }
 

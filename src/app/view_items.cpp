@@ -109,7 +109,9 @@ void ViewItems::onTrick(const GameState& g, Byte winner, int) {
 }
 
 void ViewItems::showLastTrick() {
-    if (lastTrickWinner_ != 0) lastTrick_.show(lastTrickCards_, lastTrickWinner_);
+    if (lastTrickWinner_ == 0) return;
+    lastTrick_.show(lastTrickCards_, lastTrickWinner_);
+    if (onLastTrickShown) onLastTrickShown(lastTrickCards_, lastTrickWinner_);
 }
 
 // During the human's turn the cards that may not be played are dimmed.

@@ -41,6 +41,8 @@ class ViewItems final : public QObject, public MatchObserver {
     std::function<bool()> expertHint;
     // Told the card a hint frames.
     std::function<void(int card)> onHint;
+    // Told the trick Last trick shows, by seat, and who took it.
+    std::function<void(const std::array<Byte, 5>& bySeat, Byte winner)> onLastTrickShown;
 
     // Told by the table when a wait starts.
     void waitStarts(Awaited what);

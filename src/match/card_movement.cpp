@@ -7,34 +7,9 @@
 namespace morvello {
 namespace {
 
-// From the first card of the last trick on, no signal is shown.
-inline constexpr int kCardsBeforeLastTrick = 36;
-
 // A waited-for player who led is asked for a signal, but on the last trick.
 bool asksForSignal(const GameState& g, const SeatPlayer& player) {
     return player.waitedFor() && g.leaderSeat == g.turnSeat && g.trickNumber < kTricksPerDeal;
-}
-
-// A knock is shown on any card but a 3.
-bool knockShown(const GameState& g, Byte signal) {
-    return signal == kBusso && valueOf(g.cardToPlay) != 3;
-}
-
-// A follower's Volo and Striscio are shown only when every
-// player may declare.
-bool holdingSignalShown(const GameState& g, Byte signal) {
-    const bool holding = signal == kVolo || signal == kStriscio;
-    return holding && (g.allowAllDeclare != kOnlyLeaderDeclares || g.turnSeat == g.leaderSeat);
-}
-
-// The signal of turnSeat's card that the table shows: a knock unless on the last
-// trick or on a 3; a fling or creep unless on the last trick or, when only the
-// leader may declare, by a follower. kNoSignal when nothing is shown.
-Byte shownSignal(const GameState& g) {
-    const Byte signal = g.trickSignals[g.turnSeat];
-    const bool shown = g.cardsPlayed <= kCardsBeforeLastTrick &&
-                       (knockShown(g, signal) || holdingSignalShown(g, signal));
-    return shown ? signal : kNoSignal;
 }
 
 Wait<> cardReachesTable(GameState& g, MatchIo& io) {

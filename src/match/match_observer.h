@@ -21,6 +21,8 @@ class MatchObserver {
     virtual void onDeal(const GameState&, bool /*replay*/) {}
     // declPoints and declSlots of the deal
     virtual void onDeclarations(const GameState&) {}
+    // the seat's declarations shown in its label
+    virtual void onDeclarationsShown(const GameState&, Byte /*seat*/) {}
     // a card on its way to the table; its signal so far in trickSignals
     virtual void onPlay(const GameState&, Byte /*seat*/, Byte /*card*/) {}
     // the human's signal chosen after leading

@@ -23,11 +23,17 @@ class MatchObservers final : public MatchObserver {
     void onDealer(const GameState& g, Byte seat) override {
         for (auto* o : list_) o->onDealer(g, seat);
     }
+    void onDealing(const GameState& g) override {
+        for (auto* o : list_) o->onDealing(g);
+    }
     void onDeal(const GameState& g, bool replay) override {
         for (auto* o : list_) o->onDeal(g, replay);
     }
     void onDeclarations(const GameState& g) override {
         for (auto* o : list_) o->onDeclarations(g);
+    }
+    void onDeclarationsShown(const GameState& g, Byte seat) override {
+        for (auto* o : list_) o->onDeclarationsShown(g, seat);
     }
     void onPlay(const GameState& g, Byte seat, Byte card) override {
         for (auto* o : list_) o->onPlay(g, seat, card);

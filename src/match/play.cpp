@@ -15,7 +15,9 @@ bool inSecondTrick(const GameState& g) {
 void showDeclarations(const GameState& g, MatchIo& io) {
     if (g.declPoints[g.turnSeat] == 0) return;
     const DeclarationCaption caption = declarationCaption(g, g.turnSeat);
-    if (caption.declares) io.view.showDeclaration(g.turnSeat, caption.text());
+    if (!caption.declares) return;
+    io.view.showDeclaration(g.turnSeat, caption.text());
+    io.events.onDeclarationsShown(g, g.turnSeat);
 }
 
 void creditDeclarations(GameState& g) {

@@ -1,6 +1,9 @@
 #include "match/status_line.h"
 
 #include "cards/card_name.h"
+#include "cards/play_signal.h"
+#include "rules/declarations.h"
+#include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
@@ -69,6 +72,29 @@ std::string dealerSentence(const SeatView& v, Byte dealer) {
     return name + (name == kSecondPerson ? " deal" : " deals");
 }
 
+std::string playSentence(const SeatView& v, Byte seat, Byte card, Byte shownSignal) {
+    static const std::array<const char*, 4> kWithSignal{"", " with a Volo", " with a Busso",
+                                                        " with a Striscio"};
+    const char* verb = seat == v.leaderSeat ? " led the " : " played the ";
+    return nameOf(v, seat) + verb + cardName(card) + kWithSignal.at(shownSignal);
+}
+
+std::string dealScoreSentence(const ScoreSheet& sheet) {
+    const auto couple = [&sheet](int first) {
+        return sheet.names[static_cast<std::size_t>(first - 1)] + "-" +
+               sheet.names[static_cast<std::size_t>(first + 1)];
+    };
+    const auto points = [&sheet](int c) {
+        const bool lastTrick = sheet.lastTrickA == (c == 0);
+        return sheet.cardPoints[static_cast<std::size_t>(c)] / kThirdsPerPoint +
+               (lastTrick ? 1 : 0) + sheet.declPoints[static_cast<std::size_t>(c)];
+    };
+    return "Deal " + std::to_string(sheet.dealNumber) + ": " + couple(1) + " " +
+           std::to_string(points(0)) + ", " + couple(2) + " " + std::to_string(points(1)) +
+           ". Totals " + std::to_string(sheet.matchTotal[0]) + " to " +
+           std::to_string(sheet.matchTotal[1]);
+}
+
 std::string trickSentence(const SeatView& v, Byte winner, int thirds) {
     return nameOf(v, winner) + " won the trick: " + pointsText(thirds);
 }
@@ -108,15 +134,41 @@ void StatusLine::onDealing(const GameState& g) {
 }
 
 void StatusLine::onPlay(const GameState& g, Byte seat, Byte card) {
-    say(nameOf(seatView(g, seat_), seat) + " played the " + cardName(card));
+    say(playSentence(seatView(g, seat_), seat, card, shownSignal(g)));
+}
+
+void StatusLine::onSignalChosen(const GameState& g, Byte signal) {
+    static const std::array<const char*, 4> kSignalNames{"no signal", "a Volo", "a Busso",
+                                                         "a Striscio"};
+    const SeatView v = seatView(g, seat_);
+    say(nameOf(v, g.turnSeat) + " gave " + kSignalNames.at(signal));
+}
+
+void StatusLine::onDeclarationsShown(const GameState& g, Byte seat) {
+    std::string said = nameOf(seatView(g, seat_), seat) + " declares";
+    const char* between = ": ";
+    for (const std::string& line : declarationCaption(g, seat).lines()) {
+        said += between + line;
+        between = ", ";
+    }
+    say(said);
+}
+
+void StatusLine::showingLastTrick(const SeatView& view, const std::array<Byte, 5>& bySeat,
+                                  Byte winner) {
+    std::string said = "Last trick:";
+    for (Byte seat = 1; seat <= 4; ++seat)
+        said +=
+            std::string(seat == 1 ? " " : ", ") + nameOf(view, seat) + " " + cardName(bySeat[seat]);
+    say(said + "; " + nameOf(view, winner) + " took it");
 }
 
 void StatusLine::onTrick(const GameState& g, Byte winner, int thirds) {
     say(trickSentence(seatView(g, seat_), winner, thirds));
 }
 
-void StatusLine::onResult(const GameState&, int) {
-    say(kContinueSentence);
+void StatusLine::onResult(const GameState& g, int) {
+    say(dealScoreSentence(scoreSheetOf(g, false)));
 }
 
 void StatusLine::onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) {

@@ -8,6 +8,7 @@
 
 #include "match/match_observer.h"
 #include "rules/seat_view.h"
+#include "rules/settlement.h"
 
 namespace morvello {
 
@@ -26,6 +27,10 @@ std::string dealerSentence(const SeatView& v, Byte dealer);
 std::string trickSentence(const SeatView& v, Byte winner, int thirds);
 // "GAME OVER: You-Partner win 22 to 18"
 std::string gameOverSentence(const SeatView& v, int winnerCouple, int totalA, int totalB);
+// "Right led the Six of Coppe with a Busso", "Left played the Ace of Spade".
+std::string playSentence(const SeatView& v, Byte seat, Byte card, Byte shownSignal);
+// "Deal 2: You-Partner 7, Right-Left 4. Totals 12 to 9"
+std::string dealScoreSentence(const ScoreSheet& sheet);
 // Thirds of a point as a player reads them: "1 point", "2/3 point", "1 1/3 points".
 std::string pointsText(int thirds);
 
@@ -39,6 +44,8 @@ class StatusLine final : public MatchObserver {
     void setInputWay(InputWay way) { way_ = way; }
     // Told by the table whenever it starts waiting for the player.
     void waiting(const SeatView& view, Awaited what);
+    // Told when the last trick is shown again.
+    void showingLastTrick(const SeatView& view, const std::array<Byte, 5>& bySeat, Byte winner);
 
     // Called with the new sentence whenever it changes.
     std::function<void(const std::string&)> onChange;
@@ -47,6 +54,8 @@ class StatusLine final : public MatchObserver {
     void onTie(const GameState& g) override;
     void onDealer(const GameState& g, Byte seat) override;
     void onDealing(const GameState& g) override;
+    void onDeclarationsShown(const GameState& g, Byte seat) override;
+    void onSignalChosen(const GameState& g, Byte signal) override;
     void onPlay(const GameState& g, Byte seat, Byte card) override;
     void onTrick(const GameState& g, Byte winner, int thirds) override;
     void onResult(const GameState& g, int lastTrickCouple) override;

@@ -93,6 +93,17 @@ void recordDeclarations(GameState& g) {
     }
 }
 
+std::vector<std::string> DeclarationCaption::lines() const {
+    std::vector<std::string> out;
+    const std::string_view all = text();
+    for (std::size_t at = 0; at < all.size(); at += kDeclarationLineWidth) {
+        const std::string_view line = all.substr(at, kDeclarationLineWidth);
+        const std::size_t end = line.find_last_not_of(' ');
+        if (end != std::string_view::npos) out.emplace_back(line.substr(0, end + 1));
+    }
+    return out;
+}
+
 DeclarationCaption declarationCaption(const GameState& g, Byte seat) {
     DeclarationCaption caption;
     const auto& slots = g.declSlots[seat];

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cards/game_state.h"
 
@@ -41,6 +43,8 @@ struct DeclarationCaption {
     std::array<char, 4 * kDeclarationLineWidth> chars{};
 
     std::string_view text() const { return {chars.data(), static_cast<std::size_t>(length)}; }
+    // The declarations one to a line, without the padding that fills the label.
+    std::vector<std::string> lines() const;
 };
 
 // What showDeclarations writes in the label of the seat.

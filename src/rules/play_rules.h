@@ -36,4 +36,7 @@ inline void noteShownSignal(GameState& g, Byte seat, Byte card, Byte shown) {
 // Takes the card out of the seat's hand: cardToPlay, its slot and the played mark.
 void playFromHand(GameState& g, Byte seat, Byte card);
 
+// The signal of turnSeat's card that the table shows (kNoSignal for none).
+Byte shownSignal(const GameState& g);
+
 }  // namespace morvello

@@ -10,13 +10,7 @@ std::string declarationLines(const GameState& g, Byte seat) {
     const DeclarationCaption caption = declarationCaption(g, seat);
     if (!caption.declares) return {};
     std::string lines;
-    const std::string_view text = caption.text();
-    for (std::size_t at = 0; at < text.size(); at += kDeclarationLineWidth) {
-        std::string_view line = text.substr(at, kDeclarationLineWidth);
-        line = line.substr(0, line.find_last_not_of(' ') + 1);
-        if (!lines.empty()) lines += '\n';
-        lines += line;
-    }
+    for (const std::string& line : caption.lines()) lines += (lines.empty() ? "" : "\n") + line;
     return lines;
 }
 

@@ -564,6 +564,7 @@ void QtTable::onCardPress(int card, Qt::MouseButton button) {
     if (right && justPlayed && view().leaderSeat == viewer_) {
         // The signal list opens just right of the card.
         const QPointF at = scene_.card(card).pos();
+        scene_.signalListItem().show();  // shown first: showing syncs its place to whole pixels
         scene_.signalListItem().setPos(at.x() + geometry_.cardWidth, at.y());
         return;
     }
@@ -595,6 +596,7 @@ void QtTable::pickLateSignal(int item) {
 void QtTable::parkSignalList(double x) {
     QGraphicsProxyWidget& list = scene_.signalListItem();
     list.setPos(x, list.pos().y());
+    list.hide();
     scene_.signalList().clearSelection();
 }
 

@@ -1,6 +1,8 @@
 #include "table/table_accessible.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QHash>
 #include <QWindow>
 #include <algorithm>
@@ -144,7 +146,38 @@ class TableAccessible final : public QAccessibleWidget {
     AccessibleTable& table() const { return *tables().find(object()); }
 };
 
-QAccessibleInterface* tableFactory(const QString&, QObject* object) {
+// The application's children are its shown windows: the widgets the table
+// embeds (the signal list, the name boxes and their OK) are windows of their
+// own, and stay out of the tree while hidden.
+class ShownWindowsApplication final : public QAccessibleApplication {
+  public:
+    int childCount() const override { return static_cast<int>(shownChildren().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QAccessibleInterface*> shown = shownChildren();
+        return index >= 0 && index < static_cast<int>(shown.size())
+                   ? shown[static_cast<std::size_t>(index)]
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QAccessibleInterface*> shown = shownChildren();
+        const auto at = std::find(shown.begin(), shown.end(), child);
+        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+    }
+
+  private:
+    std::vector<QAccessibleInterface*> shownChildren() const {
+        std::vector<QAccessibleInterface*> shown;
+        for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
+            QAccessibleInterface* window = QAccessibleApplication::child(i);
+            if (window && !window->state().invisible) shown.push_back(window);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+    if (object && object == qApp && className == QLatin1String("QApplication"))
+        return new ShownWindowsApplication;
     if (!object || !tables().contains(object)) return nullptr;
     return new TableAccessible(static_cast<QWidget*>(object));
 }
@@ -153,7 +186,7 @@ QAccessibleInterface* tableFactory(const QString&, QObject* object) {
 
 void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene) {
     static const bool installed = [] {
-        QAccessible::installFactory(tableFactory);
+        QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     (void)installed;

@@ -118,6 +118,7 @@ void TableScene::buildWidgets() {
     w.signalListProxy->setParentItem(surface_);
     w.signalListProxy->setZValue(stacking::widgets);
     w.signalListProxy->setPos(kOffTable, kOffTable);
+    w.signalListProxy->hide();  // shown only beside the card it signals on
 
     for (int i = 1; i <= 4; ++i) {
         auto* box = new QLineEdit;

@@ -434,6 +434,13 @@ TEST_F(WindowMatch, TheHandsCardsAndTheDeckHaveAccessibleNamesInHandOrder) {
     EXPECT_TRUE(pressed->state().invisible);
     EXPECT_FALSE(pressed->state().focused);
     EXPECT_EQ(tableItem->childCount(), static_cast<int>(held.size()) - 1);
+
+    // The widgets the table embeds are out of the tree while hidden: only the
+    // window is.
+    QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+    ASSERT_EQ(app->childCount(), 1);
+    EXPECT_EQ(app->child(0)->object(), &window_);
+    EXPECT_EQ(app->indexOfChild(app->child(0)), 0);
 }
 
 TEST_F(WindowMatch, OptionsAreCheckedAndSavedAtOnce) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "card_notation.h"
+#include "cards/play_signal.h"
 
 namespace morvello {
 namespace {
@@ -45,10 +46,12 @@ TEST(StatusLine, EachStageIsToldOnceInThePlayersWords) {
     line.waiting(seatView(g, 1), Awaited::DeckDraw);
     EXPECT_EQ(said, (std::vector<std::string>{
                         "Click the deck to draw for the dealer: your card", "Your lead",
-                        "You played the Ace of Coppe",
+                        "You led the Ace of Coppe",
                         "Click your card to go on, or right-click it to give a signal",
                         "Partner won the trick: 2 1/3 points", "Follow Coppe",
-                        "Right won the trick: 1 point", "Game \u25b8 Continue for the next deal",
+                        "Right won the trick: 1 point",
+                        "Deal 1: You-Partner 1, Right-Left 0. Totals 0 to 0",
+                        "Game \u25b8 Continue for the next deal",
                         "GAME OVER: Right-Left win 21 to 12. Game \u25b8 New Game to play again",
                         "Click the deck to draw for the dealer: Right draws"}));
     EXPECT_EQ(gameOverSentence(seatView(g, 1), 0, 22, 18), "GAME OVER: You-Partner win 22 to 18");
@@ -83,6 +86,24 @@ TEST(StatusLine, KeysDealersAndTiesAreToldToo) {
     EXPECT_EQ(line.text(), "Anna deals");
     line.onGameOver(g, 0, 21, 9);
     EXPECT_EQ(line.text(), "GAME OVER: Anna-Partner win 21 to 9. Press Ctrl+N to play again");
+
+    // The signal the table shows with a card, and the last trick shown again.
+    g.leaderSeat = g.turnSeat = 2;
+    g.cardsPlayed = 1;
+    g.cardToPlay = card("5C");
+    g.trickSignals[2] = kBusso;
+    line.onPlay(g, 2, card("5C"));
+    EXPECT_EQ(line.text(), "Right led the Five of Coppe with a Busso");
+    g.trickSignals[2] = kVolo;
+    g.allowAllDeclare = kOnlyLeaderDeclares;
+    g.turnSeat = 3;
+    g.trickSignals[3] = kVolo;  // a follower's Volo is not shown then
+    line.onPlay(g, 3, card("KC"));
+    EXPECT_EQ(line.text(), "Partner played the King of Coppe");
+    line.showingLastTrick(seatView(g, 1), {0, card("AD"), card("5C"), card("KC"), card("2S")}, 4);
+    EXPECT_EQ(line.text(),
+              "Last trick: Anna Ace of Denari, Right Five of Coppe, Partner King of Coppe, Left "
+              "Two of Spade; Left took it");
 }
 
 }  // namespace

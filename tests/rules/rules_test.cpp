@@ -110,6 +110,7 @@ TEST(Declarations, RecordsAndCaptionLines) {
         std::string text;
         for (const std::string& line : c.lines) text += line + std::string(34 - line.size(), ' ');
         EXPECT_EQ(caption.text(), text);
+        EXPECT_EQ(caption.lines(), c.lines);
     }
 }
 
