@@ -14,10 +14,11 @@ game=(
     scdoc
 )
 # dbus-x11: the installed game is tested as on a desktop that starts a session bus on demand.
+# at-spi2-core, python3-pyatspi: the game is heard through a real accessibility bus.
 tests=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick dbus-x11
+    xvfb xauth imagemagick dbus-x11 at-spi2-core python3-pyatspi
     dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 

@@ -266,13 +266,24 @@ void GameWindow::buildStatusLine() {
     statusLabel_->setAccessibleDescription("What the game waits for");
     statusBar()->addWidget(statusLabel_, 1);
     statusBar()->setSizeGripEnabled(false);
-    // The name first: setting it tells assistive technologies of the new
-    // sentence, once; the label's text set after it tells nothing more.
+    // The label shows the latest sentence. Assistive technologies are told the
+    // sentences of one turn of the event loop together, once, in the label's
+    // accessible name: a sentence followed at once by the next is not lost
+    // before it is read.
+    statusLabel_->setAccessibleName(QStringLiteral(""));  // set: the text tells nothing itself
     status_.onChange = [this](const std::string& text) {
         const QString sentence = QString::fromStdString(text);
-        statusLabel_->setAccessibleName(sentence);
+        announceTableChanges(*view_);
         statusLabel_->setText(sentence);
+        const bool first = unspoken_.isEmpty();
+        unspoken_ << sentence;
+        if (first) QTimer::singleShot(0, this, [this] { speakStatus(); });
     };
+}
+
+void GameWindow::speakStatus() {
+    statusLabel_->setAccessibleName(unspoken_.join(". "));
+    unspoken_.clear();
 }
 
 void GameWindow::waitStarts(Awaited what) {

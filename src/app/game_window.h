@@ -140,6 +140,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void saveStatistics();
     void buildStatusLine();
     void waitStarts(Awaited what);
+    void speakStatus();
     bool panelTakesKey(int key);
     void keepKeysOnTheTable();
     void giveKeysBackSoon();
@@ -167,6 +168,7 @@ class GameWindow : public QMainWindow, private TableHost {
     QMenu* viewMenu_ = nullptr;
     StatusLine status_{kOwnSeat};
     QLabel* statusLabel_ = nullptr;
+    QStringList unspoken_;  // the status line's sentences not yet told to assistive technologies
     TableKeys keys_;
     std::unique_ptr<ViewItems> viewItems_;
     PlayersMenu* players_ = nullptr;  // owned by its menu

@@ -10,6 +10,7 @@
 
 #include "app/game_window.h"
 #include "app/window_place.h"
+#include "cards/shuffle.h"
 
 namespace {
 
@@ -28,6 +29,13 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
+    if (const char* seed = std::getenv("MORVELLO_SEED")) {  // the same deals every run
+        options.match.newDeck = [engine = morvello::ShuffleEngine(std::strtoul(seed, nullptr, 10))](
+                                    morvello::Deck& deck) mutable {
+            morvello::shuffleDeck(deck, engine);
+            return true;
+        };
+    }
     options.store = morvello::ConfigStore::forThisProgram();
     options.statisticsFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +

@@ -153,6 +153,19 @@ GameState stateSeenBy(const SeatView& v) {
     return g;
 }
 
+std::array<Byte, 5> trickOnTable(const SeatView& view) {
+    const auto cardsOf = [](const std::array<Byte, 5>& bySeat) {
+        CardSet cards = 0;
+        for (Byte seat = 1; seat <= 4; ++seat)
+            if (bySeat[seat] != 0) cards |= cardBit(bySeat[seat]);
+        return cards;
+    };
+    // Deciding a trick orders tableCards strongest first; trickBySeat keeps it by seat.
+    const CardSet onTable = cardsOf(view.tableCards);
+    return onTable != 0 && onTable == cardsOf(view.trickBySeat) ? view.trickBySeat
+                                                                : view.tableCards;
+}
+
 bool holdsUnplayed(const SeatView& view, Byte card) {
     return card >= 1 && card <= kCardCount &&
            std::find(view.hand.begin() + 1, view.hand.end(), card) != view.hand.end();

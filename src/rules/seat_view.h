@@ -75,6 +75,10 @@ SeatView seatView(const GameState& g, Byte seat);
 // and the deck left out, the scores of this deal in its first column.
 GameState stateSeenBy(const SeatView& view);
 
+// The cards of the trick on the table, by seat (0 for a seat that has not played
+// to it); once the trick is decided, still by seat.
+std::array<Byte, 5> trickOnTable(const SeatView& view);
+
 // Whether the seat holds the card, not yet played.
 bool holdsUnplayed(const SeatView& view, Byte card);
 // Whether the seat may play one of its cards now (it must follow the suit led).

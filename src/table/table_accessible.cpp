@@ -22,6 +22,7 @@ struct AccessibleTable {
     QtTable* table;
     TableScene* scene;
     std::array<QAccessible::Id, kCardCount + 1> ids{};  // the items' interfaces, made on demand
+    std::vector<std::pair<int, QString>> told;          // the items and names last told
 };
 
 QHash<const QObject*, AccessibleTable>& tables() {
@@ -29,7 +30,8 @@ QHash<const QObject*, AccessibleTable>& tables() {
     return all;
 }
 
-// The items the view shows as its children, in order: the deck, then the hand.
+// The items the view shows as its children, in order: the deck, the hand, then
+// the cards on the table from the viewer's round.
 std::vector<int> shownItems(const AccessibleTable& t) {
     std::vector<int> items;
     if (t.scene->deck().isVisible()) items.push_back(kDeckCode);
@@ -38,7 +40,25 @@ std::vector<int> shownItems(const AccessibleTable& t) {
         const Byte card = t.table->fan()[static_cast<std::size_t>(slot)];
         if (card != 0 && holdsUnplayed(view, card)) items.push_back(card);
     }
+    const std::array<Byte, 5> trick = trickOnTable(view);
+    for (Byte place = 1; place <= 4; ++place) {
+        const Byte card = trick[t.table->seatAt(place)];
+        if (card != 0) items.push_back(card);
+    }
     return items;
+}
+
+// "Right: Six of Coppe" for a card on the table, the card's name for one in hand.
+QString itemName(const AccessibleTable& t, int code) {
+    if (code == kDeckCode) return QString(kDeckAccessibleName);
+    const SeatView view = t.table->view();
+    const std::array<Byte, 5> trick = trickOnTable(view);
+    const QString card = QString::fromStdString(cardName(code));
+    for (Byte seat = 1; seat <= 4; ++seat) {
+        if (trick[seat] == code)
+            return QString::fromStdString(view.playerNames[seat - 1u]) + ": " + card;
+    }
+    return card;
 }
 
 // One item of the table: a card of the hand, or the deck. Pressing it is a
@@ -62,8 +82,7 @@ class ItemAccessible final : public QAccessibleInterface, public QAccessibleActi
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
-        return code_ == kDeckCode ? QString(kDeckAccessibleName)
-                                  : QString::fromStdString(cardName(code_));
+        return isValid() ? itemName(table(), code_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Button; }
@@ -190,7 +209,7 @@ void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene) {
         return true;
     }();
     (void)installed;
-    tables().insert(&view, AccessibleTable{&view, &table, &scene});
+    tables().insert(&view, AccessibleTable{&view, &table, &scene, {}, {}});
     QObject::connect(&view, &QObject::destroyed, [key = static_cast<const QObject*>(&view)] {
         const auto found = tables().find(key);
         if (found == tables().end()) return;
@@ -206,6 +225,33 @@ void announceFocus(ScaledView& view, int card) {
     if (!QAccessible::isActive() || found == tables().end() || card == 0) return;
     QAccessibleEvent focused(itemInterface(*found, card), QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
+}
+
+void announceTableChanges(ScaledView& view) {
+    const auto found = tables().find(&view);
+    if (!QAccessible::isActive() || found == tables().end()) return;
+    AccessibleTable& t = *found;
+    std::vector<std::pair<int, QString>> now;
+    for (const int code : shownItems(t)) now.emplace_back(code, itemName(t, code));
+    const auto has = [](const std::vector<std::pair<int, QString>>& items, int code) {
+        return std::any_of(items.begin(), items.end(),
+                           [code](const auto& i) { return i.first == code; });
+    };
+    const auto tell = [&t](int code, QAccessible::Event what) {
+        QAccessibleEvent event(itemInterface(t, code), what);
+        QAccessible::updateAccessibility(&event);
+    };
+    for (const auto& [code, name] : t.told)
+        if (!has(now, code)) tell(code, QAccessible::ObjectHide);
+    for (const auto& item : now) {
+        const auto before = std::find_if(t.told.begin(), t.told.end(),
+                                         [&item](const auto& i) { return i.first == item.first; });
+        if (before == t.told.end())
+            tell(item.first, QAccessible::ObjectShow);
+        else if (before->second != item.second)
+            tell(item.first, QAccessible::NameChanged);
+    }
+    t.told = std::move(now);
 }
 
 }  // namespace morvello

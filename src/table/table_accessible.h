@@ -1,7 +1,8 @@
 // The table for assistive technologies: the view is an accessible object whose
-// children are the deck, while it is shown, and the human's cards from left to
-// right, each with a name a screen reader speaks ("Ace of Coppe"). Card images
-// are scene items, not widgets: the children are interfaces of their own.
+// children are the deck, while it is shown, the viewer's cards from left to
+// right, each with a name a screen reader speaks ("Ace of Coppe"), and the cards
+// on the table with who played them ("Right: Six of Coppe"). Card images are
+// scene items, not widgets: the children are interfaces of their own.
 #pragma once
 
 #include "table/qt_table.h"
@@ -16,5 +17,8 @@ inline constexpr const char* kDeckAccessibleName = "Deck: draw for the dealer";
 void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene);
 // Tells assistive technologies that the keyboard focus is on the hand's card.
 void announceFocus(ScaledView& view, int card);
+// Tells assistive technologies which of the table's items came, went or were
+// renamed since it last told them.
+void announceTableChanges(ScaledView& view);
 
 }  // namespace morvello
