@@ -11,14 +11,8 @@ void growDealScores(GameState& g) {
     g.dealScoreB.resize(size, 0);
 }
 
-StoredGame storedGame(const GameState& g) {
-    return {static_cast<const GameOptions&>(g), g.deck, g.dealerSeat};
-}
-
 void restoreStored(GameState& g, const StoredGame& stored) {
-    static_cast<GameOptions&>(g) = stored;
-    g.deck = stored.deck;
-    g.dealerSeat = stored.dealerSeat;
+    static_cast<StoredGame&>(g) = stored;
     g.noReplayDeck = true;
 }
 

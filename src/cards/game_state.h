@@ -84,7 +84,6 @@ struct Hands {
     // holds, for the computer players' questions.
     std::array<Byte, kCardCount + 1> slotOf{};
     std::array<std::array<SuitMask, 5>, 5> holdMap{};  // [seat][suit]: the values held
-    Deck deck{};                                       // card codes in dealing order, 1..40
     // What each seat may declare: its top cards dealt, its declaration
     // records and their points.
     std::array<std::array<std::array<Byte, 5>, 4>, 5> topDealt{};  // [seat][value 1..3][suit]
@@ -106,7 +105,6 @@ struct TableState {
     // --- turn and deal
     Byte turnSeat = 0;
     Byte leaderSeat = 0;
-    Byte dealerSeat = 0;
     Byte cardToPlay = 0;
     Byte chosenSlot = 0;
     Byte cardsPlayed = 0;
@@ -161,7 +159,7 @@ struct GameOptions {
 // and the last deck dealt with its dealer, which "Repeat the last hand" deals
 // again.
 struct StoredGame : GameOptions {
-    Deck deck{};
+    Deck deck{};          // card codes in dealing order, 1..40
     Byte dealerSeat = 0;
 
     bool operator==(const StoredGame&) const = default;
@@ -177,11 +175,14 @@ struct MatchCommands {
 };
 
 // The game as the controller keeps it: each part has one job, and a reader
-// that needs one part is handed that part.
-struct GameState : Hands, TableState, ClassicMemory, GameOptions, MatchCommands {};
+// that needs one part is handed that part. The deck and the dealer are kept
+// with the options, as what config.qvr stores.
+struct GameState : StoredGame, Hands, TableState, ClassicMemory, MatchCommands {};
 
 // The options, deck and dealer of a state, as config.qvr and a record keep them.
-StoredGame storedGame(const GameState& g);
+inline const StoredGame& storedGame(const GameState& g) {
+    return g;
+}
 // Takes the options, deck and dealer in: the state a run of matches starts from.
 void restoreStored(GameState& g, const StoredGame& stored);
 
