@@ -159,7 +159,7 @@ struct GameOptions {
 // and the last deck dealt with its dealer, which "Repeat the last hand" deals
 // again.
 struct StoredGame : GameOptions {
-    Deck deck{};          // card codes in dealing order, 1..40
+    Deck deck{};  // card codes in dealing order, 1..40
     Byte dealerSeat = 0;
 
     bool operator==(const StoredGame&) const = default;
