@@ -94,8 +94,11 @@ void recordDeclarations(GameState& g) {
 }
 
 std::vector<std::string> DeclarationCaption::lines() const {
+    return captionLines(text());
+}
+
+std::vector<std::string> captionLines(std::string_view all) {
     std::vector<std::string> out;
-    const std::string_view all = text();
     for (std::size_t at = 0; at < all.size(); at += kDeclarationLineWidth) {
         const std::string_view line = all.substr(at, kDeclarationLineWidth);
         const std::size_t end = line.find_last_not_of(' ');

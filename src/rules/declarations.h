@@ -47,6 +47,9 @@ struct DeclarationCaption {
     std::vector<std::string> lines() const;
 };
 
+// A caption's declarations one to a line, without the padding of each line.
+std::vector<std::string> captionLines(std::string_view caption);
+
 // What showDeclarations writes in the label of the seat.
 DeclarationCaption declarationCaption(const GameState& g, Byte seat);
 

@@ -79,15 +79,10 @@ QPointF toScene(Point p) {
     return QPointF(p.x, p.y);
 }
 
-// The caption's 34-character declarations, one to a line.
+// The caption's declarations, one to a line.
 QString declarationLines(std::string_view caption) {
     QStringList lines;
-    for (std::size_t at = 0; at < caption.size(); at += kDeclarationLineWidth) {
-        QString line =
-            QString::fromStdString(std::string(caption.substr(at, kDeclarationLineWidth)));
-        while (line.endsWith(' ')) line.chop(1);
-        if (!line.isEmpty()) lines << line;
-    }
+    for (const std::string& line : captionLines(caption)) lines << QString::fromStdString(line);
     return lines.join('\n');
 }
 
