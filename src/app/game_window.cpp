@@ -13,6 +13,7 @@
 #include <QTime>
 #include <cstdio>
 
+#include "app/menu_accessible.h"
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
 #include "app/statistics_store.h"
@@ -78,6 +79,7 @@ GameWindow::GameWindow(WindowOptions options)
     statsKeeper_.onChanged = [this] { saveStatistics(); };
     recorder_.onSettled = [this] { menus_.review->setEnabled(true); };
     buildMenus();
+    speakMenuCaptionsTrimmed(*menuBar());
     buildStatusLine();
     viewItems_ =
         std::make_unique<ViewItems>(*this, *viewMenu(), table_, scene_, options_.viewSettings);

@@ -1,7 +1,8 @@
 # What this suite guards: a screen-reader user hears a deal through the real
 # accessibility bus: the cards led and played with the signals the table shows, a
 # declaration, the turn and the deal's score, each told once; the hand's cards
-# are pressed as buttons; no hidden widget of the table is in the tree.
+# are pressed as buttons; no hidden widget of the table is in the tree; the
+# menus are named without the padding of their captions.
 #
 # accessibility_bus_test.sh runs it in a private session bus with the game on an
 # X server of its own: python3 accessibility_bus_test.py GAME CONFIG_HOME
@@ -54,6 +55,18 @@ def note_hidden_windows(app):
             failures.append(f"hidden in the tree: {window.getRoleName()} {window.name!r}")
 
 
+def note_menu_names(app):
+    bar = find(app, lambda n: n.getRoleName() == "menu bar")
+    names = [bar.getChildAtIndex(i).name for i in range(bar.childCount)] if bar else []
+    for menu in ("Game", "Options", "Sounds", "Info", "Help"):
+        if menu not in names:
+            failures.append(f"menu bar {names!r} has no {menu!r}")
+    entries = [bar.getChildAtIndex(i) for i in range(bar.childCount)] if bar else []
+    menus = [item.getChildAtIndex(0) for item in entries if item.name == "Sounds"]
+    if not menus or menus[0].name != "Sounds" or menus[0].childCount < 2:
+        failures.append("the Sounds item does not hold its menu")
+
+
 def press(node):
     node.queryAction().doAction(0)
 
@@ -69,12 +82,16 @@ class Player:
 
     def __init__(self):
         self.tries = 0
+        self.menus_read = False
 
     def step(self):
         app = game_app()
         if app is None:
             return True
         note_hidden_windows(app)
+        if not self.menus_read:
+            note_menu_names(app)
+            self.menus_read = True
         box = find(app, lambda n: n.getRoleName() in ("dialog", "alert"))
         if box is not None:
             ok = find(box, lambda n: n.getRoleName() == "push button")
