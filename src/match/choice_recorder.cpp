@@ -18,6 +18,7 @@ void ChoiceRecorder::note(Choice::Kind kind, int value, Byte seat) {
     choice.value = value;
     choice.seat = seat;
     record_.choices.push_back(choice);
+    if (noted_) noted_();
 }
 
 Wait<DeckInput> ChoiceRecorder::deckInput() {

@@ -12,11 +12,15 @@ namespace morvello {
 
 class ChoiceRecorder final : public TableView, public PlayerInput {
   public:
-    ChoiceRecorder(TableView& view, PlayerInput& input, const GameState& g, MatchRecord& record)
-        : view_(view), input_(input), g_(g), record_(record) {}
+    // noted is told after each answer noted.
+    ChoiceRecorder(TableView& view, PlayerInput& input, const GameState& g, MatchRecord& record,
+                   std::function<void()> noted)
+        : view_(view), input_(input), g_(g), record_(record), noted_(std::move(noted)) {}
 
     // The waits the controller has started so far.
     long waits() const { return waits_; }
+    // The run starts again: no wait started yet.
+    void restart() { waits_ = 0; }
 
     // ---- TableView: the waits are counted
     Wait<> delay(double units) override { return nextWait().delay(units); }
@@ -78,6 +82,7 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     PlayerInput& input_;
     const GameState& g_;
     MatchRecord& record_;
+    std::function<void()> noted_;
     long waits_ = 0;
 };
 

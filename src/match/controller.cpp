@@ -66,16 +66,16 @@ namespace {
 
 std::unique_ptr<ChoiceRecorder> recorderFor(const MatchOptions& options, TableView& view,
                                             PlayerInput& input, const GameState& g,
-                                            MatchRecord& record) {
+                                            MatchRecord& record, std::function<void()> noted) {
     if (!options.recorded) return nullptr;
-    return std::make_unique<ChoiceRecorder>(view, input, g, record);
+    return std::make_unique<ChoiceRecorder>(view, input, g, record, std::move(noted));
 }
 
 }  // namespace
 
 Match::Match(TableView& view, PlayerInput& input, MatchOptions options)
     : options_(std::move(options)),
-      recorder_(recorderFor(options_, view, input, g_, record_)),
+      recorder_(recorderFor(options_, view, input, g_, record_, [this] { recordChanged(); })),
       person_(recorder_ ? *recorder_ : input),
       io_{recorder_ ? static_cast<TableView&>(*recorder_) : view,
           recorder_ ? static_cast<PlayerInput&>(*recorder_) : input, events_} {
@@ -111,8 +111,11 @@ Task<> Match::playMatches() {
         if (!replay) {
             g.turnSeat = nextSeat(g.dealerSeat);
             g.leaderSeat = g.turnSeat;
-            if (!options_.newDeck(g.deck)) co_return;
-            if (recorder_) record_.decks.push_back(g.deck);
+            if (!nextDeck(g.deck)) co_return;
+            if (recorder_) {
+                record_.decks.push_back(g.deck);
+                recordChanged();
+            }
             io.view.saveConfig(storedGame(g));
         }
         g.menus.replayEnabled = false;
@@ -159,6 +162,45 @@ void Match::noteChoice(Choice choice) {
     if (!recorder_) return;
     choice.atWait = recorder_->waits();
     record_.choices.push_back(std::move(choice));
+    recordChanged();
+}
+
+// A run played again deals the record's decks; the program's own source is
+// drawn for each deck it had not drawn yet, so that a seeded source goes on
+// as it would have without the stop.
+bool Match::nextDeck(Deck& deck) {
+    const std::size_t index = decksDealt_++;
+    if (index >= replayDecks_.size()) {
+        ++ownDecksDrawn_;
+        return options_.newDeck(deck);
+    }
+    if (index >= ownDecksDrawn_) {
+        Deck passed{};
+        ++ownDecksDrawn_;
+        options_.newDeck(passed);
+    }
+    deck = replayDecks_[index];
+    return true;
+}
+
+void Match::startOver(const MatchRecord& record) {
+    const RecordStart& start = record.start;
+    g_ = GameState{};
+    restore(start.game);
+    experts_ = ExpertPlayers{};
+    experts_.samples = start.expertSamples;
+    experts_.seed = start.expertSeed;
+    options_.firstDealer = start.firstDealer;
+    setPlayers(start.players);
+    io_.lateSignal = {};
+    replayDecks_ = record.decks;
+    decksDealt_ = 0;
+    if (recorder_) recorder_->restart();
+}
+
+void Match::noteTakeBack() {
+    noteChoice({.kind = Choice::Kind::TakeBack});
+    events_.onTakeBack(g_);
 }
 
 void Match::setPlayRate(int rate) {

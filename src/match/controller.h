@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cards/game_state.h"
 #include "match/choice_recorder.h"
@@ -63,6 +64,16 @@ class Match final : public NamesInput {
     // The run so far, when its options ask for a record: replayed, it plays the
     // same again.
     const MatchRecord& record() const { return record_; }
+    // Told each time the record grows by a deck or a choice.
+    std::function<void()> onRecordChanged;
+    // The match set back to where the recorded run started: its state, players
+    // and Expert as the record's start has them, and its first decks the
+    // record's. playMatches then plays the run again (with a table that answers
+    // its waits from the record, ReplayingTable); the decks of this program's
+    // own source are drawn as they would have been.
+    void startOver(const MatchRecord& record);
+    // The person took back a card: noted in the record and told to listeners.
+    void noteTakeBack();
 
     // How many cards the Expert seats have chosen so far.
     long expertDecisions() const { return experts_.decisions; }
@@ -91,12 +102,19 @@ class Match final : public NamesInput {
   private:
     void startRecord();
     void noteChoice(Choice choice);
+    void recordChanged() {
+        if (onRecordChanged) onRecordChanged();
+    }
+    bool nextDeck(Deck& deck);
 
     GameState g_;
     MatchObservers events_;
     MatchOptions options_;
     MatchRecord record_;
     std::unique_ptr<ChoiceRecorder> recorder_;  // when the run is recorded
+    std::vector<Deck> replayDecks_;             // the decks of a run played again
+    std::size_t decksDealt_ = 0;                // decks dealt since the run started
+    std::size_t ownDecksDrawn_ = 0;             // decks drawn from options_.newDeck
     ExpertPlayers experts_;
     PersonPlayer person_;
     ClassicPlayer classic_;

@@ -31,6 +31,8 @@ class MatchObserver {
     virtual void onResult(const GameState&, int /*lastTrickCouple*/) {}
     virtual void onGameOver(const GameState&, int /*winnerCouple*/, int /*totalA*/,
                             int /*totalB*/) {}
+    // the person took back a card: the match stands again as before it
+    virtual void onTakeBack(const GameState&) {}
 };
 
 }  // namespace morvello

@@ -50,6 +50,9 @@ class MatchObservers final : public MatchObserver {
     void onGameOver(const GameState& g, int winner, int totalA, int totalB) override {
         for (auto* o : list_) o->onGameOver(g, winner, totalA, totalB);
     }
+    void onTakeBack(const GameState& g) override {
+        for (auto* o : list_) o->onTakeBack(g);
+    }
 
   private:
     std::vector<MatchObserver*> list_;

@@ -16,9 +16,9 @@ constexpr std::string_view kFormatName = "morvello-record";
 constexpr std::array<std::string_view, 3> kKindWords{"person", "classic", "expert"};
 constexpr std::array<std::string_view, 4> kCommandWords{"continue", "new-game", "replay", "quit"};
 // The words of the choices, in the order of Choice::Kind.
-constexpr std::array<std::string_view, 11> kChoiceWords{
-    "draw",      "look-again",   "card",         "signal", "command",     "late-signal",
-    "play-rate", "who-declares", "match-target", "names",  "seat-players"};
+constexpr std::array<std::string_view, 12> kChoiceWords{
+    "draw",      "look-again",   "card",         "signal", "command",      "late-signal",
+    "play-rate", "who-declares", "match-target", "names",  "seat-players", "take-back"};
 
 // A name keeps every byte but the few that would split a line or a list.
 std::string escaped(std::string_view name) {
@@ -99,6 +99,9 @@ void writeChoice(std::ostream& out, const Choice& c) {
             break;
         case Choice::Kind::Players:
             out << ' ' << c.atWait << ' ' << playersText(c.players);
+            break;
+        case Choice::Kind::TakeBack:
+            out << ' ' << c.atWait;
             break;
     }
     out << '\n';
@@ -224,6 +227,9 @@ Choice readChoice(LineReader& in, Choice::Kind kind) {
         case Choice::Kind::Players:
             c.atWait = in.number(0, kMostWaits);
             c.players = readPlayers(in);
+            break;
+        case Choice::Kind::TakeBack:
+            c.atWait = in.number(0, kMostWaits);
             break;
     }
     return c;

@@ -31,6 +31,7 @@ struct Choice {
         MatchTarget,  // value 0 for 21 points, 1 for 31
         Names,        // the names panel confirmed with `names`
         Players,      // who plays each seat from now on: `players`
+        TakeBack,     // the person took back a card: the match went back to this wait
     };
     Kind kind = Kind::Draw;
     Byte seat = 0;
@@ -62,7 +63,7 @@ struct MatchRecord {
 };
 
 // The version a record is written with; a reader refuses a newer one.
-inline constexpr int kRecordVersion = 1;
+inline constexpr int kRecordVersion = 2;
 
 // The record as text: a first line naming the format and its version, then one
 // line a start field, a deck or a choice, in the order they came.

@@ -6,20 +6,12 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 
 #include "match/controller.h"
 #include "match/headless_table.h"
-#include "match/match_record.h"
+#include "match/record_cursor.h"
 
 namespace morvello {
-
-// The record does not fit the match it replays: its next choice answers
-// another wait than the one the match is in.
-class RecordMismatch : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // The options a recorded run started with, its decks dealt in turn.
 MatchOptions replayOptions(const MatchRecord& record);
@@ -27,15 +19,15 @@ MatchOptions replayOptions(const MatchRecord& record);
 class RecordReplay final : public HeadlessTable {
   public:
     // Replays the first `limit` choices of the record (every one when negative).
-    RecordReplay(const MatchRecord& record, long limit);
+    RecordReplay(const MatchRecord& record, long limit) : cursor_(record, limit), record_(record) {}
 
     // The match replayed: it is set up as the run started, and the choices made
     // while it waited are made on it.
     void attach(Match& match);
 
-    long choicesMade() const { return static_cast<long>(next_); }
+    long choicesMade() const { return cursor_.choicesMade(); }
     // True once the match waits for a choice beyond those replayed.
-    bool stopped() const { return stopped_; }
+    bool stopped() const { return cursor_.stopped(); }
 
     Wait<> delay(double units) override;
     Wait<> thinkDuring(double units, std::function<void()> think) override;
@@ -52,19 +44,8 @@ class RecordReplay final : public HeadlessTable {
     Wait<Command> command() override;
 
   private:
-    bool waitStarts();
-    void applyDue();
-    void makeChoice(const Choice& choice);
-    // The next choice, which must answer a wait of this kind; null when the
-    // replay stops here.
-    const Choice* answer(std::initializer_list<Choice::Kind> kinds);
-
+    RecordCursor cursor_;
     const MatchRecord& record_;
-    std::size_t limit_;
-    std::size_t next_ = 0;
-    long waits_ = 0;
-    bool stopped_ = false;
-    Match* match_ = nullptr;
 };
 
 }  // namespace morvello

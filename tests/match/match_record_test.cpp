@@ -148,7 +148,8 @@ TEST(MatchRecord, AReplayedRunPlaysTheSameEventsToItsEndAndToAnyChoice) {
 TEST(MatchRecord, WhatCannotBeReadIsRefusedWhole) {
     const std::string good = recordText(playRecorded(5, false).record);
     ASSERT_TRUE(readRecord(good).record);
-    const std::string newer = "morvello-record 2\n" + good.substr(good.find('\n') + 1);
+    const std::string newer = "morvello-record " + std::to_string(kRecordVersion + 1) + "\n" +
+                              good.substr(good.find('\n') + 1);
     EXPECT_TRUE(readRecord(newer).newer);
     const std::vector<std::string> bad{
         "",
