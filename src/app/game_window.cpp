@@ -1,5 +1,6 @@
 #include "app/game_window.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include "app/statistics_store.h"
 #include "help/help_texts.h"
 #include "match/commands.h"
+#include "match/take_back.h"
+#include "rules/play_rules.h"
 #include "table/table_accessible.h"
 
 namespace morvello {
@@ -28,6 +31,25 @@ constexpr QSize kDesignTableArea(1024, 779);
 constexpr QSize kSmallestWindow(829, 624);  // the smallest screen the game opens on
 constexpr int kWindowChrome = 60;           // title bar, frame and menu bar, roughly
 const QString kFailureMessage = "The game stopped because of an error:\n%1\n\nIt will close now.";
+
+// The window's run is always recorded: a card is taken back by playing the
+// run again to just before it.
+MatchOptions recorded(MatchOptions options) {
+    options.recorded = true;
+    return options;
+}
+
+// "Go on with the match you left? You-Partner 14, Right-Left 9"
+QString leftMatchQuestion(const GameState& g) {
+    const auto name = [&g](int seat) {
+        return QString::fromStdString(g.playerNames[static_cast<std::size_t>(seat - 1)]);
+    };
+    return QString("Go on with the match you left? %1-%2 %3, %4-%5 %6")
+        .arg(name(1), name(3))
+        .arg(g.matchTotal[0])
+        .arg(name(2), name(4))
+        .arg(g.matchTotal[1]);
+}
 
 QAction* checkable(QMenu* menu, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -55,7 +77,8 @@ GameWindow::GameWindow(WindowOptions options)
       scene_(QSizeF(TableGeometry{}.cardWidth, TableGeometry{}.cardHeight)),
       view_(new ScaledView(&scene_, this)),
       table_(scene_, *this),
-      match_(table_, table_, options_.match),
+      match_(replaying_, replaying_, recorded(options_.match)),
+      unfinished_(options_.unfinishedMatchFolder, match_),
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
     table_.watch([this](Byte seat) { return match_.view(seat); });
@@ -76,6 +99,9 @@ GameWindow::GameWindow(WindowOptions options)
     view_->setFocus();
     match_.addObserver(statsKeeper_);
     match_.addObserver(recorder_);
+    match_.addObserver(unfinished_);
+    match_.onRecordChanged = [this] { unfinished_.recordChanged(); };
+    replaying_.onReplaying = [this](bool replaying) { replayingChanged(replaying); };
     statsKeeper_.onChanged = [this] { saveStatistics(); };
     recorder_.onSettled = [this] { menus_.review->setEnabled(true); };
     buildMenus();
@@ -89,6 +115,7 @@ GameWindow::GameWindow(WindowOptions options)
     keys_.takesKey = [this](int key) { return viewItems_->takesKey() || panelTakesKey(key); };
     buildViewItems();
     buildPlayersMenu();
+    buildMoveMenu();
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     viewItems_->onHint = [this](int card) { keys_.focusCard(card); };
@@ -124,9 +151,60 @@ void GameWindow::setUp() {
 }
 
 void GameWindow::onFirstShow() {
+    if (std::optional<LeftMatch> left = unfinished_.left()) {
+        offerLeftMatch(std::move(*left));
+        return;
+    }
+    startMatch();
+}
+
+void GameWindow::startMatch() {
     root_ = match_.playMatches();
     root_.setOnFinished([](void* window) { static_cast<GameWindow*>(window)->matchEnded(); }, this);
     root_.start();
+}
+
+// Yes: the match is played again to where it stopped. No: it is given up, and
+// counted as abandoned.
+void GameWindow::offerLeftMatch(LeftMatch left) {
+    auto* box = new QMessageBox(QMessageBox::Question, "Morvello", leftMatchQuestion(left.standing),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    auto kept = std::make_shared<LeftMatch>(std::move(left));
+    connect(box, &QDialog::finished, this, [this, box, kept](int) {
+        if (box->clickedButton() == box->button(QMessageBox::Yes)) {
+            playRecordAgain(std::move(kept->record));
+            return;
+        }
+        statsKeeper_.abandonLeftMatch(kept->standing.scoreOption);
+        unfinished_.giveUp();
+        startMatch();
+    });
+    box->open();
+    if (options_.autoPlay)
+        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Yes)->click(); });
+}
+
+// The run played again from its start on the window's own table, laid out at
+// once and silent, to the first wait its record does not answer.
+void GameWindow::playRecordAgain(MatchRecord record) {
+    root_.reset();
+    table_.hideRules();
+    table_.hideAbout();
+    match_.startOver(record);
+    replaying_.replay(std::move(record), match_);
+    startMatch();
+}
+
+void GameWindow::replayingChanged(bool replaying) {
+    table_.setDelayScale(replaying ? 0 : options_.delayScale);
+    statsKeeper_.setReplaying(replaying);
+    unfinished_.setPaused(replaying);
+    if (!replaying) {
+        updateMenus();
+        refreshTakeBack();
+    }
 }
 
 // playMatches runs for the life of the window: it ends only by a failure. The failure
@@ -243,9 +321,10 @@ void GameWindow::printMusicMenu() const {
 
 // ---- ending
 
-// A match dealt and not over counts as abandoned when the program ends.
+// A match dealt and not over counts as abandoned when the program ends, unless
+// it is kept to be played on.
 void GameWindow::endProgram() {
-    statsKeeper_.abandonMatchInProgress();
+    if (!unfinished_.kept()) statsKeeper_.abandonMatchInProgress();
     root_.reset();
     clock_.stop();
     QApplication::quit();
@@ -274,6 +353,7 @@ void GameWindow::buildStatusLine() {
     // before it is read.
     statusLabel_->setAccessibleName(QStringLiteral(""));  // set: the text tells nothing itself
     status_.onChange = [this](const std::string& text) {
+        refreshTakeBack();
         const QString sentence = QString::fromStdString(text);
         announceTableChanges(*view_);
         statusLabel_->setText(sentence);
@@ -292,6 +372,34 @@ void GameWindow::waitStarts(Awaited what) {
     status_.waiting(table_.view(), what);
     viewItems_->waitStarts(what);  // the cards dimmed first: the focus skips them
     keys_.waitStarts(what);
+    refreshTakeBack();
+    if (options_.autoPlay) QTimer::singleShot(0, this, [this, what] { playByItself(what); });
+}
+
+// The first playable card of the hand, no signal, and Continue (New Game once
+// the match is over).
+void GameWindow::playByItself(Awaited what) {
+    const SeatView view = table_.view();
+    switch (what) {
+        case Awaited::DeckDraw:
+            table_.onDeckClick();
+            break;
+        case Awaited::HumanCard:
+            for (int slot = 1; slot <= 10; ++slot) {
+                const Byte card = table_.fan()[static_cast<std::size_t>(slot)];
+                if (!holdsUnplayed(view, card) || !isLegalPlay(view, card)) continue;
+                table_.onCardPress(card, Qt::LeftButton);
+                table_.onCardRelease(card, Qt::LeftButton);
+                return;
+            }
+            break;
+        case Awaited::Signal:
+            table_.onCardPress(trickOnTable(view)[kOwnSeat], Qt::LeftButton);
+            break;
+        case Awaited::Command:
+            table_.commandGiven(view.menus.continueEnabled ? Command::Continue : Command::NewGame);
+            break;
+    }
 }
 
 // ---- menus
@@ -326,6 +434,34 @@ void GameWindow::buildMenus() {
     menus_.quit = menuBar()->addAction("Quit");
     menus_.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menus_.quit, &QAction::triggered, this, [this] { onQuit(); });
+}
+
+// The Move menu, after Players.
+void GameWindow::buildMoveMenu() {
+    auto* menu = new QMenu("&Move", this);
+    menuBar()->insertMenu(menus_.about, menu);
+    menus_.takeBack = menu->addAction("&Take back your card");
+    menus_.takeBack->setShortcut(QKeySequence::Undo);
+    menus_.takeBack->setEnabled(false);
+    connect(menus_.takeBack, &QAction::triggered, this, [this] { takeBack(); });
+}
+
+void GameWindow::refreshTakeBack() {
+    if (!menus_.takeBack || replaying_.replaying()) return;
+    menus_.takeBack->setEnabled(canTakeBack(match_.view(kOwnSeat), match_.players()));
+}
+
+// The run played again to just before the person's last card of the deal; the
+// match waits for that card again.
+void GameWindow::takeBack() {
+    const SeatView view = match_.view(kOwnSeat);
+    if (!canTakeBack(view, match_.players())) return;
+    const std::optional<std::size_t> kept = choicesBeforeLastCard(match_.record(), view);
+    if (!kept) return;
+    MatchRecord record = match_.record();
+    record.choices.resize(*kept);
+    playRecordAgain(std::move(record));
+    match_.noteTakeBack();
 }
 
 // The View menu, after Sounds; made the first time an item is put in it.
@@ -529,7 +665,7 @@ void GameWindow::showDeclarationsHelp() {
 
 // The sound board's segments come in the order of the game's sounds.
 void GameWindow::playSound(Sound sound) {
-    if (sound_) sound_->playSegment(static_cast<int>(sound));
+    if (sound_ && !replaying_.replaying()) sound_->playSegment(static_cast<int>(sound));
 }
 
 void GameWindow::saveConfig(const StoredGame& stored) {

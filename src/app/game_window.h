@@ -12,8 +12,10 @@
 #include "app/players_menu.h"
 #include "app/sound_port.h"
 #include "app/statistics_store.h"
+#include "app/unfinished_match.h"
 #include "app/view_items.h"
 #include "match/controller.h"
+#include "match/replaying_table.h"
 #include "match/status_line.h"
 #include "settings/config_store.h"
 #include "stats/deal_record.h"
@@ -34,15 +36,17 @@ namespace morvello {
 class CardArt;
 
 struct WindowOptions {
-    double delayScale = 1;             // 0: every delay and animation completes at once
-    bool autoDraw = false;             // the dealer choice draws by itself
-    bool printFirstPaint = false;      // prints "painted <ms since the epoch>" on the first paint
-    bool printHumanTurn = false;       // prints "human turn" when the human is first asked to play
-    bool printMusicMenu = false;       // prints "music menu: <captions>" once the sound starts
+    double delayScale = 1;         // 0: every delay and animation completes at once
+    bool autoDraw = false;         // the dealer choice draws by itself
+    bool autoPlay = false;         // the person's seat plays by itself, going on with a match left
+    bool printFirstPaint = false;  // prints "painted <ms since the epoch>" on the first paint
+    bool printHumanTurn = false;   // prints "human turn" when the human is first asked to play
+    bool printMusicMenu = false;   // prints "music menu: <captions>" once the sound starts
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
     QString soundModule;               // the audio module; empty: the one beside the program
     QString statisticsFolder;          // where statistics.json lives; empty: kept for this run only
+    QString unfinishedMatchFolder;     // where the match under way is kept; empty: not kept
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
     MatchOptions match;
@@ -71,6 +75,7 @@ struct GameMenus {
     QAction* quit = nullptr;
     QAction* statistics = nullptr;
     QAction* review = nullptr;
+    QAction* takeBack = nullptr;
 };
 
 class GameWindow : public QMainWindow, private TableHost {
@@ -115,6 +120,8 @@ class GameWindow : public QMainWindow, private TableHost {
     // The View menu: the statistics, and the review of the last settled deal.
     void showStatistics();
     void reviewLastDeal();
+    // The Move menu: the person's last card of the deal taken back.
+    void takeBack();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -137,6 +144,8 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildSoundsMenu();
     void buildViewItems();
     void buildPlayersMenu();
+    void buildMoveMenu();
+    void refreshTakeBack();
     void saveStatistics();
     void buildStatusLine();
     void waitStarts(Awaited what);
@@ -146,6 +155,11 @@ class GameWindow : public QMainWindow, private TableHost {
     void giveKeysBackSoon();
     void rebuildSongItems();
     void onFirstShow();
+    void startMatch();
+    void offerLeftMatch(LeftMatch left);
+    void playRecordAgain(MatchRecord record);
+    void replayingChanged(bool replaying);
+    void playByItself(Awaited what);
     void matchEnded();
     void showFailure(const QString& what);
     void afterFirstPaint();
@@ -160,7 +174,9 @@ class GameWindow : public QMainWindow, private TableHost {
     TableScene scene_;
     ScaledView* view_;
     QtTable table_;
+    ReplayingTable replaying_{table_, table_};
     Match match_;
+    UnfinishedMatch unfinished_;
     NamesPanel names_;
     SoundChoices soundChoices_;  // the sound board's, saved in config.qvr with the rest
     std::unique_ptr<SoundPort> sound_;

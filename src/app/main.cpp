@@ -24,7 +24,8 @@ morvello::WindowOptions optionsFromEnvironment() {
     morvello::WindowOptions options;
     if (const char* scale = std::getenv("MORVELLO_DELAY_SCALE"))
         options.delayScale = std::atof(scale);
-    options.autoDraw = envFlag("MORVELLO_AUTODRAW");
+    options.autoDraw = envFlag("MORVELLO_AUTODRAW") || envFlag("MORVELLO_AUTOPLAY");
+    options.autoPlay = envFlag("MORVELLO_AUTOPLAY");
     options.printFirstPaint = envFlag("MORVELLO_PRINT_EVENTS");
     options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
@@ -38,6 +39,7 @@ morvello::WindowOptions optionsFromEnvironment() {
     }
     options.store = morvello::ConfigStore::forThisProgram();
     options.statisticsFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    options.unfinishedMatchFolder = options.statisticsFolder;
     options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                            QStringLiteral("/view.ini");
     options.playerSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +

@@ -45,6 +45,7 @@ const std::vector<Row>& rows() {
         {"Won", [](const TargetRecord& r) { return count(r.won); }},
         {"Lost", [](const TargetRecord& r) { return count(r.lost); }},
         {"Abandoned", [](const TargetRecord& r) { return count(r.abandoned); }},
+        {"With take-backs", [](const TargetRecord& r) { return count(r.withTakeBacks); }},
         {"Win rate", [](const TargetRecord& r) { return percent(winRate(r)); }},
         {"Current winning streak", [](const TargetRecord& r) { return count(r.currentStreak); }},
         {"Longest winning streak", [](const TargetRecord& r) { return count(r.longestStreak); }},

@@ -1,7 +1,5 @@
 #include "app/statistics_store.h"
 
-#include <QDateTime>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cstdio>
@@ -35,6 +33,7 @@ QJsonObject recordToJson(const TargetRecord& r) {
                   {"won", r.won},
                   {"lost", r.lost},
                   {"abandoned", r.abandoned},
+                  {"withTakeBacks", r.withTakeBacks},
                   {"currentStreak", r.currentStreak},
                   {"longestStreak", r.longestStreak},
                   {"deals", r.deals},
@@ -54,6 +53,7 @@ TargetRecord recordFromJson(const QJsonObject& o) {
     r.won = o["won"].toInt();
     r.lost = o["lost"].toInt();
     r.abandoned = o["abandoned"].toInt();
+    r.withTakeBacks = o["withTakeBacks"].toInt();
     r.currentStreak = o["currentStreak"].toInt();
     r.longestStreak = o["longestStreak"].toInt();
     r.deals = o["deals"].toInt();
@@ -115,16 +115,12 @@ Statistics StatisticsStore::load() {
     return {};
 }
 
-// The unreadable file keeps its bytes under a name of its own, never overwritten.
 void StatisticsStore::setAside() const {
-    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
-    QString aside = path() + ".damaged-" + stamp;
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = path() + ".damaged-" + stamp + "-" + QString::number(n);
-    const bool moved = QFile::rename(path(), aside);
-    std::fprintf(stderr, "morvello: the statistics file %s could not be read; %s; starting again\n",
-                 qPrintable(path()),
-                 moved ? qPrintable("set aside as " + aside) : "it could not be set aside either");
+    const QString aside = setAsideKeptFile(path());
+    std::fprintf(
+        stderr, "morvello: the statistics file %s could not be read; %s; starting again\n",
+        qPrintable(path()),
+        aside.isEmpty() ? "it could not be set aside either" : qPrintable("set aside as " + aside));
 }
 
 bool StatisticsStore::save(const Statistics& stats) const {

@@ -27,7 +27,7 @@ const char* boolText(bool b) {
 
 }  // namespace
 
-void JsonTrace::emit() {
+void JsonTrace::endEvent() {
     buffer_ += line_;
     buffer_ += '\n';
     if (buffer_.size() > kFlushAt) flush();
@@ -41,23 +41,23 @@ void JsonTrace::flush() {
 
 void JsonTrace::onMatchStart(const GameState&) {
     line_ = "{\"ev\":\"match\",\"n\":" + std::to_string(++matchesStarted_) + "}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onDraw(const GameState&, Byte seat, Byte card) {
     line_ = "{\"ev\":\"draw\",\"seat\":" + std::to_string(seat) +
             ",\"card\":" + std::to_string(card) + "}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onTie(const GameState&) {
     line_ = "{\"ev\":\"tie\"}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onDealer(const GameState&, Byte seat) {
     line_ = "{\"ev\":\"dealer\",\"seat\":" + std::to_string(seat) + "}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onDeal(const GameState& g, bool replay) {
@@ -71,7 +71,7 @@ void JsonTrace::onDeal(const GameState& g, bool replay) {
         appendFrom1(line_, g.hands[seat], 10);
     }
     line_ += "]}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onDeclarations(const GameState& g) {
@@ -83,20 +83,20 @@ void JsonTrace::onDeclarations(const GameState& g) {
         appendFrom1(line_, g.declSlots[seat], 4);
     }
     line_ += "]}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onPlay(const GameState& g, Byte seat, Byte card) {
     line_ = "{\"ev\":\"play\",\"trick\":" + std::to_string(g.trickNumber) +
             ",\"seat\":" + std::to_string(seat) + ",\"card\":" + std::to_string(card) +
             ",\"signal\":" + std::to_string(g.trickSignals[seat]) + "}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onTrick(const GameState& g, Byte winner, int thirds) {
     line_ = "{\"ev\":\"trick\",\"trick\":" + std::to_string(g.trickNumber - 1) +
             ",\"winner\":" + std::to_string(winner) + ",\"thirds\":" + std::to_string(thirds) + "}";
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onResult(const GameState& g, int lastTrickCouple) {
@@ -113,7 +113,7 @@ void JsonTrace::onResult(const GameState& g, int lastTrickCouple) {
     line_ += ",\"matchTotal\":";
     appendNumbers(line_, g.matchTotal.data(), 2);
     line_ += '}';
-    emit();
+    endEvent();
 }
 
 void JsonTrace::onGameOver(const GameState&, int winnerCouple, int totalA, int totalB) {
@@ -121,7 +121,7 @@ void JsonTrace::onGameOver(const GameState&, int winnerCouple, int totalA, int t
     line_ = "{\"ev\":\"gameover\",\"winner\":" + std::to_string(winnerCouple) + ",\"matchTotal\":";
     appendNumbers(line_, totals, 2);
     line_ += '}';
-    emit();
+    endEvent();
 }
 
 }  // namespace morvello

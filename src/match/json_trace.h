@@ -31,7 +31,7 @@ class JsonTrace final : public MatchObserver {
     void onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) override;
 
   private:
-    void emit();  // ends the event line being built
+    void endEvent();  // ends the event line being built
 
     std::FILE* out_;
     std::string line_;

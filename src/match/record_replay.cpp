@@ -29,6 +29,25 @@ MatchOptions replayOptions(const MatchRecord& record) {
     return options;
 }
 
+std::optional<GameState> replayedState(const MatchRecord& record, std::string& error) {
+    RecordReplay table(record, -1);
+    Match match(table, table, replayOptions(record));
+    table.attach(match);
+    Task<> run = match.playMatches();
+    try {
+        run.start();
+        run.rethrowIfFailed();
+    } catch (const std::exception& e) {
+        error = e.what();
+        return std::nullopt;
+    }
+    if (!table.stopped() || table.choicesMade() != static_cast<long>(record.choices.size())) {
+        error = "the record's run does not stop where its choices end";
+        return std::nullopt;
+    }
+    return match.state();
+}
+
 void RecordReplay::attach(Match& match) {
     match.restore(record_.start.game);
     watch(match.state());

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "match/controller.h"
 #include "match/headless_table.h"
@@ -15,6 +17,11 @@ namespace morvello {
 
 // The options a recorded run started with, its decks dealt in turn.
 MatchOptions replayOptions(const MatchRecord& record);
+
+// The state where the recorded run stands once every choice of it is made
+// again, waiting for the next; none, with the reason in error, when the record
+// does not fit its run or its run ended.
+std::optional<GameState> replayedState(const MatchRecord& record, std::string& error);
 
 class RecordReplay final : public HeadlessTable {
   public:

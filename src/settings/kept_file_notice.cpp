@@ -1,5 +1,6 @@
 #include "settings/kept_file_notice.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -65,6 +66,14 @@ files::ReadResult readAndSay(const QString& path, const files::ReadBound& bound)
     files::ReadResult read = files::readKeptFile(filePath(path), bound);
     if (const QString reason = notReadReason(path, read); !reason.isEmpty()) sayOnce(reason);
     return read;
+}
+
+QString setAsideKeptFile(const QString& path) {
+    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    QString aside = path + ".damaged-" + stamp;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = path + ".damaged-" + stamp + "-" + QString::number(n);
+    return QFile::rename(path, aside) ? aside : QString();
 }
 
 }  // namespace morvello

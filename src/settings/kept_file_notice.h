@@ -22,4 +22,9 @@ QString notSavedReason(const QString& path, const files::SaveResult& saved);
 // Reads the file through the files module, saying once why it was not read.
 files::ReadResult readAndSay(const QString& path, const files::ReadBound& bound);
 
+// Moves a file that cannot be used out of the way: it keeps its bytes under a
+// name of its own, `<path>.damaged-<date and time>`, never overwritten. The
+// new name, or an empty one when it could not be moved.
+QString setAsideKeptFile(const QString& path);
+
 }  // namespace morvello

@@ -52,7 +52,7 @@ std::optional<double> averageDealScore(const TargetRecord& r, int couple) {
 }
 
 void StatisticsKeeper::reset() {
-    stats_ = {};
+    *stats_ = {};
     lastDeal_ = {};
     changed();
 }
@@ -60,13 +60,28 @@ void StatisticsKeeper::reset() {
 void StatisticsKeeper::abandonMatchInProgress() {
     if (!matchInProgress_) return;
     matchInProgress_ = false;
-    ++stats_.byTarget[matchTarget_].abandoned;
+    ++stats_->byTarget[matchTarget_].abandoned;
     changed();
+}
+
+void StatisticsKeeper::abandonLeftMatch(int scoreOption) {
+    ++stats_->byTarget[scoreOption % kTargetCount].abandoned;
+    changed();
+}
+
+void StatisticsKeeper::setReplaying(bool replaying) {
+    scratch_ = *kept_;
+    stats_ = replaying ? &scratch_ : kept_;
 }
 
 // A new match while another was dealt and not over: New Game abandoned it.
 void StatisticsKeeper::onMatchStart(const GameState&) {
     abandonMatchInProgress();
+    tookBack_ = false;
+}
+
+void StatisticsKeeper::onTakeBack(const GameState&) {
+    tookBack_ = true;
 }
 
 void StatisticsKeeper::onDeal(const GameState& g, bool replay) {
@@ -90,6 +105,11 @@ void StatisticsKeeper::onResult(const GameState& g, int lastTrickCouple) {
 void StatisticsKeeper::onGameOver(const GameState&, int winnerCouple, int, int) {
     TargetRecord& r = record();
     matchInProgress_ = false;
+    if (tookBack_) {
+        ++r.withTakeBacks;
+        changed();
+        return;
+    }
     ++r.matches;
     if (winnerCouple == 0) {
         ++r.won;

@@ -20,6 +20,7 @@ struct TargetRecord {
     int won = 0;
     int lost = 0;
     int abandoned = 0;
+    int withTakeBacks = 0;  // matches that reached the end with a card taken back: apart
     int currentStreak = 0;  // matches won in a row, up to the last one
     int longestStreak = 0;
     int deals = 0;
@@ -44,10 +45,11 @@ std::optional<double> winRate(const TargetRecord& r);
 std::optional<double> averageDealScore(const TargetRecord& r, int couple);
 
 // Keeps the statistics up to date from the controller's events. A deal counts
-// once settled; a repeated deal takes back the deal it repeats.
+// once settled; a repeated deal takes back the deal it repeats. A match in which
+// the person took back a card counts apart, out of the won, lost and streaks.
 class StatisticsKeeper final : public MatchObserver {
   public:
-    explicit StatisticsKeeper(Statistics& stats) : stats_(stats) {}
+    explicit StatisticsKeeper(Statistics& stats) : stats_(&stats), kept_(&stats) {}
 
     // Told after each change worth saving.
     std::function<void()> onChanged;
@@ -57,20 +59,29 @@ class StatisticsKeeper final : public MatchObserver {
 
     // A match dealt but not over when the program ends counts as abandoned.
     void abandonMatchInProgress();
+    // A match left unfinished in an earlier run, given up: abandoned.
+    void abandonLeftMatch(int scoreOption);
+    // While a run is played again, its events were counted before: they only
+    // bring the keeper to where the run stands, and the figures are untouched.
+    void setReplaying(bool replaying);
 
     void onMatchStart(const GameState& g) override;
     void onDeal(const GameState& g, bool replay) override;
     void onResult(const GameState& g, int lastTrickCouple) override;
     void onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) override;
+    void onTakeBack(const GameState& g) override;
 
   private:
-    TargetRecord& record() { return stats_.byTarget[matchTarget_]; }
+    TargetRecord& record() { return stats_->byTarget[matchTarget_]; }
     void changed() {
-        if (onChanged) onChanged();
+        if (onChanged && stats_ == kept_) onChanged();
     }
 
-    Statistics& stats_;
+    Statistics* stats_;  // the kept figures, or a scratch copy while replaying
+    Statistics* kept_;
+    Statistics scratch_;
     bool matchInProgress_ = false;
+    bool tookBack_ = false;  // a card was taken back in the match under way
     int matchTarget_ = 0;
     TargetRecord lastDeal_;  // what the last settled deal added, taken back by a replay
 };

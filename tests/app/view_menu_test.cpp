@@ -150,7 +150,7 @@ TEST_F(StatisticsFile, SavedStatisticsAreReadBackWhole) {
     EXPECT_EQ(store_.load(), Statistics{});  // no file yet
     Statistics stats;
     TargetRecord& t = stats.byTarget[1];
-    t = {7, 4, 3, 2, 1, 3, 40, {210, 190}, {{{1, 2, 3}, {4, 5, 6}}}, {22, 18}};
+    t = {7, 4, 3, 2, 5, 1, 3, 40, {210, 190}, {{{1, 2, 3}, {4, 5, 6}}}, {22, 18}};
     stats.byTarget[0].abandoned = 9;
     ASSERT_TRUE(store_.save(stats));
     EXPECT_EQ(store_.load(), stats);

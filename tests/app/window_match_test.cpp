@@ -515,8 +515,8 @@ TEST_F(WindowMatch, CaptionsAreTheGamesOwn) {
     for (const QAction* item : window_.menuBar()->actions()) captions << item->text();
     EXPECT_EQ(
         captions.join('|').toStdString(),
-        "&Game|&Options       |&Sounds         |&View|&Players|&Info          |&Help          "
-        "  |Quit");
+        "&Game|&Options       |&Sounds         |&View|&Players|&Move|&Info          |&Help    "
+        "        |Quit");
     EXPECT_EQ(window_.windowTitle(), "Velquist - Morvello");
     const GameMenus& m = menus();
     const QStringList items{

@@ -275,5 +275,31 @@ TEST(Statistics, ARepeatedDealReplacesTheDealItRepeats) {
     }
 }
 
+// A match with a card taken back counts apart, out of the wins and the streaks;
+// while a run is played again nothing is counted twice, and the keeper is where
+// the run stands once it is live again.
+TEST(Statistics, TakeBacksCountApartAndAReplayCountsNothing) {
+    StatsRun r(computerMatches(11));
+    r.play([&](int asked, const GameState& g) {
+        if (asked == 1) r.keeper.onTakeBack(g);
+        return wholeMatches(r, 2)(asked, g);
+    });
+    const TargetRecord& t = r.stats.byTarget[0];
+    EXPECT_EQ(t.withTakeBacks, 1);
+    EXPECT_EQ(t.matches, 1);
+    EXPECT_EQ(t.won + t.lost, 1);
+    EXPECT_EQ(t.currentStreak, r.winners.back() == 0 ? 1 : 0);
+
+    const Statistics before = r.stats;
+    r.keeper.setReplaying(true);
+    r.keeper.onMatchStart(r.results.front());
+    r.keeper.onDeal(r.results.front(), false);
+    r.keeper.onResult(r.results.front(), 0);
+    r.keeper.setReplaying(false);
+    EXPECT_EQ(r.stats, before);
+    r.keeper.abandonMatchInProgress();  // the replayed match is under way
+    EXPECT_EQ(r.stats.byTarget[0].abandoned, before.byTarget[0].abandoned + 1);
+}
+
 }  // namespace
 }  // namespace morvello
