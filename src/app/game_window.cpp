@@ -171,10 +171,16 @@ void GameWindow::offerLeftMatch(LeftMatch left) {
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setWindowModality(Qt::WindowModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (options_.printResume) {
+        std::printf("offered %zu choices\n", left.record.choices.size());
+        std::fflush(stdout);
+    }
     auto kept = std::make_shared<LeftMatch>(std::move(left));
     connect(box, &QDialog::finished, this, [this, box, kept](int) {
         if (box->clickedButton() == box->button(QMessageBox::Yes)) {
+            resuming_.emplace().start();
             playRecordAgain(std::move(kept->record));
+            replayMs_ = resuming_->elapsed();
             return;
         }
         statsKeeper_.abandonLeftMatch(kept->standing.scoreOption);
@@ -195,6 +201,17 @@ void GameWindow::playRecordAgain(MatchRecord record) {
     match_.startOver(record);
     replaying_.replay(std::move(record), match_);
     startMatch();
+}
+
+// "resumed <ms> <ms>": the replay, and from "Yes" to the table painted.
+void GameWindow::resumedShown() {
+    if (!resuming_) return;
+    if (options_.printResume) {
+        std::printf("resumed %lld %lld\n", static_cast<long long>(replayMs_),
+                    static_cast<long long>(resuming_->elapsed()));
+        std::fflush(stdout);
+    }
+    resuming_.reset();
 }
 
 void GameWindow::replayingChanged(bool replaying) {
@@ -271,6 +288,8 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == view_) status_.setInputWay(InputWay::Keys);
     if (event->type() == QEvent::MouseButtonPress && watched == view_->viewport())
         status_.setInputWay(InputWay::Mouse);
+    if (resuming_ && event->type() == QEvent::Paint && watched == view_->viewport())
+        QTimer::singleShot(0, this, [this] { resumedShown(); });
     if (!painted_ && event->type() == QEvent::Paint && watched == view_->viewport()) {
         painted_ = true;
         QTimer::singleShot(0, this, [this] { afterFirstPaint(); });

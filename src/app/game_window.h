@@ -2,6 +2,7 @@
 // handlers, the clock, start-up and the match controller's root task.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -42,6 +43,7 @@ struct WindowOptions {
     bool printFirstPaint = false;  // prints "painted <ms since the epoch>" on the first paint
     bool printHumanTurn = false;   // prints "human turn" when the human is first asked to play
     bool printMusicMenu = false;   // prints "music menu: <captions>" once the sound starts
+    bool printResume = false;      // prints "offered <choices>" and "resumed <ms> <ms>"
     std::optional<ConfigStore> store;  // none: nothing is read or saved
     bool sound = true;                 // false: silent, with an empty Music menu
     QString soundModule;               // the audio module; empty: the one beside the program
@@ -159,6 +161,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void offerLeftMatch(LeftMatch left);
     void playRecordAgain(MatchRecord record);
     void replayingChanged(bool replaying);
+    void resumedShown();
     void playByItself(Awaited what);
     void matchEnded();
     void showFailure(const QString& what);
@@ -190,6 +193,8 @@ class GameWindow : public QMainWindow, private TableHost {
     PlayersMenu* players_ = nullptr;  // owned by its menu
     QTimer clock_;
     bool painted_ = false;
+    std::optional<QElapsedTimer> resuming_;  // since "Yes", until the table is painted
+    qint64 replayMs_ = 0;
     Statistics stats_;
     StatisticsKeeper statsKeeper_{stats_};
     DealRecorder recorder_;

@@ -29,6 +29,7 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.printFirstPaint = envFlag("MORVELLO_PRINT_EVENTS");
     options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
+    options.printResume = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
     if (const char* seed = std::getenv("MORVELLO_SEED")) {  // the same deals every run
         options.match.newDeck = [engine = morvello::ShuffleEngine(std::strtoul(seed, nullptr, 10))](

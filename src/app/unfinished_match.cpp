@@ -46,6 +46,7 @@ void UnfinishedMatch::setAside(const QString& why) const {
 }
 
 void UnfinishedMatch::recordChanged() {
+    underWay_ = underWay_ || match_.record().decks.size() > decksBeforeMatch_;
     if (underWay_ && !paused_) save();
 }
 
@@ -65,12 +66,8 @@ void UnfinishedMatch::finish() const {
 // A new match: the one before it is over or given up.
 void UnfinishedMatch::onMatchStart(const GameState&) {
     underWay_ = false;
+    decksBeforeMatch_ = match_.record().decks.size();
     if (!paused_) finish();
-}
-
-void UnfinishedMatch::onDeal(const GameState&, bool) {
-    underWay_ = true;
-    recordChanged();
 }
 
 void UnfinishedMatch::onGameOver(const GameState&, int, int, int) {

@@ -1,6 +1,7 @@
 // The match under way, kept in the user's data folder so that a closed window,
-// a crash or a power cut costs the player nothing: while a match is dealt and
-// not over, its run's record is replaced whole after every deck and choice. At
+// a crash or a power cut costs the player nothing: from its first deck to its
+// end, its run's record is replaced whole after every deck and choice (the
+// first deck is kept before config.qvr says it was dealt). At
 // the next start the record left there is offered again. A finished or
 // given-up match's record is kept once more as the last match's.
 #pragma once
@@ -42,7 +43,6 @@ class UnfinishedMatch final : public MatchObserver {
     bool kept() const { return !folder_.isEmpty() && underWay_; }
 
     void onMatchStart(const GameState&) override;
-    void onDeal(const GameState&, bool) override;
     void onGameOver(const GameState&, int, int, int) override;
 
   private:
@@ -53,6 +53,7 @@ class UnfinishedMatch final : public MatchObserver {
     QString folder_;
     const Match& match_;
     bool underWay_ = false;
+    std::size_t decksBeforeMatch_ = 0;  // the run's decks dealt before this match
     bool paused_ = false;
 };
 
