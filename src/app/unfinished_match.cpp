@@ -12,6 +12,13 @@ namespace {
 // A record of years of play stays far below this.
 constexpr files::ReadBound kRecordBound{std::size_t{16} << 20};
 
+// Whether the last match of a run is over.
+struct MatchOverListener final : MatchObserver {
+    bool over = false;
+    void onMatchStart(const GameState&) override { over = false; }
+    void onGameOver(const GameState&, int, int, int) override { over = true; }
+};
+
 }  // namespace
 
 std::optional<LeftMatch> UnfinishedMatch::left() const {
@@ -29,9 +36,14 @@ std::optional<LeftMatch> UnfinishedMatch::left() const {
         return std::nullopt;
     }
     std::string error;
-    std::optional<GameState> standing = replayedState(*reading.record, error);
+    MatchOverListener over;
+    std::optional<GameState> standing = replayedState(*reading.record, error, &over);
     if (!standing) {
         setAside(QString::fromStdString(error));
+        return std::nullopt;
+    }
+    if (over.over) {
+        finish();
         return std::nullopt;
     }
     return LeftMatch{std::move(*reading.record), std::move(*standing)};
@@ -46,7 +58,9 @@ void UnfinishedMatch::setAside(const QString& why) const {
 }
 
 void UnfinishedMatch::recordChanged() {
-    underWay_ = underWay_ || match_.record().decks.size() > decksBeforeMatch_;
+    const std::size_t decks = match_.record().decks.size();
+    if (decks > decksSeen_) underWay_ = true;
+    decksSeen_ = decks;
     if (underWay_ && !paused_) save();
 }
 
@@ -66,7 +80,6 @@ void UnfinishedMatch::finish() const {
 // A new match: the one before it is over or given up.
 void UnfinishedMatch::onMatchStart(const GameState&) {
     underWay_ = false;
-    decksBeforeMatch_ = match_.record().decks.size();
     if (!paused_) finish();
 }
 

@@ -30,7 +30,9 @@ class UnfinishedMatch final : public MatchObserver {
 
     // The match an earlier run left unfinished. A record that cannot be read,
     // was written by a newer version or does not replay is set aside, said in
-    // one line on standard error, and none is left.
+    // one line on standard error, and none is left; one whose match is over
+    // (the window went between the last card and the record kept as the last
+    // match's) becomes the last match's.
     std::optional<LeftMatch> left() const;
     // The match left is not played on: its record becomes the last match's.
     void giveUp() const { finish(); }
@@ -53,7 +55,7 @@ class UnfinishedMatch final : public MatchObserver {
     QString folder_;
     const Match& match_;
     bool underWay_ = false;
-    std::size_t decksBeforeMatch_ = 0;  // the run's decks dealt before this match
+    std::size_t decksSeen_ = 0;  // the run's decks as last seen: one more starts a deal
     bool paused_ = false;
 };
 

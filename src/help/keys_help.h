@@ -14,6 +14,7 @@ inline constexpr const char* kKeysHelp =
     "Ctrl+N: New Game\n"
     "Ctrl+Enter: Continue\n"
     "Ctrl+R: Repeat the last hand\n"
+    "Ctrl+Z: take back your last card of the deal\n"
     "F1: Game rules (Escape puts them away)\n"
     "Ctrl+L: Last trick (any key or click puts it away)\n"
     "Ctrl+H: Hint (the focus moves to the card)\n"

@@ -88,6 +88,9 @@ Match::Match(TableView& view, PlayerInput& input, MatchOptions options)
 Task<> Match::playMatches() {
     GameState& g = g_;
     MatchIo& io = io_;
+    // The dealer choice draws from the stored deck: a record starts from one
+    // that can be drawn from, so the choice is the same when played again.
+    if (!options_.firstDealer) ensureDrawableDeck(g);
     startRecord();
     co_await startUpPause(g, io);
     Next next = Next::NewMatch;

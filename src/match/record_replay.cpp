@@ -29,10 +29,12 @@ MatchOptions replayOptions(const MatchRecord& record) {
     return options;
 }
 
-std::optional<GameState> replayedState(const MatchRecord& record, std::string& error) {
+std::optional<GameState> replayedState(const MatchRecord& record, std::string& error,
+                                       MatchObserver* listener) {
     RecordReplay table(record, -1);
     Match match(table, table, replayOptions(record));
     table.attach(match);
+    if (listener) match.addObserver(*listener);
     Task<> run = match.playMatches();
     try {
         run.start();

@@ -20,8 +20,9 @@ MatchOptions replayOptions(const MatchRecord& record);
 
 // The state where the recorded run stands once every choice of it is made
 // again, waiting for the next; none, with the reason in error, when the record
-// does not fit its run or its run ended.
-std::optional<GameState> replayedState(const MatchRecord& record, std::string& error);
+// does not fit its run or its run ended. A listener, when given, hears the run.
+std::optional<GameState> replayedState(const MatchRecord& record, std::string& error,
+                                       MatchObserver* listener = nullptr);
 
 class RecordReplay final : public HeadlessTable {
   public:

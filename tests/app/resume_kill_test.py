@@ -70,9 +70,10 @@ def main():
         os.mkdir(os.path.join(work, "bin"))
         shutil.copy(BUILT_GAME, os.path.join(work, "bin", "morvello"))
         # A first start deals once, so config.qvr holds a deck and the dealer
-        # choice of the runs below is the same.
+        # choice of the runs below draws from the same.
         base = os.path.join(work, "base")
-        run(base, lambda: os.path.exists(kept(base, "unfinished-match.record")), 60)
+        config = os.path.join(base, "config", "Morvello", "config.qvr")
+        run(base, lambda: os.path.exists(config), 60)
         shutil.rmtree(os.path.join(base, "data"))
 
         reference = os.path.join(work, "reference")
@@ -100,11 +101,16 @@ def main():
                     failures.append(f"kill {kills}: the match left was not offered")
             if "cannot be played on" in err:
                 failures.append(f"kill {kills}: {err.strip()}")
+                keep = os.environ.get("KILL_KEEP")
+                if keep:
+                    shutil.copytree(chain, os.path.join(keep, f"kill{kills}"))
         run(chain, finished(chain), LONGEST_MATCH_S)
         if not finished(chain)():
             failures.append("the match killed again and again did not end")
         elif read(kept(chain, "last-match.record")) != read(kept(reference, "last-match.record")):
             failures.append("the match played through the kills is not the match without a stop")
+            if os.environ.get("KILL_KEEP"):
+                shutil.copytree(work, os.path.join(os.environ["KILL_KEEP"], "end"))
         print(f"{kills} kills, the match offered again {offers} times;"
               f" the match without a stop took {match_s:.1f} s")
         if kills < KILLS:
