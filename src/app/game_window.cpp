@@ -198,6 +198,7 @@ void GameWindow::playRecordAgain(MatchRecord record) {
     root_.reset();
     table_.hideRules();
     table_.hideAbout();
+    table_.dropStartedInput();
     match_.startOver(record);
     replaying_.replay(std::move(record), match_);
     startMatch();

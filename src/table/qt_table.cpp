@@ -595,6 +595,11 @@ void QtTable::parkSignalList(double x) {
     scene_.signalList().clearSelection();
 }
 
+void QtTable::dropStartedInput() {
+    parkSignalList(kListParked);
+    rightPressedCard_ = 0;
+}
+
 bool QtTable::signalListOpen() const {
     return signal_.waiting() && scene_.signalListItem().pos().x() < kListParked;
 }

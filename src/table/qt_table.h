@@ -95,6 +95,9 @@ class QtTable final : public TableView, public PlayerInput {
     bool commandGiven(Command command);
     // The dealer choice must look at the state again (the names were confirmed).
     void dealerChoiceChanged();
+    // What the person had begun at the table is put away (the signal list
+    // open, a card lifted): the match is played again from its record.
+    void dropStartedInput();
 
     // ---- the rules and about panels
     void showRules();
