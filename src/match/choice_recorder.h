@@ -6,23 +6,24 @@
 
 #include "match/match_record.h"
 #include "match/player_input.h"
-#include "match/table_view.h"
+#include "match/table_in_between.h"
 
 namespace morvello {
 
-class ChoiceRecorder final : public TableView, public PlayerInput {
+class ChoiceRecorder final : public TableInBetween, public PlayerInput {
   public:
     // noted is told after each answer noted.
     ChoiceRecorder(TableView& view, PlayerInput& input, const GameState& g, MatchRecord& record,
                    std::function<void()> noted)
-        : view_(view), input_(input), g_(g), record_(record), noted_(std::move(noted)) {}
+        : TableInBetween(view), input_(input), g_(g), record_(record), noted_(std::move(noted)) {}
 
     // The waits the controller has started so far.
     long waits() const { return waits_; }
     // The run starts again: no wait started yet.
     void restart() { waits_ = 0; }
 
-    // ---- TableView: the waits are counted
+    // ---- TableView: the waits are counted, before the table sees them, as a
+    // choice made during a wait is made after it started
     Wait<> delay(double units) override { return nextWait().delay(units); }
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         return nextWait().thinkDuring(units, std::move(think));
@@ -41,27 +42,6 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     Wait<> gatherTrick(const GatheredTrick& trick) override {
         return nextWait().gatherTrick(trick);
     }
-    void clearDrawing() override { view_.clearDrawing(); }
-    void drawNames(const std::array<std::string, 4>& names, Byte turnSeat) override {
-        view_.drawNames(names, turnSeat);
-    }
-    void showTitle(bool shown) override { view_.showTitle(shown); }
-    void showDeck(bool shown) override { view_.showDeck(shown); }
-    void parkAllCards() override { view_.parkAllCards(); }
-    void parkCard(Byte card, Parking where) override { view_.parkCard(card, where); }
-    void showDrawnCard(Byte seat, Byte card) override { view_.showDrawnCard(seat, card); }
-    void layOutHand(Byte seat, const Hand& hand) override { view_.layOutHand(seat, hand); }
-    void cardToStart(Byte seat, Byte card, const Hand& hand) override {
-        view_.cardToStart(seat, card, hand);
-    }
-    void showDeclaration(Byte seat, std::string_view caption) override {
-        view_.showDeclaration(seat, caption);
-    }
-    void hideDeclarations() override { view_.hideDeclarations(); }
-    void drawScoreSheet(const ScoreSheet& sheet) override { view_.drawScoreSheet(sheet); }
-    void updateMenus(const MenuState& menus) override { view_.updateMenus(menus); }
-    void playSound(Sound sound) override { view_.playSound(sound); }
-    void saveConfig(const StoredGame& stored) override { view_.saveConfig(stored); }
 
     // ---- PlayerInput: the waits are counted and their answers noted
     Wait<DeckInput> deckInput() override;
@@ -78,7 +58,6 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     }
     void note(Choice::Kind kind, int value, Byte seat = 0);
 
-    TableView& view_;
     PlayerInput& input_;
     const GameState& g_;
     MatchRecord& record_;

@@ -11,13 +11,13 @@
 
 #include "match/player_input.h"
 #include "match/record_cursor.h"
-#include "match/table_view.h"
+#include "match/table_in_between.h"
 
 namespace morvello {
 
-class ReplayingTable final : public TableView, public PlayerInput {
+class ReplayingTable final : public TableInBetween, public PlayerInput {
   public:
-    ReplayingTable(TableView& view, PlayerInput& input) : view_(view), input_(input) {}
+    ReplayingTable(TableView& view, PlayerInput& input) : TableInBetween(view), input_(input) {}
 
     // The record to play again on match, set up as the record started
     // (Match::startOver) and not yet playing.
@@ -28,7 +28,8 @@ class ReplayingTable final : public TableView, public PlayerInput {
     // table lays itself out at once and stays silent meanwhile.
     std::function<void(bool replaying)> onReplaying;
 
-    // ---- TableView
+    // ---- TableView: while replayed, pauses and messages end at once, sounds
+    // are dropped and the stored game is not saved again
     Wait<> delay(double units) override;
     Wait<> thinkDuring(double units, std::function<void()> think) override;
     Wait<> showMessage(const std::string& text) override;
@@ -37,25 +38,6 @@ class ReplayingTable final : public TableView, public PlayerInput {
     Wait<> cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,
                       bool pauseAfter) override;
     Wait<> gatherTrick(const GatheredTrick& trick) override;
-    void clearDrawing() override { view_.clearDrawing(); }
-    void drawNames(const std::array<std::string, 4>& names, Byte turnSeat) override {
-        view_.drawNames(names, turnSeat);
-    }
-    void showTitle(bool shown) override { view_.showTitle(shown); }
-    void showDeck(bool shown) override { view_.showDeck(shown); }
-    void parkAllCards() override { view_.parkAllCards(); }
-    void parkCard(Byte card, Parking where) override { view_.parkCard(card, where); }
-    void showDrawnCard(Byte seat, Byte card) override { view_.showDrawnCard(seat, card); }
-    void layOutHand(Byte seat, const Hand& hand) override { view_.layOutHand(seat, hand); }
-    void cardToStart(Byte seat, Byte card, const Hand& hand) override {
-        view_.cardToStart(seat, card, hand);
-    }
-    void showDeclaration(Byte seat, std::string_view caption) override {
-        view_.showDeclaration(seat, caption);
-    }
-    void hideDeclarations() override { view_.hideDeclarations(); }
-    void drawScoreSheet(const ScoreSheet& sheet) override { view_.drawScoreSheet(sheet); }
-    void updateMenus(const MenuState& menus) override { view_.updateMenus(menus); }
     void playSound(Sound sound) override;
     void saveConfig(const StoredGame& stored) override;
 
@@ -72,7 +54,6 @@ class ReplayingTable final : public TableView, public PlayerInput {
     const Choice* recordedAnswer(std::initializer_list<Choice::Kind> kinds);
     void goLive();
 
-    TableView& view_;
     PlayerInput& input_;
     std::unique_ptr<MatchRecord> record_;
     std::unique_ptr<RecordCursor> cursor_;
