@@ -3,6 +3,8 @@
 #include <coroutine>
 #include <type_traits>
 
+#include "cards/shuffle.h"
+
 namespace morvello {
 namespace {
 
@@ -32,7 +34,15 @@ MatchOptions replayOptions(const MatchRecord& record) {
 std::optional<GameState> replayedState(const MatchRecord& record, std::string& error,
                                        MatchObserver* listener) {
     RecordReplay table(record, -1);
-    Match match(table, table, replayOptions(record));
+    // Left between a Continue and the next deck, the run goes on to a deal of
+    // some deck: where it stands is the same.
+    MatchOptions options = replayOptions(record);
+    options.newDeck = [recorded = std::move(options.newDeck),
+                       engine = ShuffleEngine(1)](Deck& deck) mutable {
+        if (!recorded(deck)) shuffleDeck(deck, engine);
+        return true;
+    };
+    Match match(table, table, std::move(options));
     table.attach(match);
     if (listener) match.addObserver(*listener);
     Task<> run = match.playMatches();

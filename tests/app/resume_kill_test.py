@@ -8,8 +8,9 @@
 #
 #   python3 resume_kill_test.py GAME KILLS DELAY_SCALE LATEST_KILL_S
 #
-# Each run is killed at an instant drawn evenly from 0.1 s to LATEST_KILL_S
-# after its start (KILL_SEED seeds the draw).
+# While the match is under way each run is killed at an instant drawn evenly
+# from 0.1 s to LATEST_KILL_S after its start (KILL_SEED seeds the draw); the
+# kills counted are those that leave a match under way.
 # Run under an X server (resume_kill_test.sh starts one).
 import os
 import random
@@ -88,17 +89,24 @@ def main():
         chain = os.path.join(work, "chain")
         shutil.copytree(base, chain)
         rng = random.Random(int(os.environ.get("KILL_SEED", "7")))
+        unfinished = kept(chain, "unfinished-match.record")
         kills = offers = 0
         while kills < KILLS and not finished(chain)():
-            left = os.path.exists(kept(chain, "unfinished-match.record"))
-            out, err = run(chain, finished(chain), rng.uniform(0.1, LATEST_KILL_S))
+            left = os.path.exists(unfinished)
+            if left:
+                out, err = run(chain, finished(chain), rng.uniform(0.1, LATEST_KILL_S))
+            else:  # the match is not under way yet: its first deck ends the wait
+                out, err = run(chain, lambda: os.path.exists(unfinished) or finished(chain)(),
+                               LONGEST_MATCH_S)
+            if not os.path.exists(unfinished):
+                continue
             kills += 1
             lines = out.splitlines()
+            offered = any(line.startswith("offered") for line in lines)
+            offers += offered
             played_on = any(not line.startswith(("painted", "offered")) for line in lines)
-            if left and played_on:
-                offers += any(line.startswith("offered") for line in lines)
-                if not lines or not any(line.startswith("offered") for line in lines):
-                    failures.append(f"kill {kills}: the match left was not offered")
+            if left and played_on and not offered:
+                failures.append(f"kill {kills}: the match left was not offered")
             if "cannot be played on" in err:
                 failures.append(f"kill {kills}: {err.strip()}")
                 keep = os.environ.get("KILL_KEEP")
