@@ -23,7 +23,9 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         return nextWait().thinkDuring(units, std::move(think));
     }
-    Wait<> showMessage(const std::string& text) override { return nextWait().showMessage(text); }
+    Wait<> showMessage(const TableMessage& message) override {
+        return nextWait().showMessage(message);
+    }
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override {
         return nextWait().cardToTable(seat, card, shownSignal, pauseAfter);
     }
@@ -50,8 +52,8 @@ class ChoiceRecorder final : public TableView, public PlayerInput {
     void cardToStart(Byte seat, Byte card, const Hand& hand) override {
         view_.cardToStart(seat, card, hand);
     }
-    void showDeclaration(Byte seat, std::string_view caption) override {
-        view_.showDeclaration(seat, caption);
+    void showDeclaration(Byte seat, const ShownDeclarations& shown) override {
+        view_.showDeclaration(seat, shown);
     }
     void hideDeclarations() override { view_.hideDeclarations(); }
     void drawScoreSheet(const ScoreSheet& sheet) override { view_.drawScoreSheet(sheet); }

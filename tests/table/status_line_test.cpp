@@ -1,6 +1,7 @@
 // What this suite guards: the status line's sentences at each stage of a deal and
 // of a match, each said once, and GAME OVER left standing until a new match.
-#include "match/status_line.h"
+#include "table/status_line.h"
+#include "table/game_words.h"
 
 #include <gtest/gtest.h>
 
