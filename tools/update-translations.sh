@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-mapfile -t sources < <(git ls-files --cached --others --exclude-standard 'src/*.cpp' 'src/*.h')
+mapfile -t sources < <(find src -name '*.cpp' -o -name '*.h' | sort)
 for ts in translations/*.ts; do
     "$lupdate" -silent -locations none -no-obsolete -I src "${sources[@]}" -ts "$ts"
 done
