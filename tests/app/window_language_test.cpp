@@ -94,6 +94,11 @@ void collectAccessible(QAccessibleInterface* item, QStringList& into) {
     for (int i = 0; i < item->childCount(); ++i) collectAccessible(item->child(i), into);
 }
 
+// The window as a player sees it, beside the test, to be looked at.
+void saveShot(QWidget& widget, const char* name) {
+    EXPECT_TRUE(widget.grab().save(QStringLiteral(MORVELLO_TEST_ARTEFACTS "/") + name));
+}
+
 class ItalianWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -224,6 +229,7 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
 
     w().menus().personalize->trigger();
     collectTable();
+    saveShot(w(), "italian_names_panel.png");
     QLineEdit& box = w().scene().nameBox(2);
     box.setFocus();
     QTest::keyClicks(&box, ",");
@@ -237,6 +243,7 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
         clickTable(QPointF(deck.x + 10, deck.y + 10));
     }
     playDeal();
+    saveShot(w(), "italian_score_sheet.png");
     w().menus().continueItem->trigger();
     playDeal();
     collectMessage(w().menus().replay);  // its OK plays the deal again
@@ -261,10 +268,26 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
         playDeal();
     }
     ASSERT_TRUE(over());
+    saveShot(w(), "italian_game_over.png");
+    w().menus().rules->trigger();
+    saveShot(w(), "italian_rules.png");
+    w().menus().about->trigger();
+    saveShot(w(), "italian_about.png");
+    table().hideAbout();
+    for (QAction* item : w().menuBar()->actions()) {
+        if (!item->menu()) continue;
+        item->menu()->popup(w().mapToGlobal(QPoint(0, 0)));
+        saveShot(*item->menu(),
+                 ("italian_menu_" + item->menu()->title().remove('&').trimmed() + ".png")
+                     .toUtf8()
+                     .constData());
+        item->menu()->hide();
+    }
     if (auto* stats = opened<StatisticsDialog>(w().menus().statistics)) {
         for (int i = 0; i < stats->table().rowCount(); ++i)
             shown_ << stats->table().verticalHeaderItem(i)->text();
         shown_ << stats->table().horizontalHeaderItem(0)->text();
+        saveShot(*stats, "italian_statistics.png");
         stats->reject();
     }
 
