@@ -352,6 +352,22 @@ Ctrl+Q: Esci</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>You</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Compagno</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
 </context>
 <context>
     <name>Players</name>

@@ -19,6 +19,7 @@
 #include "app/statistics_store.h"
 #include "help/help_texts.h"
 #include "match/commands.h"
+#include "table/game_words.h"
 #include "table/table_accessible.h"
 
 namespace morvello {
@@ -110,6 +111,7 @@ void GameWindow::setUp() {
     if (options_.store) {
         StoredGame stored;
         options_.store->readConfig(stored, soundChoices_);
+        stored.playerNames = shownNames(stored.playerNames);
         match_.restore(stored);
     }
     if (!options_.statisticsFolder.isEmpty()) {
@@ -536,8 +538,12 @@ void GameWindow::playSound(Sound sound) {
     if (sound_) sound_->playSegment(static_cast<int>(sound));
 }
 
+// The default names are kept in English, whatever language shows them.
 void GameWindow::saveConfig(const StoredGame& stored) {
-    if (options_.store) options_.store->writeConfig(stored, soundChoices_);
+    if (!options_.store) return;
+    StoredGame kept = stored;
+    kept.playerNames = storedNames(stored.playerNames);
+    options_.store->writeConfig(kept, soundChoices_);
 }
 
 }  // namespace morvello

@@ -13,7 +13,31 @@ QString word(const char* source) {
     return QCoreApplication::translate("Words", source);
 }
 
+// Each seat's default name, as GameOptions holds it.
+const char* const kDefaultNames[4] = {
+    QT_TRANSLATE_NOOP("Names", "You"), QT_TRANSLATE_NOOP("Names", "Right"),
+    QT_TRANSLATE_NOOP("Names", "Partner"), QT_TRANSLATE_NOOP("Names", "Left")};
+
+std::array<std::string, 4> namesSwapped(const std::array<std::string, 4>& names, bool toShown) {
+    std::array<std::string, 4> out = names;
+    for (std::size_t seat = 0; seat < out.size(); ++seat) {
+        const std::string english = kDefaultNames[seat];
+        const std::string shown =
+            QCoreApplication::translate("Names", kDefaultNames[seat]).toStdString();
+        if (names[seat] == (toShown ? english : shown)) out[seat] = toShown ? shown : english;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::array<std::string, 4> shownNames(const std::array<std::string, 4>& stored) {
+    return namesSwapped(stored, true);
+}
+
+std::array<std::string, 4> storedNames(const std::array<std::string, 4>& shown) {
+    return namesSwapped(shown, false);
+}
 
 QString suitName(int suit) {
     switch (suit) {

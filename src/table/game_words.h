@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <string>
 
 #include "drawing/score_sheet.h"
 #include "match/table_message.h"
@@ -26,6 +28,13 @@ QString messageText(const TableMessage& message);
 // catalogue is loaded, the English form for the count (one: 1, other: any other).
 QString countText(const QString& translated, const char* source, int n, const char* one,
                   const char* other);
+
+// The players' default names as config.qvr keeps them ("You", "Right",
+// "Partner", "Left") shown in the player's language, and back: a name the
+// player chose is left as it is, and the file keeps the English defaults in
+// every language.
+std::array<std::string, 4> shownNames(const std::array<std::string, 4>& stored);
+std::array<std::string, 4> storedNames(const std::array<std::string, 4>& shown);
 
 // The score sheet's words.
 ScoreSheetWords scoreSheetWords();

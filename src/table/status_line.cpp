@@ -11,8 +11,6 @@ namespace morvello {
 namespace {
 
 inline constexpr int kThirdsPerPoint = 3;
-// The name the person at a seat goes by unless renamed, which takes "deal", not "deals".
-inline constexpr const char* kSecondPerson = "You";
 
 QString phrase(const char* source) {
     return QCoreApplication::translate("Status", source);
@@ -88,7 +86,8 @@ std::string waitSentence(const SeatView& v, Awaited what, InputWay way) {
 
 std::string dealerSentence(const SeatView& v, Byte dealer) {
     const QString name = nameOf(v, dealer);
-    if (name == QLatin1String(kSecondPerson))
+    // The name the person at a seat goes by unless renamed takes "deal", not "deals".
+    if (name == QCoreApplication::translate("Names", "You"))
         return utf8(phrase(QT_TRANSLATE_NOOP("Status", "You deal")));
     return utf8(QCoreApplication::translate("Status", "%1 deals").arg(name));
 }

@@ -300,10 +300,18 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
             EXPECT_FALSE(showsWords(text, piece))
                 << text.toStdString() << " shows \"" << piece.toStdString() << "\"";
     }
+    // The default names are shown in Italian and kept in English.
+    EXPECT_EQ(g().playerNames,
+              (std::array<std::string, 4>{"Tu", "Destra", "Compagno", "Sinistra"}));
+    StoredGame kept;
+    SoundChoices sound;
+    ConfigStore(dir_.path(), dir_.filePath("user")).readConfig(kept, sound);
+    EXPECT_EQ(kept.playerNames, GameOptions().playerNames);
     // The sentences of a match, in Italian: the game's terms stay as they are.
     const QString all = shown_.join('\n');
-    for (const char* italian : {"Apri tu", "Rispondi a ", " prende: ", "Mano 1: ", "FINE PARTITA",
-                                "PUNTEGGI", "Totale = ", "Hai carte di ", "Gioco ▸ Continua"})
+    for (const char* italian :
+         {"Apri tu", "Dai tu le carte", "Rispondi a ", " prende: ", "Mano 1: ", "FINE PARTITA",
+          "PUNTEGGI", "Totale = ", "Hai carte di ", "Gioco ▸ Continua"})
         EXPECT_TRUE(all.contains(QString::fromUtf8(italian))) << italian;
 }
 
