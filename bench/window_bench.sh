@@ -104,7 +104,7 @@ idle_run() {
     t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n1=$(thread_ns "$pid"); w1=$(now_ms)
     rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
     stop "$pid"
-    awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" \
+    LC_ALL=C awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" \
         -v ns="$((n1 - n0))" 'BEGIN {
         printf "%s: CPU waiting for the human'"'"'s card %.3f %% of one core over %.1f s (%.1f ms run by its threads; %d ticks of %d ms); resident memory after the first deal %.1f MB\n",
                l, 100 * ns / 1e6 / ms, ms / 1000, ns / 1e6, t, 1000 / hz, kb / 1024 }'
