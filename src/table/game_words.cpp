@@ -1,8 +1,8 @@
 #include "table/game_words.h"
 
-#include "cards/play_signal.h"
-
 #include <QCoreApplication>
+
+#include "cards/play_signal.h"
 
 namespace morvello {
 namespace {

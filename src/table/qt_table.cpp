@@ -1,5 +1,4 @@
 #include "table/qt_table.h"
-#include "table/game_words.h"
 
 #include <QGraphicsProxyWidget>
 #include <QListWidget>
@@ -14,6 +13,7 @@
 #include "rules/declarations.h"
 #include "rules/play_rules.h"
 #include "settings/player_name.h"
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {

@@ -1,11 +1,12 @@
 // What this suite guards: the score sheet's texts, colours and order for a
 // settled deal (which couple took the last trick, earlier deals, totals, GAME OVER).
 #include "drawing/score_sheet.h"
-#include "table/game_words.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {
