@@ -10,7 +10,9 @@
 #     installed into a prefix (bin, share/morvello, lib/morvello);
 #   - CPU of morvello over 10 s while it waits for the human's card (music off), from
 #     the scheduler's nanosecond count of its threads;
-#   - its resident memory then, after the first deal.
+#   - its resident memory then, after the first deal;
+#   - start-up and memory in English (LANG=C.UTF-8) against Italian
+#     (LANG=it_IT.UTF-8, the Italian catalogue and Qt's loaded), silent.
 # The programs print "painted <ms>" on their first paint and morvello prints
 # "human turn" when it waits for a card (MORVELLO_PRINT_EVENTS); the dealer choice
 # draws by itself (MORVELLO_AUTODRAW) and delays run at a tenth (MORVELLO_DELAY_SCALE).
@@ -20,7 +22,7 @@ build=${1:-build/window-bench}
 
 if [ "${MORVELLO_BENCH_INSIDE:-}" != 1 ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVELLO_TESTS=OFF >/dev/null
-    cmake --build "$build" --target morvello empty-window morvello-docs >/dev/null
+    cmake --build "$build" --target morvello empty-window morvello-docs morvello-icons >/dev/null
     export MORVELLO_BENCH_INSIDE=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
@@ -29,7 +31,8 @@ fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$build/src/app/morvello" "$build/src/app/morvello_sound_board.so" "$scratch/"
-cp -r "$build/src/app/sounds" "$build/src/app/music" "$scratch/" 2>/dev/null || true
+cp -r "$build/src/app/sounds" "$build/src/app/music" "$build/src/app/translations" "$scratch/" \
+    2>/dev/null || true
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 installed="$scratch/prefix/bin/morvello"
 empty="$build/bench/window/empty-window"
@@ -101,7 +104,7 @@ idle_run() {
     t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n1=$(thread_ns "$pid"); w1=$(now_ms)
     rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
     stop "$pid"
-    awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" \
+    LC_ALL=C awk -v l="$label" -v t="$((t1 - t0))" -v hz="$hz" -v ms="$((w1 - w0))" -v kb="$rss_kb" \
         -v ns="$((n1 - n0))" 'BEGIN {
         printf "%s: CPU waiting for the human'"'"'s card %.3f %% of one core over %.1f s (%.1f ms run by its threads; %d ticks of %d ms); resident memory after the first deal %.1f MB\n",
                l, 100 * ns / 1e6 / ms, ms / 1000, ns / 1e6, t, 1000 / hz, kb / 1024 }'
@@ -114,3 +117,16 @@ thread_ns() {
 }
 idle_run "sound board on, music off" 0
 idle_run "silent (window alone)" 1
+
+# The same game in English and in Italian: the catalogues' cost.
+english=(env LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=)
+italian=(env LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8 LANGUAGE=it)
+en_times=() it_times=()
+for _ in 1 2 3 4 5 6 7 8 9; do
+    en_times+=("$(start_time "${english[@]}" "$scratch/morvello")")
+    it_times+=("$(start_time "${italian[@]}" "$scratch/morvello")")
+done
+echo "start to first paint, English $(printf '%s\n' "${en_times[@]}" | median) ms" \
+     "(runs ${en_times[*]}), Italian $(printf '%s\n' "${it_times[@]}" | median) ms (runs ${it_times[*]})"
+LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE= idle_run "silent, English" 1
+LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8 LANGUAGE=it idle_run "silent, Italian" 1

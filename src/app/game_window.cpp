@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,7 +22,7 @@
 #include "help/help_texts.h"
 #include "match/commands.h"
 #include "match/take_back.h"
-#include "rules/play_rules.h"
+#include "table/game_words.h"
 #include "table/table_accessible.h"
 
 namespace morvello {
@@ -30,7 +31,6 @@ namespace {
 constexpr QSize kDesignTableArea(1024, 779);
 constexpr QSize kSmallestWindow(829, 624);  // the smallest screen the game opens on
 constexpr int kWindowChrome = 60;           // title bar, frame and menu bar, roughly
-const QString kFailureMessage = "The game stopped because of an error:\n%1\n\nIt will close now.";
 
 // The window's run is always recorded: a card is taken back by playing the
 // run again to just before it.
@@ -44,7 +44,8 @@ QString leftMatchQuestion(const GameState& g) {
     const auto name = [&g](int seat) {
         return QString::fromStdString(g.playerNames[static_cast<std::size_t>(seat - 1)]);
     };
-    return QString("Go on with the match you left? %1-%2 %3, %4-%5 %6")
+    return QCoreApplication::translate("GameWindow",
+                                       "Go on with the match you left? %1-%2 %3, %4-%5 %6")
         .arg(name(1), name(3))
         .arg(g.matchTotal[0])
         .arg(name(2), name(4))
@@ -82,7 +83,7 @@ GameWindow::GameWindow(WindowOptions options)
       names_(match_, scene_, table_),
       keys_(table_, scene_) {
     table_.watch([this](Byte seat) { return match_.view(seat); });
-    setWindowTitle("Velquist - Morvello");
+    setWindowTitle(tr("Velquist - Morvello"));
     setCentralWidget(view_);
     table_.setDelayScale(options_.delayScale);
     table_.setAutoDraw(options_.autoDraw);
@@ -139,6 +140,7 @@ void GameWindow::setUp() {
     if (options_.store) {
         StoredGame stored;
         options_.store->readConfig(stored, soundChoices_);
+        stored.playerNames = shownNames(stored.playerNames);
         match_.restore(stored);
     }
     if (!options_.statisticsFolder.isEmpty()) {
@@ -234,7 +236,7 @@ void GameWindow::matchEnded() {
         } catch (const std::exception& e) {
             showFailure(e.what());
         } catch (...) {
-            showFailure("an unknown error");
+            showFailure(tr("an unknown error"));
         }
     });
 }
@@ -242,7 +244,9 @@ void GameWindow::matchEnded() {
 // Nothing more is saved: config.qvr keeps what it held before the failure.
 void GameWindow::showFailure(const QString& what) {
     std::fprintf(stderr, "morvello: the game stopped: %s\n", what.toLocal8Bit().constData());
-    openMessage("Morvello", kFailureMessage.arg(what), [this] { endProgram(); });
+    openMessage("Morvello",
+                tr("The game stopped because of an error:\n%1\n\nIt will close now.").arg(what),
+                [this] { endProgram(); });
 }
 
 void GameWindow::tickClock() {
@@ -315,8 +319,8 @@ void GameWindow::afterFirstPaint() {
 
 void GameWindow::fillPanels() {
     if (!scene_.rules().text().isEmpty()) return;
-    scene_.rules().setText(QString::fromStdString(withLineBreaks(rulesText())));
-    scene_.about().setText(QString::fromStdString(withLineBreaks(aboutText())));
+    scene_.rules().setText(withLineBreaks(rulesText()));
+    scene_.about().setText(withLineBreaks(aboutText()));
 }
 
 void GameWindow::startSound() {
@@ -364,7 +368,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 
 void GameWindow::buildStatusLine() {
     statusLabel_ = new QLabel(this);
-    statusLabel_->setAccessibleDescription("What the game waits for");
+    statusLabel_->setAccessibleDescription(tr("What the game waits for"));
     statusBar()->addWidget(statusLabel_, 1);
     statusBar()->setSizeGripEnabled(false);
     // The label shows the latest sentence. Assistive technologies are told the
@@ -426,7 +430,7 @@ void GameWindow::playByItself(Awaited what) {
 
 // The Players menu, after View.
 void GameWindow::buildPlayersMenu() {
-    auto* menu = new QMenu("&Players", this);
+    auto* menu = new QMenu(tr("&Players"), this);
     menuBar()->insertMenu(menus_.about, menu);
     players_ = new PlayersMenu(*menu, match_, options_.playerSettings);
     viewItems_->expertHint = [this] { return players_->expert(Couple::Partner); };
@@ -434,7 +438,7 @@ void GameWindow::buildPlayersMenu() {
 
 QMenu* GameWindow::viewMenu() {
     if (!viewMenu_) {
-        viewMenu_ = new QMenu("&View", this);
+        viewMenu_ = new QMenu(tr("&View"), this);
         menuBar()->insertMenu(menus_.about, viewMenu_);
     }
     return viewMenu_;
@@ -444,23 +448,23 @@ void GameWindow::buildMenus() {
     buildGameMenu();
     buildOptionsMenu();
     buildSoundsMenu();
-    menus_.about = menuBar()->addAction("&Info          ");
+    menus_.about = menuBar()->addAction(tr("&Info          "));
     connect(menus_.about, &QAction::triggered, this, [this] {
         fillPanels();
         table_.showAbout();
     });
-    menus_.help = menuBar()->addAction("&Help            ");
+    menus_.help = menuBar()->addAction(tr("&Help            "));
     connect(menus_.help, &QAction::triggered, this, [this] { showDeclarationsHelp(); });
-    menus_.quit = menuBar()->addAction("Quit");
+    menus_.quit = menuBar()->addAction(tr("Quit"));
     menus_.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menus_.quit, &QAction::triggered, this, [this] { onQuit(); });
 }
 
 // The Move menu, after Players.
 void GameWindow::buildMoveMenu() {
-    auto* menu = new QMenu("&Move", this);
+    auto* menu = new QMenu(tr("&Move"), this);
     menuBar()->insertMenu(menus_.about, menu);
-    menus_.takeBack = menu->addAction("&Take back your card");
+    menus_.takeBack = menu->addAction(tr("&Take back your card"));
     menus_.takeBack->setShortcut(QKeySequence::Undo);
     menus_.takeBack->setEnabled(false);
     connect(menus_.takeBack, &QAction::triggered, this, [this] { takeBack(); });
@@ -487,25 +491,25 @@ void GameWindow::takeBack() {
 // The View menu, after Sounds; made the first time an item is put in it.
 void GameWindow::buildViewItems() {
     viewMenu()->addSeparator();
-    menus_.statistics = viewMenu()->addAction("&Statistics…");
+    menus_.statistics = viewMenu()->addAction(tr("&Statistics…"));
     connect(menus_.statistics, &QAction::triggered, this, [this] { showStatistics(); });
-    menus_.review = viewMenu()->addAction("&Review the last deal…");
+    menus_.review = viewMenu()->addAction(tr("&Review the last deal…"));
     menus_.review->setEnabled(false);
     connect(menus_.review, &QAction::triggered, this, [this] { reviewLastDeal(); });
 }
 
 void GameWindow::buildGameMenu() {
-    QMenu* game = menuBar()->addMenu("&Game");
-    menus_.replay = checkable(game, "Repeat the last hand");
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    menus_.replay = checkable(game, tr("Repeat the last hand"));
     menus_.replay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(menus_.replay, &QAction::triggered, this, [this] { onReplay(); });
-    menus_.newGame = game->addAction("New Game");
+    menus_.newGame = game->addAction(tr("New Game"));
     menus_.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(menus_.newGame, &QAction::triggered, this, [this] { onNewGame(); });
-    menus_.continueItem = game->addAction("Continue");
+    menus_.continueItem = game->addAction(tr("Continue"));
     menus_.continueItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     connect(menus_.continueItem, &QAction::triggered, this, [this] { onContinue(); });
-    menus_.rules = game->addAction("&Game rules");
+    menus_.rules = game->addAction(tr("&Game rules"));
     menus_.rules->setShortcut(QKeySequence(Qt::Key_F1));
     connect(menus_.rules, &QAction::triggered, this, [this] {
         fillPanels();
@@ -514,24 +518,24 @@ void GameWindow::buildGameMenu() {
 }
 
 void GameWindow::buildOptionsMenu() {
-    QMenu* options = menuBar()->addMenu("&Options       ");
-    menus_.playRate = options->addMenu("&Play rate");
-    const char* rates[] = {"Low", "Middle", "High"};
+    QMenu* options = menuBar()->addMenu(tr("&Options       "));
+    menus_.playRate = options->addMenu(tr("&Play rate"));
+    const QString rates[] = {tr("Low"), tr("Middle"), tr("High")};
     for (int i = 1; i <= 3; ++i) {
         menus_.playRates[i] = checkable(menus_.playRate, rates[i - 1]);
         connect(menus_.playRates[i], &QAction::triggered, this, [this, i] { setPlayRate(i); });
     }
-    menus_.personalize = options->addAction("&Personalize Playersi");
+    menus_.personalize = options->addAction(tr("&Personalize Playersi"));
     connect(menus_.personalize, &QAction::triggered, this,
             [this] { names_.openNamesPanel(table_.view().playerNames); });
-    menus_.call = options->addMenu("&Allow all to declare");
-    const char* answers[] = {"Yes", "No"};
+    menus_.call = options->addMenu(tr("&Allow all to declare"));
+    const QString answers[] = {tr("Yes"), tr("No")};
     for (int i = 1; i <= 2; ++i) {
         menus_.callYes[i] = checkable(menus_.call, answers[i - 1]);
         connect(menus_.callYes[i], &QAction::triggered, this, [this, i] { setWhoDeclares(i); });
     }
-    menus_.score = options->addMenu("&Score");
-    const char* targets[] = {"21 points", "31 points"};
+    menus_.score = options->addMenu(tr("&Score"));
+    const QString targets[] = {tr("21 points"), tr("31 points")};
     for (int i = 0; i <= 1; ++i) {
         menus_.matchTargets[i] = checkable(menus_.score, targets[i]);
         connect(menus_.matchTargets[i], &QAction::triggered, this,
@@ -540,25 +544,26 @@ void GameWindow::buildOptionsMenu() {
 }
 
 void GameWindow::buildSoundsMenu() {
-    QMenu* sounds = menuBar()->addMenu(kSoundsMenuCaption);
-    QMenu* rustle = sounds->addMenu(kCardRustleCaption);
+    QMenu* sounds = menuBar()->addMenu(tr("&Sounds         "));
+    QMenu* rustle = sounds->addMenu(tr("Card rustle"));
+    const QString rustleItems[] = {tr("No"), tr("Yes")};
     for (int i = 0; i <= 1; ++i) {
-        menus_.rustle[i] = checkable(rustle, kCardRustleItemCaptions[i]);
+        menus_.rustle[i] = checkable(rustle, rustleItems[i]);
         connect(menus_.rustle[i], &QAction::triggered, this, [this, i] {
             if (sound_) sound_->setCardRustle(i);
             updateMenus();
         });
     }
-    menus_.music = sounds->addMenu(kMusicMenuCaption);
+    menus_.music = sounds->addMenu(tr("&Music        "));
     connect(menus_.music, &QMenu::aboutToShow, this, [this] {
         if (sound_) sound_->musicMenuOpened();
     });
-    menus_.noMusic = checkable(menus_.music, kNoMusicCaption);
+    menus_.noMusic = checkable(menus_.music, tr("None"));
     connect(menus_.noMusic, &QAction::triggered, this, [this] {
         if (sound_) sound_->chooseNoMusic();
         updateMenus();
     });
-    menus_.allSongs = checkable(menus_.music, kSequentialCaption);
+    menus_.allSongs = checkable(menus_.music, tr("SEQUENTIAL MODE"));
     connect(menus_.allSongs, &QAction::triggered, this, [this] {
         if (sound_) sound_->chooseAllSongs();
         updateMenus();
@@ -619,11 +624,13 @@ void GameWindow::onReplay() {
     switch (match_.replayAnswer()) {
         case ReplayAnswer::Refused:
             updateMenus();
-            openMessage("Morvello", QString::fromStdString(kNoHandMessage), nullptr);
+            openMessage("Morvello", tr("No hand so far played"), nullptr);
             break;
         case ReplayAnswer::Confirm:
             updateMenus();
-            openMessage("Morvello", QString::fromStdString(kReplayMessage),
+            openMessage("Morvello",
+                        tr("The final score will report the points of repeated hand\n"
+                           "These will take the place of the previous one"),
                         [this] { table_.commandGiven(Command::Replay); });
             break;
         case ReplayAnswer::Nothing:
@@ -678,7 +685,8 @@ void GameWindow::saveStatistics() {
 }
 
 void GameWindow::showDeclarationsHelp() {
-    openMessage(kHelpTitle, QString::fromStdString(withLineBreaks(declarationsHelp())), nullptr);
+    openMessage(QCoreApplication::translate("DeclarationsHelp", kHelpTitle),
+                withLineBreaks(declarationsHelp()), nullptr);
 }
 
 // ---- the table's host
@@ -688,8 +696,12 @@ void GameWindow::playSound(Sound sound) {
     if (sound_ && !replaying_.replaying()) sound_->playSegment(static_cast<int>(sound));
 }
 
+// The default names are kept in English, whatever language shows them.
 void GameWindow::saveConfig(const StoredGame& stored) {
-    if (options_.store) options_.store->writeConfig(stored, soundChoices_);
+    if (!options_.store) return;
+    StoredGame kept = stored;
+    kept.playerNames = storedNames(stored.playerNames);
+    options_.store->writeConfig(kept, soundChoices_);
 }
 
 }  // namespace morvello

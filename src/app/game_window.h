@@ -2,6 +2,7 @@
 // handlers, the clock, start-up and the match controller's root task.
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
@@ -17,13 +18,13 @@
 #include "app/view_items.h"
 #include "match/controller.h"
 #include "match/replaying_table.h"
-#include "match/status_line.h"
 #include "settings/config_store.h"
 #include "stats/deal_record.h"
 #include "stats/statistics.h"
 #include "table/names_panel.h"
 #include "table/qt_table.h"
 #include "table/scaled_view.h"
+#include "table/status_line.h"
 #include "table/table_keys.h"
 #include "table/table_scene.h"
 #include "task/task.h"
@@ -81,6 +82,8 @@ struct GameMenus {
 };
 
 class GameWindow : public QMainWindow, private TableHost {
+    Q_DECLARE_TR_FUNCTIONS(GameWindow)
+
   public:
     explicit GameWindow(WindowOptions options);
     ~GameWindow() override;

@@ -1,18 +1,23 @@
 // morvello: the game window.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/game_window.h"
+#include "app/language.h"
 #include "app/window_place.h"
 #include "cards/shuffle.h"
 
 namespace {
+
+constexpr int kUsageError = 2;
 
 bool envFlag(const char* name) {
     const char* value = std::getenv(name);
@@ -50,8 +55,10 @@ morvello::WindowOptions optionsFromEnvironment() {
 
 int refuseSmallScreen(QApplication& app) {
     QMessageBox box(QMessageBox::NoIcon, "Morvello",
-                    "Too low screen resolution for this program. Please increase the screen "
-                    "resolution",
+                    QCoreApplication::translate(
+                        "Startup",
+                        "Too low screen resolution for this program. Please increase the screen "
+                        "resolution"),
                     QMessageBox::Ok);
     QObject::connect(&box, &QDialog::finished, &app, &QApplication::quit);
     box.open();
@@ -68,6 +75,19 @@ int main(int argc, char** argv) {
     // The desktop entry and the icon of the installed game carry this name.
     QApplication::setDesktopFileName(MORVELLO_APP_ID);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+    const morvello::LanguageArgument asked = morvello::languageArgument(app.arguments());
+    if (!asked.error.isEmpty()) {
+        std::fprintf(stderr, "morvello: %s\n", qPrintable(asked.error));
+        return kUsageError;
+    }
+    const QLocale locale = asked.code ? QLocale(*asked.code) : QLocale::system();
+    const morvello::GameLanguage language(
+        locale, morvello::translationsFolder(QCoreApplication::applicationDirPath().toStdString()));
+    if (asked.code && language.language().isEmpty() && locale.language() != QLocale::English &&
+        locale.language() != QLocale::C)
+        std::fprintf(stderr,
+                     "morvello: no catalogue for the language %s; the game speaks English\n",
+                     qPrintable(*asked.code));
     const QScreen* screen = QApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
     if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);

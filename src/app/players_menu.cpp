@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "match/controller.h"
@@ -22,8 +23,9 @@ const QString& keyOf(Couple couple) {
 
 PlayersMenu::PlayersMenu(QMenu& menu, Match& match, QString settingsFile)
     : QObject(&menu), match_(match), settings_(std::move(settingsFile)) {
-    partner_ = addLevels(menu, "&Partner", Couple::Partner);
-    opponents_ = addLevels(menu, "&Opponents", Couple::Opponents);
+    partner_ = addLevels(menu, QCoreApplication::translate("Players", "&Partner"), Couple::Partner);
+    opponents_ =
+        addLevels(menu, QCoreApplication::translate("Players", "&Opponents"), Couple::Opponents);
     for (const Couple couple : {Couple::Partner, Couple::Opponents}) {
         const bool expert = settings_.value(keyOf(couple)) == kExpertLevel;
         (expert ? levels(couple).expert : levels(couple).classic)->setChecked(true);
@@ -35,7 +37,8 @@ PlayersMenu::PlayersMenu(QMenu& menu, Match& match, QString settingsFile)
 PlayersMenu::Levels PlayersMenu::addLevels(QMenu& menu, const QString& caption, Couple couple) {
     QMenu* submenu = menu.addMenu(caption);
     auto* group = new QActionGroup(submenu);
-    const Levels added{submenu->addAction("&Classic"), submenu->addAction("&Expert")};
+    const Levels added{submenu->addAction(QCoreApplication::translate("Players", "&Classic")),
+                       submenu->addAction(QCoreApplication::translate("Players", "&Expert"))};
     for (QAction* level : {added.classic, added.expert}) {
         level->setCheckable(true);
         group->addAction(level);

@@ -15,7 +15,9 @@
 
 #include "cards/play_signal.h"
 #include "drawing/drawing.h"
+#include "drawing/score_sheet.h"
 #include "settings/kept_file_notice.h"
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {
@@ -29,20 +31,8 @@ QColor colour(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-QString signalName(Byte signal) {
-    switch (signal) {
-        case kVolo:
-            return "Volo";
-        case kBusso:
-            return "Busso";
-        case kStriscio:
-            return "Striscio";
-        default:
-            return {};
-    }
-}
-
-QString pointsText(int thirds) {
+// Thirds as a figure: "2", "1/3", "2 2/3".
+QString figureText(int thirds) {
     const int whole = thirds / 3, rest = thirds % 3;
     if (rest == 0) return QString::number(whole);
     return (whole ? QString::number(whole) + " " : QString()) + QString::number(rest) + "/3";
@@ -54,9 +44,9 @@ files::SaveResult writeText(const QString& path, const std::string& text) {
 
 QString whyNotWritten(const files::SaveResult& saved) {
     if (saved.state == files::SaveState::NotRegular)
-        return "It is not a regular file, so it was left as it is.";
-    return QString::fromLocal8Bit(std::strerror(saved.error)) +
-           ". Any file of that name is as it was.";
+        return ReviewDialog::tr("It is not a regular file, so it was left as it is.");
+    return ReviewDialog::tr("%1. Any file of that name is as it was.")
+        .arg(QString::fromLocal8Bit(std::strerror(saved.error)));
 }
 
 // Where the Save dialogs open: the user's documents folder, or home when there is none.
@@ -99,7 +89,7 @@ void ReviewBoard::paintEvent(QPaintEvent*) {
     for (int seat = 1; seat <= 4; ++seat) {
         const int top = kMargin + (seat - 1) * rowHeight;
         QString title = QString::fromStdString(review_.names[static_cast<std::size_t>(seat - 1)]);
-        if (seat == review_.dealer) title += "  (dealer)";
+        if (seat == review_.dealer) title = ReviewDialog::tr("%1  (dealer)").arg(title);
         p.drawText(kMargin, top + 12, title);
         for (int slot = 1; slot <= 10; ++slot) {
             const Byte code = static_cast<Byte>(review_.hands[seat][slot] % kPlayedMark);
@@ -107,7 +97,7 @@ void ReviewBoard::paintEvent(QPaintEvent*) {
             p.drawPixmap(kMargin + (slot - 1) * step, top + 16, art_.face(code, card, dpr));
         }
         p.setOpacity(1.0);
-        const QString decl = QString::fromStdString(review_.declarations[seat]);
+        const QString decl = declarationLines(review_.declarations[seat]);
         if (!decl.isEmpty())
             p.drawText(
                 QRect(kMargin + 9 * step + card.width() + kMargin, top + 16, handWidth / 3, cardH),
@@ -138,18 +128,18 @@ ReviewDialog::ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent)
       review_(reviewOf(deal_)),
       board_(new ReviewBoard(review_, art, this)),
       text_(new QLabel(this)),
-      back_(new QPushButton("< &Back", this)),
-      forward_(new QPushButton("&Forward >", this)) {
-    setWindowTitle("Review of deal " + QString::number(review_.dealNumber));
-    auto* save = new QPushButton("&Save…", this);
-    auto* saveDeck = new QPushButton("Save &deck…", this);
-    auto* close = new QPushButton("&Close", this);
+      back_(new QPushButton(tr("< &Back"), this)),
+      forward_(new QPushButton(tr("&Forward >"), this)) {
+    setWindowTitle(tr("Review of deal %1").arg(review_.dealNumber));
+    auto* save = new QPushButton(tr("&Save…"), this);
+    auto* saveDeck = new QPushButton(tr("Save &deck…"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     connect(back_, &QPushButton::clicked, this, [this] { stepTo(step_ - 1); });
     connect(forward_, &QPushButton::clicked, this, [this] { stepTo(step_ + 1); });
     connect(save, &QPushButton::clicked, this,
-            [this] { chooseAndSave("Save the deal", "jsonl", &ReviewDialog::saveEvents); });
+            [this] { chooseAndSave(tr("Save the deal"), "jsonl", &ReviewDialog::saveEvents); });
     connect(saveDeck, &QPushButton::clicked, this,
-            [this] { chooseAndSave("Save the deck", "txt", &ReviewDialog::saveDeck); });
+            [this] { chooseAndSave(tr("Save the deck"), "txt", &ReviewDialog::saveDeck); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {back_, forward_}) buttons->addWidget(b);
@@ -186,22 +176,29 @@ void ReviewDialog::stepTo(int step) {
     forward_->setEnabled(step_ < lastStep());
 }
 
+QString ReviewDialog::resultLine(int couple) const {
+    const ScoreSheetWords w = scoreSheetWords();
+    const auto c = static_cast<std::size_t>(couple);
+    std::string line = w.points + formatScore(review_.cardPoints[c]);
+    if (review_.lastTrickCouple == couple) line += couple == 0 ? w.lastTrickA : w.lastTrickB;
+    line += "+" + formatScore(review_.declPoints[c]) + w.declarationPoints;
+    return QString::fromStdString(line);
+}
+
 QString ReviewDialog::stepText() const {
     const auto name = [this](int seat) {
         return QString::fromStdString(review_.names[static_cast<std::size_t>(seat - 1)]);
     };
-    if (step_ == 0) return "The hands as dealt. Step through the tricks with the arrow keys.";
+    if (step_ == 0) return tr("The hands as dealt. Step through the tricks with the arrow keys.");
     const ReviewTrick& t = review_.tricks[static_cast<std::size_t>(step_ - 1)];
-    QString text = QString("Trick %1 of %2: %3 led; %4 took it, worth %5.\n")
+    QString text = tr("Trick %1 of %2: %3 led; %4 took it, worth %5.\n")
                        .arg(step_)
                        .arg(lastStep())
-                       .arg(name(t.leader), name(t.winner), pointsText(t.thirds));
-    text += QString("Card points so far: %1 - %2  %3,  %4 - %5  %6")
-                .arg(name(1), name(3), pointsText(t.runningThirds[0]), name(2), name(4),
-                     pointsText(t.runningThirds[1]));
-    if (step_ == lastStep())
-        text += "\n" + QString::fromStdString(review_.resultLines[0]) + "     " +
-                QString::fromStdString(review_.resultLines[1]);
+                       .arg(name(t.leader), name(t.winner), figureText(t.thirds));
+    text += tr("Card points so far: %1 - %2  %3,  %4 - %5  %6")
+                .arg(name(1), name(3), figureText(t.runningThirds[0]), name(2), name(4),
+                     figureText(t.runningThirds[1]));
+    if (step_ == lastStep()) text += "\n" + resultLine(0) + "     " + resultLine(1);
     return text;
 }
 
@@ -222,8 +219,8 @@ void ReviewDialog::chooseAndSave(const QString& caption, const QString& suffix,
     if (path.isEmpty()) return;
     const files::SaveResult saved = (this->*save)(path);
     if (saved) return;
-    QMessageBox::warning(this, caption,
-                         "The file " + path + " could not be written. " + whyNotWritten(saved));
+    QMessageBox::warning(
+        this, caption, tr("The file %1 could not be written. %2").arg(path, whyNotWritten(saved)));
 }
 
 }  // namespace morvello

@@ -3,6 +3,7 @@
 // saved as the runner's events or as a deck line. It only reads the record.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QWidget>
 
@@ -33,6 +34,8 @@ class ReviewBoard : public QWidget {
 };
 
 class ReviewDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ReviewDialog)
+
   public:
     ReviewDialog(DealEvents deal, CardArt& art, QWidget* parent);
 
@@ -41,6 +44,8 @@ class ReviewDialog : public QDialog {
     int lastStep() const { return static_cast<int>(review_.tricks.size()); }
     void stepTo(int step);
     QString stepText() const;
+    // A couple's result as the score sheet words it.
+    QString resultLine(int couple) const;
     const DealReview& review() const { return review_; }
 
     // The exports, to a path chosen by the caller; the result says whether the file

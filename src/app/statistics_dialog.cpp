@@ -1,5 +1,6 @@
 #include "app/statistics_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -41,26 +42,35 @@ std::array<int, 2> declarationsOf(const TargetRecord& r, int kind) {
 
 const std::vector<Row>& rows() {
     static const std::vector<Row> list{
-        {"Matches played", [](const TargetRecord& r) { return count(r.matches); }},
-        {"Won", [](const TargetRecord& r) { return count(r.won); }},
-        {"Lost", [](const TargetRecord& r) { return count(r.lost); }},
-        {"Abandoned", [](const TargetRecord& r) { return count(r.abandoned); }},
-        {"With take-backs", [](const TargetRecord& r) { return count(r.withTakeBacks); }},
-        {"Win rate", [](const TargetRecord& r) { return percent(winRate(r)); }},
-        {"Current winning streak", [](const TargetRecord& r) { return count(r.currentStreak); }},
-        {"Longest winning streak", [](const TargetRecord& r) { return count(r.longestStreak); }},
-        {"Deals played", [](const TargetRecord& r) { return count(r.deals); }},
-        {"Average deal score, us",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Matches played"),
+         [](const TargetRecord& r) { return count(r.matches); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Won"),
+         [](const TargetRecord& r) { return count(r.won); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Lost"),
+         [](const TargetRecord& r) { return count(r.lost); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Abandoned"),
+         [](const TargetRecord& r) { return count(r.abandoned); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "With take-backs"),
+         [](const TargetRecord& r) { return count(r.withTakeBacks); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Win rate"),
+         [](const TargetRecord& r) { return percent(winRate(r)); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Current winning streak"),
+         [](const TargetRecord& r) { return count(r.currentStreak); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Longest winning streak"),
+         [](const TargetRecord& r) { return count(r.longestStreak); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Deals played"),
+         [](const TargetRecord& r) { return count(r.deals); }},
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Average deal score, us"),
          [](const TargetRecord& r) { return average(averageDealScore(r, 0)); }},
-        {"Average deal score, them",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Average deal score, them"),
          [](const TargetRecord& r) { return average(averageDealScore(r, 1)); }},
-        {"Four of a kind, us / them",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Four of a kind, us / them"),
          [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kFourKind)); }},
-        {"Buongioco, us / them",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Buongioco, us / them"),
          [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kBuongioco)); }},
-        {"Napoletana, us / them",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Napoletana, us / them"),
          [](const TargetRecord& r) { return bothCouples(declarationsOf(r, kNapoletanaKind)); }},
-        {"Last trick taken, us / them",
+        {QT_TRANSLATE_NOOP("StatisticsDialog", "Last trick taken, us / them"),
          [](const TargetRecord& r) { return bothCouples(r.lastTricks); }},
     };
     return list;
@@ -71,19 +81,19 @@ const std::vector<Row>& rows() {
 StatisticsDialog::StatisticsDialog(const Statistics& stats, std::function<void()> reset,
                                    QWidget* parent)
     : QDialog(parent), stats_(stats), reset_(std::move(reset)), table_(new QTableWidget(this)) {
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
     table_->setColumnCount(kTargetCount);
-    table_->setHorizontalHeaderLabels({"21 points", "31 points"});
+    table_->setHorizontalHeaderLabels({tr("21 points"), tr("31 points")});
     table_->setRowCount(static_cast<int>(rows().size()));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The rows share the table's height, so no blank space below them reads as a row.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QStringList captions;
-    for (const Row& row : rows()) captions << row.caption;
+    for (const Row& row : rows()) captions << tr(row.caption);
     table_->setVerticalHeaderLabels(captions);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* resetButton = buttons->addButton("Reset…", QDialogButtonBox::ResetRole);
+    QPushButton* resetButton = buttons->addButton(tr("Reset…"), QDialogButtonBox::ResetRole);
     connect(resetButton, &QPushButton::clicked, this, [this] { askReset(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -105,8 +115,8 @@ void StatisticsDialog::fill() {
 }
 
 void StatisticsDialog::askReset() {
-    auto* box = new QMessageBox(QMessageBox::Question, "Statistics",
-                                "Clear all statistics? This cannot be undone.",
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Statistics"),
+                                tr("Clear all statistics? This cannot be undone."),
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setDefaultButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);

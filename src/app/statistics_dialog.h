@@ -2,6 +2,7 @@
 // target, with a reset that asks first.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 
@@ -12,6 +13,8 @@ class QTableWidget;
 namespace morvello {
 
 class StatisticsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsDialog)
+
   public:
     // reset: clears the statistics (and saves them); the table is shown again.
     StatisticsDialog(const Statistics& stats, std::function<void()> reset, QWidget* parent);

@@ -1,6 +1,7 @@
 #include "app/view_items.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -54,17 +55,17 @@ QAction* ViewItems::gameItem(QMenu& menu, const QString& caption, QKeySequence k
 }
 
 void ViewItems::addItems(QMenu& menu) {
-    actions_.lastTrick = gameItem(menu, "&Last trick", QKeySequence(Qt::CTRL | Qt::Key_L),
+    actions_.lastTrick = gameItem(menu, tr("&Last trick"), QKeySequence(Qt::CTRL | Qt::Key_L),
                                   &ViewItems::showLastTrick);
-    actions_.playable = menu.addAction("Show &playable cards");
+    actions_.playable = menu.addAction(tr("Show &playable cards"));
     actions_.playable->setCheckable(true);
     connect(actions_.playable, &QAction::toggled, this, [this] {
         savePlayable();
         showPlayable(table_.waitingForHumanCard());
     });
     actions_.hint =
-        gameItem(menu, "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H), &ViewItems::showHint);
-    actions_.fullScreen = menu.addAction("&Full screen");
+        gameItem(menu, tr("&Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &ViewItems::showHint);
+    actions_.fullScreen = menu.addAction(tr("&Full screen"));
     actions_.fullScreen->setCheckable(true);
     // F11 first, as the menu shows it, then the desktop's own key if it differs.
     QList<QKeySequence> fullScreenKeys{QKeySequence(Qt::Key_F11)};
@@ -72,7 +73,7 @@ void ViewItems::addItems(QMenu& menu) {
         if (!keys.isEmpty() && !fullScreenKeys.contains(keys)) fullScreenKeys << keys;
     actions_.fullScreen->setShortcuts(fullScreenKeys);
     connect(actions_.fullScreen, &QAction::toggled, this, [this](bool on) { setFullScreen(on); });
-    actions_.keys = menu.addAction("&Keys");
+    actions_.keys = menu.addAction(tr("&Keys"));
     connect(actions_.keys, &QAction::triggered, this, [this] { showKeys(); });
 }
 
@@ -146,7 +147,8 @@ bool ViewItems::eventFilter(QObject* watched, QEvent* event) {
 
 void ViewItems::showKeys() {
     auto* box =
-        new QMessageBox(QMessageBox::NoIcon, kKeysTitle, kKeysHelp, QMessageBox::Ok, &window_);
+        new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("Keys", kKeysTitle),
+                        QCoreApplication::translate("Keys", kKeysHelp), QMessageBox::Ok, &window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

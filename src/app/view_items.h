@@ -2,6 +2,7 @@
 // and Keys. They only look at the game: the state is read, never written.
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
@@ -9,10 +10,10 @@
 #include <functional>
 
 #include "match/match_observer.h"
-#include "match/status_line.h"
 #include "settings/settings_file.h"
 #include "table/last_trick_view.h"
 #include "table/qt_table.h"
+#include "table/status_line.h"
 
 class QAction;
 class QMainWindow;
@@ -29,6 +30,8 @@ struct ViewActions {
 };
 
 class ViewItems final : public QObject, public MatchObserver {
+    Q_DECLARE_TR_FUNCTIONS(ViewItems)
+
   public:
     // settingsFile keeps "Show playable cards"; empty: the choice is not kept.
     ViewItems(QMainWindow& window, QMenu& menu, QtTable& table, TableScene& scene,

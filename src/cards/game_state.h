@@ -186,9 +186,6 @@ inline const StoredGame& storedGame(const GameState& g) {
 // Takes the options, deck and dealer in: the state a run of matches starts from.
 void restoreStored(GameState& g, const StoredGame& stored);
 
-inline const std::array<std::string, 5> suitNames{"", "Denari", "Coppe", "Bastoni", "Spade"};
-inline const std::array<std::string, 3> valueNames{"aces", "two", "three"};
-
 // The score of the current deal for couple A or B, in thirds; grows the columns as
 // deals are added, so a match keeps every deal however many it takes.
 void growDealScores(GameState& g);

@@ -15,7 +15,7 @@ int points(int thirds) {
     return thirds / 3;
 }
 
-void drawFrame(Drawing& d, const ScoreSheet& s) {
+void drawFrame(Drawing& d, const ScoreSheet& s, const ScoreSheetWords& w) {
     d.fillRect(kLeft, kTop, kLeft + 570, kTop + 500, colours::lightGreen);
     d.rect(kLeft, kTop, kLeft + 570, kTop + 500, colours::black);
     d.rect(kLeft + 1, kTop + 1, kLeft + 569, kTop + 499, colours::red);
@@ -27,44 +27,44 @@ void drawFrame(Drawing& d, const ScoreSheet& s) {
     d.moveTo(kMiddle, kTop + 5);
     d.setColour(colours::maroon);
     d.setFontSize(12);
-    d.print("SCORES", true);
+    d.print(w.title, true);
     d.line(kLeft + 1, kTop + 28, kLeft + 569, kTop + 28, colours::black);
     d.setFontSize(10);
 }
 
-void drawEarlierDeals(Drawing& d, const ScoreSheet& s) {
+void drawEarlierDeals(Drawing& d, const ScoreSheet& s, const ScoreSheetWords& w) {
     for (int i = s.firstListed; i < s.dealNumber; ++i) {
         const auto row = static_cast<std::size_t>(i - s.firstListed);
         d.setColour(colours::maroon);
         d.setX(kMiddle);
-        d.print("^ Game" + formatScore(i), true);
+        d.print(w.deal + formatScore(i), true);
         d.setColour(colours::red);
         d.setX(kColumnA);
-        d.print("Points = " + formatScore(points(s.earlierA[row])), false);
+        d.print(w.points + formatScore(points(s.earlierA[row])), false);
         d.setX(kColumnB);
-        d.print("Points = " + formatScore(points(s.earlierB[row])), true);
+        d.print(w.points + formatScore(points(s.earlierB[row])), true);
     }
 }
 
-void drawCurrentDeal(Drawing& d, const ScoreSheet& s) {
+void drawCurrentDeal(Drawing& d, const ScoreSheet& s, const ScoreSheetWords& w) {
     d.setX(kColumnA);
-    d.print("Points = " + formatScore(points(s.cardPoints[0])), false);
-    if (s.lastTrickA) d.print("+1 last hand", false);
-    d.print("+" + formatScore(s.declPoints[0]) + " decl.points", false);
+    d.print(w.points + formatScore(points(s.cardPoints[0])), false);
+    if (s.lastTrickA) d.print(w.lastTrickA, false);
+    d.print("+" + formatScore(s.declPoints[0]) + w.declarationPoints, false);
     d.setX(kColumnB);
-    d.print("Points = " + formatScore(points(s.cardPoints[1])), false);
-    if (!s.lastTrickA) d.print("+1 ult.mano", false);
-    d.print("+" + formatScore(s.declPoints[1]) + " decl.points", true);
+    d.print(w.points + formatScore(points(s.cardPoints[1])), false);
+    if (!s.lastTrickA) d.print(w.lastTrickB, false);
+    d.print("+" + formatScore(s.declPoints[1]) + w.declarationPoints, true);
 }
 
-void drawTotals(Drawing& d, const ScoreSheet& s) {
+void drawTotals(Drawing& d, const ScoreSheet& s, const ScoreSheetWords& w) {
     const double y = d.y();
     d.line(kLeft + 1, y, kLeft + 569, y, colours::red);
     d.setColour(colours::black);
     d.moveTo(kColumnA, y + 2);
-    d.print("Total   = " + formatScore(s.matchTotal[0]), false);
+    d.print(w.total + formatScore(s.matchTotal[0]), false);
     d.setX(kColumnB);
-    d.print("Total   = " + formatScore(s.matchTotal[1]), true);
+    d.print(w.total + formatScore(s.matchTotal[1]), true);
 }
 
 }  // namespace
@@ -73,18 +73,18 @@ std::string formatScore(int value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-std::vector<DrawOp> scoreSheetDrawing(const ScoreSheet& s) {
+std::vector<DrawOp> scoreSheetDrawing(const ScoreSheet& s, const ScoreSheetWords& w) {
     Drawing d;
     d.setFontSize(10);
-    drawFrame(d, s);
-    drawEarlierDeals(d, s);
-    drawCurrentDeal(d, s);
-    drawTotals(d, s);
+    drawFrame(d, s, w);
+    drawEarlierDeals(d, s, w);
+    drawCurrentDeal(d, s, w);
+    drawTotals(d, s, w);
     if (s.gameOver) {
         d.setColour(colours::maroon);
         d.setFontSize(16);
         d.moveTo(290, 337.5);
-        d.print("GAME OVER", true);
+        d.print(w.gameOver, true);
     }
     return d.take();
 }

@@ -1,24 +1,26 @@
-// The texts of the rules panel, the information panel and the declarations help.
+// The texts of the rules panel, the information panel and the declarations help,
+// in the player's language.
 // Lines end with CR LF as the window shows them; a lone CR also breaks a line.
 #pragma once
 
-#include <string>
+#include <QCoreApplication>
+#include <QString>
 
 namespace morvello {
 
-inline constexpr const char* kHelpTitle = "HELP MORVELLO";
+inline constexpr const char* kHelpTitle = QT_TRANSLATE_NOOP("DeclarationsHelp", "HELP MORVELLO");
 
 // The rules panel: the cards and their points, the deal, "How to play" with the
 // declarations, the call-declarations, and "The Score".
-const std::string& rulesText();
+QString rulesText();
 
 // The information panel.
-const std::string& aboutText();
+QString aboutText();
 
 // The declarations help message, built when it is asked for.
-std::string declarationsHelp();
+QString declarationsHelp();
 
 // Text as a label shows it: every CR LF, and every CR, becomes one line break.
-std::string withLineBreaks(const std::string& text);
+QString withLineBreaks(const QString& text);
 
 }  // namespace morvello

@@ -1,10 +1,13 @@
 // The keys of the game, as View > Keys lists them.
 #pragma once
 
+#include <QCoreApplication>
+
 namespace morvello {
 
-inline constexpr const char* kKeysTitle = "Keys";
-inline constexpr const char* kKeysHelp =
+inline constexpr const char* kKeysTitle = QT_TRANSLATE_NOOP("Keys", "Keys");
+inline constexpr const char* kKeysHelp = QT_TRANSLATE_NOOP(
+    "Keys",
     "Left, Right: move over your cards\n"
     "Enter or Space: play the card, draw for the dealer, or go on after a lead\n"
     "Up (held): lift the card\n"
@@ -19,6 +22,6 @@ inline constexpr const char* kKeysHelp =
     "Ctrl+L: Last trick (any key or click puts it away)\n"
     "Ctrl+H: Hint (the focus moves to the card)\n"
     "F11: Full screen\n"
-    "Ctrl+Q: Quit";
+    "Ctrl+Q: Quit");
 
 }  // namespace morvello

@@ -28,7 +28,9 @@ class ChoiceRecorder final : public TableInBetween, public PlayerInput {
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         return nextWait().thinkDuring(units, std::move(think));
     }
-    Wait<> showMessage(const std::string& text) override { return nextWait().showMessage(text); }
+    Wait<> showMessage(const TableMessage& message) override {
+        return nextWait().showMessage(message);
+    }
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override {
         return nextWait().cardToTable(seat, card, shownSignal, pauseAfter);
     }

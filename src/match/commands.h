@@ -9,14 +9,9 @@
 
 namespace morvello {
 
-inline const std::string kNoHandMessage = "No hand so far played";
-inline const std::string kReplayMessage =
-    "The final score will report the points of repeated hand\n"
-    "These will take the place of the previous one";
-
-// "Repeat the last hand": what the player is told first. Refused shows
-// kNoHandMessage and changes nothing; Confirm shows kReplayMessage and then
-// gives Command::Replay; Nothing happens on the first deal of a match.
+// "Repeat the last hand": what the player is told first. Refused says no deal
+// has been played and changes nothing; Confirm says the new score replaces the
+// old one and then gives Command::Replay; Nothing happens on the first deal of a match.
 enum class ReplayAnswer { Refused, Confirm, Nothing };
 ReplayAnswer replayAnswer(const GameState& g);
 

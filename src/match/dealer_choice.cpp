@@ -35,7 +35,7 @@ void drawCard(GameState& g, MatchIo& io) {
 Task<> repeatTie(GameState& g, MatchIo& io) {
     io.view.playSound(Sound::Tie);
     io.events.onTie(g);
-    co_await io.view.showMessage("Repeat, please");
+    co_await io.view.showMessage({TableMessage::Kind::RepeatDraw});
     for (int i = g.drawCount - 3; i <= g.drawCount; ++i)
         io.view.parkCard(static_cast<Byte>(g.deck[i]), Parking::AfterTrick);
     g.turnSeat = 2;

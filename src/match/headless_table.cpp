@@ -14,8 +14,8 @@ Byte firstLegalCard(const GameState& g) {
     return 0;
 }
 
-Wait<> HeadlessTable::showMessage(const std::string& text) {
-    messages.push_back(text);
+Wait<> HeadlessTable::showMessage(const TableMessage& message) {
+    messages.push_back(message);
     return {};
 }
 

@@ -26,7 +26,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     // over. The policy gives only commands whose menu item is enabled.
     std::function<Command(const GameState&)> chooseCommand;
 
-    std::vector<std::string> messages;  // every message shown, in order
+    std::vector<TableMessage> messages;  // every message shown, in order
 
     // ---- TableView
     Wait<> delay(double) override { return {}; }
@@ -34,7 +34,7 @@ class HeadlessTable : public TableView, public PlayerInput {
         think();
         return {};
     }
-    Wait<> showMessage(const std::string& text) override;
+    Wait<> showMessage(const TableMessage& message) override;
     Wait<> cardToTable(Byte, Byte, Byte, bool) override { return {}; }
     Wait<> dealPacket(Byte, const Hand&) override { return {}; }
     Wait<> cardPlayed(Byte, Byte, const Hand&, Byte, bool) override { return {}; }
@@ -48,7 +48,7 @@ class HeadlessTable : public TableView, public PlayerInput {
     void showDrawnCard(Byte, Byte) override {}
     void layOutHand(Byte, const Hand&) override {}
     void cardToStart(Byte, Byte, const Hand&) override {}
-    void showDeclaration(Byte, std::string_view) override {}
+    void showDeclaration(Byte, const ShownDeclarations&) override {}
     void hideDeclarations() override {}
     void drawScoreSheet(const ScoreSheet&) override {}
     void updateMenus(const MenuState&) override {}

@@ -14,9 +14,9 @@ bool inSecondTrick(const GameState& g) {
 // Shows the declarations of turnSeat in its label, if it has any.
 void showDeclarations(const GameState& g, MatchIo& io) {
     if (g.declPoints[g.turnSeat] == 0) return;
-    const DeclarationCaption caption = declarationCaption(g, g.turnSeat);
-    if (!caption.declares) return;
-    io.view.showDeclaration(g.turnSeat, caption.text());
+    const ShownDeclarations shown = shownDeclarations(g, g.turnSeat);
+    if (shown.empty()) return;
+    io.view.showDeclaration(g.turnSeat, shown);
     io.events.onDeclarationsShown(g, g.turnSeat);
 }
 
@@ -48,7 +48,8 @@ Task<> waitedForTurn(GameState& g, MatchIo& io, SeatPlayer& player) {
             io.view.playSound(Sound::Card);
             break;
         }
-        co_await io.view.showMessage(refusalMessage(g));
+        co_await io.view.showMessage(
+            {TableMessage::Kind::MustFollowSuit, static_cast<Byte>(leadSuitOf(g))});
         g.refusedPlay = 1;
     }
     cardChosen(g, io);

@@ -100,9 +100,9 @@ Wait<> RecordReplay::thinkDuring(double units, std::function<void()> think) {
     return HeadlessTable::thinkDuring(units, std::move(think));
 }
 
-Wait<> RecordReplay::showMessage(const std::string& text) {
+Wait<> RecordReplay::showMessage(const TableMessage& message) {
     if (cursor_.waitStarts()) return forever<void>();
-    return HeadlessTable::showMessage(text);
+    return HeadlessTable::showMessage(message);
 }
 
 Wait<> RecordReplay::cardToTable(Byte, Byte, Byte, bool) {

@@ -42,9 +42,9 @@ Wait<> ReplayingTable::thinkDuring(double units, std::function<void()> think) {
     return {};
 }
 
-Wait<> ReplayingTable::showMessage(const std::string& text) {
+Wait<> ReplayingTable::showMessage(const TableMessage& message) {
     if (replayedWait()) return {};
-    return view_.showMessage(text);
+    return view_.showMessage(message);
 }
 
 void ReplayingTable::playSound(Sound sound) {

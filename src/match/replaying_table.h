@@ -32,7 +32,7 @@ class ReplayingTable final : public TableInBetween, public PlayerInput {
     // are dropped and the stored game is not saved again
     Wait<> delay(double units) override;
     Wait<> thinkDuring(double units, std::function<void()> think) override;
-    Wait<> showMessage(const std::string& text) override;
+    Wait<> showMessage(const TableMessage& message) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
     Wait<> dealPacket(Byte seat, const Hand& packet) override;
     Wait<> cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,

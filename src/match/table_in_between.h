@@ -16,7 +16,7 @@ class TableInBetween : public TableView {
     Wait<> thinkDuring(double units, std::function<void()> think) override {
         return view_.thinkDuring(units, std::move(think));
     }
-    Wait<> showMessage(const std::string& text) override { return view_.showMessage(text); }
+    Wait<> showMessage(const TableMessage& message) override { return view_.showMessage(message); }
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override {
         return view_.cardToTable(seat, card, shownSignal, pauseAfter);
     }
@@ -41,8 +41,8 @@ class TableInBetween : public TableView {
     void cardToStart(Byte seat, Byte card, const Hand& hand) override {
         view_.cardToStart(seat, card, hand);
     }
-    void showDeclaration(Byte seat, std::string_view caption) override {
-        view_.showDeclaration(seat, caption);
+    void showDeclaration(Byte seat, const ShownDeclarations& shown) override {
+        view_.showDeclaration(seat, shown);
     }
     void hideDeclarations() override { view_.hideDeclarations(); }
     void drawScoreSheet(const ScoreSheet& sheet) override { view_.drawScoreSheet(sheet); }

@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "cards/game_state.h"
+#include "match/table_message.h"
+#include "rules/declarations.h"
 #include "rules/settlement.h"
 #include "task/task.h"
 
@@ -44,7 +46,7 @@ class TableView {
     // the table goes on moving meanwhile.
     virtual Wait<> thinkDuring(double units, std::function<void()> think) = 0;
     // A modal message with an OK button, titled with the program's title.
-    virtual Wait<> showMessage(const std::string& text) = 0;
+    virtual Wait<> showMessage(const TableMessage& message) = 0;
     // The card played by the seat goes from beside its player onto its place on
     // the table: first, when `shownSignal` is not kNoSignal, that signal's
     // movement with its sounds; after it, a pause of half a unit when `pauseAfter`.
@@ -76,7 +78,7 @@ class TableView {
     // cards; a computer seat's band is painted again with the backs of the held
     // slots of `hand`.
     virtual void cardToStart(Byte seat, Byte card, const Hand& hand) = 0;
-    virtual void showDeclaration(Byte seat, std::string_view caption) = 0;
+    virtual void showDeclaration(Byte seat, const ShownDeclarations& shown) = 0;
     virtual void hideDeclarations() = 0;
     virtual void drawScoreSheet(const ScoreSheet& sheet) = 0;
     virtual void updateMenus(const MenuState& menus) = 0;

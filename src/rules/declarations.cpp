@@ -1,6 +1,5 @@
 #include "rules/declarations.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace morvello {
@@ -47,29 +46,6 @@ void findNapoletane(unsigned top, HandDeclarations& found) {
     }
 }
 
-// Appends the pieces as one line, padded with spaces or cut to the line width.
-template <typename... Pieces>
-void appendLine(DeclarationCaption& caption, Pieces... pieces) {
-    char* const line = caption.chars.data() + caption.length;
-    int used = 0;
-    for (const std::string_view piece : {std::string_view(pieces)...}) {
-        const int room = kDeclarationLineWidth - used;
-        const int take = std::min(room, static_cast<int>(piece.size()));
-        std::copy_n(piece.data(), take, line + used);
-        used += take;
-    }
-    std::fill(line + used, line + kDeclarationLineWidth, ' ');
-    caption.length += kDeclarationLineWidth;
-}
-
-std::string_view valueName(int slot) {
-    return slot >= 1 && slot <= 3 ? std::string_view(valueNames[slot - 1]) : std::string_view();
-}
-
-std::string_view suitName(int suit) {
-    return suit >= 1 && suit <= 4 ? std::string_view(suitNames[suit]) : std::string_view();
-}
-
 }  // namespace
 
 HandDeclarations declarationsOf(const HeldValues& held) {
@@ -93,35 +69,24 @@ void recordDeclarations(GameState& g) {
     }
 }
 
-std::vector<std::string> DeclarationCaption::lines() const {
-    return captionLines(text());
-}
-
-std::vector<std::string> captionLines(std::string_view all) {
-    std::vector<std::string> out;
-    for (std::size_t at = 0; at < all.size(); at += kDeclarationLineWidth) {
-        const std::string_view line = all.substr(at, kDeclarationLineWidth);
-        const std::size_t end = line.find_last_not_of(' ');
-        if (end != std::string_view::npos) out.emplace_back(line.substr(0, end + 1));
-    }
-    return out;
-}
-
-DeclarationCaption declarationCaption(const GameState& g, Byte seat) {
-    DeclarationCaption caption;
+ShownDeclarations shownDeclarations(const GameState& g, Byte seat) {
+    ShownDeclarations shown;
+    const auto add = [&shown](Declaration::Kind kind, int value, int suit) {
+        shown.items[static_cast<std::size_t>(shown.count++)] = {kind, static_cast<Byte>(value),
+                                                                static_cast<Byte>(suit)};
+    };
     const auto& slots = g.declSlots[seat];
-    caption.declares = slots[1] != 0 || slots[2] != 0 || slots[3] != 0 || slots[4] != 0;
     for (int slot = 1; slot <= 4; ++slot) {
         const Byte code = slots[slot];
-        if (code == kFourOfAKind) {
-            appendLine(caption, "Four ", valueName(slot));
-        } else if (code >= 1 && code <= 4) {
-            appendLine(caption, "Buongioco ", "of ", valueName(slot), " (-", suitName(code), ")");
+        if (code == kFourOfAKind && slot <= 3) {
+            add(Declaration::Kind::FourOfAKind, slot, 0);
+        } else if (code >= 1 && code <= 4 && slot <= 3) {
+            add(Declaration::Kind::Buongioco, slot, code);
         } else if (code == kNapoletana) {
-            appendLine(caption, "Napoletana with ", suitName(slot));
+            add(Declaration::Kind::Napoletana, 0, slot);
         }
     }
-    return caption;
+    return shown;
 }
 
 }  // namespace morvello

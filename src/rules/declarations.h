@@ -4,9 +4,6 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "cards/game_state.h"
 
@@ -33,24 +30,27 @@ HandDeclarations declarationsOf(const HeldValues& held);
 // declPoints.
 void recordDeclarations(GameState& g);
 
-inline constexpr int kDeclarationLineWidth = 34;
-
-// The caption of a seat's declarations label: one 34-character line per record,
-// slots 1..4 in order. Holds its text inline, so building it never allocates.
-struct DeclarationCaption {
-    bool declares = false;  // false when every slot is empty: the label stays hidden
-    int length = 0;
-    std::array<char, 4 * kDeclarationLineWidth> chars{};
-
-    std::string_view text() const { return {chars.data(), static_cast<std::size_t>(length)}; }
-    // The declarations one to a line, without the padding that fills the label.
-    std::vector<std::string> lines() const;
+// One declaration a seat shows: four of a value, a Buongioco of a value with its
+// lacking suit, or a Napoletana of a suit. The shell words it.
+struct Declaration {
+    enum class Kind : Byte { FourOfAKind, Buongioco, Napoletana };
+    Kind kind = Kind::FourOfAKind;
+    Byte value = 0;  // 1 aces, 2 twos, 3 threes (four of a kind, Buongioco)
+    Byte suit = 0;   // the lacking suit of a Buongioco, the suit of a Napoletana
 };
 
-// A caption's declarations one to a line, without the padding of each line.
-std::vector<std::string> captionLines(std::string_view caption);
+// A seat's declarations in the order of its record slots 1..4. Held inline, so
+// building it never allocates.
+struct ShownDeclarations {
+    int count = 0;
+    std::array<Declaration, 4> items{};
 
-// What showDeclarations writes in the label of the seat.
-DeclarationCaption declarationCaption(const GameState& g, Byte seat);
+    bool empty() const { return count == 0; }
+    const Declaration* begin() const { return items.data(); }
+    const Declaration* end() const { return items.data() + count; }
+};
+
+// What the seat's declarations label shows.
+ShownDeclarations shownDeclarations(const GameState& g, Byte seat);
 
 }  // namespace morvello

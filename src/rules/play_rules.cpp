@@ -3,11 +3,12 @@
 #include "cards/play_signal.h"
 
 namespace morvello {
-namespace {
 
 int leadSuitOf(const GameState& g) {
     return suitOf(g.tableCards[g.leaderSeat]);
 }
+
+namespace {
 
 // From the first card of the last trick on, no signal is shown.
 inline constexpr int kCardsBeforeLastTrick = 36;
@@ -43,10 +44,6 @@ bool isLegalPlay(const GameState& g, Byte seat, Byte card) {
         if (!isPlayed(entry) && suitOf(entry) == lead) return false;
     }
     return true;
-}
-
-std::string refusalMessage(const GameState& g) {
-    return "You have " + suitNames[leadSuitOf(g)];
 }
 
 void noteLackedSuit(GameState& g, Byte seat, Byte card) {

@@ -11,12 +11,12 @@ namespace morvello {
 // True when the card is in one of the seat's slots and not yet played.
 bool holdsUnplayed(const GameState& g, Byte seat, Byte card);
 
+// The suit of the card the trick's leader played.
+int leadSuitOf(const GameState& g);
+
 // A card may be played by the seat when the seat leads, when it has the lead
 // suit, or when the seat holds no card of the lead suit.
 bool isLegalPlay(const GameState& g, Byte seat, Byte card);
-
-// The lead suit's name for the refusal "You have " + name.
-std::string refusalMessage(const GameState& g);
 
 // Notes in lackedSuits that the seat lacks the suit led when its card is of
 // another suit; the leader's card (the seat is leaderSeat) tells nothing.

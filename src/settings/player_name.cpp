@@ -30,26 +30,6 @@ NameFault nameFault(std::string_view utf8) {
     return NameFault::None;
 }
 
-std::string_view describeNameFault(NameFault fault) {
-    switch (fault) {
-        case NameFault::None:
-            return "";
-        case NameFault::LeadingSpace:
-            return "A name cannot start with a space.";
-        case NameFault::Comma:
-            return "A name cannot contain a comma.";
-        case NameFault::Quote:
-            return "A name cannot contain a double quote.";
-        case NameFault::LineBreak:
-            return "A name must fit on one line.";
-        case NameFault::ControlCharacter:
-            return "A name cannot contain control characters.";
-        case NameFault::OutsideCodePage:
-            return "A name can only use the letters of Western European languages.";
-    }
-    return "";
-}
-
 std::string storableName(std::string_view utf8) {
     std::string kept;
     for (std::size_t pos = 0; pos < utf8.size();) {

@@ -30,9 +30,6 @@ inline bool isStorableName(std::string_view utf8) {
     return nameFault(utf8) == NameFault::None;
 }
 
-// A short English sentence for the player, empty for NameFault::None.
-std::string_view describeNameFault(NameFault fault);
-
 // The name with every character that cannot be stored left out, and then its
 // leading spaces: what the file keeps of it.
 std::string storableName(std::string_view utf8);

@@ -9,13 +9,6 @@
 
 namespace morvello {
 
-inline constexpr const char* kSoundsMenuCaption = "&Sounds         ";
-inline constexpr const char* kCardRustleCaption = "Card rustle";
-inline constexpr std::array<const char*, 2> kCardRustleItemCaptions{"No", "Yes"};
-inline constexpr const char* kMusicMenuCaption = "&Music        ";
-inline constexpr const char* kNoMusicCaption = "None";
-inline constexpr const char* kSequentialCaption = "SEQUENTIAL MODE";
-
 // One song item of the Music menu: its caption is the file name without ".mid".
 struct SongItem {
     std::string caption;

@@ -1,33 +1,16 @@
 #include "stats/deal_review.h"
 
-#include "drawing/score_sheet.h"
-#include "rules/declarations.h"
-
 namespace morvello {
 namespace {
 
-std::string declarationLines(const GameState& g, Byte seat) {
-    const DeclarationCaption caption = declarationCaption(g, seat);
-    if (!caption.declares) return {};
-    std::string lines;
-    for (const std::string& line : caption.lines()) lines += (lines.empty() ? "" : "\n") + line;
-    return lines;
-}
-
-// The couple's line of the settled deal: its card points, the last trick and
-// its declarations, worded as the score sheet words them.
-std::string resultLine(const GameState& g, int couple, int lastTrickCouple) {
-    const int first = couple == 0 ? 1 : 2;
-    std::string line = "Points = " + formatScore(g.cardPoints[couple] / 3);
-    if (lastTrickCouple == couple) line += couple == 0 ? "+1 last hand" : "+1 ult.mano";
-    line += "+" + formatScore(g.declPoints[first] + g.declPoints[first + 2]) + " decl.points";
-    return line;
-}
-
 void addResult(DealReview& review, const DealEvent& e) {
     const GameState& g = e.state;
-    for (int couple = 0; couple <= 1; ++couple)
-        review.resultLines[couple] = resultLine(g, couple, e.value);
+    for (int couple = 0; couple <= 1; ++couple) {
+        const int first = couple == 0 ? 1 : 2;
+        review.cardPoints[couple] = g.cardPoints[couple] / 3;
+        review.declPoints[couple] = g.declPoints[first] + g.declPoints[first + 2];
+    }
+    review.lastTrickCouple = e.value;
     review.dealScore = {g.dealScoreA[g.dealNumber] / 3, g.dealScoreB[g.dealNumber] / 3};
     review.matchTotal = g.matchTotal;
 }
@@ -49,7 +32,7 @@ DealReview reviewOf(const DealEvents& deal) {
                 break;
             case DealEvent::Kind::Declarations:
                 for (Byte seat = 1; seat <= 4; ++seat)
-                    review.declarations[seat] = declarationLines(g, seat);
+                    review.declarations[seat] = shownDeclarations(g, seat);
                 break;
             case DealEvent::Kind::Play:
                 if (trick.leader == 0) trick.leader = e.seat;

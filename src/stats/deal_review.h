@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/declarations.h"
 #include "stats/deal_record.h"
 
 namespace morvello {
@@ -24,10 +25,14 @@ struct DealReview {
     Byte dealer = 0;
     bool replay = false;
     std::array<std::string, 4> names;
-    std::array<Hand, 5> hands{};              // as dealt, in the hand order of the game
-    std::array<std::string, 5> declarations;  // each seat's caption lines; empty: none
+    std::array<Hand, 5> hands{};                      // as dealt, in the hand order of the game
+    std::array<ShownDeclarations, 5> declarations{};  // each seat's
     std::vector<ReviewTrick> tricks;
-    std::array<std::string, 2> resultLines;  // each couple's line, as on the score sheet
+    // Each couple's result as the score sheet shows it: the card points with the
+    // fractions dropped, the last trick, the declarations.
+    std::array<int, 2> cardPoints{};
+    int lastTrickCouple = 0;
+    std::array<int, 2> declPoints{};
     std::array<int, 2> dealScore{};
     std::array<int, 2> matchTotal{};
 };

@@ -1,5 +1,6 @@
 #include "table/card_pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -131,7 +132,8 @@ void drawTitle(QPainter& p, QSizeF size) {
     font.setBold(false);
     font.setPixelSize(std::max(1, int(h * 0.13)));
     p.setFont(font);
-    p.drawText(QRectF(0, h * 0.62, w, h * 0.3), Qt::AlignCenter, "Cards from Napoli");
+    p.drawText(QRectF(0, h * 0.62, w, h * 0.3), Qt::AlignCenter,
+               QCoreApplication::translate("Title", "Cards from Napoli"));
 }
 
 QPixmap cached(const QString& key, QSize pixels,

@@ -1,5 +1,7 @@
 #include "table/names_panel.h"
 
+#include <QCoreApplication>
+
 #include <QGraphicsProxyWidget>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +10,7 @@
 
 #include "drawing/drawing.h"
 #include "settings/player_name.h"
+#include "table/game_words.h"
 #include "table/qt_table.h"
 #include "table/table_scene.h"
 #include "table/table_text.h"
@@ -58,14 +61,41 @@ TextPanel* makeHint(TableScene& scene) {
 
 }  // namespace
 
-QString nameRefusal(const QString& name) {
-    if (const NameFault fault = nameFault(name.toStdString()); fault != NameFault::None) {
-        const std::string_view reason = describeNameFault(fault);
-        return QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+// Why a name would not read back as written, for the player.
+QString faultText(NameFault fault) {
+    switch (fault) {
+        case NameFault::None:
+            return {};
+        case NameFault::LeadingSpace:
+            return QCoreApplication::translate("Names", "A name cannot start with a space.");
+        case NameFault::Comma:
+            return QCoreApplication::translate("Names", "A name cannot contain a comma.");
+        case NameFault::Quote:
+            return QCoreApplication::translate("Names", "A name cannot contain a double quote.");
+        case NameFault::LineBreak:
+            return QCoreApplication::translate("Names", "A name must fit on one line.");
+        case NameFault::ControlCharacter:
+            return QCoreApplication::translate("Names",
+                                               "A name cannot contain control characters.");
+        case NameFault::OutsideCodePage:
+            return QCoreApplication::translate(
+                "Names", "A name can only use the letters of Western European languages.");
     }
-    if (name.toUcs4().size() > kMaxNameLength)
-        return QStringLiteral("A name can have at most %1 characters.").arg(kMaxNameLength);
-    if (!fitsTheTable(name)) return QStringLiteral("This name is too wide for the table.");
+    return {};
+}
+
+QString nameRefusal(const QString& name) {
+    if (const NameFault fault = nameFault(name.toStdString()); fault != NameFault::None)
+        return faultText(fault);
+    if (name.toUcs4().size() > kMaxNameLength) {
+        return countText(
+            QCoreApplication::translate("Names", "A name can have at most %n character(s).",
+                                        nullptr, kMaxNameLength),
+            "A name can have at most %n character(s).", kMaxNameLength,
+            "A name can have at most %n character.", "A name can have at most %n characters.");
+    }
+    if (!fitsTheTable(name))
+        return QCoreApplication::translate("Names", "This name is too wide for the table.");
     return {};
 }
 
@@ -112,7 +142,7 @@ void NamesPanel::openNamesPanel(const std::array<std::string, 4>& names) {
     d.setFontSize(8);
     d.setColour(colours::black);
     d.moveTo(0, 5);
-    d.print("  Names of the Players", true);
+    d.print(QCoreApplication::translate("Names", "  Names of the Players").toStdString(), true);
     d.rect(0, 30, 158, 170, colours::yellow);
     d.moveTo(0, 30);
     d.setColour(colours::white);
@@ -128,7 +158,10 @@ void NamesPanel::openNamesPanel(const std::array<std::string, 4>& names) {
         const QString fitted = fittedName(names[static_cast<std::size_t>(i - 1)]);
         input_.setPlayerName(i, fitted.toStdString());
         scene_.nameBox(i).setText(fitted);
-        d.print(i == 1 ? "Player1 (you)" : "Player" + std::to_string(i), true);
+        d.print((i == 1 ? QCoreApplication::translate("Names", "Player1 (you)")
+                        : QCoreApplication::translate("Names", "Player%1").arg(i))
+                    .toStdString(),
+                true);
     }
     QGraphicsProxyWidget& ok = scene_.namesOkItem();
     ok.setPos(kBoxLeft, kBoxesTop + 3 * boxHeight + boxHeight + 5);

@@ -13,6 +13,7 @@
 #include "rules/declarations.h"
 #include "rules/play_rules.h"
 #include "settings/player_name.h"
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {
@@ -77,13 +78,6 @@ class MessageAwaiter {
 
 QPointF toScene(Point p) {
     return QPointF(p.x, p.y);
-}
-
-// The caption's declarations, one to a line.
-QString declarationLines(std::string_view caption) {
-    QStringList lines;
-    for (const std::string& line : captionLines(caption)) lines << QString::fromStdString(line);
-    return lines.join('\n');
 }
 
 }  // namespace
@@ -203,14 +197,14 @@ Task<> QtTable::message(QString text) {
     co_await MessageAwaiter(host_.dialogParent(), std::move(text), message_);
 }
 
-Wait<> QtTable::showMessage(const std::string& text) {
+Wait<> QtTable::showMessage(const TableMessage& shown) {
     if (autoDraw_) {
         // The dealer choice's "Repeat, please" is answered as well.
         QTimer::singleShot(0, &context_, [this] {
             if (message_) message_->accept();
         });
     }
-    return message(QString::fromStdString(text));
+    return message(messageText(shown));
 }
 
 // ---- a card to the table, with its signal
@@ -453,10 +447,10 @@ void QtTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
     }
 }
 
-void QtTable::showDeclaration(Byte seat, std::string_view caption) {
+void QtTable::showDeclaration(Byte seat, const ShownDeclarations& shown) {
     const Byte place = placeOf(seat);
     TextPanel& label = scene_.declaration(place);
-    label.setText(declarationLines(caption));
+    label.setText(declarationLines(shown));
     const double cx = geometry_.centerX, cy = geometry_.centerY, c = geometry_.cardHeight;
     const double w = label.width(), h = label.height();
     switch (place) {
@@ -481,7 +475,7 @@ void QtTable::hideDeclarations() {
 }
 
 void QtTable::drawScoreSheet(const ScoreSheet& sheet) {
-    scene_.surface().append(scoreSheetDrawing(sheet));
+    scene_.surface().append(scoreSheetDrawing(sheet, scoreSheetWords()));
 }
 
 // ---- the player's waits

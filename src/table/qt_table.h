@@ -10,10 +10,10 @@
 #include <functional>
 
 #include "match/player_input.h"
-#include "match/status_line.h"
 #include "match/table_view.h"
 #include "rules/seat_view.h"
 #include "table/card_marks.h"
+#include "table/status_line.h"
 #include "table/table_geometry.h"
 #include "table/table_host.h"
 #include "table/table_scene.h"
@@ -57,7 +57,7 @@ class QtTable final : public TableView, public PlayerInput {
     // ---- TableView
     Wait<> delay(double units) override;
     Wait<> thinkDuring(double units, std::function<void()> think) override;
-    Wait<> showMessage(const std::string& text) override;
+    Wait<> showMessage(const TableMessage& message) override;
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override;
     Wait<> dealPacket(Byte seat, const Hand& packet) override;
     Wait<> cardPlayed(Byte seat, Byte card, const Hand& hand, Byte shownSignal,
@@ -72,7 +72,7 @@ class QtTable final : public TableView, public PlayerInput {
     void showDrawnCard(Byte seat, Byte card) override;
     void layOutHand(Byte seat, const Hand& hand) override;
     void cardToStart(Byte seat, Byte card, const Hand& hand) override;
-    void showDeclaration(Byte seat, std::string_view caption) override;
+    void showDeclaration(Byte seat, const ShownDeclarations& shown) override;
     void hideDeclarations() override;
     void drawScoreSheet(const ScoreSheet& sheet) override;
     void updateMenus(const MenuState& menus) override { host_.updateMenus(menus); }

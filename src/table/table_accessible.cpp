@@ -3,14 +3,15 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHash>
 #include <QWindow>
 #include <algorithm>
 #include <array>
 #include <vector>
 
-#include "cards/card_name.h"
 #include "rules/play_rules.h"
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {
@@ -50,13 +51,15 @@ std::vector<int> shownItems(const AccessibleTable& t) {
 
 // "Right: Six of Coppe" for a card on the table, the card's name for one in hand.
 QString itemName(const AccessibleTable& t, int code) {
-    if (code == kDeckCode) return QString(kDeckAccessibleName);
+    if (code == kDeckCode) return QCoreApplication::translate("Accessible", kDeckAccessibleName);
     const SeatView view = t.table->view();
     const std::array<Byte, 5> trick = trickOnTable(view);
-    const QString card = QString::fromStdString(cardName(code));
+    const QString card = cardName(code);
     for (Byte seat = 1; seat <= 4; ++seat) {
         if (trick[seat] == code)
-            return QString::fromStdString(view.playerNames[seat - 1u]) + ": " + card;
+            //: A card on the table: who played it, then the card.
+            return QCoreApplication::translate("Accessible", "%1: %2")
+                .arg(QString::fromStdString(view.playerNames[seat - 1u]), card);
     }
     return card;
 }
@@ -140,7 +143,8 @@ QAccessibleInterface* itemInterface(AccessibleTable& t, int code) {
 class TableAccessible final : public QAccessibleWidget {
   public:
     explicit TableAccessible(QWidget* view)
-        : QAccessibleWidget(view, QAccessible::Pane, kTableAccessibleName) {}
+        : QAccessibleWidget(view, QAccessible::Pane,
+                            QCoreApplication::translate("Accessible", kTableAccessibleName)) {}
 
     int childCount() const override { return static_cast<int>(shownItems(table()).size()); }
     QAccessibleInterface* child(int index) const override {
@@ -158,7 +162,9 @@ class TableAccessible final : public QAccessibleWidget {
         return focused != 0 ? itemInterface(table(), focused) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QString(kTableAccessibleName) : QAccessibleWidget::text(t);
+        return t == QAccessible::Name
+                   ? QCoreApplication::translate("Accessible", kTableAccessibleName)
+                   : QAccessibleWidget::text(t);
     }
 
   private:

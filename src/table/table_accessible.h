@@ -5,13 +5,16 @@
 // scene items, not widgets: the children are interfaces of their own.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "table/qt_table.h"
 #include "table/scaled_view.h"
 
 namespace morvello {
 
-inline constexpr const char* kTableAccessibleName = "Card table";
-inline constexpr const char* kDeckAccessibleName = "Deck: draw for the dealer";
+inline constexpr const char* kTableAccessibleName = QT_TRANSLATE_NOOP("Accessible", "Card table");
+inline constexpr const char* kDeckAccessibleName =
+    QT_TRANSLATE_NOOP("Accessible", "Deck: draw for the dealer");
 
 // Gives the view its accessible interface for as long as the view lives.
 void makeTableAccessible(ScaledView& view, QtTable& table, TableScene& scene);

@@ -1,5 +1,6 @@
 #include "table/table_scene.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include <QGraphicsLineItem>
@@ -107,7 +108,10 @@ void TableScene::buildWidgets() {
     widgetsBuilt_ = true;
     Widgets& w = widgets_;
     w.signalList = new QListWidget;
-    w.signalList->addItems({"None", "Volo", "Busso", "Striscio!"});
+    w.signalList->addItems({QCoreApplication::translate("Signals", "None"),
+                            QCoreApplication::translate("Signals", "Volo"),
+                            QCoreApplication::translate("Signals", "Busso"),
+                            QCoreApplication::translate("Signals", "Striscio!")});
     w.signalList->setFont(widgetFont(10));
     w.signalList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w.signalList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -132,7 +136,7 @@ void TableScene::buildWidgets() {
         w.nameBoxes[static_cast<std::size_t>(i)] = box;
         w.nameBoxProxies[static_cast<std::size_t>(i)] = proxy;
     }
-    w.namesOk = new QPushButton("OK");
+    w.namesOk = new QPushButton(QCoreApplication::translate("Names", "OK"));
     w.namesOk->setFont(widgetFont(11));
     w.namesOk->setFixedSize(50, 22);
     w.namesOkProxy = addWidget(w.namesOk);

@@ -53,8 +53,10 @@ TEST_F(ViewMenu, TheReviewStepsThroughTheTricksWhileTheGameWaits) {
     QWidget* focused = review->focusWidget() ? review->focusWidget() : review;
     for (int i = 1; i <= 11; ++i) QTest::keyClick(focused, Qt::Key_Right);
     EXPECT_EQ(review->step(), 10);  // stops at the last trick
-    EXPECT_TRUE(
-        review->stepText().contains(QString::fromStdString(review->review().resultLines[0])));
+    // The last step ends with both couples' results, worded as the score sheet.
+    EXPECT_TRUE(review->stepText().contains("\nPoints = " + review->resultLine(0).mid(9)));
+    EXPECT_TRUE(review->stepText().endsWith("     " + review->resultLine(1)));
+    EXPECT_TRUE(review->resultLine(0).contains(" decl.points"));
     QTest::keyClick(focused, Qt::Key_Left);
     EXPECT_EQ(review->step(), 9);
     EXPECT_TRUE(review->stepText().startsWith("Trick 9 of 10"));

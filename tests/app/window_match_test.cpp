@@ -16,11 +16,11 @@
 #include <functional>
 #include <stdexcept>
 
-#include "cards/card_name.h"
 #include "cards/play_signal.h"
 #include "match/expert_players.h"
 #include "players/hint.h"
 #include "rules/play_rules.h"
+#include "table/game_words.h"
 #include "table/table_accessible.h"
 #include "table/table_geometry.h"
 #include "window_fixture.h"
@@ -179,7 +179,7 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
                 ASSERT_NE(box, nullptr);
                 EXPECT_EQ(
                     box->text().toStdString(),
-                    std::string("You have ") + suitNames[suitOf(g().tableCards[g().leaderSeat])]);
+                    "You have " + suitName(suitOf(g().tableCards[g().leaderSeat])).toStdString());
                 QTest::keyClick(box, Qt::Key_Return);
                 ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
                 EXPECT_TRUE(holdsUnplayed(g(), 1, static_cast<Byte>(illegal)));
@@ -204,8 +204,9 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
         for (int code = 1; code <= kCardCount; ++code) {
             const bool illegal = holdsUnplayed(g(), 1, static_cast<Byte>(code)) &&
                                  !isLegalPlay(g(), kOwnSeat, static_cast<Byte>(code));
-            EXPECT_EQ((table().marks().dimmed() & cardBit(code)) != 0, illegal) << cardName(code);
-            EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code);
+            EXPECT_EQ((table().marks().dimmed() & cardBit(code)) != 0, illegal)
+                << cardName(code).toStdString();
+            EXPECT_EQ(window_.scene().card(code).dimmed(), illegal) << cardName(code).toStdString();
             dimmedCards_ += illegal ? 1 : 0;
         }
         EXPECT_EQ(view().lastTrick->isEnabled(), g().trickNumber > 1);
@@ -418,7 +419,8 @@ TEST_F(WindowMatch, TheDeckTheHandAndTheCardsOnTheTableAreAccessibleItems) {
     std::vector<std::string> onTable;
     for (int seat = 1; seat <= 4; ++seat)
         if (g().tableCards[seat] != 0)
-            onTable.push_back(g().playerNames[seat - 1] + ": " + cardName(g().tableCards[seat]));
+            onTable.push_back(g().playerNames[seat - 1] + ": " +
+                              cardName(g().tableCards[seat]).toStdString());
     ASSERT_EQ(tableItem->childCount(), static_cast<int>(held.size() + onTable.size()));
     ASSERT_FALSE(onTable.empty());  // the person deals: the others have played
     for (std::size_t i = 0; i < onTable.size(); ++i) {
@@ -427,7 +429,7 @@ TEST_F(WindowMatch, TheDeckTheHandAndTheCardsOnTheTableAreAccessibleItems) {
     }
     for (std::size_t i = 0; i < held.size(); ++i) {
         QAccessibleInterface* card = tableItem->child(static_cast<int>(i));
-        EXPECT_EQ(card->text(QAccessible::Name).toStdString(), cardName(held[i]));
+        EXPECT_EQ(card->text(QAccessible::Name).toStdString(), cardName(held[i]).toStdString());
         EXPECT_EQ(tableItem->indexOfChild(card), static_cast<int>(i));
         EXPECT_EQ(card->parent(), tableItem);
         EXPECT_FALSE(card->rect().isEmpty());
@@ -448,7 +450,8 @@ TEST_F(WindowMatch, TheDeckTheHandAndTheCardsOnTheTableAreAccessibleItems) {
     EXPECT_FALSE(holdsUnplayed(g(), kOwnSeat, static_cast<Byte>(card)));
     EXPECT_FALSE(pressed->state().focused);
     for (int i = 0; i < tableItem->childCount(); ++i)
-        EXPECT_NE(tableItem->child(i)->text(QAccessible::Name).toStdString(), cardName(card));
+        EXPECT_NE(tableItem->child(i)->text(QAccessible::Name).toStdString(),
+                  cardName(card).toStdString());
 
     // The widgets the table embeds are out of the tree while hidden: only the
     // window is.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What this suite guards: the desktop entry, the AppStream metainfo and the manual
-# page pass their validators.
+# pages (English and Italian) pass their validators.
 #   desktop_files_test.sh SOURCE BUILD
 set -euo pipefail
 source=$1 build=$2
@@ -12,10 +12,19 @@ size=$(sed -n 's/.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.
 [ "$(file -b "$source/packaging/screenshot.png" | cut -d, -f2 | sed 's/^ //')" = "$size" ] ||
     { echo "the metainfo's screenshot is $size, packaging/screenshot.png is not"; exit 1; }
 # man prints its formatter's warnings on stderr: a clean page prints none.
-warnings=$(MANWIDTH=80 man --warnings=all -l "$build/packaging/morvello.6.gz" 2>&1 >/dev/null)
-[ -z "$warnings" ] || { echo "$warnings"; exit 1; }
-page=$(MANWIDTH=80 man -l "$build/packaging/morvello.6.gz" 2>/dev/null)
-for section in NAME SYNOPSIS DESCRIPTION "HOW TO PLAY" MENUS KEYS FILES; do
-    grep -qx "$section" <<<"$page" || { echo "the manual page has no $section"; exit 1; }
-done
+# check_page PAGE SECTION...: no warning, and each section is there.
+check_page() {
+    local file=$1
+    shift
+    warnings=$(MANWIDTH=80 man --warnings=all -l "$file" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$file: $warnings"; exit 1; }
+    page=$(MANWIDTH=80 man -l "$file" 2>/dev/null)
+    for section in "$@"; do
+        grep -qx "$section" <<<"$page" || { echo "$file has no $section"; exit 1; }
+    done
+}
+check_page "$build/packaging/morvello.6.gz" NAME SYNOPSIS DESCRIPTION OPTIONS "HOW TO PLAY" MENUS \
+    KEYS FILES ENVIRONMENT
+check_page "$build/packaging/it/morvello.6.gz" NOME SINOSSI DESCRIZIONE OPZIONI "COME SI GIOCA" \
+    MENU TASTI FILE AMBIENTE
 echo "desktop entry, metainfo and manual page are valid"

@@ -30,7 +30,9 @@ fail() {
     exit 1
 }
 
-music="None | SEQUENTIAL MODE | Barcarola di Posillipo | Serenata del tavolo verde | Tarantella del mazzo"
+# The game speaks Italian (--language it): the Music menu shows it found its
+# catalogue from its own folder.
+music="Nessuna | IN SEQUENZA | Barcarola di Posillipo | Serenata del tavolo verde | Tarantella del mazzo"
 
 # A program that does what the game does for these checks, and then writes where
 # it is told (nowhere, home or prefix).
@@ -105,6 +107,7 @@ esac
 if [ "${mode%%-*}" != stand ]; then
     for wanted in share/morvello/sounds/complessivo.wav share/applications/org.morvello.Morvello.desktop \
                   share/metainfo/org.morvello.Morvello.metainfo.xml share/man/man6/morvello.6.gz \
+                  share/man/it/man6/morvello.6.gz share/morvello/translations/morvello_it.qm \
                   share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg share/doc/morvello/screenshot.png \
                   lib/morvello/morvello_sound_board.so; do
         [ -f "$prefix/$wanted" ] || fail "not installed: $wanted"
@@ -145,7 +148,7 @@ events=$work/events
 env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
     DBUS_SESSION_BUS_ADDRESS="$bus_address" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
     SDL_AUDIODRIVER=dummy MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \
-    "$program" >"$events" 2>"$work/errors" &
+    "$program" --language it >"$events" 2>"$work/errors" &
 game=$!
 seen_turn="" music_menu=""
 exec {lines}< <(tail -n +1 -f "$events" --pid=$game)
@@ -163,7 +166,7 @@ exec {lines}<&-
 cat "$work/errors" >&2
 [ -n "$seen_turn" ] || fail "the game never reached the human's turn"
 [ "$music_menu" = "$music" ] || fail "Music menu: '$music_menu'"
-! grep -E "cannot open the sound effects|no songs|no sound|cannot read" "$work/errors" ||
+! grep -E "cannot open the sound effects|no songs|no sound|cannot read|no catalogue" "$work/errors" ||
     fail "the installed game misses its files"
 
 config=$work/config/Morvello/config.qvr

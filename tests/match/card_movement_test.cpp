@@ -84,10 +84,7 @@ TEST(Declarations, LabelsShowInTheSecondTrickAndHideAtTheThird) {
     };
     RecordingTable table;
     playOneDeal(table, deckDealing(1, hands), 1, kFourComputers);
-    const std::string line1 = "Napoletana with Denari";
-    const std::string line2 = "Four two";
-    const std::string caption =
-        line1 + std::string(34 - line1.size(), ' ') + line2 + std::string(34 - line2.size(), ' ');
+    const std::string caption = "napoletana D, four 2";
     const std::size_t shownAt = table.indexOf("declare 2 " + caption);
     const std::size_t hiddenAt = table.indexOf("hide declarations");
     ASSERT_LT(hiddenAt, table.log.size());

@@ -36,10 +36,10 @@ TEST(DealerChoice, TieIsAnnouncedAndTheNextFourCardsAreDrawn) {
     const std::size_t tie = c.table.indexOf("sound Tie");
     ASSERT_LT(tie + 6, c.table.log.size());
     EXPECT_EQ(std::vector<std::string>(c.table.log.begin() + tie, c.table.log.begin() + tie + 7),
-              (std::vector<std::string>{"sound Tie", "tie", "message Repeat, please",
+              (std::vector<std::string>{"sound Tie", "tie", "message repeat draw",
                                         "park 7D after-trick", "park KD after-trick",
                                         "park KC after-trick", "park 2D after-trick"}));
-    EXPECT_EQ(c.table.messages, std::vector<std::string>{"Repeat, please"});
+    EXPECT_EQ(c.table.messages, std::vector<TableMessage>{{TableMessage::Kind::RepeatDraw}});
     EXPECT_EQ(c.run.state().dealerSeat, 4);
     EXPECT_EQ(c.run.state().turnSeat, 1);  // the seat after the dealer receives first and leads
     EXPECT_EQ(c.run.state().phase, Phase::None);

@@ -21,6 +21,35 @@
 
 namespace morvello::testing {
 
+// "repeat draw", "must follow C".
+inline std::string messageNote(const TableMessage& message) {
+    if (message.kind == TableMessage::Kind::RepeatDraw) return "repeat draw";
+    return std::string("must follow ") + kSuitLetters.at(message.suit - 1u);
+}
+
+// " napoletana D, four 2": each declaration with its value and suit letters.
+inline std::string declarationsNote(const ShownDeclarations& shown) {
+    std::string note;
+    const char* between = " ";
+    for (const Declaration& d : shown) {
+        note += between;
+        between = ", ";
+        switch (d.kind) {
+            case Declaration::Kind::FourOfAKind:
+                note += std::string("four ") + kValueLetters.at(d.value - 1u);
+                break;
+            case Declaration::Kind::Buongioco:
+                note += std::string("buongioco ") + kValueLetters.at(d.value - 1u) + " -" +
+                        kSuitLetters.at(d.suit - 1u);
+                break;
+            case Declaration::Kind::Napoletana:
+                note += std::string("napoletana ") + kSuitLetters.at(d.suit - 1u);
+                break;
+        }
+    }
+    return note;
+}
+
 inline std::string signalName(Byte signal) {
     static const std::array<std::string, 4> names{"none", "Volo", "Busso", "Striscio"};
     return names.at(signal);
@@ -32,9 +61,9 @@ inline std::string soundName(Sound sound) {
 }
 
 // Log lines, intents first then events:
-//   "delay 0.5", "think 1", "message Repeat, please", "names turn 2", "sound Knock",
+//   "delay 0.5", "think 1", "message repeat draw", "names turn 2", "sound Knock",
 //   "card to table seat 2 7C signal Busso pause", "park 7C after-trick",
-//   "gather winner 3", "declare 2 <caption>", "hide declarations",
+//   "gather winner 3", "declare 2 napoletana D, four 2", "hide declarations",
 //   "menus continue new-game replay personalize allow-declare score" (those enabled);
 //   "draw seat 2 7C", "tie", "dealer 4", "deal 1 dealer 4", "replayed deal 2 dealer 1",
 //   "play seat 2 7C Busso" (the seat's signal so far), "signal chosen Busso",
@@ -69,9 +98,9 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         think();
         return {};
     }
-    Wait<> showMessage(const std::string& text) override {
-        note("message " + text);
-        return HeadlessTable::showMessage(text);
+    Wait<> showMessage(const TableMessage& message) override {
+        note("message " + messageNote(message));
+        return HeadlessTable::showMessage(message);
     }
     Wait<> cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) override {
         return noted("card to table seat " + std::to_string(seat) + " " + cardName(card) +
@@ -93,8 +122,8 @@ class RecordingTable : public HeadlessTable, public MatchObserver {
         note("park " + cardName(card) +
              (where == Parking::AfterTrick ? " after-trick" : " for-deal"));
     }
-    void showDeclaration(Byte seat, std::string_view caption) override {
-        note("declare " + std::to_string(seat) + " " + std::string(caption));
+    void showDeclaration(Byte seat, const ShownDeclarations& shown) override {
+        note("declare " + std::to_string(seat) + declarationsNote(shown));
     }
     void hideDeclarations() override { note("hide declarations"); }
     void playSound(Sound sound) override { note("sound " + soundName(sound)); }

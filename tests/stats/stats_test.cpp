@@ -92,10 +92,10 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
         const std::vector<Byte> dealt = cards(kDeclaringHands[seat - 1]);
         EXPECT_EQ(cardsOf(review.hands[seat]), std::set<Byte>(dealt.begin(), dealt.end()));
     }
-    EXPECT_NE(review.declarations[1].find("Napoletana"), std::string::npos);
-    EXPECT_NE(review.declarations[2].find("Buongioco"), std::string::npos);
-    EXPECT_EQ(review.declarations[3], "");
-    EXPECT_EQ(review.declarations[4], "");
+    EXPECT_NE(declarationsNote(review.declarations[1]).find("napoletana"), std::string::npos);
+    EXPECT_NE(declarationsNote(review.declarations[2]).find("buongioco"), std::string::npos);
+    EXPECT_TRUE(review.declarations[3].empty());
+    EXPECT_TRUE(review.declarations[4].empty());
     const auto& counted = d.stats.byTarget[0].declarations;  // in the statistics, by couple
     EXPECT_EQ((std::vector<int>{counted[0][kFourKind], counted[0][kNapoletanaKind],
                                 counted[0][kBuongioco], counted[1][kBuongioco],
@@ -130,12 +130,10 @@ TEST(DealReview, ShowsTheHandsDeclarationsTricksAndResultOfTheDeal) {
     EXPECT_EQ(review.dealScore[0], settled.dealScoreA[1] / 3);
     EXPECT_EQ(review.matchTotal, settled.matchTotal);
     const bool lastA = leader % 2 == 1;
-    EXPECT_EQ(review.resultLines[0],
-              "Points = " + std::to_string(settled.cardPoints[0] / 3).insert(0, " ") +
-                  (lastA ? "+1 last hand" : "") + "+ 7 decl.points");
-    EXPECT_EQ(review.resultLines[1],
-              "Points = " + std::to_string(settled.cardPoints[1] / 3).insert(0, " ") +
-                  (lastA ? "" : "+1 ult.mano") + "+ 3 decl.points");
+    EXPECT_EQ(review.cardPoints,
+              (std::array<int, 2>{settled.cardPoints[0] / 3, settled.cardPoints[1] / 3}));
+    EXPECT_EQ(review.lastTrickCouple, lastA ? 0 : 1);
+    EXPECT_EQ(review.declPoints, (std::array<int, 2>{7, 3}));
 }
 
 TEST(DealReview, ShowsTheSignalTheHumanChoseAfterLeading) {

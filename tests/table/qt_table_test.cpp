@@ -195,7 +195,7 @@ TEST(QtTableWaits, MessageIsWindowModalAndItsOkEndsTheWait) {
     TableFixture f;
     bool done = false;
     {
-        Task<> quit = finish(f.table.showMessage("Repeat, please"), done);
+        Task<> quit = finish(f.table.showMessage({TableMessage::Kind::RepeatDraw}), done);
         quit.start();
         ASSERT_TRUE(f.table.openMessage()->isVisible());
     }
@@ -203,7 +203,7 @@ TEST(QtTableWaits, MessageIsWindowModalAndItsOkEndsTheWait) {
     EXPECT_EQ(f.table.openMessage(), nullptr);
     EXPECT_FALSE(done);
 
-    Task<> task = finish(f.table.showMessage("You have Coppe"), done);
+    Task<> task = finish(f.table.showMessage({TableMessage::Kind::MustFollowSuit, 2}), done);
     task.start();
     QMessageBox* box = f.table.openMessage();
     ASSERT_NE(box, nullptr);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "table/game_words.h"
+
 namespace morvello {
 namespace {
 
@@ -48,13 +50,13 @@ const DrawOp* findText(const std::vector<DrawOp>& ops, const std::string& text) 
 // points are maroon on the first deal, and red once earlier deals stand above.
 TEST(ScoreSheet, TextsOfEachDealInOrderWithTheLastTrickOfItsCouple) {
     GameState g = settled(1);
-    EXPECT_EQ(texts(scoreSheetDrawing(scoreSheetOf(g, false))),
+    EXPECT_EQ(texts(scoreSheetDrawing(scoreSheetOf(g, false), scoreSheetWords())),
               (std::vector<std::string>{
                   "Ann-Cy @blue", "Bob-Di @blue", "SCORES @maroon", "Points =  7 @maroon",
                   "+1 last hand @maroon", "+ 3 decl.points @maroon", "Points =  3 @maroon",
                   "+ 0 decl.points @maroon", "Total   =  0 @black", "Total   =  0 @black"}));
     g.turnSeat = 4;
-    const auto coupleB = texts(scoreSheetDrawing(scoreSheetOf(g, false)));
+    const auto coupleB = texts(scoreSheetDrawing(scoreSheetOf(g, false), scoreSheetWords()));
     EXPECT_EQ(std::count(coupleB.begin(), coupleB.end(), "+1 ult.mano @maroon"), 1);
     EXPECT_EQ(std::count(coupleB.begin(), coupleB.end(), "+1 last hand @maroon"), 0);
 
@@ -62,7 +64,7 @@ TEST(ScoreSheet, TextsOfEachDealInOrderWithTheLastTrickOfItsCouple) {
     g.dealScoreA = {0, 5 * 3, 14 * 3, 0};
     g.dealScoreB = {0, 6 * 3, 0, 0};
     g.matchTotal = {7, 12};
-    const auto third = texts(scoreSheetDrawing(scoreSheetOf(g, false)));
+    const auto third = texts(scoreSheetDrawing(scoreSheetOf(g, false), scoreSheetWords()));
     EXPECT_EQ(std::vector<std::string>(third.begin() + 3, third.begin() + 10),
               (std::vector<std::string>{"^ Game 1 @maroon", "Points =  5 @red", "Points =  6 @red",
                                         "^ Game 2 @maroon", "Points =  14 @red", "Points =  0 @red",
@@ -73,7 +75,7 @@ TEST(ScoreSheet, TextsOfEachDealInOrderWithTheLastTrickOfItsCouple) {
 TEST(ScoreSheet, GameOverStandsLastBelowALongMatchsTotals) {
     GameState g = settled(14);
     for (int i = 1; i <= 13; ++i) g.dealScoreA[i] = i * 3;
-    const auto ops = scoreSheetDrawing(scoreSheetOf(g, true));
+    const auto ops = scoreSheetDrawing(scoreSheetOf(g, true), scoreSheetWords());
     EXPECT_EQ(ops.back().text, "GAME OVER");
     EXPECT_EQ(ops.back().colour, colours::maroon);
     EXPECT_EQ(findText(ops, "^ Game 4"), nullptr);  // only the latest deals are listed

@@ -78,16 +78,16 @@ TEST(TableBacks, APlayedCardLeavesAGapInItsSeatsBand) {
 
 TEST(TableLabels, DeclarationsStandOneToALineBesideTheirSeat) {
     TableFixture f;
-    std::string caption = "Napoletana with Coppe";
-    caption.resize(34, ' ');
-    caption += "Four two";
-    caption.resize(68, ' ');
-    f.table.showDeclaration(3, caption);
+    ShownDeclarations shown;
+    shown.items = {Declaration{Declaration::Kind::Napoletana, 0, 2},
+                   Declaration{Declaration::Kind::FourOfAKind, 2, 0}};
+    shown.count = 2;
+    f.table.showDeclaration(3, shown);
     TextPanel& label = f.scene.declaration(3);
     EXPECT_TRUE(label.isVisible());
     EXPECT_EQ(label.text(), "Napoletana with Coppe\nFour two");
 
-    f.table.showDeclaration(2, caption);
+    f.table.showDeclaration(2, shown);
     const TextPanel& right = f.scene.declaration(2);
     f.table.hideDeclarations();
     EXPECT_FALSE(label.isVisible());
@@ -154,7 +154,7 @@ TEST(NamesPanelTest, StoredNamesAreFittedAndARefusedKeystrokeSaysWhy) {
     box.setFocus();
     box.end(false);
     QTest::keyClicks(&box, ",");
-    EXPECT_EQ(f.panel.hint().text().toStdString(), describeNameFault(NameFault::Comma));
+    EXPECT_EQ(f.panel.hint().text(), "A name cannot contain a comma.");
     QTest::keyClicks(&box, "y");
     EXPECT_FALSE(f.panel.hint().isVisible());
     EXPECT_EQ(f.state().playerNames[2], "Pa xy");

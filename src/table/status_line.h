@@ -1,6 +1,7 @@
 // The status line under the table: one short sentence of what the game waits for
-// or has just done. It listens to the controller's events and is told when the
-// table starts a wait; the window shows the sentence.
+// or has just done, in the player's language (context "Status"). It listens to
+// the controller's events and is told when the table starts a wait; the window
+// shows the sentence.
 #pragma once
 
 #include <functional>
@@ -31,8 +32,6 @@ std::string gameOverSentence(const SeatView& v, int winnerCouple, int totalA, in
 std::string playSentence(const SeatView& v, Byte seat, Byte card, Byte shownSignal);
 // "Deal 2: You-Partner 7, Right-Left 4. Totals 12 to 9"
 std::string dealScoreSentence(const ScoreSheet& sheet);
-// Thirds of a point as a player reads them: "1 point", "2/3 point", "1 1/3 points".
-std::string pointsText(int thirds);
 
 // The sentences of one seat's player, from what the seat sees.
 class StatusLine final : public MatchObserver {

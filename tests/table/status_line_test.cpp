@@ -1,6 +1,6 @@
 // What this suite guards: the status line's sentences at each stage of a deal and
 // of a match, each said once, and GAME OVER left standing until a new match.
-#include "match/status_line.h"
+#include "table/status_line.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 
 #include "card_notation.h"
 #include "cards/play_signal.h"
+#include "rules/declarations.h"
+#include "table/game_words.h"
 
 namespace morvello {
 namespace {
@@ -104,6 +106,17 @@ TEST(StatusLine, KeysDealersAndTiesAreToldToo) {
     EXPECT_EQ(line.text(),
               "Last trick: Anna Ace of Denari, Right Five of Coppe, Partner King of Coppe, Left "
               "Two of Spade; Left took it");
+
+    // A signal picked from the list, and a seat's declarations, each worded whole.
+    line.onSignalChosen(g, kStriscio);
+    EXPECT_EQ(line.text(), "Partner gave a Striscio");
+    line.onSignalChosen(g, kNoSignal);
+    EXPECT_EQ(line.text(), "Partner gave no signal");
+    g.declSlots[3] = {0, kFourOfAKind, kNapoletana, kBastoni, 0};
+    line.onDeclarationsShown(g, 3);
+    EXPECT_EQ(line.text(),
+              "Partner declares: Four aces, Napoletana with Coppe, Buongioco of three "
+              "(-Bastoni)");
 }
 
 }  // namespace
