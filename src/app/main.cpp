@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     const QLocale locale = asked.code ? QLocale(*asked.code) : QLocale::system();
+    QLocale::setDefault(locale);  // numbers, and the clock, as the language writes them
     const morvello::GameLanguage language(
         locale, morvello::translationsFolder(QCoreApplication::applicationDirPath().toStdString()));
     if (asked.code && language.language().isEmpty() && locale.language() != QLocale::English &&

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -27,8 +28,9 @@ QString percent(std::optional<double> share) {
     return share ? QString::number(*share * 100, 'f', 0) + " %" : kNoFigure;
 }
 
+// With the decimal mark of the player's language: "7.0", "7,0".
 QString average(std::optional<double> value) {
-    return value ? QString::number(*value, 'f', 1) : kNoFigure;
+    return value ? QLocale().toString(*value, 'f', 1) : kNoFigure;
 }
 
 // The human's couple first, then the other: "3 / 5".
