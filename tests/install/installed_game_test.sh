@@ -47,8 +47,9 @@ if command -v dbus-send >/dev/null; then
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.GetId >/dev/null 2>&1 || true
 fi
-mkdir -p "\$XDG_CONFIG_HOME/Morvello"
+mkdir -p "\$XDG_CONFIG_HOME/Morvello" "\$XDG_DATA_HOME/Morvello"
 seq 50 >"\$XDG_CONFIG_HOME/Morvello/config.qvr"
+echo kept >"\$XDG_DATA_HOME/Morvello/unfinished-match.record"
 case $writes in
 home) echo written >"\$HOME/.stand-in" ;;
 prefix) echo written >"$prefix/bin/stand-in.log" ;;
@@ -141,11 +142,13 @@ if command -v dbus-daemon >/dev/null; then
 fi
 
 # The game runs until it waits for the human's first card: by then the dealer was
-# chosen by itself, a deck shuffled and saved, and the sound board started.
+# chosen by itself, a deck shuffled and saved, the match kept in the data folder,
+# and the sound board started.
 events=$work/events
 : >"$events"  # there before the game starts, for the reader below
 : >"$work/errors"
-env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    XDG_RUNTIME_DIR="$work/runtime" \
     DBUS_SESSION_BUS_ADDRESS="$bus_address" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
     SDL_AUDIODRIVER=dummy MORVELLO_PRINT_EVENTS=1 MORVELLO_AUTODRAW=1 MORVELLO_DELAY_SCALE=0 \
     "$program" --language it >"$events" 2>"$work/errors" &
@@ -172,6 +175,8 @@ cat "$work/errors" >&2
 config=$work/config/Morvello/config.qvr
 [ -f "$config" ] || fail "config.qvr is not in the user's configuration folder"
 [ "$(wc -l <"$config")" -eq 50 ] || fail "config.qvr has $(wc -l <"$config") lines"
+[ -f "$work/data/Morvello/unfinished-match.record" ] ||
+    fail "the match under way is not kept in the user's data folder"
 find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/after"
 diff "$work/before" "$work/after" >&2 || fail "the game wrote under its prefix"
 [ -z "$(find "$work/home" -mindepth 1 -print -quit)" ] || fail "the game wrote into HOME: $(find "$work/home")"
