@@ -25,10 +25,7 @@ class WindowPlayers : public ::testing::Test {
         WindowOptions o = testOptions(dir_);
         o.playerSettings = settingsFile();
         auto window = std::make_unique<GameWindow>(std::move(o));
-        window->setUp();
-        StoredGame start = window->match().stored();
-        start.deck = orderedDeck();  // the human deals
-        window->match().restore(start);
+        setUpOnOrderedDeck(*window);  // the human deals
         return window;
     }
     QString settingsFile() const { return dir_.filePath("players.ini"); }
