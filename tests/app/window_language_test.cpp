@@ -92,11 +92,6 @@ void collectAccessible(QAccessibleInterface* item, QStringList& into) {
     for (int i = 0; i < item->childCount(); ++i) collectAccessible(item->child(i), into);
 }
 
-// The window as a player sees it, beside the test, to be looked at.
-void saveShot(QWidget& widget, const char* name) {
-    EXPECT_TRUE(widget.grab().save(QStringLiteral(MORVELLO_TEST_ARTEFACTS "/") + name));
-}
-
 class ItalianWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -216,7 +211,7 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
         clickTable(w(), QPointF(deck.x + 10, deck.y + 10));
     }
     playDeal();
-    saveShot(w(), "italian_score_sheet.png");
+    EXPECT_TRUE(w().grab().save(MORVELLO_TEST_ARTEFACTS "/italian_score_sheet.png"));  // to look at
     w().menus().continueItem->trigger();
     playDeal();
     collectMessage(w().menus().replay);  // its OK plays the deal again
@@ -237,7 +232,7 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
         playDeal();
     }
     ASSERT_TRUE(over());
-    saveShot(w(), "italian_game_over.png");
+    EXPECT_TRUE(w().grab().save(MORVELLO_TEST_ARTEFACTS "/italian_game_over.png"));
     if (auto* stats = opened<StatisticsDialog>(w().menus().statistics)) {
         for (int i = 0; i < stats->table().rowCount(); ++i)
             shown_ << stats->table().verticalHeaderItem(i)->text();

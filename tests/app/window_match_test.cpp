@@ -1,6 +1,7 @@
 // What this suite guards: a whole match in the game window by mouse and by keys,
 // the View menu's items, the shortcuts, the accessible names, the options saved
-// at once, a failure shown, the smallest screen and the captions.
+// at once (the Players menu in players.ini, never in config.qvr), a failure shown,
+// the smallest screen and the captions.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -202,7 +203,7 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
 // the hint's own test); the rest to GAME OVER with Expert seats thinking off the
 // window's thread (the hint then the Expert's card); New Game. A deal repeated
 // through its question: the Italian window's whole match.
-TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
+TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsAndNewGame) {
     EXPECT_FALSE(view().lastTrick->isEnabled());
     EXPECT_FALSE(view().hint->isEnabled());
     EXPECT_EQ(status(), "Click the deck to draw for the dealer: Right draws");
@@ -213,8 +214,7 @@ TEST_F(WindowMatch, WholeMatchByKeysAndMouseWithTheViewItemsRepeatAndNewGame) {
     EXPECT_EQ(g().dealerSeat, 1);
     playDealByKeys();
     EXPECT_EQ(status(), "Press Ctrl+Enter for the next deal");
-    EXPECT_TRUE(
-        drawn(window_, "Total   = " + std::string(" ") + std::to_string(g().matchTotal[0])));
+    EXPECT_TRUE(drawn(window_, "Total   =  " + std::to_string(g().matchTotal[0])));
     EXPECT_TRUE(window_.grab().save(MORVELLO_TEST_ARTEFACTS "/score_sheet.png"));
 
     key(Qt::Key_Return, Qt::ControlModifier);
@@ -446,6 +446,64 @@ TEST_F(WindowMatch, CaptionsAreTheGamesOwn) {
     EXPECT_TRUE(help->text().startsWith("        POINT-DECLARATIONS\n'Buongioco of.., means"));
     EXPECT_TRUE(help->text().contains("- 3 points\n\n'4 assi'"));
     help->accept();
+}
+
+// The Players menu is kept in players.ini, never in config.qvr.
+constexpr SeatKinds kExpertOpponents{PlayerKind::Classic, PlayerKind::Person, PlayerKind::Expert,
+                                     PlayerKind::Classic, PlayerKind::Expert};
+
+class WindowPlayers : public ::testing::Test {
+  protected:
+    std::unique_ptr<GameWindow> openWindow() {
+        WindowOptions o = testOptions(dir_);
+        o.playerSettings = settingsFile();
+        auto window = std::make_unique<GameWindow>(std::move(o));
+        setUpOnOrderedDeck(*window);  // the human deals
+        return window;
+    }
+    QString settingsFile() const { return dir_.filePath("players.ini"); }
+    QByteArray configBytes() const {
+        QFile file(dir_.filePath("config.qvr"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The item of the Players menu's submenu with that caption.
+    static QAction* level(GameWindow& window, const QString& couple, const QString& caption) {
+        for (QAction* top : window.menuBar()->actions()) {
+            if (top->text() != "&Players") continue;
+            for (QAction* sub : top->menu()->actions()) {
+                if (sub->text() != couple) continue;
+                for (QAction* item : sub->menu()->actions())
+                    if (item->text() == caption) return item;
+            }
+        }
+        return nullptr;
+    }
+
+    QApplication& app_ = testing::qtApp();
+    QTemporaryDir dir_;
+};
+
+TEST_F(WindowPlayers, TheChoiceIsKeptOutsideTheConfiguration) {
+    auto window = openWindow();
+    // Classic by default: every computer seat plays the game's own strategy.
+    ASSERT_NE(level(*window, "&Partner", "&Classic"), nullptr);
+    EXPECT_TRUE(level(*window, "&Partner", "&Classic")->isChecked());
+    EXPECT_TRUE(level(*window, "&Opponents", "&Classic")->isChecked());
+    EXPECT_EQ(window->match().players(), kOnePersonAtSeatOne);
+
+    const QByteArray config = configBytes();
+    level(*window, "&Opponents", "&Expert")->trigger();
+    EXPECT_EQ(window->match().players(), kExpertOpponents);
+    EXPECT_FALSE(level(*window, "&Opponents", "&Classic")->isChecked());
+    EXPECT_EQ(configBytes(), config);
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("players/opponents"), "expert");
+
+    window.reset();
+    auto again = openWindow();
+    EXPECT_TRUE(level(*again, "&Opponents", "&Expert")->isChecked());
+    EXPECT_TRUE(level(*again, "&Partner", "&Classic")->isChecked());
+    EXPECT_EQ(again->match().players(), kExpertOpponents);
 }
 
 }  // namespace

@@ -130,6 +130,15 @@ QMessageBox* questionOf(GameWindow& window) {
 
 class WindowResume : public ::testing::Test {
   protected:
+    // The record of a game played in a folder of its own.
+    template <class Play>
+    static MatchRecord recordOf(Play play) {
+        QTemporaryDir dir;
+        GameUnderTest game(dir);
+        play(game);
+        return game.window().match().record();
+    }
+
     QApplication& app_ = testing::qtApp();
     QTemporaryDir dir_;
 };
@@ -137,13 +146,8 @@ class WindowResume : public ::testing::Test {
 // A card taken back, twice within the deal: the table as it stood before each;
 // the same card played again, the deal goes on as if nothing was taken back.
 TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
-    std::string withoutTakeBack;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playDeals(1);
-        withoutTakeBack = testing::replayed(game.window().match().record(), -1);
-    }
+    const std::string withoutTakeBack =
+        testing::replayed(recordOf([](GameUnderTest& game) { game.playDeals(1); }), -1);
     GameUnderTest game(dir_);
     game.playUntil(0);
     EXPECT_FALSE(game.takeBack().isEnabled());  // nothing played yet in the deal
@@ -166,13 +170,8 @@ TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
 // Left in the second deal, offered with its score, played on from where it
 // stood: the same table, and the same match as one played without a stop.
 TEST_F(WindowResume, AMatchLeftGoesOnWhereItStood) {
-    std::string withoutStop;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playDeals(2);
-        withoutStop = testing::replayed(game.window().match().record(), -1);
-    }
+    const std::string withoutStop =
+        testing::replayed(recordOf([](GameUnderTest& game) { game.playDeals(2); }), -1);
     TableShot left;
     std::array<int, 2> totals{};
     {
@@ -217,13 +216,7 @@ TEST_F(WindowResume, AMatchGivenUpIsAbandoned) {
 // Damaged, empty, cut short, newer, or not the run it claims: set aside, and the
 // start goes on as always. With no record at all, no question either.
 TEST_F(WindowResume, ARecordThatCannotBePlayedOnIsSetAside) {
-    std::string good;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playUntil(2);
-        good = recordText(game.window().match().record());
-    }
+    const std::string good = recordText(recordOf([](GameUnderTest& game) { game.playUntil(2); }));
     const std::vector<std::string> unusable{
         "",
         "morvello-record 1\nplayers person\n",
