@@ -58,6 +58,10 @@ struct KeptFile {
     bool cleansAtStart = true;
 };
 
+void PrintTo(const KeptFile& file, std::ostream* out) {
+    *out << file.name;
+}
+
 QString fileIn(const QString& folder, const std::string& name) {
     return folder + "/" + QString::fromStdString(name);
 }

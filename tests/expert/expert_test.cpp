@@ -115,10 +115,7 @@ inline GameState withHands(const GameState& g, const std::array<CardSet, 5>& han
 namespace morvello {
 namespace {
 
-using testing::card;
-using testing::cards;
-using testing::dealtDeclarations;
-using testing::handOf;
+using namespace morvello::testing;
 
 constexpr int kDealsPerPosition = 8;
 
