@@ -26,9 +26,7 @@
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
 #include "help/help_texts.h"
-#include "rules/play_rules.h"
 #include "table/status_line.h"
-#include "table/table_geometry.h"
 #include "window_fixture.h"
 
 namespace morvello {
@@ -94,11 +92,6 @@ void collectAccessible(QAccessibleInterface* item, QStringList& into) {
     for (int i = 0; i < item->childCount(); ++i) collectAccessible(item->child(i), into);
 }
 
-// The window as a player sees it, beside the test, to be looked at.
-void saveShot(QWidget& widget, const char* name) {
-    EXPECT_TRUE(widget.grab().save(QStringLiteral(MORVELLO_TEST_ARTEFACTS "/") + name));
-}
-
 class ItalianWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -107,17 +100,12 @@ class ItalianWindow : public ::testing::Test {
         language_ = std::make_unique<GameLanguage>(QLocale::system(), MORVELLO_TRANSLATIONS_FOLDER);
         ASSERT_EQ(language_->language(), "it");
         window_ = std::make_unique<GameWindow>(testOptions(dir_));
-        window_->setUp();
-        StoredGame start = window_->match().stored();
-        start.deck = orderedDeck();
-        window_->match().restore(start);
+        setUpOnOrderedDeck(*window_);
         window_->match().addObserver(status_);
         status_.onChange = [this](const std::string& text) {
             shown_ << QString::fromStdString(text);
         };
-        window_->resize(800, 600);
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        showAt(*window_, {800, 600});
         ASSERT_TRUE(QTest::qWaitFor([&] { return window_->matchRunning(); }));
     }
     void TearDown() override {
@@ -128,14 +116,6 @@ class ItalianWindow : public ::testing::Test {
     GameWindow& w() { return *window_; }
     QtTable& table() { return w().table(); }
     const GameState& g() { return w().match().state(); }
-    void clickTable(QPointF at) {
-        QTest::mouseClick(w().view().viewport(), Qt::LeftButton, {}, w().view().mapFromScene(at));
-    }
-    void clickCard(int code) {
-        const TableGeometry& geo = table().geometry();
-        clickTable(w().scene().card(code).pos() +
-                   QPointF(geo.cardWidth * 0.2, geo.cardHeight * 0.5));
-    }
     // What the window shows now: the status line, the drawing on the table (names,
     // score sheet, names panel), the declaration labels, the accessible names.
     void collectTable() {
@@ -177,31 +157,20 @@ class ItalianWindow : public ::testing::Test {
             }));
             collectTable();
             if (table().waitingForSignal()) {
-                clickCard(g().cardToPlay);
+                clickCard(w(), g().cardToPlay);
                 continue;
             }
             if (!table().waitingForHumanCard()) continue;
-            for (int slot = 1; slot <= 10; ++slot) {
-                const Byte card = table().fan()[slot];
-                if (card == 0 || !holdsUnplayed(g(), kOwnSeat, card)) continue;
-                if (!refused_ && !isLegalPlay(g(), kOwnSeat, card)) {
-                    refused_ = true;
-                    clickCard(card);
-                    QMessageBox* box = table().openMessage();
-                    ASSERT_NE(box, nullptr);
-                    shown_ << box->text();
-                    box->accept();
-                    ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
-                }
+            if (!refused_ && firstHeld(w(), false) != 0) {
+                refused_ = true;
+                clickCard(w(), firstHeld(w(), false));
+                QMessageBox* box = table().openMessage();
+                ASSERT_NE(box, nullptr);
+                shown_ << box->text();
+                box->accept();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return table().waitingForHumanCard(); }));
             }
-            for (int slot = 1; slot <= 10; ++slot) {
-                const Byte card = table().fan()[slot];
-                if (card != 0 && holdsUnplayed(g(), kOwnSeat, card) &&
-                    isLegalPlay(g(), kOwnSeat, card)) {
-                    clickCard(card);
-                    break;
-                }
-            }
+            clickCard(w(), firstHeld(w()));
         }
         collectTable();
     }
@@ -229,7 +198,6 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
 
     w().menus().personalize->trigger();
     collectTable();
-    saveShot(w(), "italian_names_panel.png");
     QLineEdit& box = w().scene().nameBox(2);
     box.setFocus();
     QTest::keyClicks(&box, ",");
@@ -240,10 +208,10 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
         ASSERT_TRUE(table().waitingForDeck());
         collectTable();
         const Point deck = deckPosition(table().geometry());
-        clickTable(QPointF(deck.x + 10, deck.y + 10));
+        clickTable(w(), QPointF(deck.x + 10, deck.y + 10));
     }
     playDeal();
-    saveShot(w(), "italian_score_sheet.png");
+    EXPECT_TRUE(w().grab().save(MORVELLO_TEST_ARTEFACTS "/italian_score_sheet.png"));  // to look at
     w().menus().continueItem->trigger();
     playDeal();
     collectMessage(w().menus().replay);  // its OK plays the deal again
@@ -257,37 +225,18 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
     }
     const std::string gameOver =
         QCoreApplication::translate("ScoreSheet", "GAME OVER").toStdString();
-    const auto over = [&] {
-        const auto& ops = w().scene().surface().ops();
-        return std::any_of(ops.begin(), ops.end(),
-                           [&](const DrawOp& op) { return op.text == gameOver; });
-    };
+    const auto over = [&] { return drawn(w(), gameOver); };
     for (int deals = 0; deals < 12 && !over(); ++deals) {
         ASSERT_TRUE(w().menus().continueItem->isEnabled());
         w().menus().continueItem->trigger();
         playDeal();
     }
     ASSERT_TRUE(over());
-    saveShot(w(), "italian_game_over.png");
-    w().menus().rules->trigger();
-    saveShot(w(), "italian_rules.png");
-    w().menus().about->trigger();
-    saveShot(w(), "italian_about.png");
-    table().hideAbout();
-    for (QAction* item : w().menuBar()->actions()) {
-        if (!item->menu()) continue;
-        item->menu()->popup(w().mapToGlobal(QPoint(0, 0)));
-        saveShot(*item->menu(),
-                 ("italian_menu_" + item->menu()->title().remove('&').trimmed() + ".png")
-                     .toUtf8()
-                     .constData());
-        item->menu()->hide();
-    }
+    EXPECT_TRUE(w().grab().save(MORVELLO_TEST_ARTEFACTS "/italian_game_over.png"));
     if (auto* stats = opened<StatisticsDialog>(w().menus().statistics)) {
         for (int i = 0; i < stats->table().rowCount(); ++i)
             shown_ << stats->table().verticalHeaderItem(i)->text();
         shown_ << stats->table().horizontalHeaderItem(0)->text();
-        saveShot(*stats, "italian_statistics.png");
         stats->reject();
     }
 
@@ -303,10 +252,7 @@ TEST_F(ItalianWindow, AWholeMatchShowsNoEnglishText) {
     // The default names are shown in Italian and kept in English.
     EXPECT_EQ(g().playerNames,
               (std::array<std::string, 4>{"Tu", "Destra", "Compagno", "Sinistra"}));
-    StoredGame kept;
-    SoundChoices sound;
-    ConfigStore(dir_.path(), dir_.filePath("user")).readConfig(kept, sound);
-    EXPECT_EQ(kept.playerNames, GameOptions().playerNames);
+    EXPECT_EQ(storedIn(dir_).playerNames, GameOptions().playerNames);
     // The sentences of a match, in Italian: the game's terms stay as they are.
     const QString all = shown_.join('\n');
     for (const char* italian :

@@ -9,13 +9,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <bit>
-#include <cstdio>
 
-#include "match/json_trace.h"
-#include "match/record_replay.h"
-#include "rules/seat_view.h"
-#include "table/table_geometry.h"
+#include "replayed_trace.h"
 #include "window_fixture.h"
 
 namespace morvello {
@@ -34,37 +29,14 @@ struct TableShot {
     bool operator==(const TableShot&) const = default;
 };
 
-// The run of a record played again without a window, as JSON Lines.
-std::string traceOf(const MatchRecord& record) {
-    std::FILE* out = std::tmpfile();
-    {
-        RecordReplay table(record, -1);
-        JsonTrace trace(out);
-        Match match(table, table, replayOptions(record));
-        table.attach(match);
-        match.addObserver(trace);
-        Task<> run = match.playMatches();
-        run.start();
-    }
-    std::rewind(out);
-    std::string text;
-    for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
-    std::fclose(out);
-    return text;
-}
-
 class GameUnderTest {
   public:
     explicit GameUnderTest(const QTemporaryDir& dir) : window_(options(dir)) {
-        window_.setUp();
-        if (!QFile::exists(unfinishedPath(dir))) {
-            StoredGame start = window_.match().stored();
-            start.deck = orderedDeck();
-            window_.match().restore(start);
-        }
-        window_.resize(1024, 800);
-        window_.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        if (QFile::exists(unfinishedPath(dir)))
+            window_.setUp();
+        else
+            setUpOnOrderedDeck(window_);
+        showAt(window_, {1024, 800});
     }
 
     static QString unfinishedPath(const QTemporaryDir& dir) {
@@ -95,7 +67,7 @@ class GameUnderTest {
             } else if (table().waitingForCommand() || playedThisDeal() >= cards) {
                 return;
             } else {
-                table().onCardPress(firstPlayable(), Qt::LeftButton);
+                table().onCardPress(firstHeld(window_), Qt::LeftButton);
             }
         }
         FAIL() << "the deal did not go on";
@@ -113,12 +85,6 @@ class GameUnderTest {
         const Hand& played = v.playedFromSlots[kOwnSeat];
         return static_cast<int>(
             std::count_if(played.begin() + 1, played.end(), [](Byte card) { return card != 0; }));
-    }
-    Byte firstPlayable() {
-        const SeatView v = view();
-        for (const Byte card : table().fan())
-            if (holdsUnplayed(v, card) && isLegalPlay(v, card)) return card;
-        return 0;
     }
 
     TableShot shot() {
@@ -164,6 +130,15 @@ QMessageBox* questionOf(GameWindow& window) {
 
 class WindowResume : public ::testing::Test {
   protected:
+    // The record of a game played in a folder of its own.
+    template <class Play>
+    static MatchRecord recordOf(Play play) {
+        QTemporaryDir dir;
+        GameUnderTest game(dir);
+        play(game);
+        return game.window().match().record();
+    }
+
     QApplication& app_ = testing::qtApp();
     QTemporaryDir dir_;
 };
@@ -171,13 +146,8 @@ class WindowResume : public ::testing::Test {
 // A card taken back, twice within the deal: the table as it stood before each;
 // the same card played again, the deal goes on as if nothing was taken back.
 TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
-    std::string withoutTakeBack;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playDeals(1);
-        withoutTakeBack = traceOf(game.window().match().record());
-    }
+    const std::string withoutTakeBack =
+        testing::replayed(recordOf([](GameUnderTest& game) { game.playDeals(1); }), -1);
     GameUnderTest game(dir_);
     game.playUntil(0);
     EXPECT_FALSE(game.takeBack().isEnabled());  // nothing played yet in the deal
@@ -185,7 +155,7 @@ TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
     const TableShot beforeSecond = game.shot();
     game.playUntil(3);
     const TableShot beforeThird = game.shot();
-    game.table().onCardPress(game.firstPlayable(), Qt::LeftButton);
+    game.table().onCardPress(firstHeld(game.window()), Qt::LeftButton);
     ASSERT_TRUE(game.takeBack().isEnabled());
     game.takeBack().trigger();
     EXPECT_TRUE(game.table().waitingForHumanCard());
@@ -194,19 +164,14 @@ TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
     EXPECT_TRUE(game.shot() == beforeSecond);
     game.playDeals(1);
     EXPECT_FALSE(game.takeBack().isEnabled());  // between deals
-    EXPECT_EQ(traceOf(game.window().match().record()), withoutTakeBack);
+    EXPECT_EQ(testing::replayed(game.window().match().record(), -1), withoutTakeBack);
 }
 
 // Left in the second deal, offered with its score, played on from where it
 // stood: the same table, and the same match as one played without a stop.
 TEST_F(WindowResume, AMatchLeftGoesOnWhereItStood) {
-    std::string withoutStop;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playDeals(2);
-        withoutStop = traceOf(game.window().match().record());
-    }
+    const std::string withoutStop =
+        testing::replayed(recordOf([](GameUnderTest& game) { game.playDeals(2); }), -1);
     TableShot left;
     std::array<int, 2> totals{};
     {
@@ -227,7 +192,7 @@ TEST_F(WindowResume, AMatchLeftGoesOnWhereItStood) {
     game.waitForTheTable();
     EXPECT_TRUE(game.shot() == left);
     game.playUntil(10);
-    EXPECT_EQ(traceOf(game.window().match().record()), withoutStop);
+    EXPECT_EQ(testing::replayed(game.window().match().record(), -1), withoutStop);
 }
 
 // No: the match counts as abandoned, its record is kept as the last match's,
@@ -251,13 +216,7 @@ TEST_F(WindowResume, AMatchGivenUpIsAbandoned) {
 // Damaged, empty, cut short, newer, or not the run it claims: set aside, and the
 // start goes on as always. With no record at all, no question either.
 TEST_F(WindowResume, ARecordThatCannotBePlayedOnIsSetAside) {
-    std::string good;
-    {
-        QTemporaryDir dir;
-        GameUnderTest game(dir);
-        game.playUntil(2);
-        good = recordText(game.window().match().record());
-    }
+    const std::string good = recordText(recordOf([](GameUnderTest& game) { game.playUntil(2); }));
     const std::vector<std::string> unusable{
         "",
         "morvello-record 1\nplayers person\n",

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "app/game_window.h"
-#include "qt_app.h"
+#include "window_fixture.h"
 
 namespace morvello {
 namespace {
@@ -32,9 +29,8 @@ class WindowSounds : public ::testing::Test {
     }
 
     SoundChoices stored() {
-        StoredGame game;
         SoundChoices reread;
-        ConfigStore(dir_.path(), dir_.filePath("user")).readConfig(game, reread);
+        storedIn(dir_, &reread);
         return reread;
     }
 

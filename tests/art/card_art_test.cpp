@@ -25,8 +25,6 @@ class QtWarnings {
   public:
     QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::collect); }
     ~QtWarnings() { qInstallMessageHandler(previous_); }
-    QtWarnings(const QtWarnings&) = delete;
-    QtWarnings& operator=(const QtWarnings&) = delete;
 
     static QStringList& seen() {
         static QStringList messages;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cards/card.h"
+#include "rules/declarations.h"
 
 namespace morvello::testing {
 
@@ -35,6 +36,29 @@ inline std::vector<Byte> cards(const std::string& list) {
     std::istringstream in(list);
     for (std::string name; in >> name;) found.push_back(card(name));
     return found;
+}
+
+// " napoletana D, four 2": each declaration with its value and suit letters.
+inline std::string declarationsNote(const ShownDeclarations& shown) {
+    std::string note;
+    const char* between = " ";
+    for (const Declaration& d : shown) {
+        note += between;
+        between = ", ";
+        switch (d.kind) {
+            case Declaration::Kind::FourOfAKind:
+                note += std::string("four ") + kValueLetters.at(d.value - 1u);
+                break;
+            case Declaration::Kind::Buongioco:
+                note += std::string("buongioco ") + kValueLetters.at(d.value - 1u) + " -" +
+                        kSuitLetters.at(d.suit - 1u);
+                break;
+            case Declaration::Kind::Napoletana:
+                note += std::string("napoletana ") + kSuitLetters.at(d.suit - 1u);
+                break;
+        }
+    }
+    return note;
 }
 
 }  // namespace morvello::testing

@@ -1,10 +1,9 @@
-// What this suite guards: card values and suits, the dealer draw, the hand order
-// and the shuffle. (Ranks and points: the random matches' own account; the hands'
-// bookkeeping: every play of them and the Expert's rebuilt positions.)
+// What this suite guards: card values and suits, the hand order and the shuffle.
+// (The dealer draw: the dealer choice's flow; ranks and points: the random matches'
+// own account; the hands' bookkeeping: every play of them and the Expert's rebuilt
+// positions.)
 #include <gtest/gtest.h>
 
-#include <array>
-#include <utility>
 #include <vector>
 
 #include "card_notation.h"
@@ -28,17 +27,6 @@ TEST(Cards, ValueAndSuitReadTensAsKings) {
     for (const auto& c : cases) {
         EXPECT_EQ(valueOf(c.code), c.value) << c.code;
         EXPECT_EQ(suitOf(c.code), c.suit) << c.code;
-    }
-}
-
-// Ace, 5, horse, knave: seat 3's horse; two kings: no dealer.
-TEST(DealerDraw, SingleHighestValueDeals) {
-    for (const auto& [draws, dealer] : std::vector<std::pair<std::array<Byte, 5>, int>>{
-             {{0, 10, 10, 3, 1}, 0}, {{0, 1, 9, 9, 10}, 4}, {{0, 1, 5, 9, 8}, 3}}) {
-        GameState g;
-        g.drawValues = draws;
-        decideDealer(g);
-        EXPECT_EQ(g.dealerSeat, dealer);
     }
 }
 

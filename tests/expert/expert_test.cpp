@@ -115,10 +115,7 @@ inline GameState withHands(const GameState& g, const std::array<CardSet, 5>& han
 namespace morvello {
 namespace {
 
-using testing::card;
-using testing::cards;
-using testing::dealtDeclarations;
-using testing::handOf;
+using namespace morvello::testing;
 
 constexpr int kDealsPerPosition = 8;
 
@@ -345,10 +342,6 @@ TEST(ExpertChoice, AHandWithOneLegalCardPlaysItWithoutSampling) {
     EXPECT_EQ(engine, before);
 }
 
-bool startsWith(const std::string& line, const std::string& prefix) {
-    return line.rfind(prefix, 0) == 0;
-}
-
 // Deal 1, deal 2, deal 2 repeated, then deal 3 with no Expert seat.
 TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
     using enum PlayerKind;
@@ -368,13 +361,13 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
     int thoughts = 0, pausesBeforeExperts = 0, expertPlays = 0;
     std::vector<std::string> sincePlay;
     for (const std::string& line : table.log) {
-        if (startsWith(line, "think ")) ++thoughts;
-        if (startsWith(line, "deal ") || startsWith(line, "replayed deal ")) {
+        if (line.starts_with("think ")) ++thoughts;
+        if (line.starts_with("deal ") || line.starts_with("replayed deal ")) {
             plays.emplace_back();
             sincePlay.clear();  // the dealing's own pauses
             continue;
         }
-        if (!startsWith(line, "play seat ")) {
+        if (!line.starts_with("play seat ")) {
             sincePlay.push_back(line);
             continue;
         }
@@ -396,27 +389,6 @@ TEST(ExpertTurns, ThoughtInThePauseBeforeEachCardAndRepeatedWithTheDeal) {
     EXPECT_EQ(thoughts, expertPlays);
     EXPECT_EQ(pausesBeforeExperts, 0);  // the thinking is the pause
     EXPECT_EQ(run.match().expertDecisions(), 3 * 20);
-}
-
-// With no Expert seat the Expert's seed and budget change nothing: the play is
-// the classic one. (The same seed replaying the same Expert match is the
-// runner's test.)
-std::vector<std::string> matchLog(MatchOptions options) {
-    testing::RecordingTable table;
-    testing::MatchRun run(table, std::move(options));
-    table.chooseCommand = [](const GameState& g) {
-        return g.menus.continueEnabled ? Command::Continue : Command::Quit;
-    };
-    run.run();
-    return table.log;
-}
-
-TEST(ExpertTurns, WithNoExpertSeatThePlayIsTheClassicOne) {
-    MatchOptions expertSettings{testing::shuffles(8), Byte{2}, kFourComputers};
-    expertSettings.expertSeed = 99;
-    expertSettings.expertSamples = 5;
-    EXPECT_EQ(matchLog(std::move(expertSettings)),
-              matchLog(MatchOptions{testing::shuffles(8), Byte{2}, kFourComputers}));
 }
 
 }  // namespace

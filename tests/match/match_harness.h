@@ -27,29 +27,6 @@ inline std::string messageNote(const TableMessage& message) {
     return std::string("must follow ") + kSuitLetters.at(message.suit - 1u);
 }
 
-// " napoletana D, four 2": each declaration with its value and suit letters.
-inline std::string declarationsNote(const ShownDeclarations& shown) {
-    std::string note;
-    const char* between = " ";
-    for (const Declaration& d : shown) {
-        note += between;
-        between = ", ";
-        switch (d.kind) {
-            case Declaration::Kind::FourOfAKind:
-                note += std::string("four ") + kValueLetters.at(d.value - 1u);
-                break;
-            case Declaration::Kind::Buongioco:
-                note += std::string("buongioco ") + kValueLetters.at(d.value - 1u) + " -" +
-                        kSuitLetters.at(d.suit - 1u);
-                break;
-            case Declaration::Kind::Napoletana:
-                note += std::string("napoletana ") + kSuitLetters.at(d.suit - 1u);
-                break;
-        }
-    }
-    return note;
-}
-
 inline std::string signalName(Byte signal) {
     static const std::array<std::string, 4> names{"none", "Volo", "Busso", "Striscio"};
     return names.at(signal);

@@ -3,42 +3,16 @@
 // a record that cannot be read is refused, never half read.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <optional>
 #include <random>
 
-#include "match/json_trace.h"
-#include "match/record_replay.h"
 #include "match_harness.h"
+#include "replayed_trace.h"
 #include "rules/play_rules.h"
 
 namespace morvello {
 namespace {
 
 using namespace morvello::testing;
-
-// The trace of a match, as the runner prints it.
-class TraceText {
-  public:
-    TraceText() : file_(open_memstream(&data_, &size_)) { trace_.emplace(file_); }
-    ~TraceText() {
-        trace_.reset();  // flushes into the stream before it closes
-        std::fclose(file_);
-        std::free(data_);
-    }
-    MatchObserver& observer() { return *trace_; }
-    std::string text() {
-        trace_->flush();
-        std::fflush(file_);
-        return {data_, size_};
-    }
-
-  private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::FILE* file_;
-    std::optional<JsonTrace> trace_;
-};
 
 SeatKinds randomPlayers(std::mt19937& random, bool experts) {
     SeatKinds players = kFourComputers;
@@ -109,19 +83,6 @@ RecordedRun playRecorded(std::uint32_t seed, bool experts) {
     run.start();
     run.rethrowIfFailed();
     return {match.record(), trace.text()};
-}
-
-std::string replayed(const MatchRecord& record, long choices, bool* stopped = nullptr) {
-    RecordReplay table(record, choices);
-    Match match(table, table, replayOptions(record));
-    table.attach(match);
-    TraceText trace;
-    match.addObserver(trace.observer());
-    Task<> run = match.playMatches();
-    run.start();
-    run.rethrowIfFailed();
-    if (stopped) *stopped = table.stopped();
-    return trace.text();
 }
 
 TEST(MatchRecord, AReplayedRunPlaysTheSameEventsToItsEndAndToAnyChoice) {

@@ -68,7 +68,7 @@ std::string orderedDeck(bool commas) {
     return deck;
 }
 
-TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
+TEST(SimCommandLine, BadOptionsAreRefusedInOneLineWithExitTwoHelpAndVersionExitZero) {
     const std::string ordered = orderedDeck(true);
     const std::string wrapsToCard1 = ordered.substr(0, ordered.size() - 1) + "4294967297";
     // One refusal of each option, and each rule of a list or a deck line.
@@ -104,9 +104,8 @@ TEST(SimCommandLine, BadOptionsAreRefusedWithOneLineAndExitTwo) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("line 2"), std::string::npos);
     EXPECT_TRUE(run.out.empty());
-}
 
-TEST(SimCommandLine, HelpAndVersionArePrintedWithExitZero) {
+    // Help and version are printed with exit 0, whatever else is asked.
     const SimRun help = runSim("--seed 1 --help --frobnicate");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.err.empty());

@@ -195,7 +195,7 @@ TEST(Queries, ACardIsOutOnlyWhenSeatOneTwoOrThreePlayedIt) {
 }
 
 // Both suit orders try the 2 before the 3.
-TEST(Pickers, LowestAndHighestOfASuit) {
+TEST(Pickers, LowestHighestAndLeastValuable) {
     const struct {
         const char* hand;
         Byte suit;
@@ -212,12 +212,11 @@ TEST(Pickers, LowestAndHighestOfASuit) {
     }
     EXPECT_EQ(pick("KC JC", [](GameState& g) { pickLowest(g, kBastoni); }), 0);
     EXPECT_EQ(pick("KC JC", [](GameState& g) { pickHighest(g, kBastoni); }), 0);
-}
 
-TEST(Pickers, LeastValuableSparesTheSmallCardsGuardingTopCards) {
+    // The least valuable card spares the small cards guarding top cards.
     const struct {
         const char *hand, *picked;
-    } cases[] = {
+    } discards[] = {
         {"4D AD KS", "KS"},        // an unguarded suit's small card, however strong
         {"5D 3D 6C 2C", "6C"},     // guarding only the 2 before guarding only the 3 ...
         {"4D AD 7C 3C", "7C"},     // ... before guarding the ace
@@ -226,7 +225,7 @@ TEST(Pickers, LeastValuableSparesTheSmallCardsGuardingTopCards) {
         {"2C 3C AC AS", "2C"},     // only top cards left: the 2s, the 3s, the aces
         {"AD 3S", "3S"},          {"AS", "AS"},
     };
-    for (const auto& c : cases) EXPECT_EQ(pick(c.hand, pickLeastValuable), card(c.picked));
+    for (const auto& c : discards) EXPECT_EQ(pick(c.hand, pickLeastValuable), card(c.picked));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ void makeFiles(const TempFolder& folder, std::initializer_list<const char*> name
     for (const char* name : names) folder.write(name, "");
 }
 
-TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
+TEST(InstallLayout, OnlyABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
     TempFolder build;
     const auto& p = build.path();
     makeFiles(build,
@@ -34,9 +34,8 @@ TEST(InstallLayout, ABuildOrUnpackedFolderKeepsEverythingBesideTheProgram) {
     EXPECT_EQ(findProgramModule(p / "unpacked", "morvello_sound_board.so"),
               p / "unpacked/morvello_sound_board.so")
         << "a missing module is named where a player looks";
-}
 
-TEST(InstallLayout, AProgramCopiedAloneIntoABinFolderStillKeepsNoFileThere) {
+    // A program copied alone into a bin folder still keeps no file there.
     TempFolder prefix;
     makeFiles(prefix, {"bin/morvello", "share/other-game/sounds/x.wav"});
     EXPECT_FALSE(isInstalledProgram(prefix.path() / "bin")) << "its data is not there";

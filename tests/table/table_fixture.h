@@ -17,14 +17,13 @@ namespace morvello::testing {
 
 class RecordingHost : public TableHost {
   public:
-    void updateMenus(const MenuState&) override { ++menuUpdates; }
+    void updateMenus(const MenuState&) override {}
     void playSound(Sound sound) override { sounds.push_back(sound); }
     void saveConfig(const StoredGame&) override { ++saves; }
     void lateSignalChoice(int item) override { lateSignals.push_back(item); }
     QWidget* dialogParent() override { return &window; }
 
     QWidget window;
-    int menuUpdates = 0;
     int saves = 0;
     std::vector<Sound> sounds;
     std::vector<int> lateSignals;
