@@ -483,9 +483,11 @@ void GameWindow::takeBack() {
     const std::optional<std::size_t> kept = choicesBeforeLastCard(match_.record(), view);
     if (!kept) return;
     MatchRecord record = match_.record();
+    const int card = record.choices[*kept].value;
     record.choices.resize(*kept);
     playRecordAgain(std::move(record));
     match_.noteTakeBack();
+    keys_.focusCard(card);  // the card taken back is the one the keys are on
 }
 
 // The View menu, after Sounds; made the first time an item is put in it.

@@ -155,10 +155,12 @@ TEST_F(WindowResume, ACardTakenBackLeavesTheTableAsBeforeIt) {
     const TableShot beforeSecond = game.shot();
     game.playUntil(3);
     const TableShot beforeThird = game.shot();
-    game.table().onCardPress(firstHeld(game.window()), Qt::LeftButton);
+    const int third = firstHeld(game.window());
+    game.table().onCardPress(third, Qt::LeftButton);
     ASSERT_TRUE(game.takeBack().isEnabled());
     game.takeBack().trigger();
     EXPECT_TRUE(game.table().waitingForHumanCard());
+    EXPECT_EQ(game.table().marks().focus(), third);  // the keys on the card taken back
     EXPECT_TRUE(game.shot() == beforeThird);
     game.takeBack().trigger();
     EXPECT_TRUE(game.shot() == beforeSecond);
