@@ -17,17 +17,9 @@ Task<T> forever() {
 
 }  // namespace
 
-MatchOptions replayOptions(const MatchRecord& record) {
+MatchOptions replayOptions() {
     MatchOptions options;
-    options.newDeck = [&decks = record.decks, next = std::size_t{0}](Deck& deck) mutable {
-        if (next == decks.size()) return false;
-        deck = decks[next++];
-        return true;
-    };
-    options.firstDealer = record.start.firstDealer;
-    options.players = record.start.players;
-    options.expertSamples = record.start.expertSamples;
-    options.expertSeed = record.start.expertSeed;
+    options.newDeck = [](Deck&) { return false; };
     return options;
 }
 
@@ -36,10 +28,9 @@ std::optional<GameState> replayedState(const MatchRecord& record, std::string& e
     RecordReplay table(record, -1);
     // Left between a Continue and the next deck, the run goes on to a deal of
     // some deck: where it stands is the same.
-    MatchOptions options = replayOptions(record);
-    options.newDeck = [recorded = std::move(options.newDeck),
-                       engine = ShuffleEngine(1)](Deck& deck) mutable {
-        if (!recorded(deck)) shuffleDeck(deck, engine);
+    MatchOptions options;
+    options.newDeck = [engine = ShuffleEngine(1)](Deck& deck) mutable {
+        shuffleDeck(deck, engine);
         return true;
     };
     Match match(table, table, std::move(options));
@@ -61,7 +52,7 @@ std::optional<GameState> replayedState(const MatchRecord& record, std::string& e
 }
 
 void RecordReplay::attach(Match& match) {
-    match.restore(record_.start.game);
+    match.startOver(record_);
     watch(match.state());
     cursor_.attach(match);
 }

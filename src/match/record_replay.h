@@ -15,8 +15,10 @@
 
 namespace morvello {
 
-// The options a recorded run started with, its decks dealt in turn.
-MatchOptions replayOptions(const MatchRecord& record);
+// The options of a match a record is replayed on: the record's decks are dealt
+// (RecordReplay::attach sets the match up as the run started) and with none
+// left the run ends.
+MatchOptions replayOptions();
 
 // The state where the recorded run stands once every choice of it is made
 // again, waiting for the next; none, with the reason in error, when the record
@@ -29,8 +31,8 @@ class RecordReplay final : public HeadlessTable {
     // Replays the first `limit` choices of the record (every one when negative).
     RecordReplay(const MatchRecord& record, long limit) : cursor_(record, limit), record_(record) {}
 
-    // The match replayed: it is set up as the run started, and the choices made
-    // while it waited are made on it.
+    // The match replayed: it is set up as the run started (Match::startOver),
+    // and the choices made while it waited are made on it.
     void attach(Match& match);
 
     long choicesMade() const { return cursor_.choicesMade(); }

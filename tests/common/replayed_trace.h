@@ -39,7 +39,7 @@ class TraceText {
 // that choice; stopped tells whether it stopped there.
 inline std::string replayed(const MatchRecord& record, long choices, bool* stopped = nullptr) {
     RecordReplay table(record, choices);
-    Match match(table, table, replayOptions(record));
+    Match match(table, table, replayOptions());
     table.attach(match);
     TraceText trace;
     match.addObserver(trace.observer());

@@ -63,7 +63,7 @@ int replayRecorded(const sim::SimOptions& options) {
     const auto start = std::chrono::steady_clock::now();
     RecordReplay table(record, options.replayTo);
     JsonTrace trace(stdout);
-    Match match(table, table, replayOptions(record));
+    Match match(table, table, replayOptions());
     table.attach(match);
     if (options.trace) match.addObserver(trace);
     try {
