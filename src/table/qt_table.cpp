@@ -18,9 +18,7 @@
 namespace morvello {
 namespace {
 
-constexpr double kSlideUnits = 0.2;     // a 600-position slide lasts this much of delay
-constexpr double kSqueezeUnits = 0.45;  // the squeeze, eased so the card visibly turns
-constexpr int kShortestTickMs = 15;     // signal timers tick no faster than a desktop's timer
+constexpr int kShortestTickMs = 15;  // signal timers tick no faster than a desktop's timer
 constexpr int kSlidePositions = 600;
 
 // The signal movements, in table units per timer step and thresholds to reach.
@@ -407,7 +405,7 @@ Task<> QtTable::dealing(Byte seat, Hand packet) {
     for (int slot = 1; slot <= 10; ++slot) {
         dealCard(seat, slot, packet[static_cast<std::size_t>(slot)]);
         host_.playSound(Sound::Card);
-        co_await delay(0.2);
+        co_await delay(kDealtCardUnits);
     }
 }
 

@@ -17,7 +17,7 @@
 #include "table/table_geometry.h"
 #include "table/table_host.h"
 #include "table/table_scene.h"
-#include "table/waits.h"
+#include "qt_waits/waits.h"
 
 namespace morvello {
 

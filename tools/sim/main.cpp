@@ -11,6 +11,7 @@
 #include "match/controller.h"
 #include "match/json_trace.h"
 #include "match/record_replay.h"
+#include "network_play.h"
 #include "sim_options.h"
 #include "sim_table.h"
 
@@ -82,8 +83,16 @@ int replayRecorded(const sim::SimOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const sim::ParseResult parsed =
-        sim::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string networkError;
+    if (const auto play = sim::parseNetworkPlay(args, networkError)) {
+        if (!networkError.empty()) {
+            std::fprintf(stderr, "morvello-sim: %s\n", networkError.c_str());
+            return 2;
+        }
+        return sim::playAtTable(argc, argv, *play);
+    }
+    const sim::ParseResult parsed = sim::parseOptions(args);
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "morvello-sim: %s\n", parsed.error.c_str());
         return 2;

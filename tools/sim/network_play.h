@@ -1,0 +1,29 @@
+// morvello-sim --connect: one seat of a server's table, played as a window
+// would play it, by the hint's strategy or the Expert's.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvello::sim {
+
+struct NetworkPlay {
+    std::string url;
+    std::string code;      // --code: the table to join
+    std::string hostOpen;  // --host SEATS: host a table, these seats open to people
+    int seat = 0;          // --seat: the seat wanted, or the first open one
+    bool expert = false;   // --expert: the Expert's card rather than the hint's
+    std::string name = "Sim";
+    int target = 21;
+};
+
+// The command line of a network seat, when it has --connect; the error is
+// set when it cannot be read.
+std::optional<NetworkPlay> parseNetworkPlay(const std::vector<std::string>& args,
+                                            std::string& error);
+
+// Plays the seat until the table is over; the process's exit status.
+int playAtTable(int argc, char** argv, const NetworkPlay& play);
+
+}  // namespace morvello::sim
