@@ -9,7 +9,7 @@ set -euo pipefail
 
 game=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-websockets-dev libqt6sql6-sqlite
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libsdl2-mixer-dev timgm6mb-soundfont
     scdoc
