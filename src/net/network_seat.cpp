@@ -1,6 +1,7 @@
 #include "net/network_seat.h"
 
 #include <QWebSocket>
+#include <utility>
 
 #include "net/protocol.h"
 #include "net/seat_view_json.h"
@@ -97,13 +98,17 @@ void NetworkSeat::received(const QString& text) {
                     body.value(QLatin1String("refused")).toString());
     } else if (type == QLatin1String(to_seat::kOver)) {
         finished_ = true;
-        if (onOver) onOver();
+        if (onOver && std::exchange(overTold_, true) == false) onOver();
     }
 }
 
 // A seat that was seated comes back by itself, unless it left or the table is over.
 void NetworkSeat::dropped() {
-    if (finished_ || token_.isEmpty() || retry_.isActive()) return;
+    if (finished_) {
+        if (onOver && std::exchange(overTold_, true) == false) onOver();
+        return;
+    }
+    if (token_.isEmpty() || retry_.isActive()) return;
     backoffMs_ = backoffMs_ == 0 ? kFirstBackoffMs : std::min(backoffMs_ * 2, kLongestBackoffMs);
     retry_.start(backoffMs_);
 }

@@ -38,7 +38,8 @@ class NetworkSeat final : public QObject {
     std::function<void(const QString& what)> onAsk;
     std::function<void(const QJsonObject& seats)> onSeats;
     std::function<void(const QString& code, const QString& refused)> onError;
-    std::function<void()> onOver;  // the table's run has ended
+    // The seat's part is over: the table's run has ended, or the seat left.
+    std::function<void()> onOver;
     // Every frame received, as it came.
     std::function<void(const QByteArray& frame)> onFrame;
 
@@ -55,6 +56,7 @@ class NetworkSeat final : public QObject {
     QString token_;
     int seat_ = 0;
     bool finished_ = false;  // left, or the table is over: no coming back
+    bool overTold_ = false;
     int backoffMs_ = 0;
     QTimer retry_;
     std::optional<SeatView> view_;

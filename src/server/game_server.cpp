@@ -265,6 +265,8 @@ void GameServer::receive(Connection& connection, const QByteArray& frame) {
     ServerTable& table = *tables_.at(connection.code)->table;
     QString error;
     if (message.type == QLatin1String(net::to_server::kLeave)) {
+        tables_.at(connection.code)->seats[connection.seat] = nullptr;
+        table.dropSeat(std::exchange(connection.seat, 0), true);
         connection.socket->close();
         return;
     }

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cstdio>
 
 #include "match/pace.h"
 #include "net/seat_view_json.h"
@@ -100,7 +101,7 @@ std::optional<Byte> ServerTable::seatOfToken(const QString& token) const {
 }
 
 bool ServerTable::awaited(Byte seat) const {
-    return isPerson(seat) && (seats_[seat].connected || inGrace_);
+    return isPerson(seat) && (seats_[seat].connected || (inGrace_ && !left_[seat]));
 }
 
 SeatKinds ServerTable::currentPlayers() const {
@@ -112,6 +113,7 @@ SeatKinds ServerTable::currentPlayers() const {
 
 void ServerTable::connectSeat(Byte seat) {
     seats_[seat].connected = true;
+    left_[seat] = false;
     lastView_[seat].clear();
     if (links_.seatsChanged) links_.seatsChanged();
     if (!started_) return;
@@ -122,10 +124,11 @@ void ServerTable::connectSeat(Byte seat) {
 
 // A person who drops is played by the classic strategy from now on, beginning
 // with any move the table is waiting for from them.
-void ServerTable::dropSeat(Byte seat) {
+void ServerTable::dropSeat(Byte seat, bool left) {
     seats_[seat].connected = false;
+    left_[seat] = left;
     if (links_.seatsChanged) links_.seatsChanged();
-    if (!started_ || inGrace_) return;
+    if (!started_ || (inGrace_ && !left)) return;
     if (match_.players() != currentPlayers()) match_.setPlayers(currentPlayers());
     answerForAway(seat);
 }
@@ -198,6 +201,12 @@ void ServerTable::runMatch() {
 // Told from inside the run's last step: the rest waits for the next turn of
 // the event loop.
 void ServerTable::runEnded() {
+    try {
+        run_.rethrowIfFailed();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "morvello-server: table %s stopped: %s\n", code_.toUtf8().constData(),
+                     e.what());
+    }
     QTimer::singleShot(0, &context_, [this] {
         for (Byte s = 1; s <= 4; ++s) send(s, net::writeMessage(net::to_seat::kOver));
         if (links_.over) links_.over();

@@ -68,7 +68,9 @@ class ServerTable final : public TableView, public PlayerInput {
     QString seatPerson(Byte wanted, const std::string& name, const QString& token, Byte& seat);
     std::optional<Byte> seatOfToken(const QString& token) const;
     void connectSeat(Byte seat);
-    void dropSeat(Byte seat);
+    // The seat's connection is gone; `left` when the person said so, who is then
+    // not waited for even by a table brought back.
+    void dropSeat(Byte seat, bool left = false);
     // The host starts the match once every person's seat is taken.
     QString start(Byte bySeat);
     // A seat's move: a draw, a card, a signal or a command.
@@ -150,7 +152,8 @@ class ServerTable final : public TableView, public PlayerInput {
     PersonSeats seats_{};
     bool started_ = false;
     bool inGrace_ = false;
-    QObject context_;  // owns the table's timers
+    std::array<bool, 5> left_{};  // [seat]: the person left, and has not come back
+    QObject context_;             // owns the table's timers
     ReplayingTable front_;
     Match match_;
     Task<> run_;
