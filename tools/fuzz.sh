@@ -10,6 +10,7 @@ for target in build/fuzz/tools/fuzz/fuzz_*; do
     [ -x "$target" ] || continue
     corpus="$(mktemp -d)"
     echo "fuzzing $(basename "$target") for $runs inputs"
-    "$target" -runs="$runs" -max_len=4096 "$corpus" tools/fuzz/seeds 2>&1 | tail -n 3
+    # fuzz_NAME starts from the seeds in tools/fuzz/seeds/NAME
+    "$target" -runs="$runs" -max_len=4096 "$corpus" "tools/fuzz/seeds/${target##*/fuzz_}" 2>&1 | tail -n 3
     rm -rf "$corpus"
 done
