@@ -51,6 +51,13 @@ QJsonArray heldSlots(const Hand& hand) {
     return held;
 }
 
+template <std::size_t N>
+QJsonArray intList(const std::array<int, N>& values) {
+    QJsonArray list;
+    for (const int v : values) list.append(v);
+    return list;
+}
+
 const char* askName(int ask) {
     static const char* const names[] = {"", "draw", "card", "signal", "command"};
     return names[ask];
@@ -378,7 +385,8 @@ Wait<> ServerTable::showMessage(const TableMessage& message) {
 Wait<> ServerTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pauseAfter) {
     show("to-table", {{QStringLiteral("seat"), seat},
                       {QStringLiteral("card"), card},
-                      {QStringLiteral("signal"), shownSignal}});
+                      {QStringLiteral("signal"), shownSignal},
+                      {QStringLiteral("pause"), pauseAfter}});
     double units = kSlideUnits;
     if (shownSignal != kNoSignal) units += kSignalMovementUnits;
     if (pauseAfter) units += kPauseAfterSignalUnits;
@@ -386,8 +394,9 @@ Wait<> ServerTable::cardToTable(Byte seat, Byte card, Byte shownSignal, bool pau
 }
 
 Wait<> ServerTable::dealPacket(Byte seat, const Hand& packet) {
-    show("packet", {{QStringLiteral("seat"), seat}});
-    show("hand", {{QStringLiteral("cards"), cardList(packet)}}, seat);
+    show("packet", {{QStringLiteral("seat"), seat}}, 0, seat);
+    show("packet", {{QStringLiteral("seat"), seat}, {QStringLiteral("cards"), cardList(packet)}},
+         seat);
     return delay(kCardsPerPacket * kDealtCardUnits);
 }
 
@@ -446,8 +455,11 @@ void ServerTable::cardToStart(Byte seat, Byte card, const Hand& hand) {
                       {QStringLiteral("held"), heldSlots(hand)}});
 }
 
-void ServerTable::showDeclaration(Byte seat, const ShownDeclarations&) {
-    show("declaration", {{QStringLiteral("seat"), seat}});
+void ServerTable::showDeclaration(Byte seat, const ShownDeclarations& shown) {
+    QJsonArray items;
+    for (const Declaration& d : shown)
+        items.append(QJsonArray{static_cast<int>(d.kind), d.value, d.suit});
+    show("declaration", {{QStringLiteral("seat"), seat}, {QStringLiteral("items"), items}});
 }
 
 void ServerTable::hideDeclarations() {
@@ -455,7 +467,17 @@ void ServerTable::hideDeclarations() {
 }
 
 void ServerTable::drawScoreSheet(const ScoreSheet& sheet) {
-    show("score-sheet", {{QStringLiteral("deal"), sheet.dealNumber},
+    QJsonArray names;
+    for (const std::string& name : sheet.names) names.append(QString::fromStdString(name));
+    show("score-sheet", {{QStringLiteral("names"), names},
+                         {QStringLiteral("deal"), sheet.dealNumber},
+                         {QStringLiteral("firstListed"), sheet.firstListed},
+                         {QStringLiteral("earlierA"), intList(sheet.earlierA)},
+                         {QStringLiteral("earlierB"), intList(sheet.earlierB)},
+                         {QStringLiteral("lastTrickA"), sheet.lastTrickA},
+                         {QStringLiteral("cardPoints"), intList(sheet.cardPoints)},
+                         {QStringLiteral("declPoints"), intList(sheet.declPoints)},
+                         {QStringLiteral("matchTotal"), intList(sheet.matchTotal)},
                          {QStringLiteral("gameOver"), sheet.gameOver}});
 }
 
@@ -469,14 +491,15 @@ void ServerTable::send(Byte seat, const QByteArray& frame) {
     if (seat >= 1 && seat <= 4 && seats_[seat].connected && links_.send) links_.send(seat, frame);
 }
 
-// A movement for every connected person, or for `onlySeat` alone. Nothing is
+// A movement for every connected person, or for `onlySeat` alone, or for all
+// but `exceptSeat`. Nothing is
 // shown while the run is played again from its record.
-void ServerTable::show(const char* op, QJsonObject fields, Byte onlySeat) {
+void ServerTable::show(const char* op, QJsonObject fields, Byte onlySeat, Byte exceptSeat) {
     if (front_.replaying()) return;
     fields.insert(QStringLiteral("op"), QLatin1String(op));
     const QByteArray frame = net::writeMessage(net::to_seat::kShow, fields);
     for (Byte s = 1; s <= 4; ++s)
-        if (onlySeat == 0 || onlySeat == s) send(s, frame);
+        if ((onlySeat == 0 || onlySeat == s) && s != exceptSeat) send(s, frame);
     viewsChanged();
 }
 

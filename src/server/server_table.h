@@ -139,7 +139,7 @@ class ServerTable final : public TableView, public PlayerInput {
 
     // ---- what the seats are sent
     void send(Byte seat, const QByteArray& frame);
-    void show(const char* op, QJsonObject fields, Byte onlySeat = 0);
+    void show(const char* op, QJsonObject fields, Byte onlySeat = 0, Byte exceptSeat = 0);
     void viewsChanged();
     void sendViews();
     void sendView(Byte seat);

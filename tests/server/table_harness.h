@@ -24,7 +24,9 @@ inline std::vector<int> cardsNamed(const net::Message& m) {
         if (v.isDouble()) cards.push_back(v.toInt() % 100);
         for (const QJsonValue item : v.toArray()) cards.push_back(item.toInt() % 100);
     };
-    if (m.type == QLatin1String("show") && m.body[QLatin1String("op")] != QLatin1String("hand")) {
+    const QString op = m.body[QLatin1String("op")].toString();
+    const bool ownCards = op == QLatin1String("hand") || op == QLatin1String("packet");
+    if (m.type == QLatin1String("show") && !ownCards) {
         add(m.body[QLatin1String("card")]);
         add(m.body[QLatin1String("cards")]);
     }
