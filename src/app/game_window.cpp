@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include <cstdio>
 
 #include "app/menu_accessible.h"
+#include "app/network_menu.h"
 #include "app/review_dialog.h"
 #include "app/statistics_dialog.h"
 #include "app/statistics_store.h"
@@ -117,6 +119,7 @@ GameWindow::GameWindow(WindowOptions options)
     buildViewItems();
     buildPlayersMenu();
     buildMoveMenu();
+    buildNetworkMenu();
     makeTableAccessible(*view_, table_, scene_);
     keys_.onFocusMoved = [this](int card) { announceFocus(*view_, card); };
     viewItems_->onHint = [this](int card) { keys_.focusCard(card); };
@@ -153,6 +156,16 @@ void GameWindow::setUp() {
 }
 
 void GameWindow::onFirstShow() {
+    if (options_.joinTable) {
+        network_->joinTable(options_.joinTable->first, options_.joinTable->second);
+        return;
+    }
+    if (options_.hostTable) {
+        const QJsonArray open{QStringLiteral("person"), QStringLiteral("person"),
+                              QStringLiteral("person")};
+        network_->hostTable(*options_.hostTable, {{QStringLiteral("seats"), open}});
+        return;
+    }
     if (std::optional<LeftMatch> left = unfinished_.left()) {
         offerLeftMatch(std::move(*left));
         return;
@@ -418,7 +431,7 @@ void GameWindow::playByItself(Awaited what) {
             }
             break;
         case Awaited::Signal:
-            table_.onCardPress(trickOnTable(view)[kOwnSeat], Qt::LeftButton);
+            table_.onCardPress(trickOnTable(view)[view.seat], Qt::LeftButton);
             break;
         case Awaited::Command:
             table_.commandGiven(view.menus.continueEnabled ? Command::Continue : Command::NewGame);
@@ -461,6 +474,55 @@ void GameWindow::buildMenus() {
 }
 
 // The Move menu, after Players.
+// The Network menu, after the Move menu: tables shared with other people.
+void GameWindow::buildNetworkMenu() {
+    auto* menu = new QMenu(tr("&Network"), this);
+    menuBar()->insertMenu(menus_.about, menu);
+    NetworkMenu::Window window;
+    window.parent = this;
+    window.table = &table_;
+    window.delayScale = options_.delayScale;
+    window.autoStart = options_.autoPlay;
+    window.printTable = options_.printTable;
+    window.playSound = [this](Sound sound) { playSound(sound); };
+    window.playerName = [this] { return QString::fromStdString(match_.state().playerNames[0]); };
+    window.leaveOwnTable = [this] { leaveOwnTable(); };
+    window.backToOwnTable = [this] { backToOwnTable(); };
+    window.refreshMenus = [this] { updateMenus(); };
+    window.showStatus = [this](const QString& text) { statusLabel_->setText(text); };
+    network_ = new NetworkMenu(*menu, std::move(window));
+}
+
+bool GameWindow::atNetworkTable() const {
+    return network_ && network_->active();
+}
+
+// The window's own match stops where it stands, kept in its record.
+void GameWindow::leaveOwnTable() {
+    root_.reset();
+    table_.dropStartedInput();
+    table_.hideDeclarations();
+    table_.clearDrawing();
+    table_.parkAllCards();
+    refreshTakeBack();
+}
+
+// Back from the network, the window's own match is played again to where it stood.
+void GameWindow::backToOwnTable() {
+    table_.setViewer(kOwnSeat);
+    table_.watch([this](Byte seat) { return match_.view(seat); });
+    table_.setDelayScale(options_.delayScale);
+    table_.hideDeclarations();
+    table_.clearDrawing();
+    table_.parkAllCards();
+    statusLabel_->clear();
+    if (match_.record().decks.empty())
+        startMatch();
+    else
+        playRecordAgain(match_.record());
+    updateMenus();
+}
+
 void GameWindow::buildMoveMenu() {
     auto* menu = new QMenu(tr("&Move"), this);
     menuBar()->insertMenu(menus_.about, menu);
@@ -472,6 +534,10 @@ void GameWindow::buildMoveMenu() {
 
 void GameWindow::refreshTakeBack() {
     if (!menus_.takeBack || replaying_.replaying()) return;
+    if (atNetworkTable()) {
+        menus_.takeBack->setEnabled(false);
+        return;
+    }
     menus_.takeBack->setEnabled(canTakeBack(match_.view(kOwnSeat), match_.players()));
 }
 
@@ -623,6 +689,10 @@ void GameWindow::openMessage(const QString& title, const QString& text,
 }
 
 void GameWindow::onReplay() {
+    if (atNetworkTable()) {  // the server says whether a hand may be repeated
+        table_.commandGiven(Command::Replay);
+        return;
+    }
     switch (match_.replayAnswer()) {
         case ReplayAnswer::Refused:
             updateMenus();

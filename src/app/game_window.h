@@ -30,12 +30,14 @@
 #include "task/task.h"
 
 class QAction;
+class QUrl;
 class QLabel;
 class QMenu;
 
 namespace morvello {
 
 class CardArt;
+class NetworkMenu;
 
 struct WindowOptions {
     double delayScale = 1;         // 0: every delay and animation completes at once
@@ -53,6 +55,11 @@ struct WindowOptions {
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
     MatchOptions match;
+    // At start-up, instead of the window's own match: a table of the network to
+    // join (its address and code), or one to host on this port.
+    std::optional<std::pair<QUrl, QString>> joinTable;
+    std::optional<quint16> hostTable;
+    bool printTable = false;  // prints "table <address> <code>" and "table over"
 };
 
 // The menu items whose captions, check marks and enabled states the game sets.
@@ -150,6 +157,10 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildViewItems();
     void buildPlayersMenu();
     void buildMoveMenu();
+    void buildNetworkMenu();
+    void leaveOwnTable();
+    void backToOwnTable();
+    bool atNetworkTable() const;
     void refreshTakeBack();
     void saveStatistics();
     void buildStatusLine();
@@ -194,6 +205,7 @@ class GameWindow : public QMainWindow, private TableHost {
     TableKeys keys_;
     std::unique_ptr<ViewItems> viewItems_;
     PlayersMenu* players_ = nullptr;  // owned by its menu
+    NetworkMenu* network_ = nullptr;  // owned by its menu
     QTimer clock_;
     bool painted_ = false;
     std::optional<QElapsedTimer> resuming_;  // since "Yes", until the table is painted

@@ -35,6 +35,7 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.printHumanTurn = envFlag("MORVELLO_PRINT_EVENTS");
     options.printMusicMenu = envFlag("MORVELLO_PRINT_EVENTS");
     options.printResume = envFlag("MORVELLO_PRINT_EVENTS");
+    options.printTable = envFlag("MORVELLO_PRINT_EVENTS");
     options.sound = !envFlag("MORVELLO_SILENT");
     if (const char* seed = std::getenv("MORVELLO_SEED")) {  // the same deals every run
         options.match.newDeck = [engine = morvello::ShuffleEngine(std::strtoul(seed, nullptr, 10))](
@@ -67,6 +68,31 @@ int refuseSmallScreen(QApplication& app) {
 
 }  // namespace
 
+// --join-table ADDRESS CODE, or --host-table PORT: the window starts at a
+// table of the network. False, with the reason, on a value it cannot read.
+bool readNetworkArguments(const QStringList& arguments, morvello::WindowOptions& options,
+                          QString& error) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--join-table")) {
+            if (i + 2 >= arguments.size()) {
+                error = QStringLiteral("--join-table needs an address and a code");
+                return false;
+            }
+            options.joinTable.emplace(QUrl(arguments[i + 1]), arguments[i + 2]);
+            i += 2;
+        } else if (arguments[i] == QLatin1String("--host-table")) {
+            bool ok = false;
+            const uint port = i + 1 < arguments.size() ? arguments[++i].toUInt(&ok) : 0;
+            if (!ok || port > 65535) {
+                error = QStringLiteral("--host-table needs a port");
+                return false;
+            }
+            options.hostTable = static_cast<quint16>(port);
+        }
+    }
+    return true;
+}
+
 int main(int argc, char** argv) {
     // The audio library must not take over SIGINT and SIGTERM: they end the game.
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
@@ -93,7 +119,13 @@ int main(int argc, char** argv) {
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
     if (!morvello::screenLargeEnough(available)) return refuseSmallScreen(app);
 
-    morvello::GameWindow window(optionsFromEnvironment());
+    morvello::WindowOptions options = optionsFromEnvironment();
+    QString networkError;
+    if (!readNetworkArguments(app.arguments(), options, networkError)) {
+        std::fprintf(stderr, "morvello: %s\n", qPrintable(networkError));
+        return kUsageError;
+    }
+    morvello::GameWindow window(std::move(options));
     window.setUp();
     const morvello::WindowPlace place = morvello::WindowPlace::forThisUser();
     if (!place.restore(window)) {
