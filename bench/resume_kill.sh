@@ -10,4 +10,4 @@ build=${1:-build/window-bench}
 kills=${2:-100}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVELLO_TESTS=OFF >/dev/null
 cmake --build "$build" --target morvello >/dev/null
-exec bash tests/app/resume_kill_test.sh "$build/src/app/morvello" "$kills" 0.04
+exec bash tests/common/with_xvfb.sh tests/app/resume_kill_test.py "$build/src/app/morvello" "$kills" 0.04

@@ -14,7 +14,7 @@
 # killed instead at a random instant of its start-up. Should the match end
 # before KILLS kills, the same match is killed through again from its start.
 # KILL_SEED seeds the draws.
-# Run under an X server (resume_kill_test.sh starts one).
+# Run under an X server (tests/common/with_xvfb.sh starts one).
 import os
 import random
 import shutil
