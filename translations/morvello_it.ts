@@ -273,6 +273,10 @@ Che prenderanno il posto di quelli precedenti</translation>
         <source>&amp;Take back your card</source>
         <translation>&amp;Riprendi la tua carta</translation>
     </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>&amp;Rete</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>
@@ -381,6 +385,125 @@ Ctrl+Q: Esci</translation>
     <message>
         <source>Left</source>
         <translation>Sinistra</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkMenu</name>
+    <message>
+        <source>&amp;Host a table…</source>
+        <translation>&amp;Ospita un tavolo…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a table…</source>
+        <translation>&amp;Unisciti a un tavolo…</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the table</source>
+        <translation>&amp;Lascia il tavolo</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Ospita un tavolo</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>21 points</source>
+        <translation>21 punti</translation>
+    </message>
+    <message>
+        <source>31 points</source>
+        <translation>31 punti</translation>
+    </message>
+    <message>
+        <source>Match:</source>
+        <translation>Partita:</translation>
+    </message>
+    <message>
+        <source>Open to a person</source>
+        <translation>Aperto a una persona</translation>
+    </message>
+    <message>
+        <source>Classic computer</source>
+        <translation>Computer classico</translation>
+    </message>
+    <message>
+        <source>Expert computer</source>
+        <translation>Computer esperto</translation>
+    </message>
+    <message>
+        <source>Seat %1:</source>
+        <translation>Posto %1:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Unisciti a un tavolo</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Codice:</translation>
+    </message>
+    <message>
+        <source>The table cannot be hosted: %1</source>
+        <translation>Il tavolo non può essere ospitato: %1</translation>
+    </message>
+    <message>
+        <source>The server refused to seat you (%1).</source>
+        <translation>Il server non ti ha fatto sedere (%1).</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inizia</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connessione…</translation>
+    </message>
+    <message>
+        <source>Code: %1</source>
+        <translation>Codice: %1</translation>
+    </message>
+    <message>
+        <source>a computer</source>
+        <translation>un computer</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>libero</translation>
+    </message>
+    <message>
+        <source>%1 (away)</source>
+        <translation>%1 (assente)</translation>
+    </message>
+    <message>
+        <source> — you</source>
+        <translation> — tu</translation>
+    </message>
+    <message>
+        <source>Seat %1: %2%3</source>
+        <translation>Posto %1: %2%3</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Tocca a te</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>Tocca a %1</translation>
+    </message>
+    <message>
+        <source>%1 is away</source>
+        <translation>%1 è assente</translation>
     </message>
 </context>
 <context>
