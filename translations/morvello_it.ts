@@ -505,6 +505,18 @@ Ctrl+Q: Esci</translation>
         <source>%1 is away</source>
         <translation>%1 è assente</translation>
     </message>
+    <message>
+        <source>The host chose New Game</source>
+        <translation>L&apos;ospite ha scelto Nuova partita</translation>
+    </message>
+    <message>
+        <source>The host chose to repeat the last hand</source>
+        <translation>L&apos;ospite ha scelto di ripetere l&apos;ultima mano</translation>
+    </message>
+    <message>
+        <source>The host chose Continue</source>
+        <translation>L&apos;ospite ha scelto Continua</translation>
+    </message>
 </context>
 <context>
     <name>Players</name>
@@ -807,6 +819,14 @@ Vince la partita la coppia che arriva per prima a 21 punti
     <message>
         <source>With take-backs</source>
         <translation>Con carte riprese</translation>
+    </message>
+    <message>
+        <source>With other people</source>
+        <translation>Con altre persone</translation>
+    </message>
+    <message>
+        <source>Won with other people</source>
+        <translation>Vinte con altre persone</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,9 @@ void GameWindow::buildNetworkMenu() {
     window.backToOwnTable = [this] { backToOwnTable(); };
     window.refreshMenus = [this] { updateMenus(); };
     window.showStatus = [this](const QString& text) { statusLabel_->setText(text); };
+    window.matchOver = [this](int scoreOption, bool won) {
+        statsKeeper_.countMatchWithPeople(scoreOption, won);
+    };
     network_ = new NetworkMenu(*menu, std::move(window));
 }
 

@@ -96,6 +96,10 @@ bool NetworkMenu::openTable() {
     table_->onChanged = [this] { tableChanged(); };
     table_->onError = [this](const QString& code, const QString& what) { refused(code, what); };
     table_->onOver = [this] { tableOver(); };
+    table_->onMatchOver = window_.matchOver;
+    table_->onHostChose = [this](const QString& command) {
+        window_.showStatus(hostChoice(command));
+    };
     host_->setEnabled(false);
     join_->setEnabled(false);
     leave_->setEnabled(true);
@@ -210,6 +214,13 @@ QString NetworkMenu::seatsText() const {
         lines << tr("Seat %1: %2%3").arg(number).arg(who, you);
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+// The others are told what the host chose between deals.
+QString NetworkMenu::hostChoice(const QString& command) const {
+    if (command == QLatin1String("new-game")) return tr("The host chose New Game");
+    if (command == QLatin1String("repeat")) return tr("The host chose to repeat the last hand");
+    return tr("The host chose Continue");
 }
 
 // Whose turn it is, and who is away.

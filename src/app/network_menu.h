@@ -40,6 +40,7 @@ class NetworkMenu final : public QObject {
         std::function<void()> backToOwnTable;
         std::function<void()> refreshMenus;
         std::function<void(const QString&)> showStatus;
+        std::function<void(int scoreOption, bool won)> matchOver;  // for the statistics
     };
 
     NetworkMenu(QMenu& menu, Window window);
@@ -62,6 +63,7 @@ class NetworkMenu final : public QObject {
     void refused(const QString& code, const QString& refused);
     QString seatsText() const;
     QString statusText() const;
+    QString hostChoice(const QString& command) const;
     void buildPanel();
 
     Window window_;

@@ -98,9 +98,6 @@ NetworkTable::NetworkTable(QtTable& table, double delayScale, std::function<void
     seat_.onError = [this](const QString& code, const QString& refused) {
         if (onError) onError(code, refused);
     };
-    seat_.onOver = [this] {
-        if (onOver) onOver();
-    };
     follower_ = follow();
     follower_.start();
 }
@@ -170,23 +167,30 @@ void NetworkTable::received(const QByteArray& frame) {
         if (onChanged) onChanged();
         return;
     }
-    if (type != QLatin1String(net::to_seat::kShow) && type != QLatin1String(net::to_seat::kAsk))
-        return;
+    const bool inTurn = type == QLatin1String(net::to_seat::kShow) ||
+                        type == QLatin1String(net::to_seat::kAsk) ||
+                        type == QLatin1String(net::to_seat::kOver);
+    if (!inTurn) return;
     items_.push_back({type, read.message->body});
     arrived_.deliver(true);
 }
 
-// The movements and asks, one after the other, as they came.
+// The movements and asks, one after the other, as they came; the table's end
+// once every movement before it is shown.
 Task<> NetworkTable::follow() {
     for (;;) {
         if (items_.empty()) co_await arrived_.wait();
         const Item item = std::move(items_.front());
         items_.pop_front();
         table_.setDelayScale(items_.size() > kMostBehind ? 0 : delayScale_);
-        if (item.type == QLatin1String(net::to_seat::kShow))
+        if (item.type == QLatin1String(net::to_seat::kShow)) {
             co_await show(item.body);
-        else
+        } else if (item.type == QLatin1String(net::to_seat::kAsk)) {
             co_await answer(item.body.value(QLatin1String("what")).toString());
+        } else if (onOver) {
+            onOver();
+            co_return;
+        }
     }
 }
 
@@ -209,7 +213,9 @@ Wait<> NetworkTable::show(const QJsonObject& body) {
     if (op == QLatin1String("declaration"))
         table_.showDeclaration(seat, declarationsOf(body[QLatin1String("items")]));
     if (op == QLatin1String("hide-declarations")) table_.hideDeclarations();
-    if (op == QLatin1String("score-sheet")) table_.drawScoreSheet(sheetOf(body));
+    if (op == QLatin1String("score-sheet")) scoreSheet(sheetOf(body));
+    if (op == QLatin1String("command") && onHostChose)
+        onHostChose(body[QLatin1String("command")].toString());
     if (op == QLatin1String("sound") && playSound_)
         playSound_(static_cast<Sound>(body[QLatin1String("sound")].toInt()));
     if (op == QLatin1String("packet")) {
@@ -233,6 +239,14 @@ Wait<> NetworkTable::show(const QJsonObject& body) {
             {static_cast<TableMessage::Kind>(body[QLatin1String("kind")].toInt()),
              byteOf(body, "suit")});
     return {};
+}
+
+// The sheet drawn; at the match's end, whether this seat's couple won it.
+void NetworkTable::scoreSheet(const ScoreSheet& sheet) {
+    table_.drawScoreSheet(sheet);
+    if (!sheet.gameOver || !onMatchOver) return;
+    const int ours = seat() % 2 == 1 ? 0 : 1;  // seats 1 and 3 are the first couple
+    onMatchOver(view().scoreOption, sheet.matchTotal[ours] > sheet.matchTotal[1 - ours]);
 }
 
 Task<> NetworkTable::answer(QString what) {

@@ -45,10 +45,15 @@ class NetworkTable final : public QObject {
     std::function<void()> onChanged;  // the seats or the view changed
     std::function<void(const QString& code, const QString& refused)> onError;
     std::function<void()> onOver;
+    // What the host chose between deals: "continue", "new-game" or "repeat".
+    std::function<void(const QString& command)> onHostChose;
+    // The match at the table reached its end: to 21 or 31 points (scoreOption),
+    // won or lost by this seat's couple.
+    std::function<void(int scoreOption, bool won)> onMatchOver;
 
   private:
     struct Item {
-        QString type;  // show or ask
+        QString type;  // show, ask or over
         QJsonObject body;
     };
 
@@ -57,6 +62,7 @@ class NetworkTable final : public QObject {
     Wait<> show(const QJsonObject& body);
     Task<> answer(QString what);
     Task<> cardAnswer();
+    void scoreSheet(const ScoreSheet& sheet);
     void turnTo(Byte seat);
 
     QtTable& table_;

@@ -38,7 +38,9 @@ QJsonObject recordToJson(const TargetRecord& r) {
                   {"longestStreak", r.longestStreak},
                   {"deals", r.deals},
                   {"dealPoints", numbers(r.dealPoints.data(), 2)},
-                  {"lastTricks", numbers(r.lastTricks.data(), 2)}};
+                  {"lastTricks", numbers(r.lastTricks.data(), 2)},
+                  {"withPeople", r.withPeople},
+                  {"wonWithPeople", r.wonWithPeople}};
     QJsonObject declarations;
     for (int couple = 0; couple <= 1; ++couple)
         declarations[kCoupleKeys[couple]] =
@@ -54,6 +56,8 @@ TargetRecord recordFromJson(const QJsonObject& o) {
     r.lost = o["lost"].toInt();
     r.abandoned = o["abandoned"].toInt();
     r.withTakeBacks = o["withTakeBacks"].toInt();
+    r.withPeople = o["withPeople"].toInt();
+    r.wonWithPeople = o["wonWithPeople"].toInt();
     r.currentStreak = o["currentStreak"].toInt();
     r.longestStreak = o["longestStreak"].toInt();
     r.deals = o["deals"].toInt();

@@ -43,12 +43,10 @@ bool TableJournal::open(const QString& path, QString& error) {
     }
     // The log is written at each commit; a process killed at any instant loses
     // no committed choice.
-    const char* const setup[] = {
-        "PRAGMA journal_mode=WAL",
-        "PRAGMA synchronous=NORMAL",
+    static const char kTables[] =
         "CREATE TABLE IF NOT EXISTS tables (code TEXT PRIMARY KEY, settings TEXT NOT NULL, "
-        "seats TEXT NOT NULL, record TEXT NOT NULL DEFAULT '', over INTEGER NOT NULL DEFAULT 0)",
-    };
+        "seats TEXT NOT NULL, record TEXT NOT NULL DEFAULT '', over INTEGER NOT NULL DEFAULT 0)";
+    const char* const setup[] = {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", kTables};
     for (const char* statement : setup) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromLatin1(statement))) {

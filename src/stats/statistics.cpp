@@ -84,6 +84,13 @@ void StatisticsKeeper::onTakeBack(const GameState&) {
     tookBack_ = true;
 }
 
+void StatisticsKeeper::countMatchWithPeople(int scoreOption, bool won) {
+    TargetRecord& r = stats_->byTarget[scoreOption % kTargetCount];
+    ++r.withPeople;
+    if (won) ++r.wonWithPeople;
+    changed();
+}
+
 void StatisticsKeeper::onDeal(const GameState& g, bool replay) {
     if (!matchInProgress_) {
         matchInProgress_ = true;

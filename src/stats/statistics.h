@@ -27,6 +27,10 @@ struct TargetRecord {
     std::array<int, 2> dealPoints{};  // the deals' scores summed, whole points
     std::array<std::array<int, kDeclarationKinds>, 2> declarations{};
     std::array<int, 2> lastTricks{};
+    // Matches played to their end at a table of the network, with other people:
+    // apart from the matches against the computer.
+    int withPeople = 0;
+    int wonWithPeople = 0;
 
     bool operator==(const TargetRecord&) const = default;
 };
@@ -70,6 +74,9 @@ class StatisticsKeeper final : public MatchObserver {
     void onResult(const GameState& g, int lastTrickCouple) override;
     void onGameOver(const GameState& g, int winnerCouple, int totalA, int totalB) override;
     void onTakeBack(const GameState& g) override;
+
+    // A match with other people, at a table of the network, reached its end.
+    void countMatchWithPeople(int scoreOption, bool won);
 
   private:
     TargetRecord& record() { return stats_->byTarget[matchTarget_]; }

@@ -150,6 +150,8 @@ TEST_F(StatisticsFile, SavedStatisticsAndAnOlderVersionAreReadBack) {
     Statistics stats;
     stats.byTarget[1] = {7, 4, 3, 2, 5, 1, 3, 40, {210, 190}, {{{1, 2, 3}, {4, 5, 6}}}, {22, 18}};
     stats.byTarget[0].abandoned = 9;
+    stats.byTarget[0].withPeople = 6;
+    stats.byTarget[0].wonWithPeople = 4;
     ASSERT_TRUE(store_.save(stats));
     EXPECT_EQ(store_.load(), stats);
 

@@ -421,14 +421,14 @@ TEST(WindowStartUp, ScreenMustHoldTheSmallestWindow) {
     EXPECT_LE(small.height(), 700 - 40);
 }
 
-// The View and Players menus come between Sounds and Info.
+// The View, Players, Move and Network menus come between Sounds and Info.
 TEST_F(WindowMatch, CaptionsAreTheGamesOwn) {
     QStringList captions;
     for (const QAction* item : window_.menuBar()->actions()) captions << item->text();
-    EXPECT_EQ(
-        captions.join('|').toStdString(),
-        "&Game|&Options       |&Sounds         |&View|&Players|&Move|&Info          |&Help    "
-        "        |Quit");
+    EXPECT_EQ(captions.join('|').toStdString(),
+              "&Game|&Options       |&Sounds         |&View|&Players|&Move|&Network|&Info          "
+              "|&Help    "
+              "        |Quit");
     EXPECT_EQ(window_.windowTitle(), "Velquist - Morvello");
     const GameMenus& m = menus();
     const QStringList items{

@@ -3,12 +3,14 @@
 # seats play a whole match through a morvello-server on the loopback. Midway
 # the server is killed with SIGKILL and started again on its journal: the
 # windows and the sims come back to their seats by themselves, the match goes
-# on to its end, every window is told the table is over, and the table's trace
-# is the trace of its journalled record played again.
+# on to its end, every window is told the table is over and counts the match
+# apart in its statistics, and the table's trace is the trace of its
+# journalled record played again.
 #
 #   python3 network_windows_test.py GAME SERVER SIM
 #
 # Run under an X server (tests/common/with_xvfb.sh starts one).
+import json
 import os
 import shutil
 import sqlite3
@@ -48,12 +50,13 @@ class Run:
         shutil.copy(GAME, os.path.join(root, "bin", "morvello"))  # beside nothing it could write
         self.env = dict(os.environ, HOME=root + "/home", XDG_RUNTIME_DIR=root + "/runtime",
                         XDG_CONFIG_HOME=root + "/config", XDG_DATA_HOME=root + "/data",
-                        MORVELLO_AUTOPLAY="1", MORVELLO_SILENT="1",
+                        QT_QPA_PLATFORM="xcb", MORVELLO_AUTOPLAY="1", MORVELLO_SILENT="1",
                         MORVELLO_DELAY_SCALE=SCALE, MORVELLO_PRINT_EVENTS="1")
 
-    def start(self, name, args):
+    def start(self, name, args, data=None):
         out = open(os.path.join(self.root, name + ".out"), "w")
-        process = subprocess.Popen(args, env=self.env, stdout=out, stderr=subprocess.STDOUT)
+        env = dict(self.env, XDG_DATA_HOME=data) if data else self.env
+        process = subprocess.Popen(args, env=env, stdout=out, stderr=subprocess.STDOUT)
         self.processes.append(process)
         return process, os.path.join(self.root, name + ".out")
 
@@ -87,8 +90,8 @@ def check(run):
     if not wait_for("the code", lambda: line_with(host_out, "code ")):
         return
     code = line_with(host_out, "code ").split()[1]
-    windows = [run.start("window" + n, [run.root + "/bin/morvello", "--join-table", url, code])
-               for n in "ab"]
+    windows = [run.start("window" + n, [run.root + "/bin/morvello", "--join-table", url, code],
+                         data=run.root + "/data-" + n) for n in "ab"]
     sims = [host, run.start("sim", [SIM, "--connect", url, "--code", code, "--name", "Bo"])[0]]
 
     first_window = windows[0][1]
@@ -105,6 +108,10 @@ def check(run):
         if sim.returncode != 0:
             failures.append("a sim ended with %s" % sim.returncode)
 
+    for n in "ab":  # each window counts the match apart from its matches against the computer
+        figures = json.loads(text(run.root + "/data-" + n + "/Morvello/statistics.json"))["target21"]
+        if figures.get("withPeople") != 1 or figures.get("matches", 0) != 0:
+            failures.append("window %s counted %s" % (n, figures))
     with sqlite3.connect(run.root + "/tables.sqlite") as db:
         record, seats, over = db.execute(
             "SELECT record, seats, over FROM tables WHERE code = ?", (code,)).fetchone()
