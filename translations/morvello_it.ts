@@ -410,14 +410,6 @@ Ctrl+Q: Esci</translation>
         <translation>Porta:</translation>
     </message>
     <message>
-        <source>21 points</source>
-        <translation>21 punti</translation>
-    </message>
-    <message>
-        <source>31 points</source>
-        <translation>31 punti</translation>
-    </message>
-    <message>
         <source>Match:</source>
         <translation>Partita:</translation>
     </message>

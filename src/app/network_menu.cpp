@@ -58,7 +58,9 @@ void NetworkMenu::askHost() {
     port->setValue(server::kDefaultPort);
     form->addRow(tr("Port:"), port);
     auto* target = new QComboBox(&dialog);
-    target->addItems({tr("21 points"), tr("31 points")});
+    // The Score menu's own words for the two matches.
+    target->addItems({QCoreApplication::translate("GameWindow", "21 points"),
+                      QCoreApplication::translate("GameWindow", "31 points")});
     form->addRow(tr("Match:"), target);
     std::array<QComboBox*, 3> seats{};
     for (int i = 0; i < 3; ++i) {
