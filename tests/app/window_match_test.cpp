@@ -84,15 +84,21 @@ class WindowMatch : public ::testing::Test, public MatchObserver {
         EXPECT_FALSE(table().waitingForDeck());
     }
 
+    // Bounds the wait for the Expert seats, which may think for seconds on a
+    // loaded machine under the sanitizers.
+    static constexpr int kLongestThoughtMs = 60000;
+
     // Clicks the human's cards until the deal's score sheet is drawn, giving no
     // signal, with check run at each turn. Expert seats think off the window's
     // thread meanwhile.
     void playDeal(const std::function<void()>& check = {}) {
         for (int guard = 0; guard < 200 && !table().waitingForCommand(); ++guard) {
-            ASSERT_TRUE(QTest::qWaitFor([&] {  // while Expert seats think
-                return table().waitingForHumanCard() || table().waitingForSignal() ||
-                       table().waitingForCommand();
-            }));
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {  // while Expert seats think, however busy the machine
+                    return table().waitingForHumanCard() || table().waitingForSignal() ||
+                           table().waitingForCommand();
+                },
+                kLongestThoughtMs));
             if (table().waitingForCommand()) break;
             if (table().waitingForHumanCard()) {
                 if (check) check();

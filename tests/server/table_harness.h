@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QJsonArray>
+#include <QTimer>
 #include <deque>
 #include <utility>
 
@@ -81,20 +83,36 @@ class TableHarness {
         return {QStringLiteral("draw"), {}};
     }
 
-    // Answers asks until the table is over, `stop` says so, or moves run out;
-    // at game over the host's command wait is left for the test.
+    // Answers asks until the table is over, `stop` says so, `moves` are made or
+    // nothing more comes; at game over the host's command wait is left for the test.
     void play(long moves = 100000, const std::function<bool()>& stop = {}) {
-        for (; moves > 0 && !over_ && !(stop && stop()); --moves) {
+        for (int idle = 0; moves > 0 && !over_ && !(stop && stop()) && idle < kIdleRounds;) {
+            const long framesBefore = frames_;
             QCoreApplication::processEvents();
+            if (asks_.empty()) waitForEvents();
+            idle = asks_.empty() && frames_ == framesBefore ? idle + 1 : 0;
             if (asks_.empty()) continue;
             const auto [seat, what] = asks_.front();
             if (what == QLatin1String("command") && !views_[seat]->menus.continueEnabled) return;
             asks_.pop_front();
+            --moves;
             ASSERT_EQ(table_.move(seat, answerTo(seat, what)), QString()) << what.toStdString();
         }
     }
 
   private:
+    // How long the table may stay silent (an Expert thinking on another thread)
+    // before play() gives up on it.
+    static constexpr int kWaitMs = 100;
+    static constexpr int kIdleRounds = 600;
+
+    // Runs the event loop until something happens, or for kWaitMs.
+    static void waitForEvents() {
+        QEventLoop loop;
+        QTimer::singleShot(kWaitMs, &loop, &QEventLoop::quit);
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
     void received(Byte seat, const QByteArray& frame) {
         ++frames_;
         const net::ReadMessage read = net::readMessage(frame);
