@@ -176,6 +176,7 @@ void ServerTable::restore(const PersonSeats& seats, std::optional<MatchRecord> r
     if (!record) return;
     started_ = true;
     inGrace_ = true;
+    match_.startOver(*record);
     front_.replay(std::move(*record), match_);
     runMatch();
     QTimer::singleShot(pace_.rejoinGraceMs, &context_, [this] { endGrace(); });
