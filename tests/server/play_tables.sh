@@ -74,16 +74,31 @@ wait_for_seats() {
     seats=()
 }
 
-# record_of JOURNAL CODE FILE: the table's record, as the journal holds it, into FILE.
+# record_of JOURNAL CODE FILE [under-way]: the table's record, as the journal
+# holds it, into FILE; the table must be over unless under-way is given.
 record_of() {
     python3 - "$@" <<'PY'
 import sqlite3, sys
-journal, code, path = sys.argv[1:]
+journal, code, path, *under_way = sys.argv[1:]
 row = sqlite3.connect(journal).execute(
     "select record, over from tables where code = ?", (code,)).fetchone()
-if row is None or not row[1]:
+if row is None or not (row[1] or under_way):
     sys.exit(f"{code} is not over in {journal}")
 open(path, "w").write(row[0])
+PY
+}
+
+# Fails unless the record FULL goes on from the record EARLIER: the same decks
+# and choices first (a record lists its decks before its choices).
+goes_on_from() {
+    python3 - "$@" <<'PY' || fail "the record $2 does not go on from $1"
+import sys
+def parts(path):
+    lines = open(path).read().splitlines()
+    return ([l for l in lines if l.startswith("deck ")],
+            [l for l in lines if not l.startswith("deck ")])
+earlier, full = parts(sys.argv[1]), parts(sys.argv[2])
+sys.exit(any(f[:len(e)] != e for e, f in zip(earlier, full)))
 PY
 }
 
