@@ -196,11 +196,12 @@ void ServerTable::runMatch() {
 }
 
 // Told from inside the run's last step: the rest waits for the next turn of
-// the event loop.
+// the event loop. The server settles the table (its journal, its trace) before
+// the seats are told.
 void ServerTable::runEnded() {
     QTimer::singleShot(0, &context_, [this] {
-        for (Byte s = 1; s <= 4; ++s) send(s, net::writeMessage(net::to_seat::kOver));
         if (links_.over) links_.over();
+        for (Byte s = 1; s <= 4; ++s) send(s, net::writeMessage(net::to_seat::kOver));
     });
 }
 
