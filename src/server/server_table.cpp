@@ -103,6 +103,12 @@ bool ServerTable::awaited(Byte seat) const {
     return isPerson(seat) && (seats_[seat].connected || inGrace_);
 }
 
+bool ServerTable::everyPersonConnected() const {
+    for (Byte s = 1; s <= 4; ++s)
+        if (isPerson(s) && !seats_[s].connected) return false;
+    return true;
+}
+
 SeatKinds ServerTable::currentPlayers() const {
     SeatKinds kinds = settings_.seats;
     for (Byte s = 1; s <= 4; ++s)
@@ -115,6 +121,9 @@ void ServerTable::connectSeat(Byte seat) {
     lastView_[seat].clear();
     if (links_.seatsChanged) links_.seatsChanged();
     if (!started_) return;
+    // Once all its people are back, a table brought back waits for no one who
+    // leaves again.
+    if (inGrace_ && everyPersonConnected()) inGrace_ = false;
     if (match_.players() != currentPlayers()) match_.setPlayers(currentPlayers());
     sendView(seat);
     if (asked_ != Ask::None && askedSeat_ == seat) sendAsk();

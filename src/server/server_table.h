@@ -118,6 +118,7 @@ class ServerTable final : public TableView, public PlayerInput {
     bool isPerson(Byte seat) const { return settings_.seats[seat] == PlayerKind::Person; }
     // A person the table waits for: connected, or not yet back after a restart.
     bool awaited(Byte seat) const;
+    bool everyPersonConnected() const;
     SeatKinds currentPlayers() const;
     void runMatch();
     void runEnded();
