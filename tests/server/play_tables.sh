@@ -51,8 +51,9 @@ codes=() seats=()
 host_table() {
     local url=$1 open=$2 n=${#codes[@]} host line seat
     shift 2
+    : >"$work/table$n.host"  # there before the reader below starts
     timeout "$seat_limit_s" "$SIM" --connect "$url" --host "$open" --target 31 "$@" \
-        >"$work/table$n.host" 2>"$work/table$n.err" &
+        >>"$work/table$n.host" 2>"$work/table$n.err" &
     host=$!
     seats+=("$host")
     line=$(first_line "$work/table$n.host" "$host" '^code ') ||
