@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <cstdio>
+#include <utility>
 
 #include "match/expert_players.h"
 #include "match/player_input.h"
@@ -105,8 +106,9 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
     const bool hosting = !play.hostOpen.empty();
     int status = 0;
     bool startSent = false;
+    bool codeShown = false;  // once: the seat is seated again after each reconnection
     seat.onSeated = [&] {
-        if (!hosting) return;
+        if (!hosting || std::exchange(codeShown, true)) return;
         std::printf("code %s\n", seat.code().toUtf8().constData());
         std::fflush(stdout);
     };
