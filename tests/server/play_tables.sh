@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the server's script tests: servers started in a temporary folder,
 # tables hosted and played there by morvello-sim, and each table's trace
 # checked against its record in the journal. Expects SERVER, SIM and work set.
