@@ -46,8 +46,8 @@ bool TableJournal::open(const QString& path, QString& error) {
     const char* const setup[] = {
         "PRAGMA journal_mode=WAL",
         "PRAGMA synchronous=NORMAL",
-        "CREATE TABLE IF NOT EXISTS tables (code TEXT PRIMARY KEY, settings TEXT NOT NULL, "
-        "seats TEXT NOT NULL, record TEXT NOT NULL DEFAULT '', over INTEGER NOT NULL DEFAULT 0)",
+        ("CREATE TABLE IF NOT EXISTS tables (code TEXT PRIMARY KEY, settings TEXT NOT NULL, "
+         "seats TEXT NOT NULL, record TEXT NOT NULL DEFAULT '', over INTEGER NOT NULL DEFAULT 0)"),
     };
     for (const char* statement : setup) {
         QSqlQuery query(db);
