@@ -17,11 +17,15 @@ game=(
 # dbus-x11: the installed game is tested as on a desktop that starts a session bus on demand.
 # at-spi2-core, python3-pyatspi: the game is heard through a real accessibility bus.
 # locales: the it_IT.UTF-8 locale, under which a match is played in Italian.
+# openssl, nginx: the server is played over TLS, and behind a proxy (the test runs
+# a private nginx of its own; Debian also starts its nginx service on install,
+# which `sudo systemctl disable --now nginx` stops).
 tests=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick dbus-x11 at-spi2-core python3-pyatspi
     dpkg-dev file lintian desktop-file-utils appstream man-db locales
+    openssl nginx
 )
 
 case "${1:-}" in

@@ -1,8 +1,10 @@
 #include "net/network_seat.h"
 
+#include <QSslCertificate>
+#include <QSslError>
 #include <QWebSocket>
-#include <utility>
 
+#include "net/fingerprint.h"
 #include "net/protocol.h"
 #include "net/seat_view_json.h"
 
@@ -23,9 +25,10 @@ NetworkSeat::NetworkSeat(QObject* parent)
         socket_->sendTextMessage(QString::fromUtf8(writeMessage(
             first_.value(QLatin1String("type")).toString().toLatin1().constData(), first_)));
     });
-    connect(socket_, &QWebSocket::disconnected, this, &NetworkSeat::dropped);
+    connect(socket_, &QWebSocket::disconnected, this, &NetworkSeat::closed);
     connect(socket_, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
-            &NetworkSeat::dropped);
+            &NetworkSeat::failed);
+    connect(socket_, &QWebSocket::sslErrors, this, &NetworkSeat::checkCertificate);
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &NetworkSeat::reconnect);
 }
@@ -64,8 +67,26 @@ void NetworkSeat::join(const QUrl& url, const QString& code, const QString& name
 }
 
 void NetworkSeat::send(const char* type, const QJsonObject& body) {
-    if (QLatin1String(type) == QLatin1String(to_server::kLeave)) finished_ = true;
+    if (QLatin1String(type) == QLatin1String(to_server::kLeave)) finished_ = left_ = true;
     socket_->sendTextMessage(QString::fromUtf8(writeMessage(type, body)));
+}
+
+void NetworkSeat::trustFingerprint(const QString& fingerprint) {
+    const QString normal = normalFingerprint(fingerprint);
+    if (!normal.isEmpty()) trusted_.insert(normal);
+}
+
+// The errors of a certificate the system does not trust are ignored when the
+// certificate itself is trusted, by fingerprint or by the person's answer.
+void NetworkSeat::checkCertificate(const QList<QSslError>& errors) {
+    const QSslCertificate certificate = socket_->sslConfiguration().peerCertificate();
+    if (certificate.isNull()) return;
+    const QString fingerprint = certificateFingerprint(certificate);
+    if (!trusted_.contains(fingerprint)) {
+        if (!onUntrustedCertificate || !onUntrustedCertificate(fingerprint)) return;
+        trusted_.insert(fingerprint);
+    }
+    socket_->ignoreSslErrors(errors);
 }
 
 void NetworkSeat::received(const QString& text) {
@@ -98,19 +119,32 @@ void NetworkSeat::received(const QString& text) {
                     body.value(QLatin1String("refused")).toString());
     } else if (type == QLatin1String(to_seat::kOver)) {
         finished_ = true;
-        if (onOver && std::exchange(overTold_, true) == false) onOver();
+        if (onOver) onOver();
     }
+}
+
+void NetworkSeat::closed() {
+    if (!left_) {
+        dropped();
+        return;
+    }
+    if (onLeft) onLeft();
 }
 
 // A seat that was seated comes back by itself, unless it left or the table is over.
 void NetworkSeat::dropped() {
-    if (finished_) {
-        if (onOver && std::exchange(overTold_, true) == false) onOver();
-        return;
-    }
-    if (token_.isEmpty() || retry_.isActive()) return;
+    if (finished_ || token_.isEmpty() || retry_.isActive()) return;
     backoffMs_ = backoffMs_ == 0 ? kFirstBackoffMs : std::min(backoffMs_ * 2, kLongestBackoffMs);
     retry_.start(backoffMs_);
+}
+
+// A seat not yet seated has nothing to come back to: the failure is told.
+void NetworkSeat::failed() {
+    if (!token_.isEmpty()) {
+        dropped();
+        return;
+    }
+    if (onUnreachable) onUnreachable(socket_->errorString());
 }
 
 void NetworkSeat::reconnect() {

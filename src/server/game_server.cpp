@@ -86,6 +86,11 @@ struct GameServer::Table {
         trace.reset();
         if (traceFile) std::fclose(traceFile);
     }
+
+    void flushTrace() {
+        if (trace) trace->flush();
+        if (traceFile) std::fflush(traceFile);
+    }
 };
 
 GameServer::GameServer(ServerOptions options, QObject* parent)
@@ -191,6 +196,8 @@ void GameServer::tableOver(const QString& code) {
     journal_.tableOver(code);
     const auto found = tables_.find(code);
     if (found == tables_.end()) return;
+    // The trace is whole on disk before the seats are told.
+    found->second->flushTrace();
     for (Connection* connection : found->second->seats)
         if (connection) connection->seat = 0;
     // The table is told from inside its own callbacks: it goes once they return.

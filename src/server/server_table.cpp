@@ -111,6 +111,12 @@ bool ServerTable::awaited(Byte seat) const {
     return isPerson(seat) && (seats_[seat].connected || (inGrace_ && !left_[seat]));
 }
 
+bool ServerTable::everyPersonConnected() const {
+    for (Byte s = 1; s <= 4; ++s)
+        if (isPerson(s) && !seats_[s].connected) return false;
+    return true;
+}
+
 SeatKinds ServerTable::currentPlayers() const {
     SeatKinds kinds = settings_.seats;
     for (Byte s = 1; s <= 4; ++s)
@@ -124,6 +130,9 @@ void ServerTable::connectSeat(Byte seat) {
     lastView_[seat].clear();
     if (links_.seatsChanged) links_.seatsChanged();
     if (!started_) return;
+    // Once all its people are back, a table brought back waits for no one who
+    // leaves again.
+    if (inGrace_ && everyPersonConnected()) inGrace_ = false;
     if (match_.players() != currentPlayers()) match_.setPlayers(currentPlayers());
     sendView(seat);
     if (asked_ != Ask::None && askedSeat_ == seat) sendAsk();
@@ -206,7 +215,8 @@ void ServerTable::runMatch() {
 }
 
 // Told from inside the run's last step: the rest waits for the next turn of
-// the event loop.
+// the event loop. The server settles the table (its journal, its trace) before
+// the seats are told.
 void ServerTable::runEnded() {
     try {
         run_.rethrowIfFailed();
@@ -215,8 +225,8 @@ void ServerTable::runEnded() {
                      e.what());
     }
     QTimer::singleShot(0, &context_, [this] {
-        for (Byte s = 1; s <= 4; ++s) send(s, net::writeMessage(net::to_seat::kOver));
         if (links_.over) links_.over();
+        for (Byte s = 1; s <= 4; ++s) send(s, net::writeMessage(net::to_seat::kOver));
     });
 }
 

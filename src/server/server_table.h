@@ -37,7 +37,7 @@ struct TableLinks {
     std::function<void(Byte seat, const QByteArray& frame)> send;
     std::function<void()> seatsChanged;   // the seats, to be journalled
     std::function<void()> recordChanged;  // the record, to be journalled
-    std::function<void()> over;           // the run has ended
+    std::function<void()> over;           // the run has ended; before the seats hear it
 };
 
 // How fast a table plays, and where its decks come from.
@@ -120,6 +120,7 @@ class ServerTable final : public TableView, public PlayerInput {
     bool isPerson(Byte seat) const { return settings_.seats[seat] == PlayerKind::Person; }
     // A person the table waits for: connected, or not yet back after a restart.
     bool awaited(Byte seat) const;
+    bool everyPersonConnected() const;
     SeatKinds currentPlayers() const;
     void runMatch();
     void runEnded();

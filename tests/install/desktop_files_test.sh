@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What this suite guards: the desktop entry, the AppStream metainfo and the manual
-# pages (English and Italian) pass their validators.
+# pages (the game's in English and Italian, the server's) pass their validators.
 #   desktop_files_test.sh SOURCE BUILD
 set -euo pipefail
 source=$1 build=$2
@@ -27,4 +27,6 @@ check_page "$build/packaging/morvello.6.gz" NAME SYNOPSIS DESCRIPTION OPTIONS "H
     KEYS FILES ENVIRONMENT
 check_page "$build/packaging/it/morvello.6.gz" NOME SINOSSI DESCRIZIONE OPZIONI "COME SI GIOCA" \
     MENU TASTI FILE AMBIENTE
-echo "desktop entry, metainfo and manual page are valid"
+check_page "$build/packaging/morvello-server.6.gz" NAME SYNOPSIS DESCRIPTION OPTIONS PROXY FILES \
+    "EXIT STATUS"
+echo "desktop entry, metainfo and manual pages are valid"

@@ -61,19 +61,36 @@ EOF
     chmod +x "$program"
 }
 
+# The service's unit starts the server where it was installed ($root: where the
+# package's / was unpacked), and the server's manual page gives each of its options.
+check_server_unit() {
+    local started
+    started=$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$prefix/lib/systemd/system/morvello-server.service")
+    [ -x "$root$started" ] && [ "$root$started" -ef "$server" ] ||
+        fail "the service starts '$started', not the installed server"
+    for option in $("$server" --help | grep -o -- '--[a-z-]*' | sort -u); do
+        LC_ALL=C MANWIDTH=200 man -l "$prefix/share/man/man6/morvello-server.6.gz" 2>/dev/null |
+            grep -q -- "$option" || fail "the server's manual page does not give $option"
+    done
+}
+
+root=""
 case $mode in
 prefix)
     prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >/dev/null
     program=$prefix/bin/morvello
+    server=$prefix/bin/morvello-server
     ;;
 deb)
     (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
     deb=$(echo "$work"/package/morvello_*.deb)
     [ -f "$deb" ] || fail "cpack made no package"
     dpkg-deb -x "$deb" "$work/root"
-    prefix=$work/root/usr
+    root=$work/root
+    prefix=$root/usr
     program=$prefix/games/morvello
+    server=$prefix/games/morvello-server
     if command -v lintian >/dev/null; then
         lintian --fail-on error "$deb" || fail "lintian found errors in the package"
     fi
@@ -110,9 +127,11 @@ if [ "${mode%%-*}" != stand ]; then
                   share/metainfo/org.morvello.Morvello.metainfo.xml share/man/man6/morvello.6.gz \
                   share/man/it/man6/morvello.6.gz share/morvello/translations/morvello_it.qm \
                   share/icons/hicolor/scalable/apps/org.morvello.Morvello.svg share/doc/morvello/screenshot.png \
-                  lib/morvello/morvello_sound_board.so; do
+                  lib/morvello/morvello_sound_board.so share/man/man6/morvello-server.6.gz \
+                  lib/systemd/system/morvello-server.service share/doc/morvello/examples/nginx/morvello.conf; do
         [ -f "$prefix/$wanted" ] || fail "not installed: $wanted"
     done
+    check_server_unit
     for size in 16 22 24 32 48 64 128 256; do
         png=share/icons/hicolor/${size}x$size/apps/org.morvello.Morvello.png
         [ "$(file -b "$prefix/$png" 2>/dev/null | cut -d, -f1,2)" = "PNG image data, $size x $size" ] ||

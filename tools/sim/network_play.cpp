@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <cstdio>
+#include <utility>
 
 #include "match/expert_players.h"
 #include "match/player_input.h"
+#include "net/fingerprint.h"
 #include "net/network_seat.h"
 #include "net/protocol.h"
 #include "players/hint.h"
@@ -81,6 +83,10 @@ std::optional<NetworkPlay> parseNetworkPlay(const std::vector<std::string>& args
             if (play.seat < 1 || play.seat > 4) error = "--seat takes a seat from 1 to 4";
         } else if (flag == "--name") {
             play.name = value;
+        } else if (flag == "--trust") {
+            if (net::normalFingerprint(QString::fromStdString(value)).isEmpty())
+                error = "--trust takes a SHA-256 fingerprint: 64 hex digits, colons allowed";
+            play.trusted.push_back(value);
         } else if (flag == "--target") {
             play.target = std::atoi(value.c_str());
             if (play.target != 21 && play.target != 31) error = "--target takes 21 or 31";
@@ -100,8 +106,9 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
     const bool hosting = !play.hostOpen.empty();
     int status = 0;
     bool startSent = false;
+    bool codeShown = false;  // once: the seat is seated again after each reconnection
     seat.onSeated = [&] {
-        if (!hosting) return;
+        if (!hosting || std::exchange(codeShown, true)) return;
         std::printf("code %s\n", seat.code().toUtf8().constData());
         std::fflush(stdout);
     };
@@ -120,6 +127,22 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
         }
     };
     seat.onOver = [&] { app.quit(); };
+    seat.onLeft = [&] { app.quit(); };
+    for (const std::string& fingerprint : play.trusted)
+        seat.trustFingerprint(QString::fromStdString(fingerprint));
+    seat.onUntrustedCertificate = [](const QString& fingerprint) {
+        std::fprintf(stderr,
+                     "morvello-sim: the server's certificate is not trusted: SHA-256 %s "
+                     "(--trust it to play)\n",
+                     fingerprint.toUtf8().constData());
+        return false;
+    };
+    seat.onUnreachable = [&](const QString& reason) {
+        std::fprintf(stderr, "morvello-sim: cannot reach the server: %s\n",
+                     reason.toUtf8().constData());
+        status = 1;
+        app.quit();
+    };
     const QUrl url(QString::fromStdString(play.url));
     const QString name = QString::fromStdString(play.name);
     if (hosting) {

@@ -16,6 +16,9 @@ struct NetworkPlay {
     bool expert = false;   // --expert: the Expert's card rather than the hint's
     std::string name = "Sim";
     int target = 21;
+    // --trust: SHA-256 fingerprints of certificates played with though the
+    // system does not trust them.
+    std::vector<std::string> trusted;
 };
 
 // The command line of a network seat, when it has --connect; the error is
