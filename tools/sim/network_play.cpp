@@ -26,6 +26,8 @@ std::optional<QJsonArray> openSeats(const std::string& list) {
     return seats;
 }
 
+}  // namespace
+
 bool everySeatTaken(const QJsonObject& seats) {
     for (const QJsonValue seat : seats.value(QLatin1String("seats")).toArray())
         if (seat[QLatin1String("person")].toBool() && !seat[QLatin1String("taken")].toBool())
@@ -33,8 +35,7 @@ bool everySeatTaken(const QJsonObject& seats) {
     return true;
 }
 
-// The seat's answer to the table's ask.
-void answer(net::NetworkSeat& seat, const QString& what, bool expert) {
+void answerAsk(net::NetworkSeat& seat, const QString& what, bool expert) {
     const SeatView& view = *seat.view();
     if (what == QLatin1String("draw")) {
         seat.send(net::to_server::kDraw);
@@ -50,8 +51,6 @@ void answer(net::NetworkSeat& seat, const QString& what, bool expert) {
         seat.send(net::to_server::kLeave);  // the match is over
     }
 }
-
-}  // namespace
 
 std::optional<NetworkPlay> parseNetworkPlay(const std::vector<std::string>& args,
                                             std::string& error) {
@@ -110,7 +109,7 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
         startSent = true;
         seat.send(net::to_server::kStart);
     };
-    seat.onAsk = [&](const QString& what) { answer(seat, what, play.expert); };
+    seat.onAsk = [&](const QString& what) { answerAsk(seat, what, play.expert); };
     seat.onError = [&](const QString& code, const QString& refused) {
         std::fprintf(stderr, "morvello-sim: the server refused %s: %s\n",
                      refused.toUtf8().constData(), code.toUtf8().constData());
