@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -348,6 +349,14 @@ void GameServer::rejoin(Connection& connection, const net::Message& message) {
     const QString code = message.body.value(QLatin1String("code")).toString();
     const auto found = tables_.find(code);
     const QString token = message.body.value(QLatin1String("token")).toString();
+    if (found == tables_.end() && heldSeatOfEndedTable(code, token)) {
+        // The table ended while the seat was away, perhaps while the server
+        // was down: the seat hears of it as if it had stayed.
+        connection.socket->sendTextMessage(
+            QString::fromUtf8(net::writeMessage(net::to_seat::kOver)));
+        connection.socket->close();
+        return;
+    }
     const std::optional<Byte> seat =
         found == tables_.end() ? std::nullopt : found->second->table->seatOfToken(token);
     if (!seat) {
@@ -376,6 +385,14 @@ void GameServer::seated(Connection& connection, Table& table, Byte seat) {
                                 {QStringLiteral("seat"), seat},
                                 {QStringLiteral("token"), table.table->seats()[seat].token}})));
     table.table->connectSeat(seat);
+}
+
+bool GameServer::heldSeatOfEndedTable(const QString& code, const QString& token) const {
+    const std::optional<QJsonObject> kept = journal_.endedTableSeats(code);
+    const std::optional<PersonSeats> seats = kept ? seatsFromJson(*kept) : std::nullopt;
+    if (!seats || token.isEmpty()) return false;
+    return std::any_of(seats->begin(), seats->end(),
+                       [&token](const PersonSeat& seat) { return seat.token == token; });
 }
 
 bool GameServer::tooManyTries(const Connection& connection) const {
