@@ -87,6 +87,12 @@ struct GameServer::Table {
         trace.reset();
         if (traceFile) std::fclose(traceFile);
     }
+
+    void flushTrace() {
+        if (!trace) return;
+        trace->flush();
+        std::fflush(traceFile);
+    }
 };
 
 GameServer::GameServer(ServerOptions options, QObject* parent)
@@ -189,8 +195,11 @@ void GameServer::restoreTables() {
 }
 
 void GameServer::tableOver(const QString& code) {
-    journal_.tableOver(code);
     const auto found = tables_.find(code);
+    // The trace is whole on disk before the journal says the table is over: a
+    // server killed in between would not bring the table back to write it again.
+    if (found != tables_.end()) found->second->flushTrace();
+    journal_.tableOver(code);
     if (found == tables_.end()) return;
     for (Connection* connection : found->second->seats)
         if (connection) connection->seat = 0;
