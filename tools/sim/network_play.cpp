@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <cstdio>
+#include <utility>
 
 #include "match/expert_players.h"
 #include "match/player_input.h"
@@ -98,14 +99,20 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
     net::NetworkSeat seat;
     const bool hosting = !play.hostOpen.empty();
     int status = 0;
-    bool startSent = false;
+    bool codeShown = false;
+    bool startSent = false;  // since the host was last seated
     seat.onSeated = [&] {
         if (!hosting) return;
+        // Seated again, perhaps at a table a restart brought back before its
+        // match began: the host starts it again once every seat is taken.
+        startSent = false;
+        if (std::exchange(codeShown, true)) return;
         std::printf("code %s\n", seat.code().toUtf8().constData());
         std::fflush(stdout);
     };
     seat.onSeats = [&](const QJsonObject& seats) {
-        if (!hosting || startSent || !everySeatTaken(seats)) return;
+        const bool started = seats.value(QLatin1String("started")).toBool();
+        if (!hosting || startSent || started || !everySeatTaken(seats)) return;
         startSent = true;
         seat.send(net::to_server::kStart);
     };
