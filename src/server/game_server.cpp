@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -88,8 +89,9 @@ struct GameServer::Table {
     }
 
     void flushTrace() {
-        if (trace) trace->flush();
-        if (traceFile) std::fflush(traceFile);
+        if (!trace) return;
+        trace->flush();
+        std::fflush(traceFile);
     }
 };
 
@@ -193,11 +195,12 @@ void GameServer::restoreTables() {
 }
 
 void GameServer::tableOver(const QString& code) {
-    journal_.tableOver(code);
     const auto found = tables_.find(code);
+    // The trace is whole on disk before the journal says the table is over: a
+    // server killed in between would not bring the table back to write it again.
+    if (found != tables_.end()) found->second->flushTrace();
+    journal_.tableOver(code);
     if (found == tables_.end()) return;
-    // The trace is whole on disk before the seats are told.
-    found->second->flushTrace();
     for (Connection* connection : found->second->seats)
         if (connection) connection->seat = 0;
     // The table is told from inside its own callbacks: it goes once they return.
@@ -355,6 +358,14 @@ void GameServer::rejoin(Connection& connection, const net::Message& message) {
     const QString code = message.body.value(QLatin1String("code")).toString();
     const auto found = tables_.find(code);
     const QString token = message.body.value(QLatin1String("token")).toString();
+    if (found == tables_.end() && heldSeatOfEndedTable(code, token)) {
+        // The table ended while the seat was away, perhaps while the server
+        // was down: the seat hears of it as if it had stayed.
+        connection.socket->sendTextMessage(
+            QString::fromUtf8(net::writeMessage(net::to_seat::kOver)));
+        connection.socket->close();
+        return;
+    }
     const std::optional<Byte> seat =
         found == tables_.end() ? std::nullopt : found->second->table->seatOfToken(token);
     if (!seat) {
@@ -383,6 +394,14 @@ void GameServer::seated(Connection& connection, Table& table, Byte seat) {
                                 {QStringLiteral("seat"), seat},
                                 {QStringLiteral("token"), table.table->seats()[seat].token}})));
     table.table->connectSeat(seat);
+}
+
+bool GameServer::heldSeatOfEndedTable(const QString& code, const QString& token) const {
+    const std::optional<QJsonObject> kept = journal_.endedTableSeats(code);
+    const std::optional<PersonSeats> seats = kept ? seatsFromJson(*kept) : std::nullopt;
+    if (!seats || token.isEmpty()) return false;
+    return std::any_of(seats->begin(), seats->end(),
+                       [&token](const PersonSeat& seat) { return seat.token == token; });
 }
 
 bool GameServer::tooManyTries(const Connection& connection) const {

@@ -62,6 +62,7 @@ class GameServer final : public QObject {
     void join(Connection& connection, const net::Message& message);
     void rejoin(Connection& connection, const net::Message& message);
     void seated(Connection& connection, Table& table, Byte seat);
+    bool heldSeatOfEndedTable(const QString& code, const QString& token) const;
     bool tooManyTries(const Connection& connection) const;
     void failedTry(const Connection& connection);
     void refuse(Connection& connection, const QString& code, const QString& refused,

@@ -86,6 +86,14 @@ void TableJournal::tableOver(const QString& code) {
     run(QStringLiteral("UPDATE tables SET over = 1 WHERE code = ?"), {code});
 }
 
+std::optional<QJsonObject> TableJournal::endedTableSeats(const QString& code) const {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT seats FROM tables WHERE code = ? AND over = 1"));
+    query.addBindValue(code);
+    if (!query.exec() || !query.next()) return std::nullopt;
+    return jsonObject(query.value(0).toString());
+}
+
 std::vector<JournalledTable> TableJournal::openTables() const {
     std::vector<JournalledTable> tables;
     QSqlQuery query(QSqlDatabase::database(connection_, false));

@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace morvello::server {
@@ -31,6 +32,8 @@ class TableJournal {
     void saveRecord(const QString& code, const std::string& record);
     // A table whose run has ended is not brought back.
     void tableOver(const QString& code);
+    // The seats of a table whose run has ended; nothing for any other code.
+    std::optional<QJsonObject> endedTableSeats(const QString& code) const;
     // The tables still under way.
     std::vector<JournalledTable> openTables() const;
 

@@ -1,7 +1,8 @@
 // The server over real WebSockets on the loopback, with its SQLite journal:
 // frames that cannot be read and wrong codes or tokens are refused (and too
 // many wrong ones, and floods), and four morvello-sim seats play a whole match
-// through a server that is stopped mid-match and started again on its journal.
+// through a server that is stopped mid-match and started again on its journal,
+// a seat coming back after the end hearing that the table is over.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -50,7 +51,8 @@ class Probe {
             [&]() -> const QJsonObject* {  // the seats and views the table sends are passed over
             for (std::size_t i = before; i < replies_.size(); ++i) {
                 const QString type = replies_[i][QLatin1String("type")].toString();
-                if (type == QLatin1String("error") || type == QLatin1String("seated"))
+                if (type == QLatin1String("error") || type == QLatin1String("seated") ||
+                    type == QLatin1String("over"))
                     return &replies_[i];
             }
             return nullptr;
@@ -92,20 +94,22 @@ std::string fileText(const std::filesystem::path& path) {
     return text.str();
 }
 
-std::string journalledRecord(const QString& journal, const QString& code) {
-    std::string record;
+// A column of the journal's row for the table of code.
+QString journalled(const QString& journal, const QString& code, const char* column) {
+    QString value;
     {
         QSqlDatabase db =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
         db.setDatabaseName(journal);
         EXPECT_TRUE(db.open());
         QSqlQuery query(db);
-        query.prepare(QStringLiteral("SELECT record FROM tables WHERE code = ?"));
+        query.prepare(
+            QStringLiteral("SELECT %1 FROM tables WHERE code = ?").arg(QLatin1String(column)));
         query.addBindValue(code);
-        if (query.exec() && query.next()) record = query.value(0).toString().toStdString();
+        if (query.exec() && query.next()) value = query.value(0).toString();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("reader"));
-    return record;
+    return value;
 }
 
 }  // namespace
@@ -194,8 +198,26 @@ TEST(GameServer, FourSimSeatsPlayAMatchThroughAServerStartedAgainMidMatch) {
         ASSERT_TRUE(runUntil([&] { return seat->state() == QProcess::NotRunning; }, 120000));
         EXPECT_EQ(seat->exitCode(), 0) << seat->readAllStandardError().toStdString();
     }
-    const std::string record = journalledRecord(optionsIn(folder).journalPath, code);
+    const QString journal = optionsIn(folder).journalPath;
+    const std::string record = journalled(journal, code, "record").toStdString();
     const std::string trace = fileText(folder.path() / (code.toStdString() + ".jsonl"));
     EXPECT_NE(trace.find("gameover"), std::string::npos);
     EXPECT_EQ(trace, replayed(*readRecord(record).record, -1));
+
+    // A seat coming back once the table is over (its end may have come while
+    // the seat was away) hears so, however often: no failed try of its address.
+    const QJsonObject seatsJson =
+        QJsonDocument::fromJson(journalled(journal, code, "seats").toUtf8()).object();
+    const QString token = seatsJson[QLatin1String("seats")][1][QLatin1String("token")].toString();
+    for (int i = 0; i < 10; ++i) {
+        Probe late(port);
+        EXPECT_EQ(
+            late.say(QStringLiteral(R"({"type":"rejoin","version":1,"code":"%1","token":"%2"})")
+                         .arg(code, token)),
+            "over");
+        EXPECT_TRUE(late.closedAfterAWhile());
+    }
+    Probe stranger(port);
+    EXPECT_EQ(stranger.say(R"({"type":"join","version":1,"code":"abcdefghij","name":"Bo"})"),
+              "wrong-code");
 }

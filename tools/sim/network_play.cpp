@@ -28,6 +28,8 @@ std::optional<QJsonArray> openSeats(const std::string& list) {
     return seats;
 }
 
+}  // namespace
+
 bool everySeatTaken(const QJsonObject& seats) {
     for (const QJsonValue seat : seats.value(QLatin1String("seats")).toArray())
         if (seat[QLatin1String("person")].toBool() && !seat[QLatin1String("taken")].toBool())
@@ -35,8 +37,7 @@ bool everySeatTaken(const QJsonObject& seats) {
     return true;
 }
 
-// The seat's answer to the table's ask.
-void answer(net::NetworkSeat& seat, const QString& what, bool expert) {
+void answerAsk(net::NetworkSeat& seat, const QString& what, bool expert) {
     const SeatView& view = *seat.view();
     if (what == QLatin1String("draw")) {
         seat.send(net::to_server::kDraw);
@@ -52,8 +53,6 @@ void answer(net::NetworkSeat& seat, const QString& what, bool expert) {
         seat.send(net::to_server::kLeave);  // the match is over
     }
 }
-
-}  // namespace
 
 std::optional<NetworkPlay> parseNetworkPlay(const std::vector<std::string>& args,
                                             std::string& error) {
@@ -105,19 +104,24 @@ int playAtTable(int argc, char** argv, const NetworkPlay& play) {
     net::NetworkSeat seat;
     const bool hosting = !play.hostOpen.empty();
     int status = 0;
-    bool startSent = false;
-    bool codeShown = false;  // once: the seat is seated again after each reconnection
+    bool codeShown = false;
+    bool startSent = false;  // since the host was last seated
     seat.onSeated = [&] {
-        if (!hosting || std::exchange(codeShown, true)) return;
+        if (!hosting) return;
+        // Seated again, perhaps at a table a restart brought back before its
+        // match began: the host starts it again once every seat is taken.
+        startSent = false;
+        if (std::exchange(codeShown, true)) return;
         std::printf("code %s\n", seat.code().toUtf8().constData());
         std::fflush(stdout);
     };
     seat.onSeats = [&](const QJsonObject& seats) {
-        if (!hosting || startSent || !everySeatTaken(seats)) return;
+        const bool started = seats.value(QLatin1String("started")).toBool();
+        if (!hosting || startSent || started || !everySeatTaken(seats)) return;
         startSent = true;
         seat.send(net::to_server::kStart);
     };
-    seat.onAsk = [&](const QString& what) { answer(seat, what, play.expert); };
+    seat.onAsk = [&](const QString& what) { answerAsk(seat, what, play.expert); };
     seat.onError = [&](const QString& code, const QString& refused) {
         std::fprintf(stderr, "morvello-sim: the server refused %s: %s\n",
                      refused.toUtf8().constData(), code.toUtf8().constData());

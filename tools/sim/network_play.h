@@ -2,9 +2,15 @@
 // would play it, by the hint's strategy or the Expert's.
 #pragma once
 
+#include <QJsonObject>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace morvello::net {
+class NetworkSeat;
+}
 
 namespace morvello::sim {
 
@@ -25,6 +31,14 @@ struct NetworkPlay {
 // set when it cannot be read.
 std::optional<NetworkPlay> parseNetworkPlay(const std::vector<std::string>& args,
                                             std::string& error);
+
+// Whether every seat open to a person is taken, by a `seats` message.
+bool everySeatTaken(const QJsonObject& seats);
+
+// The seat's answer to the table's ask, `what` it waits for: the draw, the
+// hint's card (the Expert's with `expert`), no signal, and Continue between
+// deals or leaving once the match is over.
+void answerAsk(net::NetworkSeat& seat, const QString& what, bool expert);
 
 // Plays the seat until the table is over; the process's exit status.
 int playAtTable(int argc, char** argv, const NetworkPlay& play);
