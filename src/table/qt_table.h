@@ -11,13 +11,13 @@
 
 #include "match/player_input.h"
 #include "match/table_view.h"
+#include "qt_waits/waits.h"
 #include "rules/seat_view.h"
 #include "table/card_marks.h"
 #include "table/status_line.h"
 #include "table/table_geometry.h"
 #include "table/table_host.h"
 #include "table/table_scene.h"
-#include "qt_waits/waits.h"
 
 namespace morvello {
 
