@@ -509,6 +509,22 @@ Ctrl+Q: Esci</translation>
         <source>The host chose Continue</source>
         <translation>L&apos;ospite ha scelto Continua</translation>
     </message>
+    <message>
+        <source>The table cannot be reached: %1</source>
+        <translation>Il tavolo non si può raggiungere: %1</translation>
+    </message>
+    <message>
+        <source>The server %1 shows a certificate this computer does not trust.
+Its SHA-256 fingerprint is:
+%2
+
+Play with this server, and trust its certificate from now on?</source>
+        <translation>Il server %1 mostra un certificato di cui questo computer non si fida.
+La sua impronta SHA-256 è:
+%2
+
+Giocare con questo server, e fidarsi del suo certificato d&apos;ora in poi?</translation>
+    </message>
 </context>
 <context>
     <name>Players</name>

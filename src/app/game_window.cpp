@@ -485,6 +485,7 @@ void GameWindow::buildNetworkMenu() {
     window.autoStart = options_.autoPlay;
     window.printTable = options_.printTable;
     window.playSound = [this](Sound sound) { playSound(sound); };
+    window.trustedServers = options_.trustedServers;
     window.playerName = [this] { return QString::fromStdString(match_.state().playerNames[0]); };
     window.leaveOwnTable = [this] { leaveOwnTable(); };
     window.backToOwnTable = [this] { backToOwnTable(); };

@@ -54,6 +54,7 @@ struct WindowOptions {
     QString unfinishedMatchFolder;     // where the match under way is kept; empty: not kept
     QString viewSettings;              // keeps the View menu's choices; empty: not kept
     QString playerSettings;            // keeps the Players menu's choices; empty: not kept
+    QString trustedServers;            // the certificates trusted for each server; empty: not kept
     MatchOptions match;
     // At start-up, instead of the window's own match: a table of the network to
     // join (its address and code), or one to host on this port.

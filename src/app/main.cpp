@@ -49,6 +49,8 @@ morvello::WindowOptions optionsFromEnvironment() {
     options.unfinishedMatchFolder = options.statisticsFolder;
     options.viewSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                            QStringLiteral("/view.ini");
+    options.trustedServers = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                             "/trusted-servers.ini";
     options.playerSettings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                              QStringLiteral("/players.ini");
     return options;

@@ -24,6 +24,11 @@ constexpr int kLowestPort = 1024;
 constexpr int kHighestPort = 65535;
 const char* const kSeatKinds[] = {"person", "classic", "expert"};
 
+// Where a server's trusted certificate is kept: its host and port.
+QString serverKey(const QUrl& url) {
+    return QStringLiteral("servers/%1:%2").arg(url.host()).arg(url.port(server::kDefaultPort));
+}
+
 QDialogButtonBox* okCancel(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -33,7 +38,8 @@ QDialogButtonBox* okCancel(QDialog& dialog) {
 
 }  // namespace
 
-NetworkMenu::NetworkMenu(QMenu& menu, Window window) : QObject(&menu), window_(std::move(window)) {
+NetworkMenu::NetworkMenu(QMenu& menu, Window window)
+    : QObject(&menu), window_(std::move(window)), trusted_(window_.trustedServers) {
     host_ = menu.addAction(tr("&Host a table…"));
     join_ = menu.addAction(tr("&Join a table…"));
     leave_ = menu.addAction(tr("&Leave the table"));
@@ -98,6 +104,11 @@ bool NetworkMenu::openTable() {
     table_->onChanged = [this] { tableChanged(); };
     table_->onError = [this](const QString& code, const QString& what) { refused(code, what); };
     table_->onOver = [this] { tableOver(); };
+    table_->onUnreachable = [this](const QString& reason) {
+        QMessageBox::warning(window_.parent, QStringLiteral("Morvello"),
+                             tr("The table cannot be reached: %1").arg(reason));
+        leaveTable();
+    };
     table_->onMatchOver = window_.matchOver;
     table_->onHostChose = [this](const QString& command) {
         window_.showStatus(hostChoice(command));
@@ -121,8 +132,29 @@ void NetworkMenu::hostTable(quint16 port, const QJsonObject& settings) {
     hostedPort_ = port;
 }
 
+// A server's certificate the system does not trust is asked about once; the
+// answer "Yes" is kept for that server.
 void NetworkMenu::joinTable(const QUrl& url, const QString& code) {
-    if (openTable()) table_->join(url, code, window_.playerName());
+    if (!openTable()) return;
+    const QString server = serverKey(url);
+    if (const std::optional<QString> known = trusted_.value(server))
+        table_->trustFingerprint(*known);
+    table_->onUntrustedCertificate = [this, url](const QString& fingerprint) {
+        return askTrust(url, fingerprint);
+    };
+    table_->join(url, code, window_.playerName());
+}
+
+bool NetworkMenu::askTrust(const QUrl& server, const QString& fingerprint) {
+    const auto answer =
+        QMessageBox::question(window_.parent, QStringLiteral("Morvello"),
+                              tr("The server %1 shows a certificate this computer does not trust.\n"
+                                 "Its SHA-256 fingerprint is:\n%2\n\n"
+                                 "Play with this server, and trust its certificate from now on?")
+                                  .arg(server.host(), fingerprint));
+    if (answer != QMessageBox::Yes) return false;
+    trusted_.setValue(serverKey(server), fingerprint);
+    return true;
 }
 
 void NetworkMenu::leaveTable() {

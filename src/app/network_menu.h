@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/network_table.h"
+#include "settings/settings_file.h"
 
 class QAction;
 class QDialog;
@@ -34,6 +35,7 @@ class NetworkMenu final : public QObject {
         double delayScale = 1;
         bool autoStart = false;   // the host starts once the seats are filled
         bool printTable = false;  // prints "table <address> <code>" and "table over"
+        QString trustedServers;   // the settings file of the certificates trusted
         std::function<void(Sound)> playSound;
         std::function<QString()> playerName;
         std::function<void()> leaveOwnTable;  // the window's own match stops
@@ -65,6 +67,7 @@ class NetworkMenu final : public QObject {
     QString statusText() const;
     QString hostChoice(const QString& command) const;
     void buildPanel();
+    bool askTrust(const QUrl& server, const QString& fingerprint);
 
     Window window_;
     QAction* host_;
@@ -75,6 +78,7 @@ class NetworkMenu final : public QObject {
     QPushButton* startButton_ = nullptr;
     std::unique_ptr<NetworkTable> table_;
     quint16 hostedPort_ = 0;
+    SettingsFile trusted_;
 };
 
 }  // namespace morvello

@@ -95,6 +95,12 @@ NetworkTable::NetworkTable(QtTable& table, double delayScale, std::function<void
         if (onChanged) onChanged();
     };
     seat_.onSeated = [this] { turnTo(seat()); };
+    seat_.onUntrustedCertificate = [this](const QString& fingerprint) {
+        return onUntrustedCertificate && onUntrustedCertificate(fingerprint);
+    };
+    seat_.onUnreachable = [this](const QString& reason) {
+        if (onUnreachable) onUnreachable(reason);
+    };
     seat_.onError = [this](const QString& code, const QString& refused) {
         if (onError) onError(code, refused);
     };

@@ -29,6 +29,8 @@ class NetworkTable final : public QObject {
     // it cannot listen there.
     bool host(quint16 port, const QString& name, const QJsonObject& settings, QString& error);
     void join(const QUrl& url, const QString& code, const QString& name);
+    // A certificate the system does not trust, accepted by its fingerprint.
+    void trustFingerprint(const QString& fingerprint) { seat_.trustFingerprint(fingerprint); }
     // The host starts the match once the seats are filled.
     void start();
     void leave();
@@ -43,6 +45,10 @@ class NetworkTable final : public QObject {
     bool commandGiven(Command command);
 
     std::function<void()> onChanged;  // the seats or the view changed
+    // A certificate neither the system nor the seat trusts: true to play on.
+    std::function<bool(const QString& fingerprint)> onUntrustedCertificate;
+    // The connection that was to seat this seat failed, and why.
+    std::function<void(const QString& reason)> onUnreachable;
     std::function<void(const QString& code, const QString& refused)> onError;
     std::function<void()> onOver;
     // What the host chose between deals: "continue", "new-game" or "repeat".
