@@ -68,6 +68,17 @@ void NetworkMenu::askHost() {
     target->addItems({QCoreApplication::translate("GameWindow", "21 points"),
                       QCoreApplication::translate("GameWindow", "31 points")});
     form->addRow(tr("Match:"), target);
+    // The Options menu's own words for the play rate and the declarations.
+    auto* rate = new QComboBox(&dialog);
+    rate->addItems({QCoreApplication::translate("GameWindow", "Low"),
+                    QCoreApplication::translate("GameWindow", "Middle"),
+                    QCoreApplication::translate("GameWindow", "High")});
+    rate->setCurrentIndex(1);
+    form->addRow(QCoreApplication::translate("GameWindow", "&Play rate"), rate);
+    auto* declare = new QComboBox(&dialog);
+    declare->addItems({QCoreApplication::translate("GameWindow", "Yes"),
+                       QCoreApplication::translate("GameWindow", "No")});
+    form->addRow(QCoreApplication::translate("GameWindow", "&Allow all to declare"), declare);
     std::array<QComboBox*, 3> seats{};
     for (int i = 0; i < 3; ++i) {
         seats[static_cast<std::size_t>(i)] = new QComboBox(&dialog);
@@ -81,6 +92,8 @@ void NetworkMenu::askHost() {
     for (QComboBox* seat : seats) kinds.append(QLatin1String(kSeatKinds[seat->currentIndex()]));
     hostTable(static_cast<quint16>(port->value()),
               {{QStringLiteral("target"), target->currentIndex() == 0 ? 21 : 31},
+               {QStringLiteral("rate"), rate->currentIndex() + 1},
+               {QStringLiteral("allowAllDeclare"), declare->currentIndex() == 0},
                {QStringLiteral("seats"), kinds}});
 }
 

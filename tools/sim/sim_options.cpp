@@ -285,7 +285,17 @@ std::string usage() {
            "  --replay-record FILE play a record again\n"
            "  --to N               stop the replayed record after N choices\n"
            "  --help               print this and stop\n"
-           "  --version            print the version and stop\n";
+           "  --version            print the version and stop\n"
+           "\n"
+           "One seat of a server's table, played as a window would play it:\n"
+           "  --connect URL        the server (ws:// or wss://), with --code or --host\n"
+           "  --code CODE          join the table of CODE\n"
+           "  --host SEATS         host a table with these seats (2 to 4) open to people\n"
+           "                       and print its code\n"
+           "  --seat N             the seat wanted (default: the first open one)\n"
+           "  --expert             play the Expert's card rather than the hint's\n"
+           "  --name NAME          the seat's name (default Sim)\n"
+           "  --trust SHA256       trust the server's certificate with this fingerprint\n";
 }
 
 }  // namespace morvello::sim
