@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <utility>
 
 #include "server/server_options.h"
 
@@ -114,6 +115,7 @@ bool NetworkMenu::openTable() {
     if (table_) return false;
     window_.leaveOwnTable();
     table_ = std::make_unique<NetworkTable>(*window_.table, window_.delayScale, window_.playSound);
+    tablePrinted_ = false;
     table_->onChanged = [this] { tableChanged(); };
     table_->onError = [this](const QString& code, const QString& what) { refused(code, what); };
     table_->onOver = [this] { tableOver(); };
@@ -142,7 +144,6 @@ void NetworkMenu::hostTable(quint16 port, const QJsonObject& settings) {
                              tr("The table cannot be hosted: %1").arg(error));
         return;
     }
-    hostedPort_ = port;
 }
 
 // A server's certificate the system does not trust is asked about once; the
@@ -235,11 +236,11 @@ void NetworkMenu::tableChanged() {
         startButton_->setVisible(canStart);
     }
     if (canStart && window_.autoStart) table_->start();
-    if (window_.printTable && table_->seat() == server::kHostSeat && hostedPort_ != 0) {
-        std::printf("table ws://127.0.0.1:%u %s\n", hostedPort_,
+    const bool seatedHost = table_->hosting() && table_->seat() == server::kHostSeat;
+    if (window_.printTable && seatedHost && !std::exchange(tablePrinted_, true)) {
+        std::printf("table ws://127.0.0.1:%u %s\n", table_->hostedPort(),
                     table_->code().toUtf8().constData());
         std::fflush(stdout);
-        hostedPort_ = 0;
     }
     window_.refreshMenus();
     if (started) window_.showStatus(statusText());

@@ -77,7 +77,7 @@ class NetworkMenu final : public QObject {
     QLabel* seatsLabel_ = nullptr;
     QPushButton* startButton_ = nullptr;
     std::unique_ptr<NetworkTable> table_;
-    quint16 hostedPort_ = 0;
+    bool tablePrinted_ = false;  // the hosted table's address and code, once
     SettingsFile trusted_;
 };
 

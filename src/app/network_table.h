@@ -36,6 +36,8 @@ class NetworkTable final : public QObject {
     void leave();
 
     bool hosting() const { return server_ != nullptr; }
+    // The port the server started here listens on; 0 when not hosting.
+    quint16 hostedPort() const { return server_ ? server_->port() : 0; }
     const QString& code() const { return seat_.code(); }
     Byte seat() const { return static_cast<Byte>(seat_.seat()); }
     const QJsonObject& seats() const { return seats_; }
