@@ -501,13 +501,18 @@ bool GameWindow::atNetworkTable() const {
     return network_ && network_->active();
 }
 
+// The table bare: no declarations, no drawing, every card parked.
+void GameWindow::clearTable() {
+    table_.hideDeclarations();
+    table_.clearDrawing();
+    table_.parkAllCards();
+}
+
 // The window's own match stops where it stands, kept in its record.
 void GameWindow::leaveOwnTable() {
     root_.reset();
     table_.dropStartedInput();
-    table_.hideDeclarations();
-    table_.clearDrawing();
-    table_.parkAllCards();
+    clearTable();
     refreshTakeBack();
 }
 
@@ -516,9 +521,7 @@ void GameWindow::backToOwnTable() {
     table_.setViewer(kOwnSeat);
     table_.watch([this](Byte seat) { return match_.view(seat); });
     table_.setDelayScale(options_.delayScale);
-    table_.hideDeclarations();
-    table_.clearDrawing();
-    table_.parkAllCards();
+    clearTable();
     statusLabel_->clear();
     if (match_.record().decks.empty())
         startMatch();

@@ -160,6 +160,7 @@ class GameWindow : public QMainWindow, private TableHost {
     void buildMoveMenu();
     void buildNetworkMenu();
     void leaveOwnTable();
+    void clearTable();
     void backToOwnTable();
     bool atNetworkTable() const;
     void refreshTakeBack();
